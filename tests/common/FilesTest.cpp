@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "common/AtomicFile.h"
+#include "common/ByteIO.h"
+#include "common/RuntimeError.h"
+#include "support/TestSupport.h"
+
+namespace saltmark {
+namespace {
+
+TEST(ByteIO, RoundTripsPackedLittleEndianFields) {
+  ByteWriter w;
+  w.writeInt16(-2);
+  w.writeSingle(1.5f);
+  w.writeDouble(-0.25);
+  w.writeText("Dover\xe9");
+  EXPECT_EQ(w.bytes().size(), 2u + 4 + 8 + 2 + 6);
+  EXPECT_EQ(w.bytes().substr(0, 2), std::string("\xfe\xff", 2));
+  ByteReader r(w.bytes());
+  EXPECT_EQ(r.readInt16(), -2);
+  EXPECT_EQ(r.readSingle(), 1.5f);
+  EXPECT_EQ(r.readDouble(), -0.25);
+  EXPECT_EQ(r.readText(), "Dover\xe9");
+  EXPECT_TRUE(r.atEnd());
+}
+
+TEST(ByteIO, ReadsPastTheEndFailWithoutMoving) {
+  const std::string bytes("\x05\x00" "ab", 4);  // a text claiming 5 characters, holding 2
+  ByteReader r(bytes);
+  EXPECT_THROW(r.readText(), RuntimeError);
+  EXPECT_EQ(r.position(), 0u);
+  EXPECT_EQ(r.readInt16(), 5);
+  EXPECT_THROW(r.readDouble(), RuntimeError);
+}
+
+TEST(AtomicFile, ReplacesTheFileWhole) {
+  test::TempDir dir;
+  const auto file = dir / "a.cfg";
+  test::writeFile(file, "old contents that are longer");
+  ASSERT_TRUE(writeFileAtomically(file, "new"));
+  EXPECT_EQ(test::readFile(file), "new");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(AtomicFile, AFailedWriteKeepsThePreviousFile) {
+  test::TempDir dir;
+  const auto file = dir / "a.cfg";
+  test::writeFile(file, "precious");
+
+  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
+  const WriteResult injected = writeFileAtomically(file, "damaged");
+  setWriteFaultForTesting({});
+  EXPECT_FALSE(injected.ok);
+  EXPECT_FALSE(injected.error.empty());
+
+  std::filesystem::create_directory(dir / "folder");
+  EXPECT_FALSE(writeFileAtomically(dir / "folder", "x").ok);
+
+  if (::geteuid() != 0) {  // root writes into read-only folders anyway
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_FALSE(writeFileAtomically(file, "damaged").ok);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+  }
+
+  EXPECT_EQ(test::readFile(file), "precious");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+}  // namespace
+}  // namespace saltmark
