@@ -2,18 +2,31 @@
 // so that other programs (and our tests) can check the engine exactly.
 #include <CLI/CLI.hpp>
 
+#include <exception>
 #include <iostream>
 
+#include "cli/CommandRegistry.h"
+#include "common/RuntimeError.h"
 #include "common/Version.h"
 
 int main(int argc, char** argv) {
   CLI::App app{std::string(saltmark::kVersionString) + " command-line companion (not for navigation)"};
   app.require_subcommand(1);
+  for (auto factory : saltmark::cli::registeredCommands()) factory(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     const int code = app.exit(e);
     return code == 0 ? 0 : 2;
+  } catch (const saltmark::cli::CliError& e) {
+    std::cerr << "saltmark-cli: " << e.what() << '\n';
+    return 2;
+  } catch (const saltmark::RuntimeError& e) {
+    std::cerr << "saltmark-cli: " << e.what() << '\n';
+    return 2;
+  } catch (const std::exception& e) {
+    std::cerr << "saltmark-cli: " << e.what() << '\n';
+    return 2;
   }
   return 0;
 }
