@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <limits>
+#include <string>
+
+#include "common/AtomicFile.h"
+#include "data/ConfigFile.h"
+#include "platform/ScriptedPlatform.h"
+#include "support/TestSupport.h"
+
+namespace saltmark {
+namespace {
+
+using namespace std::string_literals;
+
+// Every field away from its default, texts with 8-bit characters.
+Settings unusualSettings() {
+  Settings s;
+  s.tideDatabasePath = "SOLENT.tid";
+  s.locationName = "Portsmouth \xB0";
+  s.timeBase = 2;
+  s.systemZoneOffset = -4;
+  s.localZoneOffset = 8;
+  s.draught = 1.5f;
+  s.chartedDepth = 2.25f;
+  s.chainOnBoard = 40;
+  s.ropeOnBoard = 30.5f;
+  s.chainMultiplier = "5";
+  s.ropeMultiplier = "8";
+  s.colourDisplay = 0;
+  s.vesselName = "Sea Wr\xE9n";
+  s.metricUnits = 0;
+  s.useClock = -1;
+  s.findLatitude = "50 48N";
+  s.findLongitude = "1 07W";
+  s.autoLocalZone = 0;
+  s.graphDays = "7";
+  s.graphSwitch1 = 0;
+  s.graphSwitch2 = 0;
+  s.graphSwitch3 = 0;
+  s.findDistance = "5.5";
+  s.echoSounderOffset = -0.5f;
+  s.portMode = 2;
+  s.streamDatabasePath = "SOLENT.vel";
+  s.speedUnits = 3;
+  s.differenceDatabasePath = "MINE.dif";
+  return s;
+}
+
+TEST(ConfigFile, DefaultRecordHasTheExactPackedLayout) {
+  const std::string zeroSingle("\0\0\0\0", 4);
+  const std::string emptyText("\0\0", 2);
+  const std::string zeroInt = emptyText;
+  const std::string trueInt = "\xFF\xFF";
+  const std::string expected = "\x0C\x00"s + "Saltmark 100" + emptyText + emptyText  // 1-3
+                               + zeroInt + zeroInt + zeroInt                           // 4-6
+                               + zeroSingle + zeroSingle + zeroSingle + zeroSingle     // 7-10
+                               + "\x01\x00"s + "4" + "\x01\x00"s + "6"                 // 11-12
+                               + trueInt + emptyText + trueInt + zeroInt               // 13-16
+                               + emptyText + emptyText + "\x01\x00"s                   // 17-19
+                               + "\x01\x00"s + "1" + trueInt + trueInt + trueInt       // 20-23
+                               + "\x04\x00"s + "20.0" + zeroSingle + zeroInt           // 24-26
+                               + emptyText + zeroInt + emptyText;                      // 27-29
+  EXPECT_EQ(EncodeSettings(Settings{}), expected);
+}
+
+TEST(ConfigFile, SinglesAndNegativeIntegersAreLittleEndian) {
+  Settings s;
+  s.draught = 1.5f;  // 0x3FC00000
+  s.systemZoneOffset = -4;
+  const std::string bytes = EncodeSettings(s);
+  const std::size_t offsetOfZone = 2 + 12 + 2 + 2 + 2;
+  EXPECT_EQ(bytes.substr(offsetOfZone, 2), "\xFC\xFF");
+  EXPECT_EQ(bytes.substr(offsetOfZone + 4, 4), std::string("\x00\x00\xC0\x3F", 4));
+}
+
+TEST(ConfigFile, SaveLoadSaveGivesBackEveryFieldAndTheSameBytes) {
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  Settings original = unusualSettings();
+  ASSERT_TRUE(SaveSettings(original, dir.path(), platform));
+  const std::string firstBytes = test::readFile(ConfigFilePath(dir.path()));
+  EXPECT_EQ(firstBytes, EncodeSettings(original));
+
+  Settings loaded, saved;
+  EXPECT_EQ(LoadSettings(loaded, saved, dir.path(), platform), SettingsSource::File);
+  EXPECT_EQ(loaded, original);
+  EXPECT_EQ(saved, loaded);
+  EXPECT_FALSE(SettingsChanged(loaded, saved));
+
+  ASSERT_TRUE(SaveSettings(loaded, dir.path(), platform));
+  EXPECT_EQ(test::readFile(ConfigFilePath(dir.path())), firstBytes);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST(ConfigFile, SaveStampsTheVersionAndReplacesALongerFileWhole) {
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  test::writeFile(ConfigFilePath(dir.path()), EncodeSettings(unusualSettings()) + "left over from before");
+  Settings s;
+  s.versionText = "Saltmark 001";
+  ASSERT_TRUE(SaveSettings(s, dir.path(), platform));
+  EXPECT_EQ(s.versionText, "Saltmark 100");
+  EXPECT_EQ(test::readFile(ConfigFilePath(dir.path())), EncodeSettings(Settings{}));
+}
+
+TEST(ConfigFile, MissingFileGivesTheDefaultsSilently) {
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  Settings s = unusualSettings(), saved;
+  EXPECT_EQ(LoadSettings(s, saved, dir.path(), platform), SettingsSource::Defaults);
+  Settings expected;
+  expected.differenceDatabasePath = "MINE.dif";  // the defaults leave it alone
+  EXPECT_EQ(s, expected);
+  EXPECT_EQ(saved, s);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST(ConfigFile, AcceptsAnotherVersionWithTheSameSignatureAndIgnoresTrailingBytes) {
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  Settings other = unusualSettings();
+  other.versionText = "Saltmark 731";
+  test::writeFile(ConfigFilePath(dir.path()), EncodeSettings(other) + "tail of an older, longer record");
+  Settings s, saved;
+  EXPECT_EQ(LoadSettings(s, saved, dir.path(), platform), SettingsSource::File);
+  EXPECT_EQ(s, other);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+// Every way a configuration file can be unusable: one message, the defaults,
+// and nothing taken from the file.
+TEST(ConfigFile, UnusableFilesAreReplacedByTheDefaultsAfterOneMessage) {
+  Settings foreign = unusualSettings();
+  foreign.differenceDatabasePath = "FOREIGN.dif";
+  auto withVersion = [&](std::string version) {
+    Settings s = foreign;
+    s.versionText = std::move(version);
+    return EncodeSettings(s);
+  };
+  const std::string good = withVersion("Saltmark 100");
+
+  struct Case {
+    std::string name;
+    std::string bytes;
+  };
+  std::vector<Case> cases = {
+      {"other program", withVersion("Tidewise 100")},
+      {"short version text", withVersion("Saltmar")},
+      {"empty version text", withVersion("")},
+      {"lower-case signature", withVersion("saltmark 100")},
+      {"empty file", ""},
+      {"text count past the end", "\xFF\xFF" "Saltmark 100"},
+  };
+  for (std::size_t cut = 1; cut < good.size(); ++cut)
+    cases.push_back({"cut after " + std::to_string(cut) + " bytes", good.substr(0, cut)});
+
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TempDir dir;
+    test::writeFile(ConfigFilePath(dir.path()), c.bytes);
+    ScriptedPlatform platform;
+    Settings s, saved;
+    s.differenceDatabasePath = "MINE.dif";
+    EXPECT_EQ(LoadSettings(s, saved, dir.path(), platform), SettingsSource::Rejected);
+    Settings expected;
+    expected.differenceDatabasePath = "MINE.dif";
+    EXPECT_EQ(s, expected);
+    EXPECT_EQ(saved, s);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Error in Loading Configuration File");
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
+  }
+}
+
+TEST(ConfigFile, AFolderInPlaceOfTheFileIsRejected) {
+  test::TempDir dir;
+  std::filesystem::create_directory(ConfigFilePath(dir.path()));
+  ScriptedPlatform platform;
+  Settings s, saved;
+  EXPECT_EQ(LoadSettings(s, saved, dir.path(), platform), SettingsSource::Rejected);
+  EXPECT_EQ(s, Settings{});
+  Settings toSave = unusualSettings();
+  EXPECT_FALSE(SaveSettings(toSave, dir.path(), platform));
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].text, "Cannot Save Configuration File");
+  EXPECT_TRUE(std::filesystem::is_directory(ConfigFilePath(dir.path())));
+}
+
+TEST(ConfigFile, AFailedSaveShowsTheMessageAndKeepsTheOldFile) {
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  const std::string oldBytes = EncodeSettings(unusualSettings());
+  test::writeFile(ConfigFilePath(dir.path()), oldBytes);
+
+  Settings s;
+  s.vesselName = "New name";
+  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
+  const bool saved = SaveSettings(s, dir.path(), platform);
+  setWriteFaultForTesting({});
+
+  EXPECT_FALSE(saved);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Cannot Save Configuration File");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
+  EXPECT_EQ(test::readFile(ConfigFilePath(dir.path())), oldBytes);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(ConfigFile, ChangesAreSeenFieldByFieldAndTextsCaseSensitively) {
+  const Settings saved = unusualSettings();
+  EXPECT_FALSE(SettingsChanged(saved, saved));
+  Settings s = saved;
+  s.vesselName = "SEA WR\xE9N";
+  EXPECT_TRUE(SettingsChanged(s, saved));
+  s = saved;
+  s.differenceDatabasePath = "OTHER.dif";
+  EXPECT_TRUE(SettingsChanged(s, saved));
+  s = saved;
+  s.echoSounderOffset = -0.25f;
+  EXPECT_TRUE(SettingsChanged(s, saved));
+  s = saved;
+  s.speedUnits = 0;
+  EXPECT_TRUE(SettingsChanged(s, saved));
+
+  Settings notANumber = saved;
+  notANumber.draught = std::numeric_limits<float>::quiet_NaN();
+  EXPECT_FALSE(SettingsChanged(notANumber, notANumber));
+}
+
+TEST(ConfigFile, ExitAsksOnlyWhenSomethingChangedAndCancelKeepsTheProgramRunning) {
+  struct Case {
+    std::string name;
+    bool changed;
+    std::optional<MessageAnswer> answer;
+    bool mayEnd;
+    bool fileWritten;
+  };
+  const Case cases[] = {
+      {"unchanged", false, std::nullopt, true, false},
+      {"yes", true, MessageAnswer::Yes, true, true},
+      {"no", true, MessageAnswer::No, true, false},
+      {"cancel", true, MessageAnswer::Cancel, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TempDir dir;
+    ScriptedPlatform platform;
+    if (c.answer) platform.answerNext(*c.answer);
+    const Settings saved;
+    Settings s = saved;
+    if (c.changed) s.vesselName = "Sea Wren";
+
+    EXPECT_EQ(ConfirmExit(s, saved, dir.path(), platform), c.mayEnd);
+    EXPECT_EQ(std::filesystem::exists(ConfigFilePath(dir.path())), c.fileWritten);
+    if (!c.changed) {
+      EXPECT_TRUE(platform.messages.empty());
+      continue;
+    }
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Configuration Settings Have Changed. Save New Values?");
+    EXPECT_EQ(platform.messages[0].caption, "Saltmark");
+    EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNoCancel);
+    if (c.fileWritten) {
+      EXPECT_EQ(test::readFile(ConfigFilePath(dir.path())), EncodeSettings(s));
+    }
+  }
+}
+
+TEST(ConfigFile, ExitAfterAFailedSaveStillEndsWithTheMessage) {
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  platform.answerNext(MessageAnswer::Yes);
+  const Settings saved;
+  Settings s;
+  s.vesselName = "Sea Wren";
+  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
+  const bool mayEnd = ConfirmExit(s, saved, dir.path(), platform);
+  setWriteFaultForTesting({});
+  EXPECT_TRUE(mayEnd);
+  EXPECT_EQ(platform.messageTexts(),
+            (std::vector<std::string>{"Configuration Settings Have Changed. Save New Values?",
+                                      "Cannot Save Configuration File"}));
+  EXPECT_FALSE(std::filesystem::exists(ConfigFilePath(dir.path())));
+}
+
+}  // namespace
+}  // namespace saltmark
