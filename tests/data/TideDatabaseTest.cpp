@@ -1,0 +1,366 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/RuntimeError.h"
+#include "data/LocationLine.h"
+#include "data/TideDatabase.h"
+#include "data/TideDatabaseFile.h"
+#include "platform/ScriptedPlatform.h"
+#include "support/TestSupport.h"
+
+namespace saltmark {
+namespace {
+
+using namespace std::string_literals;
+
+// A port line with all 55 fields; the last one has no trailing ",".
+std::string portLine(const std::string& name, const std::string& zone = "0") {
+  std::string line = name + "," + zone + ",50,48,n,1,7,w";
+  for (int i = 0; i < 13; ++i) line += ",h" + std::to_string(i);
+  for (int i = 0; i < 12; ++i) line += ",ml" + std::to_string(i);
+  for (int i = 0; i < 12; ++i) line += ",ma" + std::to_string(i);
+  for (int i = 0; i < 10; ++i) line += ",sn" + std::to_string(i);
+  return line;
+}
+
+std::vector<std::string> portLines(int count) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < count; ++i) lines.push_back(portLine("Port " + std::to_string(i)));
+  return lines;
+}
+
+std::string signature() { return EncodeTideRecord("Saltmark 100"); }
+
+int expectRuntimeError(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const RuntimeError& e) {
+    return e.code();
+  }
+  return 0;
+}
+
+TEST(TideDatabaseFile, ScramblingChainsEachByteOnTheStoredOneBefore) {
+  // key 2 (the length): 'A' ^ 2 = 0x43, then 'b' ^ 0x43 = 0x21
+  EXPECT_EQ(EncodeTideRecord("Ab"), "\x02\x00\x43\x21"s);
+  const std::string all = [] {
+    std::string s;
+    for (int c = 1; c < 256; ++c) s += static_cast<char>(c);
+    return s;
+  }();
+  EXPECT_EQ(UnscrambleRecordText(ScrambleRecordText(all)), all);
+  EXPECT_NE(ScrambleRecordText(all), all);
+}
+
+TEST(TideDatabaseFile, WhatTheWriterWritesTheReaderGivesBack) {
+  test::TempDir dir;
+  const auto path = dir / "SOLENT.tid";
+  const std::vector<std::string> headers = {"Solent ports", "", "Checked 2024 \xB0"};
+  const auto lines = portLines(5);
+  ASSERT_TRUE(WriteTideDatabaseFile(path, "Saltmark 731 data", headers, lines));
+  const TideDatabaseContents read = ReadTideDatabaseFile(path);
+  EXPECT_EQ(read.signature, "Saltmark 731 data");
+  EXPECT_EQ(read.headers, headers);
+  EXPECT_EQ(read.locationLines, lines);
+}
+
+TEST(TideDatabaseFile, TheWriterRefusesWhatTheReaderCouldNotGiveBack) {
+  struct Case {
+    std::string name;
+    std::string signature;
+    std::vector<std::string> headers;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"foreign signature", "Tidewise 100", {}, {"A"}},
+      {"short signature", "Salt", {}, {"A"}},
+      {"four headers", "Saltmark 100", {"1", "2", "3", "4"}, {"A"}},
+      {"702 ports", "Saltmark 100", {}, portLines(702)},
+      {"empty line", "Saltmark 100", {}, {"A", ""}},
+      {"line taken for a header", "Saltmark 100", {}, {"$A"}},
+      {"record too long", "Saltmark 100", {}, {std::string(32768, 'x')}},
+      {"header too long", "Saltmark 100", {std::string(32767, 'x')}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TempDir dir;
+    const WriteResult result = WriteTideDatabaseFile(dir / "x.tid", c.signature, c.headers, c.lines);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.tid"));
+  }
+  EXPECT_EQ(DecodeTideDatabase(EncodeTideDatabase("Saltmark 100", {}, {std::string(32767, 'x')}))
+                .locationLines[0]
+                .size(),
+            32767u);
+}
+
+TEST(TideDatabaseFile, HeadersAnywhereDoNotShiftThePortsAndOnlyThreeAreKept) {
+  const std::string bytes = signature() + EncodeTideRecord("$one") + EncodeTideRecord("A,1") +
+                            EncodeTideRecord("$two") + EncodeTideRecord("$three") + EncodeTideRecord("B,2") +
+                            EncodeTideRecord("$four") + EncodeTideRecord("C,3");
+  const TideDatabaseContents read = DecodeTideDatabase(bytes);
+  EXPECT_EQ(read.locationLines, (std::vector<std::string>{"A,1", "B,2", "C,3"}));
+  EXPECT_EQ(read.headers, (std::vector<std::string>{"one", "two", "three"}));
+}
+
+class TideDatabaseLoad : public ::testing::Test {
+ protected:
+  std::string write(const std::string& name, const std::string& bytes) {
+    const auto path = dir / name;
+    test::writeFile(path, bytes);
+    return path.string();
+  }
+  std::string writeDatabase(const std::string& name, const std::vector<std::string>& lines) {
+    const auto path = dir / name;
+    EXPECT_TRUE(WriteTideDatabaseFile(path, "Saltmark 100", {}, lines));
+    return path.string();
+  }
+
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  TideDatabase database;
+};
+
+TEST_F(TideDatabaseLoad, SignatureOnlyLoadsNoPorts) {
+  const std::string path = write("empty.tid", signature());
+  EXPECT_TRUE(database.LoadTideDatabase(path, platform));
+  EXPECT_EQ(database.locationCount(), 0);
+  EXPECT_EQ(database.currentDatabase(), path);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(TideDatabaseLoad, LetsWindowEventsRunAtEveryRecord) {
+  EXPECT_TRUE(database.LoadTideDatabase(writeDatabase("a.tid", portLines(3)), platform));
+  EXPECT_EQ(platform.eventPumps, 4);
+}
+
+TEST_F(TideDatabaseLoad, SevenHundredAndOnePortsLoadAndOneMoreIsRefused) {
+  const std::string full = writeDatabase("full.tid", portLines(701));
+  ASSERT_TRUE(database.LoadTideDatabase(full, platform));
+  EXPECT_EQ(database.locationCount(), 701);
+  EXPECT_EQ(database.LocationListName(700), "Port 700");
+
+  std::string bytes = EncodeTideDatabase("Saltmark 100", {}, portLines(701)) + EncodeTideRecord(portLine("Extra"));
+  const std::string over = write("over.tid", bytes);
+  EXPECT_FALSE(database.LoadTideDatabase(over, platform));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Subscript out of range : " + over);
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(database.currentDatabase(), full);
+  EXPECT_EQ(database.locationCount(), 701);
+}
+
+// Damaged files of every kind: one message, and the database loaded before
+// stays loaded.
+TEST_F(TideDatabaseLoad, DamagedFilesAreRefusedAndKeepThePreviousDatabase) {
+  const std::string good = writeDatabase("good.tid", {"Keep,1", "Me,2"});
+  ASSERT_TRUE(database.LoadDatabaseIfNew(good, platform));
+
+  const std::string bad = "Not an Saltmark Database File";
+  struct Case {
+    std::string name;
+    std::string bytes;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"empty file", "", bad},
+      {"foreign signature", EncodeTideRecord("Tidewise 100") + EncodeTideRecord("A,1"), bad},
+      {"signature too short", EncodeTideRecord("Saltmar"), bad},
+      {"zero-length record", signature() + "\x00\x00"s + EncodeTideRecord("A,1"), bad},
+      {"zero-length first record", "\x00\x00"s, bad},
+      {"negative length", signature() + "\xFE\xFF"s + "ab", bad},
+      {"length past the end", signature() + "\x10\x00"s + "short", bad},
+      {"half a length at the end", signature() + EncodeTideRecord("A,1") + "\x05"s, bad},
+      {"702 ports", EncodeTideDatabase("Saltmark 100", {}, portLines(701)) + EncodeTideRecord("B"),
+       "Subscript out of range"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    platform.clear();
+    const std::string path = write("bad.tid", c.bytes);
+    EXPECT_FALSE(database.LoadDatabaseIfNew(path, platform));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, c.message == bad ? bad : c.message + " : " + path);
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(platform.messages[0].caption, "Saltmark");
+    EXPECT_EQ(database.currentDatabase(), good);
+    EXPECT_EQ(database.locationLines(), (std::vector<std::string>{"Keep,1", "Me,2"}));
+  }
+}
+
+TEST_F(TideDatabaseLoad, MissingFilesAndFoldersGetTheirOwnMessages) {
+  const std::string missing = (dir / "gone.tid").string();
+  EXPECT_FALSE(database.LoadDatabaseIfNew(missing, platform));
+  std::filesystem::create_directory(dir / "folder.tid");
+  const std::string folder = (dir / "folder.tid").string();
+  EXPECT_FALSE(database.LoadDatabaseIfNew(folder, platform));
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[0].text, "Cannot find database file " + missing + ".");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
+  EXPECT_EQ(platform.messages[1].text, "Path/File access error : " + folder);
+  EXPECT_EQ(platform.messages[1].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(database.locationCount(), 0);
+  EXPECT_EQ(database.currentDatabase(), "");
+}
+
+TEST_F(TideDatabaseLoad, TheLoadedPathIsNotReadAgainButAFailedOneIsRetried) {
+  const std::string path = writeDatabase("a.tid", {"First,1"});
+  ASSERT_TRUE(database.LoadDatabaseIfNew(path, platform));
+  writeDatabase("a.tid", {"Second,1"});
+  EXPECT_TRUE(database.LoadDatabaseIfNew(path, platform));
+  EXPECT_EQ(database.LocationListName(0), "First");
+
+  const std::string other = (dir / "b.tid").string();
+  EXPECT_FALSE(database.LoadDatabaseIfNew(other, platform));
+  writeDatabase("b.tid", {"Third,1"});
+  EXPECT_TRUE(database.LoadDatabaseIfNew(other, platform));
+  EXPECT_EQ(database.currentDatabase(), other);
+  EXPECT_EQ(database.LocationListName(0), "Third");
+}
+
+TEST_F(TideDatabaseLoad, SplitFieldRestartsOnALineAndContinuesWithMinusOne) {
+  ASSERT_TRUE(database.LoadTideDatabase(writeDatabase("a.tid", {"A,B,C", "Alone", "x,,y"}), platform));
+  EXPECT_EQ(database.SplitField(0), "A");
+  EXPECT_EQ(database.SplitField(-1), "B");
+  EXPECT_EQ(database.SplitField(-1), "C");  // the last field needs no ","
+  EXPECT_EQ(expectRuntimeError([&] { database.SplitField(-1); }), errc::kInvalidFormat);
+
+  EXPECT_EQ(database.SplitField(1), "Alone");
+  EXPECT_EQ(expectRuntimeError([&] { database.SplitField(-1); }), errc::kInvalidFormat);
+
+  EXPECT_EQ(database.SplitField(2), "x");
+  EXPECT_EQ(database.SplitField(-1), "");
+  EXPECT_EQ(database.SplitField(-1), "y");
+
+  EXPECT_EQ(database.SplitField(3), "");  // an index with no line reads as empty
+  EXPECT_EQ(expectRuntimeError([&] { database.SplitField(701); }), errc::kSubscript);
+  EXPECT_EQ(expectRuntimeError([&] { database.SplitField(-2); }), errc::kSubscript);
+}
+
+TEST(LocationLine, PositionTextsAreRoundedAndPadded) {
+  struct Case {
+    const char* degrees;
+    const char* minutes;
+    const char* hemisphere;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"50", "48", "N", "50\xB0" "48'N"},
+      {"1", "7", "w", "1\xB0" "07'W"},
+      {"123", "5.4", "east", "123\xB0" "05'E"},
+      {"50.5", "7.5", "s", "51\xB0" "08'S"},
+      {" 9", "59.6", "N", "9\xB0" "60'N"},
+      {"", "", "", "0\xB0" "00'"},
+      {"x", "-3", "n", "0\xB0" "-03'N"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    EXPECT_EQ(FormatPositionPart(c.degrees, c.minutes, c.hemisphere), c.expected);
+  }
+}
+
+TEST(LocationLine, FieldsFillTheRecordInOrder) {
+  const LocationRecord r = ParseLocationLine(portLine("Portsmouth", "-1") + ",extra,fields");
+  EXPECT_EQ(r.portName, "Portsmouth");
+  EXPECT_EQ(r.portZone, "-1");
+  EXPECT_EQ(r.latitudeText, "50\xB0" "48'N");
+  EXPECT_EQ(r.longitudeText, "1\xB0" "07'W");
+  EXPECT_EQ(r.positionText, "50\xB0" "48'N 1\xB0" "07'W");
+  EXPECT_EQ(r.harmonic[0], "h0");
+  EXPECT_EQ(r.harmonic[12], "h12");
+  EXPECT_EQ(r.monthlyLevel[0], "ml0");
+  EXPECT_EQ(r.monthlyLevel[11], "ml11");
+  EXPECT_EQ(r.monthlyAmplitude[11], "ma11");
+  EXPECT_EQ(r.springNeapLevel[0], "sn0");
+  EXPECT_EQ(r.springNeapLevel[9], "sn9");
+
+  std::string short54 = portLine("Short");
+  short54.erase(short54.rfind(','));
+  EXPECT_EQ(expectRuntimeError([&] { ParseLocationLine(short54); }), errc::kInvalidFormat);
+}
+
+TEST_F(TideDatabaseLoad, ReadingAPortSetsTheLocalZoneWhenAutomatic) {
+  ASSERT_TRUE(database.LoadTideDatabase(
+      writeDatabase("a.tid", {portLine("Dover", "-1"), portLine("Halifax", "4.5"), portLine("Far", "1e9")}),
+      platform));
+  LocationRecord record;
+  Settings settings;
+  int refreshes = 0;
+  auto refresh = [&] { ++refreshes; };
+
+  ASSERT_TRUE(database.ReadLocation(1, record, settings, platform, refresh));
+  EXPECT_EQ(record.portName, "Halifax");
+  EXPECT_EQ(settings.localZoneOffset, 18);
+  EXPECT_EQ(refreshes, 1);
+  EXPECT_GT(platform.eventPumps, 0);
+
+  settings.autoLocalZone = 0;
+  ASSERT_TRUE(database.ReadLocation(0, record, settings, platform, refresh));
+  EXPECT_EQ(record.portName, "Dover");
+  EXPECT_EQ(settings.localZoneOffset, 18);
+  EXPECT_EQ(refreshes, 1);
+
+  settings.autoLocalZone = 1;
+  ASSERT_TRUE(database.ReadLocation(0, record, settings, platform));  // no clock to refresh
+  EXPECT_EQ(settings.localZoneOffset, -4);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(TideDatabaseLoad, AnUnreadablePortLineChangesNothing) {
+  const std::string path = writeDatabase("a.tid", {portLine("Dover", "-1"), "Broken,0,50", portLine("Far", "1e9")});
+  ASSERT_TRUE(database.LoadTideDatabase(path, platform));
+  LocationRecord record;
+  Settings settings;
+  ASSERT_TRUE(database.ReadLocation(0, record, settings, platform));
+  const LocationRecord before = record;
+  const Settings settingsBefore = settings;
+
+  struct Case {
+    int index;
+    std::string message;
+  };
+  const Case cases[] = {
+      {1, "Invalid file format : " + path},
+      {2, "Overflow : " + path},
+      {3, "Invalid file format : " + path},
+      {701, "Subscript out of range : " + path},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.index);
+    platform.clear();
+    EXPECT_FALSE(database.ReadLocation(c.index, record, settings, platform, [] { FAIL(); }));
+    EXPECT_EQ(record, before);
+    EXPECT_EQ(settings, settingsBefore);
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{c.message});
+  }
+}
+
+TEST_F(TideDatabaseLoad, ChoosingADatabaseFromTheList) {
+  Settings settings;
+  EXPECT_FALSE(SelectTideDatabase("", database, settings, platform));
+  EXPECT_TRUE(platform.messages.empty());
+
+  const std::string missing = (dir / "gone.tid").string();
+  EXPECT_FALSE(SelectTideDatabase(missing, database, settings, platform));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "File " + missing + " does not exist.");
+  EXPECT_EQ(platform.messages[0].caption, "Saltmark:Tidal Hieghts");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+
+  const std::string good = writeDatabase("good.tid", {"A,1"});
+  EXPECT_TRUE(SelectTideDatabase(good, database, settings, platform));
+  EXPECT_EQ(settings.tideDatabasePath, good);
+
+  const std::string bad = write("bad.tid", "junk");
+  EXPECT_FALSE(SelectTideDatabase(bad, database, settings, platform));
+  EXPECT_EQ(settings.tideDatabasePath, good);
+  EXPECT_EQ(database.currentDatabase(), good);
+  EXPECT_EQ(platform.busyDepth, 0);
+}
+
+}  // namespace
+}  // namespace saltmark
