@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "data/LocationIndex.h"
+#include "data/LocationIndexFile.h"
+#include "platform/ScriptedPlatform.h"
+#include "support/TestSupport.h"
+
+namespace saltmark {
+namespace {
+
+using namespace std::string_literals;
+
+LocationIndexContents sampleIndex(int entries, int databases = 2) {
+  LocationIndexContents c;
+  for (int d = 0; d < databases; ++d) c.databaseNames.push_back("DB" + std::to_string(d) + ".tid");
+  for (int j = 0; j < entries; ++j)
+    c.entries.push_back({static_cast<std::int16_t>(j % 2), static_cast<std::int16_t>(j / 2), "Port " + std::to_string(j),
+                         0.5 + j * 1e-4, -0.02 - j * 1e-4});
+  return c;
+}
+
+class LocationIndexLoad : public ::testing::Test {
+ protected:
+  std::filesystem::path indexPath() const { return dir / kLocationIndexFileName; }
+  bool load(const std::string& bytes) {
+    test::writeFile(indexPath(), bytes);
+    return index.LoadLocationIndex(dir.path(), platform);
+  }
+
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  LocationIndex index;
+};
+
+TEST_F(LocationIndexLoad, WhatTheWriterWritesTheReaderGivesBack) {
+  LocationIndexContents written = sampleIndex(3);
+  written.entries[1].LocationName = "Saint-Malo \xE9";
+  written.entries[2].databaseNumber = -1;
+  ASSERT_TRUE(WriteLocationIndexFile(indexPath(), written));
+  EXPECT_EQ(ReadLocationIndexFile(indexPath()), written);
+
+  EXPECT_EQ(index.indexEntryCount(), -1);
+  ASSERT_TRUE(index.LoadLocationIndex(dir.path(), platform));
+  EXPECT_EQ(index.indexEntryCount(), 3);
+  EXPECT_EQ(index.indexDatabaseNames(), written.databaseNames);
+  EXPECT_EQ(index.entries(), written.entries);
+  EXPECT_EQ(index.databaseName(1), "DB1.tid");
+  EXPECT_EQ(index.databaseName(2), "");
+  EXPECT_EQ(index.databaseName(-1), "");
+  EXPECT_EQ(platform.eventPumps, 2 + 3);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(LocationIndexLoad, TheLayoutIsPacked) {
+  LocationIndexContents c;
+  c.databaseNames = {"A.tid"};
+  c.entries = {{3, -2, "Ry", 1.0, -0.5}};
+  const std::string expected = "\x01\x00"s + "\x05\x00"s + "A.tid" + "\x03\x00"s + "\xFE\xFF"s + "\x02\x00"s + "Ry" +
+                               std::string("\x00\x00\x00\x00\x00\x00\xF0\x3F", 8) +
+                               std::string("\x00\x00\x00\x00\x00\x00\xE0\xBF", 8);
+  EXPECT_EQ(EncodeLocationIndex(c), expected);
+}
+
+TEST_F(LocationIndexLoad, NamesOnlyGiveNoEntries) {
+  ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(0, 3))));
+  EXPECT_EQ(index.indexEntryCount(), 0);
+  EXPECT_EQ(index.indexDatabaseNames().size(), 3u);
+  EXPECT_TRUE(index.entries().empty());
+  EXPECT_EQ(index.entry(0), nullptr);
+  EXPECT_EQ(index.LocationName(0), "");
+}
+
+TEST_F(LocationIndexLoad, AllEntriesUpToTheLimitAreLookedUpByNumber) {
+  ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(kMaxIndexEntries, kMaxIndexDatabases))));
+  EXPECT_EQ(index.indexEntryCount(), 5001);
+  EXPECT_EQ(index.indexDatabaseNames().size(), 15u);
+  EXPECT_EQ(index.LocationName(2499), "Port 2499");
+  EXPECT_EQ(index.LocationName(2500), "Port 2500");
+  EXPECT_EQ(index.LocationName(5000), "Port 5000");
+  EXPECT_EQ(index.LocationName(5001), "");
+  EXPECT_EQ(index.LocationName(-1), "");
+  ASSERT_NE(index.entry(2500), nullptr);
+  EXPECT_EQ(index.entry(2500)->locationNumber, 1250);
+  EXPECT_DOUBLE_EQ(index.entry(2500)->latitude, 0.75);
+}
+
+TEST_F(LocationIndexLoad, AnIncompleteLastEntryIsNotCounted) {
+  const std::string whole = EncodeLocationIndex(sampleIndex(3));
+  const std::string twoEntries = EncodeLocationIndex(sampleIndex(2));
+  for (std::size_t cut = twoEntries.size() + 1; cut < whole.size(); ++cut) {
+    SCOPED_TRACE(cut);
+    ASSERT_TRUE(load(whole.substr(0, cut)));
+    EXPECT_EQ(index.indexEntryCount(), 2);
+    EXPECT_EQ(index.entries().size(), 2u);
+  }
+  // After the 5001st entry only a partial one may follow.
+  const std::string full = EncodeLocationIndex(sampleIndex(kMaxIndexEntries));
+  ASSERT_TRUE(load(full + "\x01\x00\x02"s));
+  EXPECT_EQ(index.indexEntryCount(), 5001);
+}
+
+// Files that cannot be read: failure, and the index read before stays.
+TEST_F(LocationIndexLoad, UnreadableFilesKeepThePreviousIndex) {
+  ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(4))));
+  const LocationIndexContents names = sampleIndex(0);
+  const std::string namesBytes = EncodeLocationIndex(names);
+
+  struct Case {
+    std::string name;
+    std::string bytes;
+  };
+  LocationIndexContents sixteen = sampleIndex(0, 15);
+  std::string sixteenBytes = EncodeLocationIndex(sixteen);
+  sixteenBytes[0] = 16;
+  sixteenBytes += "\x04\x00"s + "X.td";
+  std::string nameCountTooBig = namesBytes;
+  nameCountTooBig[0] = 3;  // a third name that is not there
+  const Case cases[] = {
+      {"empty file", ""},
+      {"half a count", "\x01"s},
+      {"names cut short", namesBytes.substr(0, namesBytes.size() - 1)},
+      {"name count past the names", nameCountTooBig},
+      {"name length past the end", "\x01\x00\xFF\xFF" "abc"s},
+      {"sixteen databases", sixteenBytes},
+      {"5002 entries", EncodeLocationIndex(sampleIndex(kMaxIndexEntries)) +
+                           EncodeLocationIndex(sampleIndex(1)).substr(namesBytes.size())},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_FALSE(load(c.bytes));
+    EXPECT_EQ(index.indexEntryCount(), 4);
+    EXPECT_EQ(index.LocationName(3), "Port 3");
+  }
+  std::filesystem::remove(indexPath());
+  std::filesystem::create_directory(indexPath());
+  EXPECT_FALSE(index.LoadLocationIndex(dir.path(), platform));
+  EXPECT_EQ(index.indexEntryCount(), 4);
+  EXPECT_TRUE(platform.messages.empty());  // the caller decides what to say
+}
+
+TEST_F(LocationIndexLoad, AMissingIndexLeavesNoneRead) {
+  EXPECT_FALSE(index.LoadLocationIndex(dir.path(), platform));
+  EXPECT_EQ(index.indexEntryCount(), -1);
+  EXPECT_TRUE(index.indexDatabaseNames().empty());
+}
+
+TEST_F(LocationIndexLoad, TheWriterRefusesMoreThanTheReaderTakes) {
+  EXPECT_FALSE(WriteLocationIndexFile(indexPath(), sampleIndex(0, 16)).ok);
+  EXPECT_FALSE(WriteLocationIndexFile(indexPath(), sampleIndex(kMaxIndexEntries + 1)).ok);
+  LocationIndexContents longName = sampleIndex(1);
+  longName.entries[0].LocationName.assign(65536, 'x');
+  EXPECT_FALSE(WriteLocationIndexFile(indexPath(), longName).ok);
+  EXPECT_FALSE(std::filesystem::exists(indexPath()));
+}
+
+}  // namespace
+}  // namespace saltmark
