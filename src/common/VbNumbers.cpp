@@ -1,6 +1,7 @@
 #include "common/VbNumbers.h"
 
 #include <cctype>
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -40,6 +41,13 @@ double Val(std::string_view text) {
     bool expDigits = false;
     while (j < text.size() && isDigit(text[j])) { exponent += text[j++]; expDigits = true; }
     if (expDigits) number += exponent;
+  }
+  // strtod reads the decimal mark of the C locale, which a desktop program
+  // sets to the user's (a comma in much of Europe): hand it that mark.
+  const char* localPoint = std::localeconv()->decimal_point;
+  if (localPoint != nullptr && localPoint[0] != '.' && localPoint[0] != '\0') {
+    const std::size_t point = number.find('.');
+    if (point != std::string::npos) number.replace(point, 1, localPoint);
   }
   double value = std::strtod(number.c_str(), nullptr);
   if (!std::isfinite(value)) throw RuntimeError(errc::kOverflow);
