@@ -1,7 +1,7 @@
 #include "common/VbNumbers.h"
 
 #include <cctype>
-#include <clocale>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -42,14 +42,16 @@ double Val(std::string_view text) {
     while (j < text.size() && isDigit(text[j])) { exponent += text[j++]; expDigits = true; }
     if (expDigits) number += exponent;
   }
-  // strtod reads the decimal mark of the C locale, which a desktop program
-  // sets to the user's (a comma in much of Europe): hand it that mark.
-  const char* localPoint = std::localeconv()->decimal_point;
-  if (localPoint != nullptr && localPoint[0] != '.' && localPoint[0] != '\0') {
-    const std::size_t point = number.find('.');
-    if (point != std::string::npos) number.replace(point, 1, localPoint);
+  // from_chars reads "." whatever the user's locale, unlike strtod.
+  const bool negative = number[0] == '-';
+  const std::size_t first = (number[0] == '-' || number[0] == '+') ? 1 : 0;
+  double value = 0.0;
+  const auto result = std::from_chars(number.data() + first, number.data() + number.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    if (number.find("e-") == std::string::npos) throw RuntimeError(errc::kOverflow);
+    value = 0.0;  // too small to hold: reads as 0
   }
-  double value = std::strtod(number.c_str(), nullptr);
+  if (negative) value = -value;
   if (!std::isfinite(value)) throw RuntimeError(errc::kOverflow);
   return value;
 }
