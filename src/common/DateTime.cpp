@@ -11,7 +11,7 @@ namespace {
 constexpr std::int64_t kMsPerDay = 86'400'000;
 
 // Days from 1 January 1970 for a proleptic Gregorian date (H. Hinnant's algorithm).
-std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
+constexpr std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
   y -= m <= 2;
   const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
   const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -32,7 +32,9 @@ void civilFromDays(std::int64_t z, int& year, int& month, int& day) {
   year = static_cast<int>(static_cast<std::int64_t>(yoe) + era * 400 + (month <= 2));
 }
 
-const std::int64_t kEpochDays = daysFromCivil(1899, 12, 30);
+// Constant-initialised, so that date-times built during other files' static
+// initialisation see it.
+constexpr std::int64_t kEpochDays = daysFromCivil(1899, 12, 30);
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
   std::int64_t q = a / b;
