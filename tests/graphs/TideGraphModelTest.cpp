@@ -1,0 +1,214 @@
+#include "graphs/TideGraphModel.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "RecordingSurface.h"
+#include "platform/ScriptedPlatform.h"
+
+namespace saltmark {
+namespace {
+
+DateTime origin() { return DateTime::fromCivil(2026, 12, 5, 0, 0); }
+
+// A one-day plot of a semi-diurnal curve: 2 + 1.5 cos, high water at 03:00
+// (column 120) and 15:00 (600), low water at 09:00 (360) and 21:00 (840).
+HeightColumns twiceDailyColumns() {
+  HeightColumns h{};
+  for (int c = 0; c < kGraphColumns; ++c)
+    h[static_cast<std::size_t>(c)] = static_cast<float>(2.0 + 1.5 * std::cos(2 * M_PI * (c - 120) / 480.0));
+  return h;
+}
+
+class TidePassTest : public ::testing::Test {
+ protected:
+  TidePass pass(float draught, float depth, bool lines = true) {
+    return ComputeTidePass(TidePassInput{heights, grid, draught, depth, lines}, settings);
+  }
+  Settings settings;
+  GraphGrid grid{"1", origin()};
+  HeightColumns heights = twiceDailyColumns();
+};
+
+TEST_F(TidePassTest, NoDraughtMeansNoClearanceInTheList) {
+  const TidePass p = pass(0, 0);
+  ASSERT_EQ(p.highLowLines.size(), 4u);
+  EXPECT_EQ(p.highLowLines[0], "03:00 05 Dec 2026 HI:3.50 ");
+  EXPECT_EQ(p.highLowLines[1], "09:00 05 Dec 2026 LO:0.50 ");
+  EXPECT_EQ(p.passageLines, std::vector<std::string>{"00:00 05 Dec 2026 AFLOAT "});
+}
+
+TEST_F(TidePassTest, HighWaterWithClearance) {
+  const TidePass p = pass(2.0f, 1.0f);
+  EXPECT_EQ(p.highLowLines[0], "03:00 05 Dec 2026 HI:3.50 UKC:2.50 ");
+  ASSERT_EQ(p.highLowList.size(), 4u);
+  EXPECT_EQ(p.highLowList[0].label, "HI");
+  EXPECT_EQ(p.highLowList[0].instant, DateTime::fromCivil(2026, 12, 5, 3, 0));
+  EXPECT_EQ(p.highLowList[0].heightText, "3.50 ");
+  EXPECT_EQ(p.highLowList[0].clearanceText, "2.50 ");
+  EXPECT_EQ(p.highLowList[1].label, "LO");
+  EXPECT_EQ(p.highLowList[1].clearanceText, "-0.50 ");
+}
+
+TEST_F(TidePassTest, CrossingsGiveEntriesLinesAndColours) {
+  const TidePass p = pass(3.0f, 0.0f);  // afloat within 96.4 minutes of high water
+  ASSERT_EQ(p.passageLines.size(), 5u);
+  EXPECT_EQ(p.passageLines[0], "00:00 05 Dec 2026 AGROUND ");
+  EXPECT_EQ(p.passageLines[1], "01:24 05 Dec 2026 FLOATS ");  // column 56 of 90 s
+  EXPECT_EQ(p.passageLines[2], "04:37 05 Dec 2026 GROUNDS ");
+  EXPECT_EQ(p.passageLineColumns, (std::vector<int>{56, 185, 536, 665}));
+  EXPECT_FALSE(p.afloat[55]);
+  EXPECT_TRUE(p.afloat[56]);
+  EXPECT_TRUE(p.afloat[184]);
+  EXPECT_FALSE(p.afloat[185]);
+
+  const TidePass quiet = pass(3.0f, 0.0f, false);
+  EXPECT_EQ(quiet.passageLines, p.passageLines);
+  EXPECT_TRUE(quiet.passageLineColumns.empty());
+}
+
+TEST_F(TidePassTest, CurveWhollyAboveTheThresholdIsOneAfloatEntry) {
+  const TidePass p = pass(0.1f, 0.0f);
+  EXPECT_EQ(p.passageLines, std::vector<std::string>{"00:00 05 Dec 2026 AFLOAT "});
+  EXPECT_TRUE(p.passageLineColumns.empty());
+  for (int c = 1; c <= 958; ++c) EXPECT_TRUE(p.afloat[static_cast<std::size_t>(c)]) << c;
+}
+
+TEST_F(TidePassTest, EqualTopColumnsReportOnceAtTheSecond) {
+  heights.fill(1.0f);
+  heights[300] = heights[301] = 2.0f;
+  const TidePass p = pass(0, 0);
+  // The level stretch before the rise ends in a low water at 299.
+  ASSERT_EQ(p.highLowList.size(), 2u);
+  EXPECT_EQ(p.highLowList[0].label, "LO");
+  EXPECT_EQ(p.highLowList[1].label, "HI");
+  EXPECT_EQ(p.highLowPoints[1].column, 301);
+}
+
+TEST_F(TidePassTest, EdgeColumnsUseThreeSamples) {
+  heights.fill(1.0f);
+  heights[0] = 3.0f;  // 1 is then a low water by its three-sample test
+  heights[2] = 2.0f;
+  heights[958] = 2.0f;
+  const TidePass p = pass(0, 0);
+  ASSERT_EQ(p.highLowPoints.size(), 2u);
+  EXPECT_EQ(p.highLowList[0].label, "LO");
+  EXPECT_EQ(p.highLowPoints[0].column, 1);
+  EXPECT_EQ(p.highLowList[1].label, "HI");
+  EXPECT_EQ(p.highLowPoints[1].column, 958);
+}
+
+TEST_F(TidePassTest, EveryListedEventIsKeptForTheCalculatorUpToTheListsLimit) {
+  // A top every other column: about 239 highs and 239 lows, more than 257.
+  for (int c = 0; c < kGraphValues; ++c) heights[static_cast<std::size_t>(c)] = (c % 4 == 0) ? 1.0f : (c % 2 ? 0.5f : 0.0f);
+  grid.plotDuration = "50";
+  const TidePass p = pass(0, 0);
+  EXPECT_GT(p.highLowLines.size(), 257u);
+  EXPECT_LE(p.highLowLines.size(), kGraphListLimit);
+  EXPECT_EQ(p.highLowList.size(), p.highLowLines.size());
+  EXPECT_EQ(p.highLowPoints.size(), p.highLowLines.size());
+}
+
+TEST_F(TidePassTest, DrawingFollowsThePass) {
+  ScriptedPlatform platform;
+  test::RecordingSurface surface;
+  const TidePass p = pass(3.0f, 0.5f);
+  DrawTideGraph(surface, TideGraphDrawing{heights, grid, 3, true, true, "0.50"}, p, settings, platform);
+  EXPECT_EQ(surface.top, 5);
+  EXPECT_EQ(surface.bottom, -1);
+  EXPECT_EQ(surface.right, 960);
+  EXPECT_EQ(surface.background, kBlack);
+  int seabed = 0, passage = 0, afloat = 0, aground = 0;
+  for (const auto& l : surface.lines) {
+    if (l.colour == Colour{0x00FFFF}) {
+      ++seabed;
+      EXPECT_EQ(l.y1, -0.5);
+    }
+    if (l.colour == kWhite) ++passage;
+    if (l.colour == Colour{0xFFFF00}) ++afloat;
+    if (l.colour == Colour{0x0000FF}) ++aground;
+  }
+  EXPECT_EQ(seabed, 1);
+  EXPECT_EQ(passage, static_cast<int>(p.passageLineColumns.size()));
+  EXPECT_EQ(afloat + aground, 958);
+  ASSERT_EQ(surface.points.size(), 4u);
+  EXPECT_EQ(surface.points[0].width, 3);
+  EXPECT_EQ(surface.width, 1);
+  // Five labelled height lines and nine time lines labelled by the hour.
+  EXPECT_EQ(surface.texts.size(), 5u + 9u);
+  EXPECT_TRUE(platform.messages.empty());
+
+  DrawTideGraph(surface, TideGraphDrawing{heights, grid, 3, false, false, "0.50"}, p, settings, platform);
+  EXPECT_EQ(surface.background, kWhite);
+  for (const auto& l : surface.lines) EXPECT_EQ(l.colour, kBlack);
+  EXPECT_EQ(surface.texts.size(), 5u);
+}
+
+TEST(TideZoom, ScalesByLevel) {
+  EXPECT_EQ(TideZoomScale(0).top, 40);
+  EXPECT_EQ(TideZoomScale(3).bottom, -1);
+  EXPECT_EQ(TideZoomScale(5).step, 0.2);
+  EXPECT_EQ(TideZoomScale(9).top, 1);
+}
+
+class CountingHeights : public TideHeightSource {
+ public:
+  float heightAt(DateTime t) override {
+    asked.push_back(t);
+    return static_cast<float>(asked.size());
+  }
+  std::vector<DateTime> asked;
+};
+
+class CancelAfter : public JobProgress {
+ public:
+  explicit CancelAfter(int n) : n_(n) {}
+  bool cancelRequested() override { return n_-- <= 0; }
+  int bars = 0;
+
+ protected:
+  void drawBar(std::int64_t, std::int64_t) override { ++bars; }
+
+ private:
+  int n_;
+};
+
+TEST(TideColumns, FillsColumnsZeroTo959FromTheEngineOrigin) {
+  HeightColumns columns{};
+  columns[960] = -7.0f;
+  CountingHeights heights;
+  CancelAfter never(100000);
+  const DateTime engineOrigin = DateTime::fromCivil(2026, 12, 5, 1, 0);
+  ASSERT_EQ(FillTideColumns(columns, heights, engineOrigin, "2", never), JobOutcome::Completed);
+  ASSERT_EQ(heights.asked.size(), 960u);
+  EXPECT_EQ(heights.asked[1], engineOrigin.addSeconds(180));
+  EXPECT_EQ(columns[959], 960.0f);
+  EXPECT_EQ(columns[960], -7.0f);
+  EXPECT_EQ(never.bars, 240);
+
+  CancelAfter soon(10);
+  CountingHeights more;
+  EXPECT_EQ(FillTideColumns(columns, more, engineOrigin, "1", soon), JobOutcome::Cancelled);
+  EXPECT_EQ(more.asked.size(), 10u);
+}
+
+TEST(TideCursor, ReadoutAndClearance) {
+  Settings settings;
+  settings.chartedDepth = 1.0f;
+  settings.draught = 1.5f;
+  ScriptedPlatform platform;
+  HeightColumns h = twiceDailyColumns();
+  const GraphGrid grid{"1", origin()};
+  const TideCursorReadout r = ShowTideCursorReadout(grid, h, 120, settings);
+  EXPECT_EQ(r.dateText, "03:00 05 Dec 2026");
+  EXPECT_EQ(r.heightText, " 3.5");
+  EXPECT_EQ(ShowTideCursorReadout(grid, h, 2000, settings).dateText, "23:58 05 Dec 2026");
+  EXPECT_EQ(CursorClearanceText(r.heightText, settings, platform), " 3.0");
+  EXPECT_EQ(ClearanceLabelColour(" 0.0", true, settings, platform), Colour{0x0000FF});
+  EXPECT_EQ(ClearanceLabelColour(" 0.1", true, settings, platform), Colour{0xFFFF00});
+  EXPECT_EQ(ClearanceLabelColour("-1.0", false, settings, platform), kBlack);
+  EXPECT_FLOAT_EQ(DepthFromClearance("2.00", " 3.5", settings, platform), 0.0f);
+}
+
+}  // namespace
+}  // namespace saltmark
