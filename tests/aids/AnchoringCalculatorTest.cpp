@@ -1,0 +1,144 @@
+#include "aids/AnchoringCalculator.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/ScriptedPlatform.h"
+
+namespace saltmark {
+namespace {
+
+DateTime at(int hour, int minute = 0, int second = 0) { return DateTime::fromCivil(2026, 12, 5, hour, minute, second); }
+
+class AnchoringTest : public ::testing::Test {
+ protected:
+  AnchoringTest() {
+    settings.echoSounderOffset = 1.0f;
+    settings.draught = 1.5f;
+    settings.chainOnBoard = 12.0f;
+    settings.ropeOnBoard = 12.0f;
+    events = {{"HI", at(3), "3.50 ", "2.00 "}, {"LO", at(9), "0.50 ", "-1.00 "}, {"HI", at(15), "3.50 ", "2.00 "}};
+    display.esn = "3.0";
+  }
+  void refresh(DateTime instant, float height = 2.0f) {
+    RefreshAnchoring(display, AnchoringCursor{instant, height, events}, settings, platform);
+  }
+
+  Settings settings;
+  ScriptedPlatform platform;
+  std::vector<HighLowRecord> events;
+  AnchoringDisplay display;
+};
+
+TEST_F(AnchoringTest, FallRiseReadingAndDepthFromTheShownTexts) {
+  refresh(at(6), 2.04f);  // shown as 2.0: the results use the shown figure
+  EXPECT_EQ(display.Datenow, "06:00 05 Dec 2026");
+  EXPECT_EQ(display.Tidenow, " 2.0");
+  EXPECT_EQ(display.nexthighdat, "05 Dec 2026");
+  EXPECT_EQ(display.nexthighval, "3.50 ");
+  EXPECT_EQ(display.nextlowval, "0.50 ");
+  EXPECT_EQ(display.fall, " 1.5");
+  EXPECT_EQ(display.rise, " 1.5");
+  EXPECT_EQ(display.offset, " 1.0");
+  EXPECT_EQ(display.esr, " 2.5");
+  EXPECT_EQ(display.Depth, " 5.0");  // 1.5 + 1.5 + 3.0 - 1.0
+  EXPECT_EQ(display.chain, "12.00");
+  // 20 of chain needed, 12 on board: rope (5 - 12 / 4) x 6 = 12, exactly what is on board.
+  EXPECT_EQ(display.chainused, " 12.0");
+  EXPECT_EQ(display.warpused, " 12.0");
+  EXPECT_EQ(display.total, " 24.0");
+  EXPECT_FALSE(display.warningVisible);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(AnchoringTest, NoHighWaterAfterTheCursorLeavesItsResultsNotAvailable) {
+  refresh(at(16));
+  EXPECT_EQ(display.nexthighdat, "NA");
+  EXPECT_EQ(display.nexthighval, "NA");
+  EXPECT_EQ(display.rise, "NA");
+  EXPECT_EQ(display.Depth, "NA");
+  EXPECT_EQ(display.chainused, "NA");
+  EXPECT_EQ(display.total, "NA");
+  EXPECT_FALSE(display.warningVisible);
+  EXPECT_EQ(display.nextlowval, "NA");
+  EXPECT_EQ(display.fall, "NA");
+  EXPECT_EQ(display.esr, "NA");
+}
+
+TEST_F(AnchoringTest, AnEventAtTheCursorOrWithinASecondIsNotTheNext) {
+  refresh(at(3));
+  EXPECT_EQ(display.nexthighval, "3.50 ");
+  EXPECT_NE(display.nexthighdat, "NA");
+  events[2].heightText = "4.00 ";
+  refresh(at(3));
+  EXPECT_EQ(display.nexthighval, "4.00 ");  // the 15:00 one
+  events[0].instant = DateTime(at(3).serial() + 0.4 / 86400);
+  refresh(at(3));
+  EXPECT_EQ(display.nexthighval, "4.00 ");
+  events[0].instant = at(3, 0, 1);
+  refresh(at(3));
+  EXPECT_EQ(display.nexthighval, "3.50 ");
+}
+
+TEST_F(AnchoringTest, ChainOnBoardExactlyEnoughUsesChainOnly) {
+  settings.chainOnBoard = 20.0f;
+  settings.ropeOnBoard = 0.0f;
+  refresh(at(6));
+  EXPECT_EQ(display.chainused, " 20.0");
+  EXPECT_EQ(display.warpused, " 0.0");
+  EXPECT_EQ(display.total, " 20.0");
+  EXPECT_FALSE(display.warningVisible);
+}
+
+TEST_F(AnchoringTest, TooLittleRopeShowsTheWarning) {
+  refresh(at(6));
+  WarpTextChanged(display, "11.9", settings, platform);
+  EXPECT_FLOAT_EQ(settings.ropeOnBoard, 11.9f);
+  EXPECT_TRUE(display.warningVisible);
+  ChainTextChanged(display, "20", settings, platform);
+  EXPECT_FLOAT_EQ(settings.chainOnBoard, 20.0f);
+  EXPECT_EQ(display.chainused, " 20.0");
+  EXPECT_FALSE(display.warningVisible);
+}
+
+TEST_F(AnchoringTest, ReadingNowUpdatesDepthAndLengths) {
+  refresh(at(6));
+  ReadingNowChanged(display, "NA", settings, platform);
+  EXPECT_EQ(display.Depth, "NA");
+  EXPECT_EQ(display.chainused, "NA");
+  ReadingNowChanged(display, "2.0", settings, platform);
+  EXPECT_EQ(display.Depth, " 4.0");
+  EXPECT_EQ(display.chainused, " 12.0");
+  EXPECT_EQ(display.warpused, " 6.0");  // (4 - 3) x 6
+}
+
+TEST_F(AnchoringTest, ZeroChainMultiplierIsRefusedWithoutDividing) {
+  settings.chainMultiplier = "none";  // no leading number: 0
+  settings.chainOnBoard = -5.0f;      // the one case that would divide by zero
+  refresh(at(6));
+  EXPECT_EQ(display.Depth, " 5.0");
+  EXPECT_EQ(display.chainused, "NA");
+  EXPECT_EQ(display.warpused, "NA");
+  EXPECT_EQ(display.total, "NA");
+  EXPECT_FALSE(display.warningVisible);
+  EXPECT_EQ(display.multiplierNote, kZeroChainMultiplierNote);
+  settings.chainMultiplier = "4";
+  AnchoringComputation(display, settings, platform);
+  EXPECT_TRUE(display.multiplierNote.empty());
+  EXPECT_NE(display.chainused, "NA");
+}
+
+TEST_F(AnchoringTest, FeetModeReadsFeetAndInchesBack) {
+  settings.metricUnits = kFalse;
+  settings.echoSounderOffset = 0;
+  settings.draught = 6.0f;
+  events = {{"LO", at(9), "  2' 0 ", ""}, {"HI", at(15), " 10' 6 ", ""}};
+  display.esn = "5'";
+  refresh(at(6), 8.5f);
+  EXPECT_EQ(display.Tidenow, "  8' 6 ");
+  EXPECT_EQ(display.fall, "  6' 6 ");
+  EXPECT_EQ(display.rise, "  2' 0 ");
+  EXPECT_EQ(display.Depth, " 13' 0 ");  // 2 + 6 + 5 - 0
+}
+
+}  // namespace
+}  // namespace saltmark
