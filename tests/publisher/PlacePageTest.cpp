@@ -1,0 +1,176 @@
+#include "publisher/PlacePage.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "publisher/HtmlText.h"
+#include "publisher/IndexPage.h"
+
+namespace saltmark {
+namespace {
+
+DateTime at(int day, int hour, int minute = 0) { return DateTime::fromCivil(2026, 12, day, hour, minute); }
+
+std::string cell(const std::string& content) { return "<td><font face=\"Arial\" size=\"2\">" + content + "</font></td>"; }
+std::string emptyLine(int columns) {
+  std::string line = "<tr>";
+  for (int c = 0; c < columns; ++c) {
+    line += cell("") + cell("") + cell("");
+    if (c != columns - 1) line += "<td>&nbsp&nbsp;</td>";
+  }
+  return line + "</tr>";
+}
+
+// Four waters a day for `days` days from 1 December, or `perDay` of them.
+std::vector<MonthEvent> month(int days, int perDay = 4) {
+  std::vector<MonthEvent> events;
+  for (int d = 1; d <= days; ++d)
+    for (int k = 0; k < perDay; ++k) events.push_back({at(d, 1 + 6 * k), k % 2 ? 0.5f : 3.5f});
+  return events;
+}
+
+PlacePageOptions options(std::int32_t rows) {
+  PlacePageOptions o;
+  o.start = at(5, 0);
+  o.portName = "Testport";
+  o.positionText = "50\xB0" "48'N  1\xB0" "07'W";
+  o.zoneName = "GMT";
+  o.rows = rows;
+  o.fontFace = "Arial";
+  return o;
+}
+
+TEST(HtmlText, TemplatesUseBangForQuotes) {
+  HtmlBuffer html;
+  html.AppendHtml("<table border=!0!>");
+  html.AppendHtml("<tr>");
+  EXPECT_EQ(html.text(), "<table border=\"0\"><tr>");
+  html.ClearHtml();
+  EXPECT_EQ(html.text(), "");
+}
+
+TEST(HtmlText, EscapesEveryReservedCharacter) {
+  EXPECT_EQ(EscapeHtml("A&B <i>\"x\"</i> Ho!"), "A&amp;B &lt;i&gt;&quot;x&quot;&lt;/i&gt; Ho&#33;");
+  EXPECT_EQ(EscapeHtml("St. Mary's \xB0"), "St. Mary's \xB0");
+}
+
+TEST(HtmlText, SanitisedFileNames) {
+  EXPECT_EQ(SanitizeFileName("St. Mary's Bay: North/South"), "St._Mary's_Bay-_North-South");
+  EXPECT_EQ(SanitizeFileName("a\\b/c:d*e?f<g>h|i\"j k"), "a-b-c-d-e-f-g-h-i-j_k");
+  EXPECT_EQ(HtmlLinkTarget("A&B_#1_100%"), "A&amp;B_%231_100%25");
+  EXPECT_EQ(HtmlLinkTarget("Br\xE9st"), "Br%C3%A9st");
+  EXPECT_EQ(PageFileName("Br\xE9st"), "Br\xC3\xA9st");
+}
+
+TEST(PlacePage, ByteExactForASmallMonth) {
+  const std::vector<MonthEvent> events = {{at(5, 3), 3.5f}, {at(5, 9), 0.5f}, {at(6, 3, 30), 3.44f}};
+  PlacePageLayout layout;
+  const std::string page = BuildPlacePage(events, options(31), Settings{}, &layout);
+  std::string expected =
+      "<html><head><meta NAME=\"Keywords\" CONTENT=\"tide,table,tidal,prediction\">"
+      "<meta NAME=\"Description\" CONTENT=\"Tide Tables: Testport\"><title>Testport</title>"
+      "</head><body><h1>TIDE TABLES:&nbsp;Testport<font face=\"Arial\" size=\"1\"><br>"
+      "TIME ZONE:GMT 50\xB0" "48'N  1\xB0" "07'W&nbsp;&nbsp;Saltmark tidal predictions<br>"
+      "Heights in meters<br>"
+      "Predicted by <a href=\"https://www.saltmark.example/\">Saltmark</a>, not for navigation</h1></font>"
+      "<p><font face=\"Arial\" size=\"2\"><strong>05 Dec 2026</strong></font></p>"
+      "<p><font face=\"Arial\" size=\"2\"><table border=\"0\">";
+  expected += "<tr>" + cell("<strong>5</strong>") + cell("0300") + cell(" 3.5") + "</tr>";
+  expected += "<tr>" + cell("<strong>Sa</strong>") + cell("0900") + cell(" 0.5") + "</tr>";
+  expected += emptyLine(1);
+  expected += "<tr>" + cell("<strong>6</strong>") + cell("0330") + cell(" 3.4") + "</tr>";  // one event: no weekday
+  expected += emptyLine(1);
+  for (int r = 2; r < 31; ++r) expected += emptyLine(1);
+  expected += "</table></font></body></html>";
+  EXPECT_EQ(page, expected);
+  EXPECT_EQ(page.find_first_of("\r\n"), std::string::npos);
+  EXPECT_EQ(layout.columns, 1);
+  EXPECT_EQ(layout.rows, 31);
+}
+
+TEST(PlacePage, FeetModeSaysFeet) {
+  Settings feet;
+  feet.metricUnits = kFalse;
+  const std::string page = BuildPlacePage({{at(5, 3), 11.5f}}, options(31), feet);
+  EXPECT_NE(page.find("Heights in feet<br>"), std::string::npos);
+  EXPECT_EQ(page.find("Heights in meters"), std::string::npos);
+  EXPECT_NE(page.find(cell(" 11' 6 ")), std::string::npos);
+}
+
+struct GridCase {
+  const char* name;
+  std::int32_t rows;
+  int days, perDay;
+  std::int32_t usedRows, usedColumns;
+};
+
+class PlacePageGridTest : public ::testing::TestWithParam<GridCase> {};
+
+TEST_P(PlacePageGridTest, ThirtySixLineRule) {
+  const GridCase& g = GetParam();
+  PlacePageLayout layout;
+  const std::string page = BuildPlacePage(month(g.days, g.perDay), options(g.rows), Settings{}, &layout);
+  EXPECT_EQ(layout.rows, g.usedRows);
+  EXPECT_EQ(layout.columns, g.usedColumns);
+  if (g.usedColumns > 1) {
+    EXPECT_LE(layout.tableLines, 37);
+  }
+  // The abandoned first build leaves nothing behind: one page, once.
+  EXPECT_EQ(page.find("<html>", 1), std::string::npos);
+  EXPECT_EQ(page.find_first_of("\r\n"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, PlacePageGridTest,
+    ::testing::Values(
+        // R = 8 gives C = 4; four waters a day need 8 blocks of 5 lines: more
+        // than 36, so one column of 30 rows.
+        GridCase{"EightRowsFallBackToOneColumn", 8, 30, 4, 30, 1},
+        // Two waters a day: 8 blocks of 3 lines fit.
+        GridCase{"EightRowsKeepFourColumns", 8, 30, 2, 8, 4},
+        GridCase{"TenRowsThreeColumns", 10, 30, 2, 10, 3},
+        // R = 31 is one column already: the rule does not apply.
+        GridCase{"ThirtyOneRowsOneColumn", 31, 30, 4, 31, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PlacePage, ReservedCharactersInNamesCannotInjectMarkup) {
+  PlacePageOptions o = options(31);
+  o.portName = "<script>alert(\"x&y\")</script> Ho!";
+  o.positionText = "50\xB0<b>";
+  o.zoneName = "GMT\"><i>";
+  o.fontFace = "Arial\" onload=\"x";
+  const std::string page = BuildPlacePage({{at(5, 3), 1.0f}}, o, Settings{});
+  EXPECT_EQ(page.find("<script"), std::string::npos);
+  EXPECT_EQ(page.find("<b>"), std::string::npos);
+  EXPECT_EQ(page.find("<i>"), std::string::npos);
+  EXPECT_EQ(page.find("onload=\""), std::string::npos);
+  EXPECT_NE(page.find("<title>&lt;script&gt;alert(&quot;x&amp;y&quot;)&lt;/script&gt; Ho&#33;</title>"),
+            std::string::npos);
+  const std::string entry = IndexPageEntry(SanitizeFileName(o.portName), o.positionText, o.portName);
+  EXPECT_EQ(entry,
+            "<a href=\"-script-alert(-x&amp;y-)--script-_Ho&#33;.html\">50\xB0&lt;b&gt; "
+            "&lt;script&gt;alert(&quot;x&amp;y&quot;)&lt;/script&gt; Ho&#33;</a><br>\r\n\r\n");
+}
+
+TEST(PlacePage, GroupingKeepsTwentyOneEventsADay) {
+  std::vector<MonthEvent> events;
+  for (int k = 0; k < 23; ++k) events.push_back({at(5, 0, 2 * k), 1.0f});
+  events.push_back({at(6, 3), 2.0f});
+  const auto days = GroupEventsByDay(events);
+  ASSERT_EQ(days.size(), 1u);  // the 22nd event ends the grouping, later days included
+  EXPECT_EQ(days[0].size(), 21u);
+  EXPECT_EQ(FormatWeekday2(at(7, 12)), "Mo");
+  EXPECT_EQ(FormatDayOfMonth(at(7, 12)), "7");
+}
+
+TEST(IndexPage, HeadEntriesAndEnd) {
+  EXPECT_EQ(IndexPageHead().substr(0, 48), "<html><head><title>Home Page</title></head><body");
+  EXPECT_NE(IndexPageHead().find("link=\"#FFFFFF\"vlink=\"#FFFFFF\" alink=\"#FFFFFF\">"), std::string::npos);
+  EXPECT_EQ(IndexPageHead().substr(IndexPageHead().size() - 2), "\r\n");
+  EXPECT_EQ(IndexPageEntry("St._Mary's_Bay", "50\xB0" "48'N", "St. Mary's Bay"),
+            "<a href=\"St._Mary's_Bay.html\">50\xB0" "48'N St. Mary's Bay</a><br>\r\n\r\n");
+  EXPECT_EQ(IndexPageEnd(), "<p><a href=\"../index.html\">WORLD INDEX</a></p></body></html>\r\n");
+}
+
+}  // namespace
+}  // namespace saltmark
