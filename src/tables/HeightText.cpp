@@ -36,9 +36,12 @@ double typedHeightValue(const std::string& text, bool metric) {
     if (!metric && !text.empty() && text.back() == 'm') value *= kFeetPerMetre;
     return value;
   }
-  double value = std::fabs(Val(std::string_view(text).substr(0, feetMark))) +
-                 Val(std::string_view(text).substr(feetMark + 1)) / 12;
-  if (text.front() == '-') value = -value;
+  // The sign is the text's first character; the feet are read after it, so
+  // that a negative height as shown ("- 2' 7 ") reads back whole.
+  const bool negative = text.front() == '-';
+  const std::string_view feet = std::string_view(text).substr(negative ? 1 : 0, feetMark - (negative ? 1 : 0));
+  double value = std::fabs(Val(feet)) + Val(std::string_view(text).substr(feetMark + 1)) / 12;
+  if (negative) value = -value;
   if (metric) value /= kFeetPerMetre;
   return value;
 }
