@@ -45,7 +45,10 @@ std::optional<std::string_view> StreamDirectionProblem(std::string_view text) {
 }
 
 std::optional<std::string_view> StreamRateProblem(std::string_view text) {
-  if (text.empty() || inRange(wholeValue(text), kMaxStreamRate)) return std::nullopt;
+  // A small negative rate (-0.4) rounds to the whole number 0 but would store
+  // negative hundredths, a stream running backwards: refused as well.
+  const bool storesNegative = wholeValue(text, 100.0).value_or(0) < 0;
+  if (text.empty() || (inRange(wholeValue(text), kMaxStreamRate) && !storesNegative)) return std::nullopt;
   return kSpeedOutOfRange;
 }
 
