@@ -1,0 +1,169 @@
+#include "support/RandomRecords.h"
+
+#include <bit>
+#include <cmath>
+
+#include "common/Version.h"
+
+namespace saltmark::test {
+
+int RandomRecords::number(int lowest, int highest) {
+  return std::uniform_int_distribution<int>(lowest, highest)(engine_);
+}
+
+bool RandomRecords::chance(double probability) { return std::bernoulli_distribution(probability)(engine_); }
+
+std::int16_t RandomRecords::int16() {
+  // The ends of the range now and then, since that is where packing goes wrong.
+  if (chance(0.1)) return chance(0.5) ? INT16_MIN : INT16_MAX;
+  return static_cast<std::int16_t>(number(INT16_MIN, INT16_MAX));
+}
+
+float RandomRecords::single() {
+  while (true) {
+    const float value = std::bit_cast<float>(static_cast<std::uint32_t>(engine_()));
+    if (std::isfinite(value)) return value;
+  }
+}
+
+double RandomRecords::real() {
+  while (true) {
+    const std::uint64_t bits = (static_cast<std::uint64_t>(engine_()) << 32) | engine_();
+    const double value = std::bit_cast<double>(bits);
+    if (std::isfinite(value)) return value;
+  }
+}
+
+std::string RandomRecords::text(std::size_t longest) {
+  std::size_t length = 0;
+  if (!chance(0.15)) length = static_cast<std::size_t>(number(1, chance(0.9) ? 24 : static_cast<int>(longest)));
+  std::string out(length, '\0');
+  for (char& c : out) c = static_cast<char>(number(0, 255));
+  return out;
+}
+
+std::string RandomRecords::typedText(std::size_t longest) {
+  static constexpr std::string_view kKeys = "0123456789012345678901234.-+ '\"m:/,NSEWnsewe\xB0";
+  std::string out(static_cast<std::size_t>(number(0, static_cast<int>(longest))), '\0');
+  for (char& c : out) c = kKeys[static_cast<std::size_t>(number(0, static_cast<int>(kKeys.size()) - 1))];
+  return out;
+}
+
+Settings RandomRecords::settings() {
+  Settings s;
+  s.versionText = std::string(kVersionString.substr(0, kSignatureLength)) + text(20);
+  s.tideDatabasePath = text();
+  s.locationName = text();
+  s.timeBase = int16();
+  s.systemZoneOffset = int16();
+  s.localZoneOffset = int16();
+  s.draught = single();
+  s.chartedDepth = single();
+  s.chainOnBoard = single();
+  s.ropeOnBoard = single();
+  s.chainMultiplier = text();
+  s.ropeMultiplier = text();
+  s.colourDisplay = int16();
+  s.vesselName = text();
+  s.metricUnits = int16();
+  s.useClock = int16();
+  s.findLatitude = text();
+  s.findLongitude = text();
+  s.autoLocalZone = int16();
+  s.graphDays = text();
+  s.graphSwitch1 = int16();
+  s.graphSwitch2 = int16();
+  s.graphSwitch3 = int16();
+  s.findDistance = text();
+  s.echoSounderOffset = single();
+  s.portMode = int16();
+  s.streamDatabasePath = text();
+  s.speedUnits = int16();
+  s.differenceDatabasePath = text();
+  return s;
+}
+
+std::string RandomRecords::locationLine() {
+  auto field = [&](double lowest, double highest) {
+    return std::to_string(std::uniform_real_distribution<double>(lowest, highest)(engine_));
+  };
+  std::string line = "Port " + std::to_string(number(0, 9999));
+  line += "," + std::to_string(number(-12, 12));
+  line += "," + std::to_string(number(0, 89)) + "," + field(0, 59.9) + (chance(0.5) ? ",N" : ",s");
+  line += "," + std::to_string(number(0, 179)) + "," + field(0, 59.9) + (chance(0.5) ? ",E" : ",w");
+  for (int i = 0; i < 13; ++i) line += "," + field(0, 360);
+  for (int i = 0; i < 12; ++i) line += "," + field(-0.3, 0.3);
+  for (int i = 0; i < 12; ++i) line += "," + field(0.9, 1.1);
+  for (int i = 0; i < 10; ++i) line += "," + field(0, 5);
+  return line;
+}
+
+TideDatabaseCase RandomRecords::tideDatabase(int mostLines) {
+  TideDatabaseCase db;
+  db.signature = std::string(kVersionString) + (chance(0.5) ? "" : text(40));
+  const int headers = number(0, kMaxTideHeaders);
+  for (int i = 0; i < headers; ++i) db.headers.push_back(text(80));
+  const int lines = number(0, mostLines);
+  for (int i = 0; i < lines; ++i) {
+    std::string line = chance(0.5) ? locationLine() : text(400);
+    if (line.empty() || line.front() == '$') line.insert(0, "P");
+    if (line.size() > kMaxTideRecordLength) line.resize(kMaxTideRecordLength);
+    db.locationLines.push_back(std::move(line));
+  }
+  return db;
+}
+
+LocationIndexContents RandomRecords::locationIndex(int mostEntries) {
+  LocationIndexContents index;
+  const int names = number(0, kMaxIndexDatabases);
+  for (int i = 0; i < names; ++i) index.databaseNames.push_back(text(40));
+  const int entries = number(0, mostEntries);
+  for (int j = 0; j < entries; ++j) {
+    LocationIndexEntry entry;
+    entry.databaseNumber = int16();
+    entry.locationNumber = int16();
+    entry.LocationName = text(60);
+    entry.latitude = chance(0.7) ? std::uniform_real_distribution<double>(-1.6, 1.6)(engine_) : real();
+    entry.longitude = chance(0.7) ? std::uniform_real_distribution<double>(-3.2, 3.2)(engine_) : real();
+    index.entries.push_back(std::move(entry));
+  }
+  return index;
+}
+
+DifferenceRecord RandomRecords::differenceRecord() {
+  DifferenceRecord record;
+  record.name = text(60);
+  record.latitudeText = text(20);
+  record.longitudeText = text(20);
+  record.referencePort = int16();
+  record.reserved = int16();
+  for (auto& value : record.diffText) value = chance(0.5) ? typedText() : text(20);
+  return record;
+}
+
+StreamRecord RandomRecords::streamRecord() {
+  StreamRecord record;
+  record.name = text(60);
+  record.latitudeText = text(20);
+  record.longitudeText = text(20);
+  record.referencePort = int16();
+  record.speedUnits = int16();
+  for (auto& v : record.direction) v = int16();
+  for (auto& v : record.springRate) v = int16();
+  for (auto& v : record.neapRate) v = int16();
+  return record;
+}
+
+std::vector<DifferenceRecord> RandomRecords::differenceRecords(int mostRecords) {
+  std::vector<DifferenceRecord> records(static_cast<std::size_t>(number(0, mostRecords)));
+  for (auto& record : records) record = differenceRecord();
+  return records;
+}
+
+std::vector<StreamRecord> RandomRecords::streamRecords(int mostRecords) {
+  std::vector<StreamRecord> records(static_cast<std::size_t>(number(0, mostRecords)));
+  for (auto& record : records) record = streamRecord();
+  return records;
+}
+
+}  // namespace saltmark::test

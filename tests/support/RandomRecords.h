@@ -1,0 +1,56 @@
+#pragma once
+// Random but valid contents for every file the program reads and writes, for
+// the round-trip tests and the fuzzers' seed files. Texts hold any 8-bit
+// characters; numbers cover their whole range (singles and doubles finite,
+// so that records compare equal field by field). Seeded, so every run makes
+// the same cases.
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "data/LocationIndexFile.h"
+#include "data/Settings.h"
+#include "data/TideDatabaseFile.h"
+#include "editors/DifferenceRecord.h"
+#include "editors/StreamRecord.h"
+
+namespace saltmark::test {
+
+struct TideDatabaseCase {
+  std::string signature;
+  std::vector<std::string> headers;
+  std::vector<std::string> locationLines;
+};
+
+class RandomRecords {
+ public:
+  explicit RandomRecords(std::uint32_t seed) : engine_(seed) {}
+
+  int number(int lowest, int highest);
+  bool chance(double probability);
+  std::int16_t int16();
+  float single();    // finite
+  double real();     // finite
+  // Any bytes; mostly short, now and then long, sometimes empty.
+  std::string text(std::size_t longest = 300);
+  // Texts as a user types them: digits, signs, points, blanks and letters.
+  std::string typedText(std::size_t longest = 12);
+
+  Settings settings();
+  TideDatabaseCase tideDatabase(int mostLines = 40);
+  // A port line of the 55 fields the program reads (a plausible one).
+  std::string locationLine();
+  LocationIndexContents locationIndex(int mostEntries = 60);
+  DifferenceRecord differenceRecord();
+  StreamRecord streamRecord();
+  std::vector<DifferenceRecord> differenceRecords(int mostRecords = 20);
+  std::vector<StreamRecord> streamRecords(int mostRecords = 20);
+
+  std::mt19937& engine() { return engine_; }
+
+ private:
+  std::mt19937 engine_;
+};
+
+}  // namespace saltmark::test
