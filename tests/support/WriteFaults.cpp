@@ -1,0 +1,119 @@
+#include "support/WriteFaults.h"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "common/AtomicFile.h"
+
+namespace saltmark::test {
+
+namespace {
+
+std::string contentsOf(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// Whether this process can still create a file in the folder.
+bool canCreateIn(const std::filesystem::path& folder) {
+  const std::filesystem::path probe = folder / ".write-probe";
+  {
+    std::ofstream out(probe);
+    if (!out) return false;
+  }
+  std::error_code ec;
+  std::filesystem::remove(probe, ec);
+  return true;
+}
+
+}  // namespace
+
+std::string WriteFaultName(WriteFault fault) {
+  switch (fault) {
+    case WriteFault::DiskFullBeforeWriting: return "DiskFullBeforeWriting";
+    case WriteFault::DiskFullPartWay: return "DiskFullPartWay";
+    case WriteFault::FolderInPlaceOfFile: return "FolderInPlaceOfFile";
+    case WriteFault::ReadOnlyFolder: return "ReadOnlyFolder";
+  }
+  return "?";
+}
+
+std::map<std::string, std::string> FolderSnapshot(const std::filesystem::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    const std::string name = std::filesystem::relative(entry.path(), folder).string();
+    files[name] = entry.is_directory() ? std::string("<folder>") : contentsOf(entry.path());
+  }
+  return files;
+}
+
+std::string WriteFaultUnavailable(WriteFault fault, const std::filesystem::path& folder) {
+  if (fault != WriteFault::ReadOnlyFolder) return {};
+  WriteFaultScope probe(fault, folder / "probe");
+  return probe.whyNot();
+}
+
+WriteFaultScope::WriteFaultScope(WriteFault fault, const std::filesystem::path& target, std::size_t failAfterBytes)
+    : fault_(fault), folder_(target.parent_path()) {
+  switch (fault) {
+    case WriteFault::DiskFullBeforeWriting:
+      setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
+      break;
+    case WriteFault::DiskFullPartWay: {
+      rlimit limit{};
+      ::getrlimit(RLIMIT_FSIZE, &limit);
+      savedLimit_ = limit.rlim_cur;
+      savedMaximum_ = limit.rlim_max;
+      savedSignal_ = std::signal(SIGXFSZ, SIG_IGN);  // the write then fails with EFBIG
+      limit.rlim_cur = failAfterBytes;
+      if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+        whyNot_ = "the file size limit cannot be set";
+        std::signal(SIGXFSZ, savedSignal_);
+        break;
+      }
+      limitSet_ = true;
+      break;
+    }
+    case WriteFault::FolderInPlaceOfFile:
+      std::filesystem::create_directories(target);
+      std::ofstream(target / "inside.txt") << "kept";
+      break;
+    case WriteFault::ReadOnlyFolder:
+      std::filesystem::permissions(folder_,
+                                   std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                                       std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
+                                       std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+      if (canCreateIn(folder_))
+        whyNot_ = "this process may write into a read-only folder (it runs as root), so the fault cannot be made";
+      break;
+  }
+}
+
+WriteFaultScope::~WriteFaultScope() {
+  switch (fault_) {
+    case WriteFault::DiskFullBeforeWriting:
+      setWriteFaultForTesting({});
+      break;
+    case WriteFault::DiskFullPartWay:
+      if (limitSet_) {
+        rlimit limit{static_cast<rlim_t>(savedLimit_), static_cast<rlim_t>(savedMaximum_)};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, savedSignal_);
+      }
+      break;
+    case WriteFault::FolderInPlaceOfFile:
+      break;
+    case WriteFault::ReadOnlyFolder: {
+      std::error_code ec;
+      std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+      break;
+    }
+  }
+}
+
+}  // namespace saltmark::test
