@@ -1,0 +1,113 @@
+// The web publisher's page and index writes under each way a write can
+// fail: pages published before stay byte for byte, no temporary file is
+// left, each failed file gets "Error in writing file" (critical icon,
+// caption "Saltmark Publisher") and the run goes on with the next location.
+#include <gtest/gtest.h>
+
+#include "data/TideDatabaseFile.h"
+#include "platform/ScriptedPlatform.h"
+#include "publisher/WebPublisher.h"
+#include "support/TestSupport.h"
+#include "support/WriteFaults.h"
+#include "tables/GeneratorTestSupport.h"
+
+namespace saltmark {
+namespace {
+
+using test::WriteFault;
+
+class TwiceDailyPorts : public PortHeights {
+ public:
+  TideHeightSource& heightsFor(const LocationRecord&, const Settings&) override { return heights; }
+  test::CurveHeights heights{DateTime::fromCivil(2026, 12, 1), test::twiceDaily};
+};
+
+std::string portLine(const std::string& name) {
+  std::string line = name + ",0,50,48,n,1,7,w";
+  for (int i = 0; i < 47; ++i) line += ",0";
+  return line;
+}
+
+class PublisherWriterFault : public ::testing::TestWithParam<WriteFault> {
+ protected:
+  void SetUp() override {
+    if (const auto why = test::WriteFaultUnavailable(GetParam(), dir.path()); !why.empty()) GTEST_SKIP() << why;
+    settings.autoLocalZone = 0;
+    const auto path = dir / "SOLENT.tid";
+    ASSERT_TRUE(WriteTideDatabaseFile(path, "Saltmark 100", {}, {portLine("North Bay"), portLine("South Bay")}));
+    ASSERT_TRUE(database.LoadTideDatabase(path.string(), platform));
+    request.saveDir = (dir / "web").string();
+    request.allLocations = true;
+    request.zoneName = "GMT";
+  }
+
+  JobOutcome publish(DateTime start) {
+    request.start = start;
+    platform.answerNext(MessageAnswer::Yes);
+    platform.answerNext(MessageAnswer::Yes);
+    return PublishDatabase(request, database, {0, 1}, PublishRun{settings, platform, progress, writer, ports, events});
+  }
+  std::vector<std::string> messagesAfterQuestions() const {
+    std::vector<std::string> texts;
+    for (const auto& m : platform.messages)
+      if (m.buttons != MessageButtons::YesNo) texts.push_back(m.text.substr(0, m.text.find('\r')));
+    return texts;
+  }
+
+  test::TempDir dir;
+  Settings settings;
+  ScriptedPlatform platform;
+  TideDatabase database;
+  WebPublishRequest request;
+  test::RecordingProgress progress;
+  FilePageWriter writer;
+  TwiceDailyPorts ports;
+  WaterEventCounter events;
+};
+
+TEST_P(PublisherWriterFault, PagesPublishedBeforeStayAndEveryFailureIsReported) {
+  const auto folder = dir / "web" / "SOLENT";
+  const auto page = folder / "North_Bay.html";
+  if (GetParam() == WriteFault::FolderInPlaceOfFile) {
+    // A folder where the first page should go: that page fails, the rest is written.
+    test::WriteFaultScope fault(GetParam(), page);
+    ASSERT_EQ(publish(DateTime::fromCivil(2026, 12, 5)), JobOutcome::Completed);
+    EXPECT_TRUE(std::filesystem::is_directory(page));
+    EXPECT_EQ(test::readFile(page / "inside.txt"), "kept");
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder / "South_Bay.html"));
+    const auto texts = messagesAfterQuestions();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], kPageWriteError);
+    EXPECT_EQ(platform.messages[1].icon, MessageIcon::Critical);
+    EXPECT_EQ(platform.messages[1].caption, kPublisherCaption);
+    EXPECT_EQ(texts[1], "Web Page: '" + (folder / "South_Bay.html").string() + "' successfully created.");
+    return;
+  }
+
+  ASSERT_EQ(publish(DateTime::fromCivil(2026, 12, 5)), JobOutcome::Completed);
+  ASSERT_TRUE(std::filesystem::is_regular_file(page));
+  const auto published = test::FolderSnapshot(dir / "web");
+  platform.clear();
+  {
+    // The next month's pages differ from December's, so a page written over
+    // an old one would show.
+    test::WriteFaultScope fault(GetParam(), page);
+    EXPECT_EQ(publish(DateTime::fromCivil(2027, 1, 5)), JobOutcome::Completed);
+  }
+  EXPECT_EQ(test::FolderSnapshot(dir / "web"), published);
+  const auto texts = messagesAfterQuestions();
+  ASSERT_GE(texts.size(), 3u);  // both pages and the database index; the world index too unless its folder is writable
+  for (const auto& text : texts) EXPECT_EQ(text, kPageWriteError);
+  for (const auto& m : platform.messages) {
+    if (m.buttons != MessageButtons::YesNo) {
+      EXPECT_EQ(m.icon, MessageIcon::Critical);
+    }
+  }
+  EXPECT_EQ(platform.unansweredQuestions, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFault, PublisherWriterFault, ::testing::ValuesIn(test::kAllWriteFaults),
+                         [](const auto& info) { return test::WriteFaultName(info.param); });
+
+}  // namespace
+}  // namespace saltmark
