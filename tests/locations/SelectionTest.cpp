@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "data/TideDatabase.h"
+#include "editors/DifferenceFile.h"
+#include "editors/StreamFile.h"
+#include "locations/DatabaseChoice.h"
+#include "locations/ListMatching.h"
+#include "locations/Positions.h"
+#include "locations/SelectionCheck.h"
+#include "Fixtures.h"
+
+namespace saltmark {
+namespace {
+
+TEST(MatchListText, KeepsAChoiceOrTakesTheFirstEqualEntry) {
+  const std::vector<std::string> entries = {"SOLENT.tid", "BRITTANY.tid", "SOLENT.tid"};
+  const struct {
+    std::optional<int> chosen;
+    const char* text;
+    std::optional<int> result;
+  } cases[] = {
+      {1, "SOLENT.tid", 1},
+      {std::nullopt, "SOLENT.tid", 0},
+      {std::nullopt, "BRITTANY.tid", 1},
+      {std::nullopt, "solent.tid", std::nullopt},
+      {std::nullopt, "", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MatchListText(entries, c.chosen, c.text), c.result) << c.text;
+}
+
+TEST(SortBy, ByDistanceShowsTheFinderAndEmptiesTheList) {
+  const SortByView alphabetic = SortBy(0), coastal = SortBy(1), byDistance = SortBy(2);
+  EXPECT_EQ(alphabetic.listOrder, LocationOrder::Alphabetical);
+  EXPECT_EQ(coastal.listOrder, LocationOrder::Coastal);
+  EXPECT_FALSE(byDistance.listOrder);
+  for (const SortByView& v : {alphabetic, coastal}) {
+    EXPECT_FALSE(v.finderVisible);
+    EXPECT_TRUE(v.tideListsEnabled);
+  }
+  EXPECT_TRUE(byDistance.byDistance);
+  EXPECT_TRUE(byDistance.finderVisible);
+  EXPECT_FALSE(byDistance.tideListsEnabled);
+}
+
+SelectionInput complete(std::int16_t mode) {
+  SelectionInput in;
+  in.dateText = "06/12/2024";
+  in.timeText = "12:00";
+  in.portMode = mode;
+  in.tideDatabase = "SOLENT.tid";
+  in.tideLocationItemData = 0;
+  in.streamDatabaseChosen = in.streamLocationChosen = true;
+  in.differenceDatabaseChosen = in.differenceLocationChosen = true;
+  return in;
+}
+
+TEST(SelectionProblem, TheLastFailingTestIsTheOneShown) {
+  StationChoice unweighed;
+  unweighed.count = 2;
+  const struct {
+    const char* what;
+    SelectionInput input;
+    std::optional<std::string> message;
+  } cases[] = {
+      {"heights complete", complete(0), std::nullopt},
+      {"publisher is checked as heights", [] { auto i = complete(3); i.tideDatabase.reset(); return i; }(),
+       "Please select a Database (.tid file)."},
+      {"no date", [] { auto i = complete(0); i.dateText.clear(); return i; }(), "Please enter a valid date."},
+      {"no time", [] { auto i = complete(1); i.timeText.clear(); return i; }(), "Please enter a valid time."},
+      {"no date and no location", [] { auto i = complete(0); i.dateText.clear(); i.tideLocationItemData.reset(); return i; }(),
+       "Please select a Location."},
+      {"no tide location", [] { auto i = complete(0); i.tideLocationItemData.reset(); return i; }(),
+       "Please select a Location."},
+      {"neither tide list", [] { auto i = complete(0); i.tideLocationItemData.reset(); i.tideDatabase.reset(); return i; }(),
+       "Please select a Database (.tid file)."},
+      {"no stream station", [] { auto i = complete(1); i.streamLocationChosen = false; return i; }(),
+       "Please select a Location."},
+      {"no stream database", [] { auto i = complete(1); i.streamDatabaseChosen = false; return i; }(),
+       "Please select a Database (.vel file)."},
+      {"stations not weighed", [&] { auto i = complete(1); i.stations = &unweighed; return i; }(),
+       "Please enter a position and press Interpolate."},
+      {"no secondary port", [] { auto i = complete(2); i.differenceLocationChosen = false; return i; }(),
+       "Please select a Location"},
+      {"no difference database", [] { auto i = complete(2); i.differenceDatabaseChosen = false; return i; }(),
+       "Please select a Database (.dif file)."},
+      {"differences ignore the tide lists", [] { auto i = complete(2); i.tideDatabase.reset(); return i; }(),
+       std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SelectionProblem(c.input), c.message) << c.what;
+}
+
+class SelectionWithFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::writeTideDatabase(dir / "SOLENT.tid", {test::locationLine("Yarmouth", "50,42,N,1,30,W"),
+                                                 test::locationLine("Portsmouth", "50,48,N,1,07,W")});
+    test::writeTideDatabase(dir / "BRITTANY.tid", {test::locationLine("Brest", "48,23,N,4,30,W")});
+    LocationIndexContents contents;
+    contents.databaseNames = {"SOLENT.tid", "BRITTANY.tid"};
+    contents.entries = {test::place("Yarmouth", 50.7, -1.5, 0, 0), test::place("Portsmouth", 50.8, -1.12, 0, 1),
+                        test::place("Brest", 48.38, -4.5, 1, 0)};
+    index = test::indexOf(dir, contents);
+  }
+  SelectionOutcome check(const SelectionInput& input) {
+    SelectionContext context{database, index, differences, record, settings, platform, dir.path(), {}};
+    return CheckSelection(input, context);
+  }
+
+  test::TempDir dir;
+  LocationIndex index;
+  TideDatabase database;
+  DifferenceTable differences;
+  LocationRecord record;
+  Settings settings;
+  ScriptedPlatform platform;
+};
+
+TEST_F(SelectionWithFiles, HeightsReadTheChosenLocationOfTheChosenDatabase) {
+  SelectionInput in = complete(0);
+  in.tideLocationItemData = 1;
+  const SelectionOutcome outcome = check(in);
+  EXPECT_TRUE(outcome.complete);
+  EXPECT_FALSE(outcome.tideDatabaseText);
+  EXPECT_EQ(record.portName, "Portsmouth");
+  EXPECT_EQ(database.currentDatabase(), (dir / "SOLENT.tid").string());
+}
+
+TEST_F(SelectionWithFiles, ByDistanceTheItemDataLeadsThroughTheIndex) {
+  SelectionInput in = complete(0);
+  in.byDistance = true;
+  in.tideDatabase = "SOLENT.tid";  // whatever the list shows, the location's own database is loaded
+  in.tideLocationItemData = 2;
+  const SelectionOutcome outcome = check(in);
+  EXPECT_TRUE(outcome.complete);
+  EXPECT_EQ(outcome.tideDatabaseText, "BRITTANY.tid");
+  EXPECT_EQ(record.portName, "Brest");
+
+  in.tideLocationItemData = 7;
+  EXPECT_FALSE(check(in).complete);
+  EXPECT_EQ(platform.lastMessage()->text, "The chosen location is not in the location index.");
+}
+
+TEST_F(SelectionWithFiles, ASecondaryPortBringsItsReferencePortIntoPlace) {
+  differences.records[3].name = "Bembridge";
+  differences.records[3].referencePort = 1;
+  SelectionInput in = complete(2);
+  in.selectedDifferenceRecord = 3;
+  EXPECT_TRUE(check(in).complete);
+  EXPECT_EQ(record.portName, "Portsmouth");
+
+  differences.records[3].referencePort = 4000;
+  EXPECT_FALSE(check(in).complete);
+  EXPECT_EQ(platform.lastMessage()->text, "The reference port of Bembridge is not in the location index.");
+}
+
+TEST_F(SelectionWithFiles, ADatabaseThatDoesNotLoadLeavesTheChoiceIncomplete) {
+  SelectionInput in = complete(0);
+  in.tideDatabase = "MISSING.tid";
+  EXPECT_FALSE(check(in).complete);
+  EXPECT_FALSE(platform.messages.empty());  // the loader's own message
+}
+
+TEST_F(SelectionWithFiles, AFailingTestIsShownAndNothingIsLoaded) {
+  SelectionInput in = complete(0);
+  in.timeText.clear();
+  EXPECT_FALSE(check(in).complete);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Please enter a valid time.");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(platform.messages[0].caption, "Saltmark");
+  EXPECT_EQ(database.currentDatabase(), "");
+}
+
+TEST_F(SelectionWithFiles, ChoosingDatabasesLoadsThemAndRemembersTheirNames) {
+  DifferenceRecord port;
+  port.name = "Bembridge";
+  port.referencePort = 1;
+  ASSERT_TRUE(WriteDifferenceRecords(dir / "MINE.dif", std::vector<DifferenceRecord>{port}));
+  StreamRecord diamond;
+  diamond.name = "Diamond A";
+  ASSERT_TRUE(WriteStreamRecords(dir / "SOLENT.vel", std::vector<StreamRecord>{diamond}));
+  DifferenceTable table;
+  StreamTable streams;
+  std::vector<std::string> dloc, sloc;
+
+  EXPECT_TRUE(SelectDifferenceDatabase("MINE.dif", table, dloc, settings, platform, dir.path()));
+  EXPECT_EQ(dloc, std::vector<std::string>{"Bembridge"});
+  EXPECT_EQ(settings.differenceDatabasePath, "MINE.dif");
+  EXPECT_TRUE(SelectStreamDatabase("SOLENT.vel", streams, sloc, settings, platform, dir.path()));
+  EXPECT_EQ(sloc, std::vector<std::string>{"Diamond A"});
+  EXPECT_EQ(settings.streamDatabasePath, "SOLENT.vel");
+  EXPECT_TRUE(platform.messages.empty());
+
+  const DifferenceLocationLabels labels = ShowDifferenceLocation(table, 0, index);
+  EXPECT_EQ(labels.rfp, "Portsmouth");
+  EXPECT_EQ(labels.Rlat, FormatLatLon(index.entry(1)->latitude, kLatitude));
+  EXPECT_EQ(labels.Rlon, "001\xB0" "07.2'W");
+  EXPECT_EQ(ShowDifferenceLocation(table, 300, index).rfp, "");
+  EXPECT_FALSE(SelectDifferenceDatabase("", table, dloc, settings, platform, dir.path()));
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SelectionWithFiles, MissingAndDamagedDatabasesAreRefused) {
+  DifferenceTable table;
+  StreamTable streams;
+  std::vector<std::string> list = {"kept"};
+  settings.differenceDatabasePath = "OLD.dif";
+
+  EXPECT_FALSE(SelectDifferenceDatabase("GONE.dif", table, list, settings, platform, dir.path()));
+  EXPECT_FALSE(SelectStreamDatabase("GONE.vel", streams, list, settings, platform, dir.path()));
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[0].text, "File GONE.dif does not exist.");
+  EXPECT_EQ(platform.messages[0].caption, "Saltmark:Tidal Differences");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(platform.messages[1].caption, "Saltmark:Tidal Streams");
+
+  platform.clear();
+  test::writeFile(dir / "BAD.dif", std::string("\x05\x00", 2));
+  EXPECT_FALSE(SelectDifferenceDatabase("BAD.dif", table, list, settings, platform, dir.path()));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text.rfind("The file is not a valid Saltmark Difference Database\nBAD.dif: ", 0), 0u);
+  EXPECT_EQ(list, std::vector<std::string>{"kept"});
+  EXPECT_EQ(settings.differenceDatabasePath, "OLD.dif");
+}
+
+}  // namespace
+}  // namespace saltmark
