@@ -1,0 +1,87 @@
+#include "engine/HeightComputation.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+#include "common/RuntimeError.h"
+#include "common/VbNumbers.h"
+
+namespace saltmark {
+namespace {
+
+bool startsWith(const std::string& text, char lowerCaseMarker) {
+  return !text.empty() && std::tolower(static_cast<unsigned char>(text[0])) == lowerCaseMarker;
+}
+
+// Angular speeds in radians per hour, used only to move the curve by a few
+// hours; they are not the constituents' exact speeds.
+constexpr std::array<double, kGroupCount> kOffsetSpeed = {0.24137903555081552, 0.2617993877991492,
+                                                          0.5038765550507625, 0.5229006438975006};
+
+}  // namespace
+
+bool UsesSpringNeapLevels(const LocationRecord& port) { return startsWith(port.harmonic[0], 'w'); }
+
+PortConstants PreparePortConstants(const LocationRecord& port, int monthIndex, int springNeapDay) {
+  std::array<const std::string*, 13> text;
+  for (int i = 0; i < 13; ++i) text[i] = &port.harmonic[i];
+  if (UsesSpringNeapLevels(port)) {
+    int k = CInt(std::abs(Val(port.springNeapLevel[0]) + springNeapDay));
+    if (k > 7) k = 14 - k;
+    if (k + 2 < 0 || k + 2 >= static_cast<int>(port.springNeapLevel.size())) throw RuntimeError(errc::kSubscript);
+    text[0] = &port.springNeapLevel[k + 2];
+  }
+  if (startsWith(port.harmonic[2], 'v')) text[2] = &port.monthlyAmplitude.at(monthIndex);
+
+  PortConstants result;
+  auto& pc = result.portConstant;
+  for (int i = 0; i < 13; ++i) pc[i] = Single(Val(*text[i]));
+  pc[0] = Single(pc[0] + Val(port.monthlyLevel.at(monthIndex)));
+  for (int i = 1; i <= 11; i += 2) pc[i] = Single(pc[i] * kDegreesToRadians);
+  result.quarterCos = std::cos(pc[9]);
+  result.quarterSin = std::sin(pc[9]);
+  result.sixthCos = std::cos(pc[11]);
+  result.sixthSin = std::sin(pc[11]);
+  return result;
+}
+
+CorrectedConstituents CombineGroupCorrections(const PortConstants& constants, const GroupCorrections& corrections) {
+  const auto& pc = constants.portConstant;
+  // Phase and amplitude fields of each group's principal constituent.
+  constexpr std::array<int, kGroupCount> phaseField = {7, 5, 1, 3};
+  CorrectedConstituents c;
+  for (int g = 0; g < kGroupCount; ++g) {
+    c.phase[g] = Single(pc[phaseField[g]] + corrections.groupPhase[g]);
+    c.amplitude[g] = Single(pc[phaseField[g] + 1] * corrections.groupFactor[g]);
+  }
+  return c;
+}
+
+OffsetHeight HeightAtOffset(const CorrectedConstituents& c, const PortConstants& constants, float x) {
+  const auto& pc = constants.portConstant;
+  std::array<double, kGroupCount> argument;
+  for (int g = 0; g < kGroupCount; ++g) argument[g] = c.phase[g] - kOffsetSpeed[g] * x;
+
+  const double O = c.amplitude[group::kO1] * std::cos(argument[group::kO1]);
+  const double K = c.amplitude[group::kK1] * std::cos(argument[group::kK1]);
+  const double X = c.amplitude[group::kS2] * std::cos(argument[group::kS2]) +
+                   c.amplitude[group::kM2] * std::cos(argument[group::kM2]);
+  const double Y = c.amplitude[group::kS2] * std::sin(argument[group::kS2]) +
+                   c.amplitude[group::kM2] * std::sin(argument[group::kM2]);
+  const double R = std::sqrt(Y * Y + X * X);
+
+  double quarter = 0, sixth = 0;
+  if (R != 0) {
+    // cos and sin of the combined semidiurnal angle.
+    const double co = X / R, si = Y / R;
+    quarter = ((2 * co * co - 1) * constants.quarterCos - 2 * si * co * constants.quarterSin) * pc[10] * (R * R);
+    sixth = ((4 * co * co * co - 3 * co) * constants.sixthCos - (3 * si - 4 * si * si * si) * constants.sixthSin) *
+            (R * R) * R * pc[12];
+  }
+  const double height = K + O + X + quarter + sixth + pc[0];
+  if (!std::isfinite(height) || std::abs(height) > 3.4e38) throw RuntimeError(errc::kOverflow);
+  return {Single(height), R};
+}
+
+}  // namespace saltmark

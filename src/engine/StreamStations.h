@@ -1,0 +1,69 @@
+#pragma once
+// The stream at the chosen stations: each station's reference port is made
+// the current port when a new high-water pair is needed, and the weighted
+// east and north components of all chosen stations are added.
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "data/LocationIndex.h"
+#include "data/LocationRecord.h"
+#include "data/Settings.h"
+#include "data/TideDatabase.h"
+#include "editors/StreamRecord.h"
+#include "engine/StreamEngine.h"
+#include "graphs/GraphModel.h"
+#include "locations/StreamStations.h"
+#include "platform/Platform.h"
+#include "tables/JobProgress.h"
+
+namespace saltmark {
+
+// What a stream prediction reads and changes: loading a reference port
+// replaces the current database and port.
+struct StreamContext {
+  TideDatabase& tideDatabase;
+  LocationIndex& locationIndex;
+  Settings& settings;
+  LocationRecord& location;
+  TideEngine& engine;
+  StreamEngine& streams;
+  const StreamTable& streamTable;
+  const StationChoice& stations;
+  Platform& platform;
+  std::filesystem::path programFolder;       // where the tide databases lie
+  std::function<void()> refreshClockDisplay;  // after the local zone follows the port
+  // Called with the loaded port's line, so the caller can show it as current.
+  std::function<void(int line)> portLoaded;
+};
+
+// Makes a location number's port current: its database loaded if new, its
+// line read, the engine set to it.
+bool LoadReferencePort(StreamContext& context, int locationNumber);
+
+// The stream of chosen station slot k (0..count-1) at the instant.
+std::optional<StreamComponents> StreamAtInstant(StreamContext& context, int k, DateTime instant);
+
+// The sum over the chosen stations as a rate and a direction; nothing when
+// a station's stream could not be computed.
+std::optional<RateDirection> StreamSumAtInstant(StreamContext& context, DateTime instant);
+
+// East and north component columns of a stream graph run.
+struct StreamComponentColumns {
+  std::array<double, kGraphValues> east{};
+  std::array<double, kGraphValues> north{};
+};
+
+// Adds slot k's stream over the graph to the columns: column x at
+// engineOrigin + x * secondsPerColumn. Reports each column to progress.
+JobOutcome FillStreamColumns(StreamContext& context, int k, DateTime engineOrigin,
+                                   std::int32_t secondsPerColumn, StreamComponentColumns& columns,
+                                   JobProgress& progress);
+
+// The whole run: clears the columns, fills them for every chosen station and
+// turns them into rates and directions (columns 0..959).
+JobOutcome RunStreamGraph(StreamContext& context, DateTime engineOrigin, std::int32_t secondsPerColumn,
+                                std::array<float, kGraphValues>& rates,
+                                std::array<std::int16_t, kGraphValues>& directions, JobProgress& progress);
+
+}  // namespace saltmark

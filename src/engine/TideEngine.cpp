@@ -1,0 +1,62 @@
+#include "engine/TideEngine.h"
+
+#include <cmath>
+
+#include "common/RuntimeError.h"
+#include "common/VbNumbers.h"
+#include "engine/SecondaryPort.h"
+
+namespace saltmark {
+
+void TideEngine::setPort(const LocationRecord& port) {
+  port_ = port;
+  usesSpringNeapLevels_ = UsesSpringNeapLevels(port_);
+  for (auto& slot : cache_) slot.reset();
+  constants_ = nullptr;
+}
+
+void TideEngine::setSecondaryPort(const DifferenceRecord* record) { secondary_ = record; }
+
+const PortConstants& TideEngine::constantsFor(int monthIndex, int springNeapDay) {
+  // The spring-neap day matters only to a port whose mean level follows it.
+  const int day = usesSpringNeapLevels_ ? springNeapDay : 0;
+  auto& slot = cache_.at(monthIndex * 15 + day + 7);
+  if (!slot) slot = PreparePortConstants(port_, monthIndex, day);
+  return *slot;
+}
+
+void TideEngine::PrepareInstant(DateTime instant) {
+  corrections_ = ComputeGroupFactors(instant, usesSpringNeapLevels_);
+  constants_ = &constantsFor(corrections_.monthIndex, corrections_.springNeapDay);
+  corrected_ = CombineGroupCorrections(*constants_, corrections_);
+}
+
+float TideEngine::HeightAtOffset(float x) {
+  const OffsetHeight result = saltmark::HeightAtOffset(corrected_, *constants_, x);
+  semidiurnalAmplitude_ = result.semidiurnalAmplitude;
+  return result.height;
+}
+
+void TideEngine::PredictHeight(DateTime instant) {
+  PrepareInstant(instant);
+  EvaluateHeight();
+}
+
+void TideEngine::EvaluateHeight() {
+  float height;
+  if (settings_.portMode == 2 && secondary_ != nullptr) {
+    // c is +1 at the reference port's M2 crest and -1 at its trough.
+    const double c = std::cos(corrected_.phase[group::kM2]);
+    const float d = Single(-TimeDifferenceHours(*secondary_, c));
+    const float reference = HeightAtOffset(d);
+    height = Single(reference + HeightDifference(*secondary_, reference, c));
+  } else {
+    height = HeightAtOffset(0);
+  }
+  if (!settings_.metric()) height = Single(height * kFeetPerMetre);
+  if (!std::isfinite(height)) throw RuntimeError(errc::kOverflow);
+  tideHeight_ = height;
+  tideHeightWithOffset_ = Single(heightOffset + tideHeight_);
+}
+
+}  // namespace saltmark

@@ -1,0 +1,75 @@
+#pragma once
+// The tide height at the current port for one instant: the single entry
+// point behind every height the program shows.
+//
+//   TideEngine engine(settings);
+//   engine.setPort(record);           // after every ReadLocation
+//   engine.PredictHeight(instant);    // instant in the port's own time base
+//   float h = engine.tideHeight();    // metres or feet, as settings.metricUnits
+//
+// With settings.portMode 2 the port is the reference port of a secondary
+// port and setSecondaryPort names the difference record to apply.
+// The port's constants are read once per month and spring-neap day and
+// reused; the results are the same as reading them at every call.
+#include <array>
+#include <optional>
+
+#include "data/LocationRecord.h"
+#include "data/Settings.h"
+#include "editors/DifferenceRecord.h"
+#include "engine/ConstituentTable.h"
+#include "engine/HeightComputation.h"
+
+namespace saltmark {
+
+class TideEngine {
+ public:
+  explicit TideEngine(const Settings& settings) : settings_(settings) {}
+
+  // Copies the port's texts; the engine keeps no reference to the record.
+  void setPort(const LocationRecord& port);
+  const LocationRecord& port() const { return port_; }
+  // The difference record used when settings.portMode is 2 (none: no differences).
+  void setSecondaryPort(const DifferenceRecord* record);
+
+  // Computes tideHeight and tideHeightWithOffset. Throws RuntimeError on a
+  // floating-point fault or a spring-neap offset outside the port's table.
+  void PredictHeight(DateTime instant);
+
+  float tideHeight() const { return tideHeight_; }
+  float tideHeightWithOffset() const { return tideHeightWithOffset_; }
+  // Added to every height after the unit conversion (the tide graph sets it).
+  float heightOffset = 0;
+
+  // What the stream prediction reads after an evaluation: the instant's
+  // corrections, the port's constants and the last semidiurnal amplitude.
+  const GroupCorrections& corrections() const { return corrections_; }
+  const PortConstants& constants() const { return *constants_; }
+  const CorrectedConstituents& corrected() const { return corrected_; }
+  double semidiurnalAmplitude() const { return semidiurnalAmplitude_; }
+
+  // Forms the corrections and constants for an instant without a height.
+  void PrepareInstant(DateTime instant);
+  // The height in metres x hours after the prepared instant; keeps R.
+  float HeightAtOffset(float x);
+
+ private:
+  const PortConstants& constantsFor(int monthIndex, int springNeapDay);
+  void EvaluateHeight();
+
+  const Settings& settings_;
+  LocationRecord port_;
+  bool usesSpringNeapLevels_ = false;
+  const DifferenceRecord* secondary_ = nullptr;
+  // One slot per month and spring-neap day (-7..7), filled on first use.
+  std::array<std::optional<PortConstants>, 12 * 15> cache_;
+
+  GroupCorrections corrections_;
+  const PortConstants* constants_ = nullptr;
+  CorrectedConstituents corrected_;
+  double semidiurnalAmplitude_ = 0;
+  float tideHeight_ = 0;
+  float tideHeightWithOffset_ = 0;
+};
+
+}  // namespace saltmark

@@ -1,0 +1,19 @@
+#include "shell/gui/WindowSet.h"
+
+#include <QWidget>
+
+#include "shell/gui/WindowSetParts.h"
+
+namespace saltmark {
+
+WindowSet::WindowSet(AppState& state, QWidget* mainWindow)
+    : state_(state), mainWindow_(mainWindow), views_(makeViews(*this)), editors_(makeEditors(*this)) {}
+
+WindowSet::~WindowSet() = default;
+
+QWidget* WindowSet::window(const char* objectName) const {
+  if (QWidget* found = findView(*views_, objectName)) return found;
+  return findEditor(*editors_, objectName);
+}
+
+}  // namespace saltmark

@@ -1,0 +1,58 @@
+#pragma once
+// The program's secondary windows, created on first use and afterwards only
+// hidden and shown, so their controls keep the user's last choices for the
+// whole run. The main window calls these after its own checks (selection,
+// start date and time already read into the state).
+#include <memory>
+
+class QWidget;
+
+namespace saltmark {
+
+struct AppState;
+
+class WindowSet {
+ public:
+  WindowSet(AppState& state, QWidget* mainWindow);
+  ~WindowSet();
+  WindowSet(const WindowSet&) = delete;
+  WindowSet& operator=(const WindowSet&) = delete;
+
+  // Tables: the settings dialog, the run in the progress window, the viewer.
+  void showTideTable();
+  void showStreamTable();
+  // Graphs: the column fill in the progress window, then the graph window.
+  void showTideGraph();
+  void showStreamGraph();
+  // The anchoring calculator, the information display and the alarm dialog.
+  void showAnchorCalculator();
+  void showInformation();
+  void showAlarm();
+  // The database editors (modal).
+  void showDifferenceEditor();
+  void showStreamEditor();
+  // The publisher's mode panel, owned by the caller's layout.
+  QWidget* createPublisherPanel(QWidget* parent);
+
+  // The clock-driven steps of the once-a-second refresh: the graph cursors
+  // that are still live, the information display and the clearance alarm.
+  void onClockTick();
+
+  // The windows themselves, for tests and screenshots (nullptr until first shown).
+  QWidget* window(const char* objectName) const;
+
+  AppState& state() { return state_; }
+  QWidget* mainWindow() { return mainWindow_; }
+
+  // Each group of windows keeps its own part of the set.
+  struct Views;    // tables, graphs, aids
+  struct Editors;  // difference and stream editors, publisher panel
+
+ private:
+  AppState& state_;
+  QWidget* mainWindow_;
+  std::unique_ptr<Views> views_;
+  std::unique_ptr<Editors> editors_;
+};
+
+}  // namespace saltmark

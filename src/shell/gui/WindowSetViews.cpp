@@ -1,0 +1,20 @@
+// Placeholder until the table, graph and aid windows exist.
+#include "shell/gui/WindowSetParts.h"
+
+namespace saltmark {
+
+struct WindowSet::Views {};
+
+std::unique_ptr<WindowSet::Views> makeViews(WindowSet&) { return std::make_unique<WindowSet::Views>(); }
+QWidget* findView(const WindowSet::Views&, const char*) { return nullptr; }
+
+void WindowSet::showTideTable() {}
+void WindowSet::showStreamTable() {}
+void WindowSet::showTideGraph() {}
+void WindowSet::showStreamGraph() {}
+void WindowSet::showAnchorCalculator() {}
+void WindowSet::showInformation() {}
+void WindowSet::showAlarm() {}
+void WindowSet::onClockTick() {}
+
+}  // namespace saltmark

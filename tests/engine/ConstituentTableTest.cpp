@@ -1,0 +1,103 @@
+#include "engine/ConstituentTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/VbNumbers.h"
+#include "engine/AngleFunctions.h"
+
+namespace saltmark {
+namespace {
+
+TEST(ConstituentTable, PrincipalRowsHaveUnitAmplitudeAndK1IsNegative) {
+  const auto& table = InitConstituentTable();
+  EXPECT_EQ(table[0].amplitude, 1.0);
+  EXPECT_EQ(table[11].amplitude, 1.0);
+  EXPECT_EQ(table[15].amplitude, 1.0);
+  EXPECT_EQ(table[2].amplitude, -1.0);
+  EXPECT_DOUBLE_EQ(table[1].amplitude, 0.17554 / 0.5305);
+  // Digits: species as written, the others less 5.
+  EXPECT_EQ(table[14].digits, (std::array<int, 6>{2, 2, -3, 0, 0, 1}));
+  EXPECT_EQ(table[16].code, table[17].code);
+}
+
+TEST(ConstituentTable, ArgumentsAtTheEpochAreTheConstantTerms) {
+  const AstroArguments a = ComputeAstroArguments(0);
+  EXPECT_DOUBLE_EQ(a.s, 277.0248 * kDegreesToRadians);
+  EXPECT_DOUBLE_EQ(a.h, 280.1895 * kDegreesToRadians);
+  EXPECT_DOUBLE_EQ(a.p, 334.3853 * kDegreesToRadians);
+  EXPECT_DOUBLE_EQ(a.Nprime, 100.8432 * kDegreesToRadians);
+  EXPECT_DOUBLE_EQ(a.p1, 281.2209 * kDegreesToRadians);
+}
+
+TEST(ConstituentTable, DayCountIgnoresMillisecondsAndGivesTheMonth) {
+  int month = -1;
+  EXPECT_EQ(DaysSince1900(DateTime::fromCivil(1900, 1, 1), month), 0.0);
+  EXPECT_EQ(month, 0);
+  const DateTime noon = DateTime::fromCivil(2026, 3, 15, 12, 0, 0);
+  const double t = DaysSince1900(noon, month);
+  EXPECT_EQ(month, 2);
+  EXPECT_EQ(DaysSince1900(noon.addSeconds(0.9), month), t);
+  EXPECT_EQ(t, 46094.5);  // 126 years and 31 leap days to 1 Jan 2026, then 73.5 days
+  EXPECT_EQ(DaysSince1900(DateTime::fromCivil(1899, 12, 31, 6), month), -0.75);
+  EXPECT_EQ(month, 11);
+}
+
+TEST(AngleFunctions, FoldAngle) {
+  const std::pair<float, double> cases[] = {{180, 0}, {0, 180}, {359, -179}, {360, 180}, {-90, -90}, {540, 0}};
+  for (auto [in, out] : cases) EXPECT_NEAR(FoldAngle(in), out, 1e-9) << in;
+}
+
+TEST(AngleFunctions, FullCircleArctanCoversTheWholeTurn) {
+  EXPECT_NEAR(FullCircleArctan(1, -1), 3 * kPi / 4, 1e-12);
+  EXPECT_NEAR(FullCircleArctan(-1, -1), 5 * kPi / 4, 1e-12);
+  EXPECT_NEAR(FullCircleArctan(-1, 1), 7 * kPi / 4, 1e-12);
+  EXPECT_EQ(FullCircleArctan(0, 1), 0);
+  EXPECT_EQ(FullCircleArctan(0, 0), 0);
+  EXPECT_NEAR(FullCircleArctan(1, 0), kPi / 2, 1e-12);
+  EXPECT_NEAR(FullCircleArctan(-1, 0), 3 * kPi / 2, 1e-12);
+  EXPECT_DOUBLE_EQ(VectorLength(3, 4), 5);
+}
+
+TEST(ConstituentTable, WholeDaysDropOutOfTheTimeOfDayAngle) {
+  // The O1 group is one row, so its phase is minus its Doodson argument; a
+  // day later the argument moves only by the astronomical terms.
+  const DateTime a = DateTime::fromCivil(2026, 6, 1, 5, 30);
+  const GroupCorrections ga = ComputeGroupFactors(a);
+  const GroupCorrections gb = ComputeGroupFactors(a.addDays(1));
+  const double ds = gb.arguments.s - ga.arguments.s, dh = gb.arguments.h - ga.arguments.h;
+  const double expected = std::remainder(-(dh - 2 * ds), kTwoPi);
+  EXPECT_NEAR(std::remainder(gb.groupPhase[group::kO1] - ga.groupPhase[group::kO1] - expected, kTwoPi), 0, 1e-9);
+  EXPECT_NEAR(ga.groupFactor[group::kO1], 1.0, 1e-12);
+}
+
+TEST(ConstituentTable, SpringNeapDayCountsFromNewAndFullMoon) {
+  // New moon 18 January 2026 19:52 GMT; full moon 3 January 2026 10:03 GMT.
+  struct Case {
+    DateTime instant;
+    int day;
+  };
+  const Case cases[] = {
+      {DateTime::fromCivil(2026, 1, 18, 12, 0), 0},   // the day before springs
+      {DateTime::fromCivil(2026, 1, 19, 6, 0), -1},   // the day after
+      {DateTime::fromCivil(2026, 1, 3, 4, 0), 0},
+      {DateTime::fromCivil(2026, 1, 4, 0, 0), -1},
+      {DateTime::fromCivil(2026, 1, 16, 0, 0), 2},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ComputeGroupFactors(c.instant).springNeapDay, c.day);
+}
+
+TEST(ConstituentTable, SpringNeapDayStaysWithinAWeekEitherSide) {
+  int lowest = 0, highest = 0;
+  for (DateTime t = DateTime::fromCivil(2026, 1, 1); t < DateTime::fromCivil(2027, 1, 1); t = t.addMinutes(90)) {
+    const int day = ComputeGroupFactors(t).springNeapDay;
+    lowest = std::min(lowest, day);
+    highest = std::max(highest, day);
+  }
+  EXPECT_EQ(lowest, -7);
+  EXPECT_EQ(highest, 7);
+}
+
+}  // namespace
+}  // namespace saltmark
