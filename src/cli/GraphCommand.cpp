@@ -1,0 +1,98 @@
+// saltmark-cli graph DB.tid PORT --start ... --days D --png FILE [--width W
+// --height H]: the tide graph (curve, graticules, passage lines, high and low
+// waters) drawn by the same model as the graph window, saved as a PNG; the
+// passage and tide information lists are printed. Built where Qt is found.
+#ifdef SALTMARK_CLI_PNG
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <iostream>
+
+#include "cli/CliSupport.h"
+#include "cli/CommandRegistry.h"
+#include "cli/GeneratorCommandSupport.h"
+#include "common/AtomicFile.h"
+#include "graphs/GraphModel.h"
+#include "graphs/TideGraphModel.h"
+#include "graphs/gui/GraphImage.h"
+#include "tables/HeightText.h"
+#include "tables/TableHeader.h"
+#include "tables/ZoneShift.h"
+
+namespace saltmark::cli {
+namespace {
+
+struct GraphOptions {
+  PortOptions port;
+  std::string days = "1";
+  std::string png;
+  int width = 960;
+  int height = 480;
+  int zoom = kTideGraphStartZoom;
+  bool fromNow = false;
+  bool noPassageLines = false;
+};
+
+void runGraph(const GraphOptions& o) {
+  ConsolePlatform platform;
+  auto port = loadPort(o.port, platform);
+  Settings& s = port->settings;
+  s.graphDays = ClampPlotDurationText(o.days);
+  s.graphSwitch2 = toFlag(!o.fromNow);
+  s.graphSwitch3 = toFlag(!o.noPassageLines);
+
+  GraphGrid grid{s.graphDays, ComputeGraphOrigin(port->start, s.graphDays, isTrue(s.graphSwitch2))};
+  const DateTime engineOrigin = ShiftToDisplayZone(grid.origin, s, port->record.portZone);
+  auto heights = engineHeights(port->record, s);
+  HeightColumns columns{};
+  SilentProgress progress;
+  FillTideColumns(columns, *heights, engineOrigin, s.graphDays, progress);
+  const TidePass pass = ComputeTidePass(TidePassInput{columns, grid, s.draught, s.chartedDepth, isTrue(s.graphSwitch3)}, s);
+
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 1;
+  char name[] = "saltmark-cli";
+  char* argv[] = {name, nullptr};
+  QGuiApplication application(argc, argv);
+  const TideGraphDrawing drawing{columns, grid, o.zoom, isTrue(s.colourDisplay), isTrue(s.graphSwitch1),
+                                 FormatHeight2(s.chartedDepth, s)};
+  const QImage image = RenderTideGraphImage(drawing, pass, s, platform, QSize(o.width, o.height));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) throw CliError("cannot encode the graph as PNG");
+  if (const WriteResult written = writeFileAtomically(o.png, std::string_view(bytes.constData(), bytes.size()));
+      !written)
+    throw CliError("cannot write " + o.png + ": " + written.error);
+
+  const TideGraphHeader header = TideGraphHeaderTexts(grid, s, "GMT", PortLocationText(port->record));
+  std::string text = header.location + "\n" + header.origin + "\n" + header.units + "\nPassage Information\n";
+  for (const std::string& line : pass.passageLines) text += line + "\n";
+  text += "Tide Information\n";
+  for (const std::string& line : pass.highLowLines) text += line + "\n";
+  printText(text);
+}
+
+void addGraphCommand(CLI::App& app) {
+  auto* command = app.add_subcommand("graph", "Draw the tide graph to a PNG file");
+  auto options = std::make_shared<GraphOptions>();
+  addPortOptions(*command, options->port);
+  command->add_option("--days", options->days, "Plot duration in days, 1 to 50 (default 1)");
+  command->add_option("--png", options->png, "PNG file to write")->required();
+  command->add_option("--width", options->width, "Width in pixels (default 960)")->check(CLI::Range(16, 10000));
+  command->add_option("--height", options->height, "Height in pixels (default 480)")->check(CLI::Range(16, 10000));
+  command->add_option("--zoom", options->zoom, "Zoom level 0 to 5 (default 3)")->check(CLI::Range(0, 5));
+  command->add_flag("--from-now", options->fromNow, "Start at the graticule step before the start, not at midnight");
+  command->add_flag("--no-passage-lines", options->noPassageLines, "Leave out the passage lines");
+  command->callback([options] { runGraph(*options); });
+}
+
+const bool registered = registerCommand(&addGraphCommand);
+
+}  // namespace
+}  // namespace saltmark::cli
+
+#endif  // SALTMARK_CLI_PNG

@@ -1,0 +1,75 @@
+// saltmark-cli table DB.tid PORT --start ... --days D --list hilo|interval|
+// passage|highest|lowest [--high] [--low] [--mins N] [--count K] [--depth X
+// --draught Y] [--ukc]: the tide table exactly as the table viewer shows it.
+#include <map>
+
+#include "cli/CliSupport.h"
+#include "cli/CommandRegistry.h"
+#include "cli/GeneratorCommandSupport.h"
+#include "tables/TableHeader.h"
+#include "tables/TideTableGenerator.h"
+
+namespace saltmark::cli {
+namespace {
+
+struct TableOptions {
+  PortOptions port;
+  std::string days = "1";
+  std::string list = "hilo";
+  bool high = false;
+  bool low = false;
+  std::string minutes = "60";
+  std::string count = "5";
+  bool ukc = false;
+};
+
+void runTable(const TableOptions& o) {
+  static const std::map<std::string, TideListing> kListings = {{"hilo", TideListing::HighLow},
+                                                               {"interval", TideListing::RegularIntervals},
+                                                               {"passage", TideListing::Passage},
+                                                               {"highest", TideListing::Highest},
+                                                               {"lowest", TideListing::Lowest}};
+  ConsolePlatform platform;
+  auto port = loadPort(o.port, platform);
+  TideTableRequest request;
+  request.start = port->start;
+  request.daysText = o.days;
+  request.listing = kListings.at(o.list);
+  request.high = o.high || !o.low;  // neither flag: both
+  request.low = o.low || !o.high;
+  request.minutesText = o.minutes;
+  request.highestText = request.lowestText = o.count;
+  request.clearance = request.listing == TideListing::Passage ? ClearanceBox::Greyed
+                                                              : (o.ukc ? ClearanceBox::Ticked : ClearanceBox::Unticked);
+  request.locationText = PortLocationText(port->record);
+  request.zoneName = "GMT";
+  request.creditYear = CurrentYear();
+  if (auto refusal = CheckTideTableRequest(request)) throw CliError(*refusal);
+
+  auto heights = engineHeights(port->record, port->settings);
+  TableTextBuffer text;
+  SilentProgress progress;
+  WaterEventCounter events;
+  GenerateTideTable(request, *heights, TableRun{port->settings, port->record.portZone, text, progress, platform, events});
+  printText(text.text());
+}
+
+void addTableCommand(CLI::App& app) {
+  auto* command = app.add_subcommand("table", "Print a tide table as the table viewer shows it");
+  auto options = std::make_shared<TableOptions>();
+  addPortOptions(*command, options->port);
+  command->add_option("--days", options->days, "Number of days (default 1)");
+  command->add_option("--list", options->list, "hilo, interval, passage, highest or lowest")
+      ->check(CLI::IsMember({"hilo", "interval", "passage", "highest", "lowest"}));
+  command->add_flag("--high", options->high, "High waters (hilo; with neither flag, both)");
+  command->add_flag("--low", options->low, "Low waters (hilo)");
+  command->add_option("--mins", options->minutes, "Interval in minutes (interval; default 60)");
+  command->add_option("--count", options->count, "How many waters (highest, lowest; default 5)");
+  command->add_flag("--ukc", options->ukc, "Add the under-keel clearance column");
+  command->callback([options] { runTable(*options); });
+}
+
+const bool registered = registerCommand(&addTableCommand);
+
+}  // namespace
+}  // namespace saltmark::cli
