@@ -1,0 +1,180 @@
+#include "engine/HeightComputation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/RuntimeError.h"
+#include "common/VbNumbers.h"
+#include "engine/EngineFixtures.h"
+#include "engine/TideEngine.h"
+#include "tables/WaterDetectors.h"
+
+namespace saltmark {
+namespace {
+
+using test::Harmonics;
+using test::portWith;
+
+float heightAt(const LocationRecord& port, DateTime instant, bool metric = true) {
+  Settings settings;
+  settings.metricUnits = metric ? kTrue : kFalse;
+  TideEngine engine(settings);
+  engine.setPort(port);
+  engine.PredictHeight(instant);
+  return engine.tideHeight();
+}
+
+TEST(HeightComputation, SingleO1PortAtTheEpochByHand) {
+  // At 1 Jan 1900 00:00 the O1 argument is h - 2s - 90 degrees = -363.8601
+  // degrees; the group has one row, so the height is H cos(g - V).
+  const LocationRecord port = portWith({.meanLevel = 1.5, .o1 = 2, .o1Phase = 30});
+  const double V = (280.1895 - 2 * 277.0248 - 90) * kDegreesToRadians;
+  const double expected = 1.5 + 2 * std::cos(30 * kDegreesToRadians - V);
+  EXPECT_NEAR(heightAt(port, DateTime::fromCivil(1900, 1, 1)), expected, 2e-6);
+}
+
+TEST(HeightComputation, FeetAreMetresTimesTheFactorAndTheOffsetComesAfter) {
+  const LocationRecord port = portWith({.meanLevel = 1});
+  EXPECT_EQ(heightAt(port, DateTime::fromCivil(2026, 5, 1)), 1.0F);
+  EXPECT_EQ(heightAt(port, DateTime::fromCivil(2026, 5, 1), false), Single(kFeetPerMetre));
+
+  Settings feet;
+  feet.metricUnits = kFalse;
+  TideEngine engine(feet);
+  engine.setPort(port);
+  engine.heightOffset = 0.5F;
+  engine.PredictHeight(DateTime::fromCivil(2026, 5, 1));
+  EXPECT_EQ(engine.tideHeightWithOffset(), Single(0.5F + Single(kFeetPerMetre)));
+}
+
+TEST(HeightComputation, BlankAmplitudesGiveTheMeanLevelWithTheMonthsCorrection) {
+  LocationRecord port = portWith({.meanLevel = 2});
+  port.monthlyLevel[6] = "0.25";
+  EXPECT_EQ(heightAt(port, DateTime::fromCivil(2026, 7, 10, 13)), 2.25F);
+  EXPECT_EQ(heightAt(port, DateTime::fromCivil(2026, 8, 10, 13)), 2.0F);
+  port.harmonic = {};  // every text blank reads as 0
+  EXPECT_EQ(heightAt(port, DateTime::fromCivil(2026, 7, 10, 13)), 0.25F);
+}
+
+// The time between successive high waters of a port with one constituent
+// shows whether its Doodson argument advances at the right speed.
+TEST(HeightComputation, SingleConstituentPortsRiseWithTheirOwnPeriod) {
+  struct Case {
+    const char* name;
+    Harmonics harmonics;
+    double periodHours;
+  };
+  const Case cases[] = {
+      {"M2", {.m2 = 1, .m2Phase = 40}, 12.4206},
+      {"S2", {.s2 = 1, .s2Phase = 40}, 12.0},
+      {"O1", {.o1 = 1, .o1Phase = 40}, 25.8193},
+  };
+  for (const Case& c : cases) {
+    Settings settings;
+    TideEngine engine(settings);
+    engine.setPort(portWith(c.harmonics));
+    WaterEventCounter events;
+    std::vector<DateTime> highs;
+    float window[5] = {};
+    const DateTime start = DateTime::fromCivil(2026, 3, 1);
+    for (int i = 0; i < 30 * 24 * 60; ++i) {
+      const DateTime t = start.addMinutes(i);
+      engine.PredictHeight(t);
+      std::copy(window + 1, window + 5, window);
+      window[4] = engine.tideHeight();
+      if (i >= 4 && IsHighWater5(window[0], window[1], window[2], window[3], window[4], events))
+        highs.push_back(t.addMinutes(-2));
+    }
+    ASSERT_GE(highs.size(), 20U) << c.name;
+    const double hours = minutesBetween(highs.front(), highs.back()) / 60.0 / (highs.size() - 1);
+    EXPECT_NEAR(hours, c.periodHours, 0.02) << c.name;
+  }
+}
+
+TEST(HeightComputation, ShallowWaterTermsFollowTheCombinedSemidiurnalAngle) {
+  // quarter-diurnal: k R^2 cos(2 theta + phase); sixth-diurnal: k R^3 cos(3 theta + phase)
+  const Harmonics plain{.meanLevel = 3, .m2 = 1.2, .m2Phase = 75};
+  Harmonics shallow = plain;
+  shallow.quarter = 0.05;
+  shallow.quarterPhase = 20;
+  shallow.sixth = 0.02;
+  shallow.sixthPhase = 200;
+  Settings settings;
+  TideEngine engine(settings);
+  for (int hour = 0; hour < 24; hour += 5) {
+    const DateTime t = DateTime::fromCivil(2026, 9, 12, hour, 17);
+    engine.setPort(portWith(plain));
+    engine.PredictHeight(t);
+    const float base = engine.tideHeight();
+    const double A = engine.corrected().amplitude[group::kM2];
+    const double theta = engine.corrected().phase[group::kM2];
+    engine.setPort(portWith(shallow));
+    engine.PredictHeight(t);
+    const double expected = 0.05 * A * A * std::cos(2 * theta + 20 * kDegreesToRadians) +
+                            0.02 * A * A * A * std::cos(3 * theta + 200 * kDegreesToRadians);
+    EXPECT_NEAR(engine.tideHeight() - base, expected, 2e-6) << hour;
+  }
+}
+
+TEST(PortConstants, MarkersChooseSpringNeapAndMonthlyTexts) {
+  LocationRecord port = portWith({.m2 = 1});
+  port.harmonic[0] = "w";
+  port.harmonic[2] = "V";
+  for (int i = 0; i < 10; ++i) port.springNeapLevel[i] = std::to_string(10 + i);
+  for (int i = 0; i < 12; ++i) port.monthlyAmplitude[i] = std::to_string(0.1 * (i + 1));
+  struct Case {
+    const char* offset;
+    int springNeapDay;
+    int month;
+    float meanLevel;
+    float amplitude;
+  };
+  const Case cases[] = {
+      {"0", -3, 2, 15, 0.3F},  // k = 3: level text 5; March's amplitude
+      {"2", 7, 3, 17, 0.4F},   // k = 9 becomes 5: level text 7; April's
+      {"0", 0, 0, 12, 0.1F},
+  };
+  for (const Case& c : cases) {
+    port.springNeapLevel[0] = c.offset;
+    const PortConstants pc = PreparePortConstants(port, c.month, c.springNeapDay);
+    EXPECT_EQ(pc.portConstant[0], c.meanLevel) << c.offset << " " << c.springNeapDay;
+    EXPECT_EQ(pc.portConstant[2], c.amplitude);
+  }
+  port.springNeapLevel[0] = "30";  // far outside the table
+  EXPECT_THROW(PreparePortConstants(port, 0, 0), RuntimeError);
+}
+
+TEST(PortConstants, PhasesAreTurnedIntoRadians) {
+  const PortConstants pc = PreparePortConstants(portWith({.m2 = 1, .m2Phase = 180, .quarterPhase = 90}), 0, 0);
+  EXPECT_EQ(pc.portConstant[1], Single(180 * kDegreesToRadians));
+  EXPECT_EQ(pc.portConstant[9], Single(90 * kDegreesToRadians));
+  EXPECT_EQ(pc.portConstant[2], 1.0F);
+}
+
+// The engine reads a port's texts once per month and spring-neap day; every
+// height must be the one a fresh reading gives.
+TEST(TideEngine, CachedConstantsGiveIdenticalHeights) {
+  LocationRecord port = portWith({.m2 = 1.1, .m2Phase = 33, .s2 = 0.4, .s2Phase = 71, .k1 = 0.2, .k1Phase = 150,
+                                  .o1 = 0.15, .o1Phase = 300, .quarter = 0.03, .quarterPhase = 10});
+  port.harmonic[0] = "W";
+  port.harmonic[2] = "v";
+  port.springNeapLevel = {"1", "", "2.1", "2.2", "2.3", "2.4", "2.5", "2.6", "2.7", "2.8"};
+  for (int i = 0; i < 12; ++i) {
+    port.monthlyLevel[i] = std::to_string(0.01 * i);
+    port.monthlyAmplitude[i] = std::to_string(1 + 0.02 * i);
+  }
+  Settings settings;
+  TideEngine engine(settings);
+  engine.setPort(port);
+  for (DateTime t = DateTime::fromCivil(2026, 1, 20); t < DateTime::fromCivil(2026, 3, 10); t = t.addMinutes(37)) {
+    engine.PredictHeight(t);
+    const GroupCorrections g = ComputeGroupFactors(t);
+    const PortConstants pc = PreparePortConstants(port, g.monthIndex, g.springNeapDay);
+    const float fresh = HeightAtOffset(CombineGroupCorrections(pc, g), pc, 0).height;
+    ASSERT_EQ(engine.tideHeight(), fresh) << t.serial();
+  }
+}
+
+}  // namespace
+}  // namespace saltmark
