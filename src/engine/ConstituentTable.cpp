@@ -67,6 +67,46 @@ const LongitudeCoefficients& coefficients() {
 constexpr std::int64_t kDaysTo1900 = 2;
 constexpr std::int64_t kMillisecondsPerDay = 86'400'000;
 
+// The month (1..12) of a day counted from 30 December 1899, by the civil
+// calendar arithmetic of days since 1 March of year 0 (the month is read
+// once per prediction, so it is worked out here rather than by a full
+// calendar conversion).
+int monthOfDay(std::int64_t day) {
+  const std::int64_t z = day + 693899;  // days since 1 March 0000
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const std::int64_t doe = z - era * 146097;
+  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const std::int64_t mp = (5 * doy + 2) / 153;
+  return static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+}
+
+// A row's Doodson argument as multipliers of the time-of-day fraction and the
+// five mean longitudes (the mean lunar time written out as the solar-day
+// angle plus h - s), worked out once.
+struct ArgumentRow {
+  double day, h, s, p, Nprime, p1;
+  bool diurnal;
+  bool sharesPreviousArgument;  // the two parts of K2
+  double amplitude;
+  int group;
+};
+
+const std::array<ArgumentRow, kConstituentRows>& argumentRows() {
+  static const std::array<ArgumentRow, kConstituentRows> rows = [] {
+    const auto& table = InitConstituentTable();
+    std::array<ArgumentRow, kConstituentRows> out{};
+    for (int i = 0; i < kConstituentRows; ++i) {
+      const auto& d = table[i].digits;
+      out[i] = {kTwoPi * d[0], static_cast<double>(d[2] + d[0]), static_cast<double>(d[1] - d[0]),
+                static_cast<double>(d[3]), static_cast<double>(d[4]), static_cast<double>(d[5]),
+                d[0] == 1, i > 0 && table[i].code == table[i - 1].code, table[i].amplitude, table[i].group};
+    }
+    return out;
+  }();
+  return rows;
+}
+
 }  // namespace
 
 const std::array<ConstituentRow, kConstituentRows>& InitConstituentTable() {
@@ -87,7 +127,7 @@ double DaysSince1900(DateTime instant, int& monthIndex) {
   const int hour = static_cast<int>(secondOfDay / 3600);
   const int minute = static_cast<int>(secondOfDay / 60 % 60);
   const int second = static_cast<int>(secondOfDay % 60);
-  monthIndex = DateTime::fromLinearMilliseconds(day * kMillisecondsPerDay).civil().month - 1;
+  monthIndex = monthOfDay(day) - 1;
   return static_cast<double>(day - kDaysTo1900) + (hour + (minute + second / 60.0) / 60.0) / 24.0;
 }
 
@@ -125,7 +165,6 @@ int SpringNeapDay(const AstroArguments& arguments) {
 }
 
 GroupCorrections ComputeGroupFactors(DateTime instant, bool withSpringNeapDay) {
-  const auto& table = InitConstituentTable();
   GroupCorrections result;
   const double t = DaysSince1900(instant, result.monthIndex);
   const AstroArguments a = ComputeAstroArguments(t);
@@ -133,16 +172,21 @@ GroupCorrections ComputeGroupFactors(DateTime instant, bool withSpringNeapDay) {
   // Whole days drop out of the time-of-day angle.
   const double f = t - CLng(t);
 
+  const auto& rows = argumentRows();
   int row = 0;
+  double cosV = 0, sinV = 0;
   for (int g = 0; g < kGroupCount; ++g) {
     double C = 0, S = 0;
-    for (; row < kConstituentRows && table[row].group == g; ++row) {
-      const auto& d = table[row].digits;
-      double V = kTwoPi * d[0] * f + (d[2] + d[0]) * a.h + (d[1] - d[0]) * a.s + d[3] * a.p + d[4] * a.Nprime +
-                 d[5] * a.p1;
-      if (d[0] == 1) V -= kPi / 2;
-      C += table[row].amplitude * std::cos(V);
-      S -= table[row].amplitude * std::sin(V);
+    for (; row < kConstituentRows && rows[row].group == g; ++row) {
+      const ArgumentRow& r = rows[row];
+      if (!r.sharesPreviousArgument) {
+        double V = r.day * f + r.h * a.h + r.s * a.s + r.p * a.p + r.Nprime * a.Nprime + r.p1 * a.p1;
+        if (r.diurnal) V -= kPi / 2;
+        cosV = std::cos(V);
+        sinV = std::sin(V);
+      }
+      C += r.amplitude * cosV;
+      S -= r.amplitude * sinV;
     }
     result.groupFactor[g] = std::sqrt(C * C + S * S);
     result.groupPhase[g] = FullCircleArctan(S, C);

@@ -25,8 +25,21 @@ const PortConstants& TideEngine::constantsFor(int monthIndex, int springNeapDay)
   return *slot;
 }
 
+const GroupCorrections& TideEngine::groupCorrectionsAt(DateTime instant) {
+  const std::int64_t ms = instant.linearMilliseconds();
+  // Fibonacci hashing spreads instants on a regular grid over the slots.
+  const std::uint64_t hash = static_cast<std::uint64_t>(ms) * 0x9E3779B97F4A7C15ULL;
+  RememberedInstant& slot = (*remembered_)[hash >> (64 - kRememberedBits)];
+  if (slot.milliseconds != ms || (usesSpringNeapLevels_ && !slot.withSpringNeapDay)) {
+    slot.milliseconds = ms;
+    slot.withSpringNeapDay = usesSpringNeapLevels_;
+    slot.corrections = ComputeGroupFactors(instant, usesSpringNeapLevels_);
+  }
+  return slot.corrections;
+}
+
 void TideEngine::PrepareInstant(DateTime instant) {
-  corrections_ = ComputeGroupFactors(instant, usesSpringNeapLevels_);
+  corrections_ = groupCorrectionsAt(instant);
   constants_ = &constantsFor(corrections_.monthIndex, corrections_.springNeapDay);
   corrected_ = CombineGroupCorrections(*constants_, corrections_);
 }

@@ -9,9 +9,14 @@
 //
 // With settings.portMode 2 the port is the reference port of a secondary
 // port and setSecondaryPort names the difference record to apply.
-// The port's constants are read once per month and spring-neap day and
-// reused; the results are the same as reading them at every call.
+// The port's constants are read once per month and spring-neap day, and the
+// group sums (which depend on the instant alone, not on the port) are kept
+// for the instants seen lately, so a run that visits the same instants for
+// port after port (the web publisher) sums them once. Either way the results
+// are the same as computing everything at every call.
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "data/LocationRecord.h"
@@ -57,12 +62,24 @@ class TideEngine {
   const PortConstants& constantsFor(int monthIndex, int springNeapDay);
   void EvaluateHeight();
 
+  const GroupCorrections& groupCorrectionsAt(DateTime instant);
+
   const Settings& settings_;
   LocationRecord port_;
   bool usesSpringNeapLevels_ = false;
   const DifferenceRecord* secondary_ = nullptr;
   // One slot per month and spring-neap day (-7..7), filled on first use.
   std::array<std::optional<PortConstants>, 12 * 15> cache_;
+
+  struct RememberedInstant {
+    std::int64_t milliseconds = INT64_MIN;
+    bool withSpringNeapDay = false;
+    GroupCorrections corrections;
+  };
+  static constexpr int kRememberedBits = 14;
+  static constexpr std::size_t kRememberedInstants = std::size_t{1} << kRememberedBits;
+  std::unique_ptr<std::array<RememberedInstant, kRememberedInstants>> remembered_ =
+      std::make_unique<std::array<RememberedInstant, kRememberedInstants>>();
 
   GroupCorrections corrections_;
   const PortConstants* constants_ = nullptr;

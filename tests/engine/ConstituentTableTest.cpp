@@ -42,6 +42,10 @@ TEST(ConstituentTable, DayCountIgnoresMillisecondsAndGivesTheMonth) {
   EXPECT_EQ(t, 46094.5);  // 126 years and 31 leap days to 1 Jan 2026, then 73.5 days
   EXPECT_EQ(DaysSince1900(DateTime::fromCivil(1899, 12, 31, 6), month), -0.75);
   EXPECT_EQ(month, 11);
+  for (DateTime day = DateTime::fromCivil(1895, 1, 1); day < DateTime::fromCivil(2105, 1, 1); day = day.addDays(13)) {
+    DaysSince1900(day.addSeconds(86399), month);
+    ASSERT_EQ(month, day.civil().month - 1) << day.serial();
+  }
 }
 
 TEST(AngleFunctions, FoldAngle) {

@@ -1,0 +1,18 @@
+#pragma once
+// A port with every field in use, like a converted real port, for the benchmarks.
+#include "data/LocationRecord.h"
+
+namespace saltmark::bench {
+
+inline LocationRecord busyPort() {
+  LocationRecord port;
+  port.portName = "Bench Harbour";
+  port.portZone = "0";
+  port.harmonic = {"2.95", "112.4", "1.62", "151.0", "0.55", "322.7", "0.09", "310.2", "0.08",
+                   "230.0", "0.021", "40.0", "0.004"};
+  for (auto& text : port.monthlyLevel) text = "0.01";
+  for (auto& text : port.monthlyAmplitude) text = "0";
+  return port;
+}
+
+}  // namespace saltmark::bench
