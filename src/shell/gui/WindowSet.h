@@ -47,12 +47,21 @@ class WindowSet {
   // Each group of windows keeps its own part of the set.
   struct Views;    // tables, graphs, aids
   struct Editors;  // difference and stream editors, publisher panel
+  // Each group is complete only in its own file, so that file also deletes it.
+  struct ViewsDeleter {
+    void operator()(Views* views) const;
+  };
+  struct EditorsDeleter {
+    void operator()(Editors* editors) const;
+  };
+  using ViewsPtr = std::unique_ptr<Views, ViewsDeleter>;
+  using EditorsPtr = std::unique_ptr<Editors, EditorsDeleter>;
 
  private:
   AppState& state_;
   QWidget* mainWindow_;
-  std::unique_ptr<Views> views_;
-  std::unique_ptr<Editors> editors_;
+  ViewsPtr views_;
+  EditorsPtr editors_;
 };
 
 }  // namespace saltmark

@@ -7,7 +7,8 @@ namespace saltmark {
 
 struct WindowSet::Editors {};
 
-std::unique_ptr<WindowSet::Editors> makeEditors(WindowSet&) { return std::make_unique<WindowSet::Editors>(); }
+WindowSet::EditorsPtr makeEditors(WindowSet&) { return WindowSet::EditorsPtr(new WindowSet::Editors); }
+void WindowSet::EditorsDeleter::operator()(Editors* editors) const { delete editors; }
 QWidget* findEditor(const WindowSet::Editors&, const char*) { return nullptr; }
 
 void WindowSet::showDifferenceEditor() {}

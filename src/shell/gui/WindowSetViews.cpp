@@ -5,7 +5,8 @@ namespace saltmark {
 
 struct WindowSet::Views {};
 
-std::unique_ptr<WindowSet::Views> makeViews(WindowSet&) { return std::make_unique<WindowSet::Views>(); }
+WindowSet::ViewsPtr makeViews(WindowSet&) { return WindowSet::ViewsPtr(new WindowSet::Views); }
+void WindowSet::ViewsDeleter::operator()(Views* views) const { delete views; }
 QWidget* findView(const WindowSet::Views&, const char*) { return nullptr; }
 
 void WindowSet::showTideTable() {}
