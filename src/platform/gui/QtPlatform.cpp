@@ -61,7 +61,10 @@ MessageAnswer QtPlatform::message(std::string_view text, MessageIcon icon, Messa
   // A busy pointer over a question would hide that the program waits for the user.
   const bool wasBusy = busyDepth_ > 0;
   if (wasBusy) QApplication::setOverrideCursor(Qt::ArrowCursor);
-  QMessageBox box(qtIcon(icon), toQt(caption), toQt(text), qtButtons(buttons), owner_);
+  // Messages break their lines with a carriage return.
+  QString shown = toQt(text);
+  shown.replace("\r\n", "\n").replace('\r', '\n');
+  QMessageBox box(qtIcon(icon), toQt(caption), shown, qtButtons(buttons), owner_);
   box.setObjectName("MessageBox");
   const int clicked = box.exec();
   if (wasBusy) QApplication::restoreOverrideCursor();
