@@ -1,0 +1,95 @@
+// saltmark-cli stream-table VEL STATION[,STATION...] [--at LAT LON] --start ...
+// --days D --list slack|peak|interval|below|fastest [--mins N] [--below X]
+// [--count K] [--units ...]: the stream table exactly as the table viewer
+// shows it.
+#include <map>
+
+#include "cli/CliSupport.h"
+#include "cli/CommandRegistry.h"
+#include "cli/GeneratorCommandSupport.h"
+#include "cli/ReferencePorts.h"
+#include "common/VbNumbers.h"
+#include "engine/EngineStreamSource.h"
+#include "tables/NumberFormat.h"
+#include "tables/StreamText.h"
+#include "tables/TableHeader.h"
+
+namespace saltmark::cli {
+namespace {
+
+struct StreamTableOptions {
+  std::string database;
+  std::string stations;
+  std::vector<std::string> at;
+  std::string start;
+  std::string days = "1";
+  std::string list = "peak";
+  std::string minutes = "60";
+  std::string below = "1";
+  std::string count = "5";
+  std::string units = "knots";
+};
+
+void runStreamTable(const StreamTableOptions& o) {
+  static const std::map<std::string, StreamListing> kListings = {{"slack", StreamListing::Slack},
+                                                                 {"peak", StreamListing::Peak},
+                                                                 {"interval", StreamListing::RegularIntervals},
+                                                                 {"below", StreamListing::BelowSpeed},
+                                                                 {"fastest", StreamListing::Fastest}};
+  static const std::map<std::string, std::int16_t> kUnits = {{"knots", 0}, {"mph", 1}, {"kmh", 2}, {"ms", 3}};
+  ConsolePlatform platform;
+  Settings settings;
+  settings.autoLocalZone = 0;
+  settings.timeBase = static_cast<std::int16_t>(TimeBase::Gmt);
+  settings.speedUnits = kUnits.at(o.units);
+  ReferencePorts ports(std::filesystem::path(o.database).parent_path(), settings, platform);
+  ports.chooseStations(o.database, splitNames(o.stations), o.at);
+
+  StreamTableRequest request;
+  request.start = parseStartInstant(o.start);
+  request.daysText = o.days;
+  request.listing = kListings.at(o.list);
+  request.minutesText = o.minutes;
+  request.belowText = o.below;
+  request.fastestText = o.count;
+  request.speedUnitCaption = std::string(SpeedUnitMenuCaption(settings.speedUnits));
+  request.belowUnitsCaption = request.speedUnitCaption;
+  request.locationText = ports.stations.userLocationText;
+  for (int k = 0; k < ports.stations.count; ++k) {
+    const StreamRecord& station = ports.streamTable.records[ports.stations.selectedStations[k]];
+    request.stations.push_back(station.name + " " + FormatNumberPoint(ports.stations.stationWeights[k], "0.0") + "%");
+  }
+  request.zoneName = "GMT";
+  request.creditYear = CurrentYear();
+  if (auto refusal = CheckStreamTableRequest(request)) throw CliError(*refusal);
+
+  EngineStreamSource streams(ports.context);
+  TableTextBuffer text;
+  SilentProgress progress;
+  WaterEventCounter events;
+  const JobOutcome outcome = GenerateStreamTable(
+      request, streams, TableRun{settings, ports.location.portZone, text, progress, platform, events});
+  printText(text.text());
+  if (outcome == JobOutcome::Failed) throw CliError("the stream could not be predicted for the whole period");
+}
+
+void addStreamTableCommand(CLI::App& app) {
+  auto* command = app.add_subcommand("stream-table", "Print a stream table as the table viewer shows it");
+  auto o = std::make_shared<StreamTableOptions>();
+  command->add_option("database", o->database, "Stream database (*.vel)")->required();
+  command->add_option("stations", o->stations, "Station names (or #N), separated by commas")->required();
+  command->add_option("--at", o->at, "Position to weight the stations for")->expected(2);
+  command->add_option("--start", o->start, "Start, \"YYYY-MM-DD HH:MM\" (GMT)")->required();
+  command->add_option("--days", o->days, "Days to tabulate");
+  command->add_option("--list", o->list, "Listing")->check(CLI::IsMember({"slack", "peak", "interval", "below", "fastest"}));
+  command->add_option("--mins", o->minutes, "Minutes between rows of the interval listing");
+  command->add_option("--below", o->below, "Speed of the below-speed listing");
+  command->add_option("--count", o->count, "Number of the fastest streams");
+  command->add_option("--units", o->units, "Speed unit")->check(CLI::IsMember({"knots", "mph", "kmh", "ms"}));
+  command->callback([o] { runStreamTable(*o); });
+}
+
+const bool registered = registerCommand(&addStreamTableCommand);
+
+}  // namespace
+}  // namespace saltmark::cli

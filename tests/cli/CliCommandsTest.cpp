@@ -1,0 +1,128 @@
+// The command-line companion run as a user runs it, over a small data folder
+// written by the tests: its numbers must be the engine's, exactly.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+
+#include "data/LocationIndexFile.h"
+#include "data/LocationLine.h"
+#include "data/TideDatabaseFile.h"
+#include "editors/DifferenceFile.h"
+#include "editors/StreamFile.h"
+#include "engine/TideEngine.h"
+#include "support/TestSupport.h"
+
+namespace saltmark {
+namespace {
+
+constexpr const char* kPortLine =
+    "Test Harbour,1,50,48,N,1,7,W,2.9,112.4,1.62,151.0,0.55,322.7,0.09,310.2,0.08,230.0,0.021,40.0,0.004"
+    ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
+
+struct CliRun {
+  int status;
+  std::string out;
+};
+
+CliRun run(const std::string& arguments) {
+  const std::string command = (test::programDir() / "saltmark-cli").string() + " " + arguments + " 2>/dev/null";
+  CliRun result{0, {}};
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return {-1, {}};
+  std::array<char, 4096> buffer;
+  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) result.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+class CliCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {}, {kPortLine}));
+    LocationIndexContents index;
+    index.databaseNames = {"TEST.tid"};
+    index.entries = {{0, 0, "Test Harbour", 0.886, -0.0195}};
+    ASSERT_TRUE(WriteLocationIndexFile(dir / "SALTMARK.IND", index));
+    DifferenceRecord secondary;
+    secondary.name = "Up River";
+    secondary.diffText = {"", "", "", "", "+0030", "+0100", "0.20", "0.20", "0.10", "0.10"};
+    ASSERT_TRUE(WriteDifferenceRecords(dir / "TEST.dif", std::vector<DifferenceRecord>{secondary}));
+    StreamRecord station;
+    station.name = "Sample Diamond A";
+    station.latitudeText = "50 48N";
+    station.longitudeText = "1 07W";
+    station.direction.fill(90);
+    station.springRate.fill(250);
+    station.neapRate.fill(250);
+    ASSERT_TRUE(WriteStreamRecords(dir / "TEST.vel", std::vector<StreamRecord>{station}));
+  }
+  std::string path(const char* name) const { return "'" + (dir / name).string() + "'"; }
+
+  test::TempDir dir;
+};
+
+TEST_F(CliCommands, HeightsAreTheEnginesToNineDigits) {
+  const CliRun r = run("heights " + path("TEST.tid") + " 'test harbour' --start '2026-03-01 00:00' --days 1 --step 30");
+  ASSERT_EQ(r.status, 0);
+  Settings settings;
+  TideEngine engine(settings);
+  engine.setPort(ParseLocationLine(kPortLine));
+  std::istringstream lines(r.out);
+  std::string line;
+  int count = 0;
+  for (; std::getline(lines, line); ++count) {
+    const DateTime listed = DateTime::fromCivil(2026, 3, 1).addMinutes(30.0 * count);
+    engine.PredictHeight(listed.addMinutes(-60));  // the port keeps zone +1: an hour behind GMT
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "\t%.9g", static_cast<double>(engine.tideHeight()));
+    ASSERT_EQ(line.substr(19), expected) << line;
+  }
+  EXPECT_EQ(count, 49);
+  EXPECT_EQ(r.out.substr(0, 20), "2026-03-01 00:00:00\t");
+}
+
+TEST_F(CliCommands, TimeBasesAgreeOnTheSameMoment) {
+  // 12:00 GMT is 13:00 in a zone one hour east (-4 quarter-hours).
+  const CliRun gmt = run("heights " + path("TEST.tid") + " '#0' --start '2026-03-01 12:00' --days 0");
+  const CliRun local = run("heights " + path("TEST.tid") +
+                        " '#0' --start '2026-03-01 13:00' --days 0 --time-base local --local-zone -4");
+  const CliRun system = run("heights " + path("TEST.tid") +
+                         " '#0' --start '2026-03-01 13:00' --days 0 --time-base system --system-zone -4");
+  ASSERT_EQ(gmt.status, 0);
+  EXPECT_EQ(gmt.out.substr(19), local.out.substr(19));
+  EXPECT_EQ(gmt.out.substr(19), system.out.substr(19));
+}
+
+TEST_F(CliCommands, SecondaryAndStreamRuns) {
+  const CliRun secondary = run("secondary " + path("TEST.dif") + " 'Up River' --start '2026-03-01 00:00' --days 0.5");
+  ASSERT_EQ(secondary.status, 0);
+  EXPECT_EQ(std::count(secondary.out.begin(), secondary.out.end(), '\n'), 13);
+
+  const CliRun stream = run("stream " + path("TEST.vel") + " 'Sample Diamond A' --start '2026-03-01 00:00' --days 0.25 --units kmh");
+  ASSERT_EQ(stream.status, 0);
+  EXPECT_NE(stream.out.find("2026-03-01 06:00:00\t4.63\t90\n"), std::string::npos) << stream.out;
+}
+
+TEST_F(CliCommands, MistakesExitWithStatusTwo) {
+  const char* cases[] = {
+      "heights '/no/such.tid' '#0' --start '2026-03-01 00:00'",
+      "heights TEST.tid 'Nowhere' --start '2026-03-01 00:00'",
+      "heights TEST.tid '#0' --start 'yesterday'",
+      "heights TEST.tid '#0' --start '2026-03-01 00:00' --step 0",
+      "stream TEST.vel 'No Such Diamond' --start '2026-03-01 00:00'",
+  };
+  for (const char* c : cases) {
+    std::string arguments = c;
+    for (const char* name : {"TEST.tid", "TEST.vel"}) {
+      const auto at = arguments.find(name);
+      if (at != std::string::npos) arguments.replace(at, std::string(name).size(), (dir / name).string());
+    }
+    EXPECT_EQ(run(arguments).status, 2) << c;
+  }
+}
+
+}  // namespace
+}  // namespace saltmark
