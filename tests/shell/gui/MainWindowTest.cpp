@@ -1,0 +1,384 @@
+// The program driven as a user drives it: first start, choices, typed dates
+// and times, units, modes, lists and the exit question.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QKeyEvent>
+
+#include <gtest/gtest.h>
+
+#include "data/ConfigFile.h"
+#include "data/gui/ZonesDialog.h"
+#include "platform/gui/QtText.h"
+#include "shell/gui/ProgramFolder.h"
+
+namespace saltmark::test {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { writeSampleFolder(dir.path()); }
+  void writeConfig(const Settings& settings) { writeFile(dir / "SALTMARK.CFG", EncodeSettings(settings)); }
+  Settings savedConfig() {
+    Settings loaded, copy;
+    ScriptedPlatform quiet;
+    LoadSettings(loaded, copy, dir.path(), quiet);
+    return loaded;
+  }
+  TempDir dir;
+};
+
+std::string text(QLineEdit* box) { return fromQt(box->text()); }
+std::string text(QLabel* label) { return fromQt(label->text()); }
+
+TEST_F(MainWindowTest, FirstStartOpensWithTheDefaults) {
+  RunningProgram program(dir.path());
+  EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
+  EXPECT_EQ(program.window->windowTitle().toStdString(), "Saltmark 100");
+  EXPECT_TRUE(program.action("metric")->isChecked());
+  EXPECT_FALSE(program.action("feet")->isChecked());
+  EXPECT_TRUE(program.action("Colour")->isChecked());
+  EXPECT_TRUE(program.action("speed_units_0")->isChecked());
+  EXPECT_TRUE(program.action("Tidemode_0")->isChecked());
+  EXPECT_TRUE(program.find<QRadioButton>("gmtcheck_0")->isChecked());
+  EXPECT_EQ(text(program.find<QLabel>("DZone")), " 00:00");
+  EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "00:00");
+  EXPECT_FALSE(program.find<QGroupBox>("Frame_Heights")->isHidden());
+  for (const char* hidden : {"Frame_Streams", "Frame_Differences", "Frame_Publisher"})
+    EXPECT_TRUE(program.find<QGroupBox>(hidden)->isHidden()) << hidden;
+  auto* tfile = program.find<QComboBox>("Tfile");
+  ASSERT_EQ(tfile->count(), 1);
+  EXPECT_EQ(tfile->itemText(0).toStdString(), "SOUTH.tid");
+  EXPECT_EQ(tfile->currentIndex(), -1);
+  EXPECT_EQ(program.find<QComboBox>("Dfile")->count(), 1);
+  EXPECT_EQ(program.find<QComboBox>("Sfile")->count(), 1);
+}
+
+TEST_F(MainWindowTest, ChoosingDatabaseAndPort) {
+  RunningProgram program(dir.path());
+  program.choose("Tfile", "SOUTH.tid");
+  auto* tloc = program.find<QListWidget>("tloc");
+  ASSERT_EQ(tloc->count(), 3);
+  // Alphabetical: Cherbourg first, and chosen at once.
+  EXPECT_EQ(tloc->item(0)->text().toStdString(), "Cherbourg");
+  EXPECT_EQ(program.state.location.portName, "Cherbourg");
+  EXPECT_EQ(program.state.settings.tideDatabasePath, "SOUTH.tid");
+
+  program.click("tloc", 1);
+  EXPECT_EQ(program.state.location.portName, "Portsmouth");
+  EXPECT_EQ(program.state.settings.locationName, "Portsmouth");
+  EXPECT_EQ(text(program.find<QLabel>("latbox")), "50\xB0" "48'N");
+  EXPECT_EQ(program.state.engine.port().portName, "Portsmouth");
+}
+
+TEST_F(MainWindowTest, CoastalOrderAndFinder) {
+  RunningProgram program(dir.path());
+  program.choose("Tfile", "SOUTH.tid");
+  program.click("tloc", 2);  // Southampton
+  program.find<QRadioButton>("Sort_By_1")->click();
+  auto* tloc = program.find<QListWidget>("tloc");
+  ASSERT_EQ(tloc->count(), 3);
+  EXPECT_EQ(program.state.location.portName, "Southampton");  // the chosen port stays chosen
+
+  program.find<QRadioButton>("Sort_By_2")->click();
+  EXPECT_EQ(tloc->count(), 0);
+  EXPECT_FALSE(program.find<QFrame>("Finder")->isHidden());
+  EXPECT_FALSE(program.find<QComboBox>("Tfile")->isEnabled());
+
+  auto* lat = program.find<QLineEdit>("Findlat");
+  auto* lon = program.find<QLineEdit>("Findlon");
+  lat->setText("49 40N");
+  lon->setText("1 38W");
+  program.find<QPushButton>("Find")->click();
+  ASSERT_EQ(tloc->count(), 3);
+  EXPECT_EQ(tloc->item(0)->text().toStdString(), "Cherbourg");
+  EXPECT_EQ(program.state.location.portName, "Cherbourg");
+  EXPECT_TRUE(tloc->isEnabled());
+
+  // Any edit of the position asks for a new search.
+  lat->setFocus();
+  QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+  QApplication::sendEvent(lat, &backspace);
+  EXPECT_EQ(tloc->count(), 0);
+  EXPECT_FALSE(tloc->isEnabled());
+  EXPECT_TRUE(program.find<QLabel>("latbox")->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, TypedTimesAndDatesAreCheckedOnLeaving) {
+  struct Case {
+    const char* box;
+    const char* typed;
+    const char* shown;
+    const char* message;  // nullptr: none
+  } cases[] = {
+      {"ptimebox", "7:5", "07:05", nullptr},
+      {"pdatebox", "5/12/2026", "05 Dec 2026", nullptr},
+      {"pdatebox", "", "", nullptr},
+      {"pdatebox", "31 Apr 2026", "", "Date not valid. Please use Date Format(s) defined in Windows Control Panel"},
+      // Last: the bad time stays in the box, and each leaving repeats the message.
+      {"ptimebox", "25:00", "25:00",
+       "Time not valid or in unknown format.\rPlease use the Saltmark time format eg 07:59."},
+  };
+  RunningProgram program(dir.path());
+  QApplication::setActiveWindow(program.window.get());
+  auto* other = program.find<QLineEdit>("Finddist");
+  for (const auto& c : cases) {
+    program.platform.clear();
+    auto* box = program.find<QLineEdit>(c.box);
+    box->setFocus();
+    box->setText(c.typed);
+    other->setFocus();
+    EXPECT_EQ(text(box), c.shown) << c.typed;
+    if (c.message && std::string_view(c.box) == "ptimebox") {
+      EXPECT_TRUE(box->hasFocus()) << "the focus goes back to the time box";
+    }
+    if (c.message) {
+      ASSERT_EQ(program.platform.messages.size(), 1u) << c.typed;
+      EXPECT_EQ(program.platform.messages[0].text, c.message);
+    } else {
+      EXPECT_TRUE(program.platform.messages.empty()) << c.typed;
+    }
+  }
+}
+
+TEST_F(MainWindowTest, UnitChangeConvertsTheDraught) {
+  RunningProgram program(dir.path());
+  program.platform.promptNext("1.5");
+  program.action("Draught")->trigger();
+  EXPECT_FLOAT_EQ(program.state.settings.draught, 1.5f);
+  program.action("feet")->trigger();
+  EXPECT_TRUE(program.action("feet")->isChecked());
+  EXPECT_FALSE(program.action("metric")->isChecked());
+  EXPECT_FLOAT_EQ(program.state.settings.draught, 4.92126f);
+  program.action("feet")->trigger();  // already in feet: nothing changes
+  EXPECT_FLOAT_EQ(program.state.settings.draught, 4.92126f);
+  program.action("metric")->trigger();
+  EXPECT_NEAR(program.state.settings.draught, 1.5f, 1e-6);
+}
+
+TEST_F(MainWindowTest, ExitSavesOnlyWhenTheUserSaysYes) {
+  struct Case {
+    MessageAnswer answer;
+    bool ends, saved;
+  } cases[] = {{MessageAnswer::Yes, true, true}, {MessageAnswer::No, true, false},
+               {MessageAnswer::Cancel, false, false}};
+  for (const auto& c : cases) {
+    std::filesystem::remove(dir / "SALTMARK.CFG");
+    RunningProgram program(dir.path());
+    program.platform.promptNext("Kittiwake");
+    program.action("Vessel")->trigger();
+    program.platform.answerNext(c.answer);
+    program.action("Exit")->trigger();
+    ASSERT_EQ(program.platform.messages.size(), 1u);
+    EXPECT_EQ(program.platform.messages[0].text, "Configuration Settings Have Changed. Save New Values?");
+    EXPECT_EQ(program.window->exitConfirmed(), c.ends);
+    EXPECT_EQ(program.window->isVisible(), !c.ends);
+    EXPECT_EQ(std::filesystem::exists(dir / "SALTMARK.CFG"), c.saved);
+    if (c.saved) {
+      EXPECT_EQ(savedConfig().vesselName, "Kittiwake");
+    }
+  }
+}
+
+TEST_F(MainWindowTest, CloseBoxWithCancelKeepsTheProgramRunning) {
+  RunningProgram program(dir.path());
+  program.action("mono")->trigger();
+  program.platform.answerNext(MessageAnswer::Cancel);
+  EXPECT_FALSE(program.window->close());
+  EXPECT_TRUE(program.window->isVisible());
+  EXPECT_FALSE(program.window->exitConfirmed());
+  program.platform.answerNext(MessageAnswer::No);
+  EXPECT_TRUE(program.window->close());
+  EXPECT_FALSE(std::filesystem::exists(dir / "SALTMARK.CFG"));
+}
+
+TEST_F(MainWindowTest, UnchangedSettingsEndWithoutAQuestion) {
+  RunningProgram program(dir.path());
+  program.action("Exit")->trigger();
+  EXPECT_TRUE(program.platform.messages.empty());
+  EXPECT_TRUE(program.window->exitConfirmed());
+}
+
+TEST_F(MainWindowTest, LoadRestoresTheLastChoices) {
+  Settings last;
+  last.tideDatabasePath = "SOUTH.tid";
+  last.locationName = "Portsmouth";
+  last.timeBase = 1;
+  last.localZoneOffset = -4;
+  last.metricUnits = kFalse;
+  last.colourDisplay = kFalse;
+  last.speedUnits = 2;
+  last.portMode = 2;
+  last.useClock = 1;
+  last.differenceDatabasePath = "USER.dif";
+  last.streamDatabasePath = "USER.vel";
+  last.autoLocalZone = 0;
+  writeConfig(last);
+  RunningProgram program(dir.path());
+  EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
+  EXPECT_EQ(program.state.location.portName, "Portsmouth");
+  EXPECT_EQ(program.find<QListWidget>("tloc")->currentItem()->text().toStdString(), "Portsmouth");
+  EXPECT_TRUE(program.find<QRadioButton>("gmtcheck_1")->isChecked());
+  EXPECT_EQ(text(program.find<QLabel>("DZone")), "-01:00");
+  EXPECT_TRUE(program.action("feet")->isChecked());
+  EXPECT_TRUE(program.action("mono")->isChecked());
+  EXPECT_TRUE(program.action("speed_units_2")->isChecked());
+  EXPECT_FALSE(program.action("speed_units_0")->isChecked());
+  EXPECT_TRUE(program.action("Tidemode_2")->isChecked());
+  EXPECT_FALSE(program.find<QGroupBox>("Frame_Differences")->isHidden());
+  EXPECT_TRUE(program.find<QGroupBox>("Frame_Heights")->isHidden());
+  EXPECT_EQ(program.find<QListWidget>("Dloc")->count(), 2);
+  EXPECT_EQ(text(program.find<QLabel>("rfp")), "Portsmouth");
+  EXPECT_EQ(program.find<QListWidget>("Sloc")->count(), 4);
+  // Use Clock, local base: the boxes follow the local clock (one hour east).
+  EXPECT_TRUE(program.find<QCheckBox>("Usenow")->isChecked());
+  EXPECT_FALSE(program.find<QLineEdit>("pdatebox")->isEnabled());
+  EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "13:00:00");
+  EXPECT_EQ(text(program.find<QLineEdit>("pdatebox")), "15 Jun 2026");
+  // Nothing the load did counts as a change.
+  EXPECT_FALSE(SettingsChanged(program.state.settings, program.state.savedSettings));
+}
+
+TEST_F(MainWindowTest, MissingDatabaseStillOpensTheWindow) {
+  Settings last;
+  last.tideDatabasePath = "GONE.tid";
+  last.streamDatabasePath = "GONE.vel";
+  writeConfig(last);
+  RunningProgram program(dir.path());
+  const auto texts = program.platform.messageTexts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0], "File GONE.tid does not exist.");
+  EXPECT_EQ(program.platform.messages[0].caption, "Saltmark:Tidal Hieghts");
+  EXPECT_EQ(texts[1], "File GONE.vel does not exist.");
+  EXPECT_TRUE(program.window->isVisible());
+  EXPECT_EQ(program.find<QComboBox>("Tfile")->count(), 1);
+}
+
+TEST_F(MainWindowTest, UseClockFollowsTheChosenBase) {
+  struct Case {
+    int base;
+    const char* time;
+  } cases[] = {{0, "11:00:00"}, {1, "13:00:00"}, {2, "12:00:00"}};
+  RunningProgram program(dir.path());
+  program.state.settings.systemZoneOffset = -4;  // the computer keeps GMT+1
+  program.state.settings.localZoneOffset = -8;
+  auto* useClock = program.find<QCheckBox>("Usenow");
+  useClock->click();
+  EXPECT_EQ(program.state.settings.useClock, 1);
+  for (const auto& c : cases) {
+    program.find<QRadioButton>(("gmtcheck_" + std::to_string(c.base)).c_str())->click();
+    program.window->UpdateClockDisplay();
+    EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), c.time) << c.base;
+    EXPECT_EQ(program.state.settings.timeBase, c.base);
+  }
+  program.clock = kFixedClock.addSeconds(1);
+  program.window->UpdateClockDisplay();
+  EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "12:00:01");
+  useClock->click();
+  EXPECT_EQ(program.state.settings.useClock, 0);
+  EXPECT_TRUE(program.find<QLineEdit>("pdatebox")->text().isEmpty());
+  EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "00:00");
+  EXPECT_TRUE(program.find<QLineEdit>("ptimebox")->isEnabled());
+}
+
+TEST_F(MainWindowTest, ZonesDialogButtonsAndAutomaticZone) {
+  RunningProgram program(dir.path());
+  program.action("zone")->trigger();
+  ZonesDialog* zones = program.window->zonesDialog();
+  ASSERT_NE(zones, nullptr);
+  // Automatic local zone on by default: the local buttons are hidden.
+  EXPECT_TRUE(zones->findChild<QCheckBox*>("Check1")->isChecked());
+  EXPECT_TRUE(zones->findChild<QPushButton*>("Command1")->isHidden());
+  zones->findChild<QPushButton*>("Command2")->click();
+  EXPECT_EQ(program.state.settings.localZoneOffset, 1);
+  EXPECT_EQ(program.state.settings.systemZoneOffset, 1);
+  EXPECT_EQ(zones->findChild<QLabel*>("gmttime")->text().toStdString(), "12:15:00");
+  EXPECT_EQ(zones->findChild<QLabel*>("syszone")->text().toStdString(), "+00:15");
+
+  // A port in zone -1 (one hour east) moves the local zone to -4 quarter-hours.
+  program.choose("Tfile", "SOUTH.tid");  // Cherbourg, zone -1, is chosen first
+  EXPECT_EQ(program.state.settings.localZoneOffset, -4);
+
+  zones->findChild<QCheckBox*>("Check1")->click();
+  EXPECT_FALSE(zones->findChild<QPushButton*>("Command1")->isHidden());
+  zones->findChild<QPushButton*>("Exit")->click();
+  EXPECT_EQ(program.state.settings.autoLocalZone, 0);
+  EXPECT_FALSE(zones->isVisible());
+}
+
+TEST_F(MainWindowTest, StreamStationsWithCtrlClick) {
+  RunningProgram program(dir.path());
+  program.action("Tidemode_1")->trigger();
+  EXPECT_FALSE(program.find<QGroupBox>("Frame_Streams")->isHidden());
+  program.choose("Sfile", "USER.vel");
+  auto* sloc = program.find<QListWidget>("Sloc");
+  ASSERT_EQ(sloc->count(), 4);
+  EXPECT_EQ(program.state.stations.count, 1);
+  EXPECT_EQ(text(program.find<QLabel>("srecname_0")), "Diamond A");
+  EXPECT_TRUE(program.find<QPushButton>("SFind")->isHidden());
+  for (int i = 1; i < 4; ++i) sloc->item(i)->setSelected(true);
+  EXPECT_EQ(program.state.stations.count, 3);
+  EXPECT_FALSE(sloc->item(3)->isSelected());  // a fourth is taken back
+  EXPECT_EQ(program.find<QPushButton>("SFind")->text().toStdString(), "Interpolate 3pt");
+  EXPECT_EQ(text(program.find<QLabel>("spercent_2")), "0.0%");
+
+  program.find<QLineEdit>("Slat")->setText("50 40N");
+  program.find<QLineEdit>("Slon")->setText("1 10W");
+  program.find<QPushButton>("SFind")->click();
+  EXPECT_TRUE(program.state.stations.weighted);
+  EXPECT_EQ(text(program.find<QLabel>("spercent_0")), "100.0%");
+  EXPECT_EQ(text(program.find<QLabel>("srans_0")), "0.00");
+}
+
+TEST_F(MainWindowTest, PredictionNeedsACompleteChoice) {
+  struct Case {
+    const char* date;
+    int mode;
+    const char* message;
+  } cases[] = {{"", 0, "Please select a Database (.tid file)."},
+               {"15 Jun 2026", 0, "Please select a Database (.tid file)."},
+               {"15 Jun 2026", 1, "Please select a Database (.vel file)."},
+               {"15 Jun 2026", 2, "Please select a Database (.dif file)."}};
+  RunningProgram program(dir.path());
+  for (const auto& c : cases) {
+    program.platform.clear();
+    program.action(("Tidemode_" + std::to_string(c.mode)).c_str())->trigger();
+    program.find<QLineEdit>("pdatebox")->setText(c.date);
+    program.find<QPushButton>("table")->click();
+    ASSERT_EQ(program.platform.messages.size(), 1u) << c.mode;
+    EXPECT_EQ(program.platform.messages[0].text, c.message);
+    EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::Exclamation);
+  }
+  program.platform.clear();
+  program.action("Tidemode_0")->trigger();
+  program.choose("Tfile", "SOUTH.tid");
+  program.find<QLineEdit>("pdatebox")->setText("");
+  program.find<QPushButton>("graph")->click();
+  EXPECT_EQ(program.platform.messageTexts(), std::vector<std::string>{"Please enter a valid date."});
+
+  program.platform.clear();
+  program.find<QLineEdit>("pdatebox")->setText("15 Jun 2026");
+  program.find<QLineEdit>("ptimebox")->setText("6:30");
+  program.find<QPushButton>("graph")->click();
+  EXPECT_TRUE(program.platform.messages.empty());
+  EXPECT_EQ(program.state.startInstant, DateTime::fromCivil(2026, 6, 15, 6, 30, 0));
+  EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "06:30");
+}
+
+TEST_F(MainWindowTest, AboutSaysNotForNavigation) {
+  RunningProgram program(dir.path());
+  program.action("About")->trigger();
+  ASSERT_EQ(program.platform.messages.size(), 1u);
+  const RecordedMessage& about = program.platform.messages[0];
+  EXPECT_EQ(about.caption, "About");
+  EXPECT_EQ(about.icon, MessageIcon::Information);
+  EXPECT_EQ(about.text.rfind("Saltmark 100", 0), 0u);
+  EXPECT_NE(about.text.find("not for navigation"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace saltmark::test

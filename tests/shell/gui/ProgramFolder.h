@@ -1,0 +1,108 @@
+#pragma once
+// A program folder for the window tests: a tide database of three ports, the
+// location index, a difference database and a stream database, and the
+// program started on it as the user would start it (start-up loads, then the
+// main window's load), with a fixed clock and a scripted platform.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+
+#include "data/LocationIndexFile.h"
+#include "data/TideDatabaseFile.h"
+#include "editors/DifferenceFile.h"
+#include "editors/StreamFile.h"
+#include "platform/ScriptedPlatform.h"
+#include "shell/AppState.h"
+#include "shell/Startup.h"
+#include "shell/gui/MainWindow.h"
+#include "support/TestSupport.h"
+
+namespace saltmark::test {
+
+inline const DateTime kFixedClock = DateTime::fromCivil(2026, 6, 15, 12, 0, 0);
+
+// name, zone (hours, west positive), the six position fields, then 47 values.
+inline std::string portLine(const std::string& name, const std::string& zone, const std::string& position) {
+  std::string line = name + "," + zone + "," + position;
+  for (int i = 0; i < 47; ++i) line += ",0";
+  return line;
+}
+
+inline double radians(double degrees) { return degrees * 3.14159265358979 / 180; }
+
+inline void writeSampleFolder(const std::filesystem::path& folder) {
+  if (!WriteTideDatabaseFile(folder / "SOUTH.tid", "Saltmark 100", {},
+                             {portLine("Southampton", "0", "50,54,N,1,24,W"),
+                              portLine("Portsmouth", "0", "50,48,N,1,7,W"),
+                              portLine("Cherbourg", "-1", "49,39,N,1,38,W")}))
+    throw std::runtime_error("database");
+  LocationIndexContents index;
+  index.databaseNames = {"SOUTH.tid"};
+  index.entries = {{0, 0, "Southampton", radians(50.9), radians(-1.4)},
+                   {0, 1, "Portsmouth", radians(50.8), radians(-1.1167)},
+                   {0, 2, "Cherbourg", radians(49.65), radians(-1.6333)}};
+  if (!WriteLocationIndexFile(folder / "SALTMARK.IND", index)) throw std::runtime_error("index");
+
+  std::vector<DifferenceRecord> differences(2);
+  differences[0].name = "Cowes";
+  differences[0].latitudeText = "50\xB0" "46'N";
+  differences[0].longitudeText = "1\xB0" "18'W";
+  differences[0].referencePort = 1;
+  differences[1].name = "Lymington";
+  differences[1].referencePort = 0;
+  if (!WriteDifferenceRecords(folder / "USER.dif", differences)) throw std::runtime_error("differences");
+
+  std::vector<StreamRecord> stations(4);
+  const char* names[] = {"Diamond A", "Diamond B", "Diamond C", "Diamond D"};
+  const char* lats[] = {"50 40N", "50 40N", "50 45N", "50 50N"};
+  const char* lons[] = {"1 10W", "1 20W", "1 15W", "1 30W"};
+  for (std::size_t i = 0; i < stations.size(); ++i) {
+    stations[i].name = names[i];
+    stations[i].latitudeText = lats[i];
+    stations[i].longitudeText = lons[i];
+    stations[i].referencePort = 1;
+  }
+  if (!WriteStreamRecords(folder / "USER.vel", stations)) throw std::runtime_error("streams");
+}
+
+// The program on a folder: start-up loads and the main window's load.
+struct RunningProgram {
+  explicit RunningProgram(const std::filesystem::path& folder, bool load = true) : state(platform, folder) {
+    SetWorkingFolder(folder);
+    if (load) start();
+  }
+  void start() {
+    LoadStartupData(state);
+    window = std::make_unique<MainWindow>(state, [this] { return clock; });
+    window->show();
+    window->Form_Load();
+  }
+  template <typename T>
+  T* find(const char* name) const {
+    return window->findChild<T*>(name);
+  }
+  QAction* action(const char* name) const { return find<QAction>(name); }
+  void choose(const char* comboName, const std::string& entry) {
+    auto* combo = find<QComboBox>(comboName);
+    const int index = combo->findText(QString::fromLatin1(entry.c_str()));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+  }
+  void click(const char* listName, int row) {
+    auto* list = find<QListWidget>(listName);
+    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    emit list->itemClicked(list->item(row));
+  }
+
+  ScriptedPlatform platform;
+  AppState state;
+  DateTime clock = kFixedClock;
+  std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace saltmark::test
