@@ -7,12 +7,15 @@
 namespace saltmark {
 
 WindowSet::WindowSet(AppState& state, QWidget* mainWindow)
-    : state_(state), mainWindow_(mainWindow), views_(makeViews(*this)), editors_(makeEditors(*this)) {}
+    : state_(state), mainWindow_(mainWindow), tables_(makeTables(*this)),
+      graphs_(makeGraphs(*this)),
+      editors_(makeEditors(*this)) {}
 
 WindowSet::~WindowSet() = default;
 
 QWidget* WindowSet::window(const char* objectName) const {
-  if (QWidget* found = findView(*views_, objectName)) return found;
+  if (QWidget* found = findTableWindow(*tables_, objectName)) return found;
+  if (QWidget* found = findGraphWindow(*graphs_, objectName)) return found;
   return findEditor(*editors_, objectName);
 }
 

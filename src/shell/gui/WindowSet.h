@@ -45,22 +45,34 @@ class WindowSet {
   QWidget* mainWindow() { return mainWindow_; }
 
   // Each group of windows keeps its own part of the set.
-  struct Views;    // tables, graphs, aids
+  struct Tables;   // table dialogs, progress window, viewer
+  struct Graphs;   // tide and stream graphs, anchoring calculator, information display, alarm
   struct Editors;  // difference and stream editors, publisher panel
   // Each group is complete only in its own file, so that file also deletes it.
-  struct ViewsDeleter {
-    void operator()(Views* views) const;
+  struct TablesDeleter {
+    void operator()(Tables* tables) const;
+  };
+  struct GraphsDeleter {
+    void operator()(Graphs* graphs) const;
   };
   struct EditorsDeleter {
     void operator()(Editors* editors) const;
   };
-  using ViewsPtr = std::unique_ptr<Views, ViewsDeleter>;
+  using TablesPtr = std::unique_ptr<Tables, TablesDeleter>;
+  using GraphsPtr = std::unique_ptr<Graphs, GraphsDeleter>;
   using EditorsPtr = std::unique_ptr<Editors, EditorsDeleter>;
+
+  // The groups, for one group's windows to reach another's (the graphs run
+  // their column fill in the tables' progress window).
+  Tables& tables() { return *tables_; }
+  Graphs& graphs() { return *graphs_; }
+  Editors& editors() { return *editors_; }
 
  private:
   AppState& state_;
   QWidget* mainWindow_;
-  ViewsPtr views_;
+  TablesPtr tables_;
+  GraphsPtr graphs_;
   EditorsPtr editors_;
 };
 

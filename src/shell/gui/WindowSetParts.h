@@ -1,15 +1,19 @@
 #pragma once
-// How WindowSet builds its two groups; each group's file defines its struct
-// and these functions (WindowSetViews.cpp, WindowSetEditors.cpp), and its
-// deleter: void WindowSet::ViewsDeleter::operator()(Views* v) const { delete v; }
+// How WindowSet builds its three groups; each group's file defines its struct
+// and these functions (WindowSetTables.cpp, WindowSetGraphs.cpp,
+// WindowSetEditors.cpp), and its deleter, e.g.
+//   void WindowSet::TablesDeleter::operator()(Tables* t) const { delete t; }
 #include <memory>
 
 #include "shell/gui/WindowSet.h"
 
 namespace saltmark {
 
-WindowSet::ViewsPtr makeViews(WindowSet& set);
-QWidget* findView(const WindowSet::Views& views, const char* objectName);
+WindowSet::TablesPtr makeTables(WindowSet& set);
+QWidget* findTableWindow(const WindowSet::Tables& tables, const char* objectName);
+
+WindowSet::GraphsPtr makeGraphs(WindowSet& set);
+QWidget* findGraphWindow(const WindowSet::Graphs& graphs, const char* objectName);
 
 WindowSet::EditorsPtr makeEditors(WindowSet& set);
 QWidget* findEditor(const WindowSet::Editors& editors, const char* objectName);
