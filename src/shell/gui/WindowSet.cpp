@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "shell/gui/WindowSetParts.h"
+#include "tables/gui/ProgressWindow.h"
 
 namespace saltmark {
 
@@ -13,7 +14,13 @@ WindowSet::WindowSet(AppState& state, QWidget* mainWindow)
 
 WindowSet::~WindowSet() = default;
 
+ProgressWindow& WindowSet::progress() {
+  if (!progress_) progress_ = new ProgressWindow(mainWindow_);
+  return *progress_;
+}
+
 QWidget* WindowSet::window(const char* objectName) const {
+  if (progress_ && progress_->objectName() == objectName) return progress_;
   if (QWidget* found = findTableWindow(*tables_, objectName)) return found;
   if (QWidget* found = findGraphWindow(*graphs_, objectName)) return found;
   return findEditor(*editors_, objectName);

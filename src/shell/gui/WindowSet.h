@@ -8,6 +8,10 @@
 class QWidget;
 
 namespace saltmark {
+class ProgressWindow;
+}
+
+namespace saltmark {
 
 struct AppState;
 
@@ -40,6 +44,9 @@ class WindowSet {
 
   // The windows themselves, for tests and screenshots (nullptr until first shown).
   QWidget* window(const char* objectName) const;
+
+  // The progress window every long job runs in (created on first use).
+  ProgressWindow& progress();
 
   AppState& state() { return state_; }
   QWidget* mainWindow() { return mainWindow_; }
@@ -74,6 +81,7 @@ class WindowSet {
   TablesPtr tables_;
   GraphsPtr graphs_;
   EditorsPtr editors_;
+  ProgressWindow* progress_ = nullptr;  // owned by the main window as its child
 };
 
 }  // namespace saltmark
