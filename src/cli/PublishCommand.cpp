@@ -6,6 +6,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandRegistry.h"
 #include "cli/GeneratorCommandSupport.h"
+#include "publisher/EnginePortHeights.h"
 #include "publisher/WebPublisher.h"
 
 namespace saltmark::cli {
@@ -17,17 +18,6 @@ struct PublishOptions {
   std::string out;
   std::string rows = "31";
   std::string font = "Arial";
-};
-
-class EnginePorts : public PortHeights {
- public:
-  TideHeightSource& heightsFor(const LocationRecord& port, const Settings& settings) override {
-    current_ = engineHeights(port, settings);
-    return *current_;
-  }
-
- private:
-  std::unique_ptr<TideHeightSource> current_;
 };
 
 void runPublish(const PublishOptions& o) {
@@ -51,7 +41,7 @@ void runPublish(const PublishOptions& o) {
   }
   SilentProgress progress;
   FilePageWriter writer;
-  EnginePorts ports;
+  EnginePortHeights ports;
   WaterEventCounter events;
   const int errorsBefore = platform.messageCount;
   PublishDatabase(request, loaded->database, locations,

@@ -103,6 +103,23 @@ bool StreamEngine::findHighWaterPair(DateTime instant, Platform& platform) {
   return true;
 }
 
+void StreamEngine::rememberPairs(bool on) {
+  remembering_ = on;
+  remembered_.clear();
+}
+
+bool StreamEngine::takeRememberedPair(std::int16_t referencePort, DateTime instant) {
+  for (auto pair = remembered_.rbegin(); pair != remembered_.rend(); ++pair) {
+    if (pair->referencePort != referencePort || outsideCycle(cyclePosition(pair->previous, pair->next, instant)))
+      continue;
+    previousHighWater_ = pair->previous;
+    nextHighWater_ = pair->next;
+    springNeapFraction_ = pair->springNeapFraction;
+    return true;
+  }
+  return false;
+}
+
 std::optional<StreamComponents> StreamEngine::StreamAtInstant(const StreamRecord& station, float weight,
                                                               int resultSpeedUnits, DateTime instant,
                                                               const ReferencePortLoader& loadReferencePort,
@@ -110,7 +127,11 @@ std::optional<StreamComponents> StreamEngine::StreamAtInstant(const StreamRecord
   double h = cyclePosition(previousHighWater_, nextHighWater_, instant);
   if (outsideCycle(h)) {
     if (!loadReferencePort(station.referencePort)) return std::nullopt;
-    if (!findHighWaterPair(instant, platform)) return std::nullopt;
+    if (!takeRememberedPair(station.referencePort, instant)) {
+      if (!findHighWaterPair(instant, platform)) return std::nullopt;
+      if (remembering_)
+        remembered_.push_back({station.referencePort, *previousHighWater_, *nextHighWater_, springNeapFraction_});
+    }
     h = cyclePosition(previousHighWater_, nextHighWater_, instant);
   }
 

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "common/DateTime.h"
 #include "editors/StreamRecord.h"
@@ -57,6 +58,14 @@ class StreamEngine {
   // Forgets the high-water pair, so the next instant searches anew.
   void resetHighWaterPair();
 
+  // While on (for one graph run), every pair found is kept with its
+  // reference port, and a station on a port searched before takes the kept
+  // pair that holds its instant instead of searching again. A graph fills
+  // its columns station by station at the same instants, so the second and
+  // third station on a port get exactly the pairs their own searches would
+  // find. Turning it off forgets them.
+  void rememberPairs(bool on);
+
   // The pair around the last instant (nothing before the first search).
   std::optional<DateTime> previousHighWater() const { return previousHighWater_; }
   std::optional<DateTime> nextHighWater() const { return nextHighWater_; }
@@ -64,11 +73,32 @@ class StreamEngine {
 
  private:
   bool findHighWaterPair(DateTime instant, Platform& platform);
+  bool takeRememberedPair(std::int16_t referencePort, DateTime instant);
+
+  struct FoundPair {
+    std::int16_t referencePort;
+    DateTime previous, next;
+    float springNeapFraction;
+  };
 
   TideEngine& engine_;
   std::optional<DateTime> previousHighWater_;
   std::optional<DateTime> nextHighWater_;
   float springNeapFraction_ = 0;
+  bool remembering_ = false;
+  std::vector<FoundPair> remembered_;
+};
+
+// Keeps a stream engine's pairs for the life of the object.
+class RememberedPairs {
+ public:
+  explicit RememberedPairs(StreamEngine& streams) : streams_(streams) { streams_.rememberPairs(true); }
+  ~RememberedPairs() { streams_.rememberPairs(false); }
+  RememberedPairs(const RememberedPairs&) = delete;
+  RememberedPairs& operator=(const RememberedPairs&) = delete;
+
+ private:
+  StreamEngine& streams_;
 };
 
 }  // namespace saltmark

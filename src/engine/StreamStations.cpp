@@ -59,6 +59,7 @@ JobOutcome RunStreamGraph(StreamContext& context, DateTime engineOrigin, std::in
                           std::array<float, kGraphValues>& rates, std::array<std::int16_t, kGraphValues>& directions,
                           JobProgress& progress) {
   StreamComponentColumns columns;
+  const RememberedPairs pairs(context.streams);
   for (int k = 0; k < context.stations.count; ++k) {
     const JobOutcome outcome = FillStreamColumns(context, k, engineOrigin, secondsPerColumn, columns, progress);
     if (outcome != JobOutcome::Completed) return outcome;
