@@ -1,16 +1,15 @@
 // The difference editor's value boxes of any text: a time difference is
 // stored as a sign and HHMM within +-23:59 or as " 0000", a height as a
 // number with two decimals; storing a stored form again changes nothing.
+// The prediction's reader takes any text to at most 99 h 99 min either way,
+// and a stored form to exactly the minutes it shows.
 // The ten boxes of a record (lines of the input) pass the combination check
 // or get exactly one message.
 #include <array>
 
 #include "FuzzSupport.h"
 #include "editors/DifferenceValues.h"
-#if __has_include("engine/SecondaryPort.h")
 #include "engine/SecondaryPort.h"
-#define SALTMARK_HAVE_TIME_DIFFERENCE_READER 1
-#endif
 
 using namespace saltmark;
 
@@ -29,6 +28,11 @@ void checkTimeDifference(std::string_view text) {
     FUZZ_CHECK(stored[3] <= '5');
   }
   FUZZ_CHECK(NormaliseTimeDifference(stored) == stored);
+
+  const int anyMinutes = ParseTimeDifference(text);
+  FUZZ_CHECK(anyMinutes >= -(99 * 60 + 99) && anyMinutes <= 99 * 60 + 99);
+  const int shown = ((stored[1] - '0') * 10 + (stored[2] - '0')) * 60 + (stored[3] - '0') * 10 + (stored[4] - '0');
+  FUZZ_CHECK(ParseTimeDifference(stored) == (stored[0] == '-' ? -shown : shown));
 }
 
 void checkHeight(std::string_view text) {
