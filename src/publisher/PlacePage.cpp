@@ -1,5 +1,6 @@
 #include "publisher/PlacePage.h"
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 
@@ -141,6 +142,11 @@ std::string BuildPlacePage(const std::vector<MonthEvent>& events, const PlacePag
   const auto days = GroupEventsByDay(events);
   std::int32_t rows = options.rows < 1 ? 1 : options.rows;
   std::int32_t columns = CLng(31.0 / rows);
+  // Enough columns for every day with events: 31 / R rounded may fall short
+  // (R = 10 gives 3 columns, 30 days), and a month from midday spans 32 dates.
+  const auto needed = static_cast<std::int32_t>((days.size() + static_cast<std::size_t>(rows) - 1) /
+                                                static_cast<std::size_t>(rows));
+  columns = std::max(columns, needed);
   PageBuilder builder(days, options, settings);
   if (!builder.build(rows, columns)) {
     columns = 1;

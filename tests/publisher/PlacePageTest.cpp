@@ -130,7 +130,11 @@ INSTANTIATE_TEST_SUITE_P(
         GridCase{"EightRowsKeepFourColumns", 8, 30, 2, 8, 4},
         GridCase{"TenRowsThreeColumns", 10, 30, 2, 10, 3},
         // R = 31 is one column already: the rule does not apply.
-        GridCase{"ThirtyOneRowsOneColumn", 31, 30, 4, 31, 1}),
+        GridCase{"ThirtyOneRowsOneColumn", 31, 30, 4, 31, 1},
+        // 31 days do not fit 10 x 3: a fourth column takes the last day.
+        GridCase{"TenRowsGrowAColumnForDayThirtyOne", 10, 31, 2, 10, 4},
+        // 32 dates in 31 rows need a second column, too long, so one column of 32.
+        GridCase{"ThirtyTwoDatesInOneLongColumn", 31, 32, 4, 32, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PlacePage, ReservedCharactersInNamesCannotInjectMarkup) {
