@@ -93,6 +93,7 @@ JobOutcome PublishDatabase(const WebPublishRequest& request, TideDatabase& datab
       outcome = JobOutcome::Cancelled;
       break;
     }
+    if (request.zoneNameOf) options.zoneName = request.zoneNameOf(run.settings);
     options.portName = port.portName;
     options.positionText = port.positionText;
     const std::string name = SanitizeFileName(port.portName);

@@ -17,6 +17,7 @@
 // written for each location whose page exists after its turn.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +47,9 @@ struct WebPublishRequest {
   std::string fontFace = "Arial";
   bool allLocations = false;   // All_locs
   std::string zoneName;        // the display time zone's name
+  // When given, each page's zone name as it stands once its port was read:
+  // with the automatic local zone the local zone follows each port.
+  std::function<std::string(const Settings&)> zoneNameOf;
 };
 
 // Why a request cannot run (an empty save folder, fewer than one row), or
