@@ -1,0 +1,96 @@
+#include "PortLine.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "common/VbNumbers.h"
+
+namespace saltmark::tcd {
+namespace {
+
+std::string fixed(double value, int decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  std::string s = text;
+  // "-0.0000" reads as 0 anyway; write it plainly.
+  if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+  return s;
+}
+
+// Whole degrees, whole minutes (60 minutes carry) and the hemisphere letter.
+std::string positionFields(double degrees, char positive, char negative) {
+  const long totalMinutes = std::lround(std::fabs(degrees) * 60.0);
+  const char hemisphere = degrees < 0 && totalMinutes > 0 ? negative : positive;
+  return std::to_string(totalMinutes / 60) + "," + std::to_string(totalMinutes % 60) + "," + hemisphere;
+}
+
+}  // namespace
+
+std::string CleanPortName(std::string_view name) {
+  std::string out;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    if (c == ',') {
+      while (!out.empty() && out.back() == ' ') out.pop_back();
+      out += " - ";
+      while (i + 1 < name.size() && name[i + 1] == ' ') ++i;
+    } else if (c < 0x20 || c == 0x7F) {
+      out += ' ';
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  const auto first = out.find_first_not_of(" $");
+  if (first == std::string::npos) return "Unnamed station";
+  const auto last = out.find_last_not_of(' ');
+  out = out.substr(first, last - first + 1);
+  // A name ending in a comma would otherwise end in a dangling dash.
+  while (out.size() > 2 && out.compare(out.size() - 2, 2, " -") == 0) out.erase(out.size() - 2);
+  return out;
+}
+
+std::array<std::string, 13> HarmonicTexts(const SimplePort& p) {
+  return {fixed(p.meanLevel, 4),
+          fixed(NormalDegrees(p.phase[kM2]), 2), fixed(p.amplitude[kM2], 4),
+          fixed(NormalDegrees(p.phase[kS2]), 2), fixed(p.amplitude[kS2], 4),
+          fixed(NormalDegrees(p.phase[kK1]), 2), fixed(p.amplitude[kK1], 4),
+          fixed(NormalDegrees(p.phase[kO1]), 2), fixed(p.amplitude[kO1], 4),
+          fixed(NormalDegrees(p.quarterPhase), 2), fixed(p.quarterCoefficient, 6),
+          fixed(NormalDegrees(p.sixthPhase), 2), fixed(p.sixthCoefficient, 6)};
+}
+
+std::string ZoneText(double hoursWest) {
+  std::string s = fixed(hoursWest, 2);
+  while (s.back() == '0') s.pop_back();
+  if (s.back() == '.') s.pop_back();
+  return s;
+}
+
+std::string FormatLocationLine(std::string_view cleanName, const SimplePort& port, double latitude,
+                               double longitude) {
+  std::string line(cleanName);
+  line += "," + ZoneText(port.zoneHoursWest);
+  line += "," + positionFields(latitude, 'N', 'S');
+  line += "," + positionFields(longitude, 'E', 'W');
+  for (const std::string& text : HarmonicTexts(port)) line += "," + text;
+  // 12 monthly levels, 12 monthly amplitudes and 10 spring-neap texts, all blank.
+  line += std::string(12 + 12 + 10, ',');
+  return line;
+}
+
+SimplePort AsStored(const SimplePort& port) {
+  const auto texts = HarmonicTexts(port);
+  const auto val = [&](int i) { return static_cast<double>(Single(Val(texts[static_cast<std::size_t>(i)]))); };
+  SimplePort p;
+  p.zoneHoursWest = Val(ZoneText(port.zoneHoursWest));
+  p.meanLevel = val(0);
+  p.phase[kM2] = val(1), p.amplitude[kM2] = val(2);
+  p.phase[kS2] = val(3), p.amplitude[kS2] = val(4);
+  p.phase[kK1] = val(5), p.amplitude[kK1] = val(6);
+  p.phase[kO1] = val(7), p.amplitude[kO1] = val(8);
+  p.quarterPhase = val(9), p.quarterCoefficient = val(10);
+  p.sixthPhase = val(11), p.sixthCoefficient = val(12);
+  return p;
+}
+
+}  // namespace saltmark::tcd

@@ -1,0 +1,42 @@
+#pragma once
+// Saltmark's simplified height formula in double precision, over a fixed set
+// of sample instants whose group corrections (which depend on the instant
+// alone, not on the port) are worked out once and shared by every port.
+// It follows the engine's HeightAtOffset at offset 0; a test holds the two
+// together.
+#include <array>
+#include <vector>
+
+#include "SimplePort.h"
+#include "engine/ConstituentTable.h"
+
+namespace saltmark::tcd {
+
+struct GroupAtInstant {
+  std::array<double, kGroupCount> factor{};
+  std::array<double, kGroupCount> phase{};  // radians
+};
+
+// Samples every stepHours from 1 January 00:00 of a year, for count samples,
+// in the port's zone time (the time base the engine takes instants in).
+struct SampleClock {
+  int year = 2026;
+  double stepHours = 1;
+  int count = 0;
+
+  // The instant of sample i as the engine takes it.
+  DateTime instant(int i) const;
+  // Hours of UTC after 1 January 00:00 UTC for sample i at a port in zone z
+  // (hours west): zone time plus z.
+  double hoursUtc(int i, double zoneHoursWest) const { return i * stepHours + zoneHoursWest; }
+};
+
+// A whole year of samples.
+SampleClock YearClock(int year, double stepHours);
+
+std::vector<GroupAtInstant> GroupCorrectionsFor(const SampleClock& clock);
+
+// The height in metres above chart datum.
+double SimplifiedHeight(const SimplePort& port, const GroupAtInstant& group);
+
+}  // namespace saltmark::tcd
