@@ -1,5 +1,6 @@
 #include "PortLine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -24,39 +25,45 @@ std::string positionFields(double degrees, char positive, char negative) {
   return std::to_string(totalMinutes / 60) + "," + std::to_string(totalMinutes % 60) + "," + hemisphere;
 }
 
+// A lag in degrees, two decimals, 0.00..359.99 (359.996 is a full turn: 0.00).
+std::string phaseText(double degrees) {
+  const std::string s = fixed(NormalDegrees(degrees), 2);
+  return s == "360.00" ? "0.00" : s;
+}
+
 }  // namespace
 
 std::string CleanPortName(std::string_view name) {
+  // Each part between commas, control characters blanked and trimmed; the
+  // parts that are left joined by " - ".
   std::string out;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const auto c = static_cast<unsigned char>(name[i]);
-    if (c == ',') {
-      while (!out.empty() && out.back() == ' ') out.pop_back();
-      out += " - ";
-      while (i + 1 < name.size() && name[i + 1] == ' ') ++i;
-    } else if (c < 0x20 || c == 0x7F) {
-      out += ' ';
-    } else {
-      out += static_cast<char>(c);
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    const std::size_t comma = std::min(name.find(',', start), name.size());
+    std::string part;
+    for (char c : name.substr(start, comma - start)) {
+      const auto u = static_cast<unsigned char>(c);
+      part += u < 0x20 || u == 0x7F ? ' ' : c;
     }
+    const auto first = part.find_first_not_of(' ');
+    if (first != std::string::npos) {
+      if (!out.empty()) out += " - ";
+      out += part.substr(first, part.find_last_not_of(' ') - first + 1);
+    }
+    start = comma + 1;
   }
   const auto first = out.find_first_not_of(" $");
-  if (first == std::string::npos) return "Unnamed station";
-  const auto last = out.find_last_not_of(' ');
-  out = out.substr(first, last - first + 1);
-  // A name ending in a comma would otherwise end in a dangling dash.
-  while (out.size() > 2 && out.compare(out.size() - 2, 2, " -") == 0) out.erase(out.size() - 2);
-  return out;
+  return first == std::string::npos ? "Unnamed station" : out.substr(first);
 }
 
 std::array<std::string, 13> HarmonicTexts(const SimplePort& p) {
   return {fixed(p.meanLevel, 4),
-          fixed(NormalDegrees(p.phase[kM2]), 2), fixed(p.amplitude[kM2], 4),
-          fixed(NormalDegrees(p.phase[kS2]), 2), fixed(p.amplitude[kS2], 4),
-          fixed(NormalDegrees(p.phase[kK1]), 2), fixed(p.amplitude[kK1], 4),
-          fixed(NormalDegrees(p.phase[kO1]), 2), fixed(p.amplitude[kO1], 4),
-          fixed(NormalDegrees(p.quarterPhase), 2), fixed(p.quarterCoefficient, 6),
-          fixed(NormalDegrees(p.sixthPhase), 2), fixed(p.sixthCoefficient, 6)};
+          phaseText(p.phase[kM2]), fixed(p.amplitude[kM2], 4),
+          phaseText(p.phase[kS2]), fixed(p.amplitude[kS2], 4),
+          phaseText(p.phase[kK1]), fixed(p.amplitude[kK1], 4),
+          phaseText(p.phase[kO1]), fixed(p.amplitude[kO1], 4),
+          phaseText(p.quarterPhase), fixed(p.quarterCoefficient, 6),
+          phaseText(p.sixthPhase), fixed(p.sixthCoefficient, 6)};
 }
 
 std::string ZoneText(double hoursWest) {

@@ -1,0 +1,158 @@
+// The whole conversion of hand-made data: what is skipped and counted, how
+// the index, the databases and the difference files hang together, and that
+// what is written loads with the program's own readers.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Conversion.h"
+#include "PortLine.h"
+#include "ToolFixtures.h"
+#include "data/LocationLine.h"
+#include "data/TideDatabaseFile.h"
+#include "editors/DifferenceFile.h"
+#include "editors/StreamFile.h"
+#include "support/TestSupport.h"
+
+namespace saltmark::tcd {
+namespace {
+
+using test::fullStation;
+using test::smallSet;
+using test::stationWith;
+
+TcdData handMadeData() {
+  TcdData data;
+  data.constituents = smallSet();
+  const auto& set = data.constituents;
+  const auto add = [&](ReferenceStation s, int record) {
+    s.recordNumber = record;
+    data.references.push_back(std::move(s));
+  };
+  add(fullStation(set, "Portland, Casco Bay, Maine"), 10);
+  add(fullStation(set, "Boston, Boston Harbor, Massachusetts"), 11);
+  add(stationWith(set, {{"M2", {1, 0}}, {"K1", {1, 0}}, {"O1", {1, 0}}}, "Lacks S2, Texas"), 12);
+  ReferenceStation guam = fullStation(set, "Apra Harbor, Guam");
+  guam.tzfile = ":Pacific/Guam";
+  guam.latitude = 13.44;
+  guam.longitude = 144.65;
+  add(guam, 13);
+  ReferenceStation lost = fullStation(set, "Nowhere Point, Maine");
+  lost.tzfile = ":Nowhere/Land";
+  add(lost, 14);
+
+  const auto subordinate = [&](const char* name, int reference, int highTime) {
+    SubordinateStation s;
+    s.name = name;
+    s.referenceRecord = reference;
+    s.levelUnits = "feet";
+    s.maxTimeAdd = highTime;
+    s.minTimeAdd = 15;
+    s.maxLevelMultiply = 0.9;
+    s.minLevelMultiply = 0.9;
+    data.subordinates.push_back(s);
+  };
+  subordinate("Falmouth, Casco Bay, Maine (sub)", 10, 5);
+  subordinate("Hingham, Massachusetts (sub)", 11, -10);
+  subordinate("Follows the skipped one, Texas (sub)", 12, 0);
+  subordinate("A day late, Maine (sub)", 10, 2600);
+  data.currentStations = 7;
+  return data;
+}
+
+std::optional<double> fixedZones(const std::string& tzfile) {
+  if (tzfile == ":America/New_York") return 5.0;
+  if (tzfile == ":Pacific/Guam") return -10.0;
+  return std::nullopt;
+}
+
+TEST(Conversion, SkipsAndCountsWhatItCannotConvert) {
+  ConversionOptions options;
+  options.fitStepHours = 6;  // coarse, to keep the test quick
+  const Conversion c = ConvertTcdData(handMadeData(), options, fixedZones);
+  const ConversionSummary& s = c.summary;
+  EXPECT_EQ(s.referencesRead, 5);
+  EXPECT_EQ(s.portsWritten, 4);
+  EXPECT_EQ(s.skippedMissingConstituents, 1);
+  EXPECT_EQ(s.zonesGuessed, 1);  // Nowhere/Land: the nautical zone of 70 W
+  EXPECT_EQ(s.fittedKept + s.directKept, 4);
+  EXPECT_EQ(s.subordinatesRead, 4);
+  EXPECT_EQ(s.secondaryPortsWritten, 2);
+  EXPECT_EQ(s.skippedNoReference, 1);
+  EXPECT_EQ(s.skippedSecondary, 1);
+  EXPECT_EQ(s.currentStations, 7);
+  EXPECT_EQ(s.notes.size(), 3u);
+  const std::string text = SummaryText(s);
+  EXPECT_NE(text.find("1 lacking M2, S2, K1 or O1"), std::string::npos) << text;
+
+  const auto nowhere = std::ranges::find(c.ports, std::string("Nowhere Point - Maine"), &ConvertedPort::name);
+  ASSERT_NE(nowhere, c.ports.end());
+  EXPECT_EQ(nowhere->stored.zoneHoursWest, 5);
+}
+
+TEST(Conversion, IndexDatabasesAndDifferencesHangTogether) {
+  ConversionOptions options;
+  options.fitStepHours = 6;
+  const Conversion c = ConvertTcdData(handMadeData(), options, fixedZones);
+  const ProgramFolderContents& f = c.folder;
+  EXPECT_EQ(f.index.databaseNames, (std::vector<std::string>{"NewEngland.tid", "PacificIslands.tid"}));
+  ASSERT_EQ(f.index.entries.size(), 4u);
+  for (std::size_t j = 0; j < f.index.entries.size(); ++j) {
+    const LocationIndexEntry& entry = f.index.entries[j];
+    const auto& lines = f.tideFiles.at(static_cast<std::size_t>(entry.databaseNumber)).lines;
+    const LocationRecord record = ParseLocationLine(lines.at(static_cast<std::size_t>(entry.locationNumber)));
+    EXPECT_EQ(record.portName, entry.LocationName);
+    EXPECT_EQ(c.ports[j].indexNumber, static_cast<int>(j));
+  }
+  const auto guam = std::ranges::find(f.index.entries, std::string("Apra Harbor - Guam"), &LocationIndexEntry::LocationName);
+  ASSERT_NE(guam, f.index.entries.end());
+  EXPECT_NEAR(guam->longitude, 144.65 * 0.017453292519943278, 1e-12);
+  EXPECT_EQ(ParseLocationLine(f.tideFiles[1].lines[0]).portZone, "-10");
+
+  ASSERT_EQ(f.differenceFiles.size(), 1u);
+  for (const DifferenceRecord& r : f.differenceFiles[0].records) {
+    ASSERT_LT(r.referencePort, static_cast<int>(f.index.entries.size()));
+    const std::string& reference = f.index.entries[static_cast<std::size_t>(r.referencePort)].LocationName;
+    if (r.name.starts_with("Falmouth")) {
+      EXPECT_EQ(reference, "Portland - Casco Bay - Maine");
+    } else {
+      EXPECT_EQ(reference, "Boston - Boston Harbor - Massachusetts");
+    }
+  }
+  ASSERT_EQ(f.sampleStreams.size(), 2u);
+  EXPECT_EQ(f.index.entries[static_cast<std::size_t>(f.sampleStreams[0].referencePort)].LocationName,
+            "Boston - Boston Harbor - Massachusetts");
+  for (const StreamRecord& r : f.sampleStreams) EXPECT_NE(r.name.find("not real data"), std::string::npos);
+}
+
+TEST(Conversion, WhatIsWrittenLoadsWithTheProgramsReaders) {
+  ConversionOptions options;
+  options.fitStepHours = 6;
+  const Conversion c = ConvertTcdData(handMadeData(), options, fixedZones);
+  saltmark::test::TempDir dir;
+  ASSERT_TRUE(WriteProgramFolder(dir.path(), c.folder));
+  const TideDatabaseContents db = ReadTideDatabaseFile(dir / "NewEngland.tid");
+  EXPECT_TRUE(db.signature.starts_with("Saltmark 100"));
+  EXPECT_NE(db.signature.find("NOT FOR NAVIGATION"), std::string::npos);
+  EXPECT_EQ(db.locationLines, c.folder.tideFiles[0].lines);
+  EXPECT_EQ(ReadLocationIndexFile(dir / "SALTMARK.IND"), c.folder.index);
+  EXPECT_EQ(ReadDifferenceFile(dir / "NewEngland.dif"), c.folder.differenceFiles[0].records);
+  EXPECT_EQ(ReadStreamFile(dir / "SAMPLE.vel"), c.folder.sampleStreams);
+}
+
+TEST(Conversion, ARefusedFileLeavesTheFolderAsItWas) {
+  ProgramFolderContents contents;
+  contents.signature = "Saltmark 100";
+  contents.tideFiles.push_back({"Good.tid", {"A,0"}});
+  contents.tideFiles.push_back({"Bad.tid", std::vector<std::string>(702, "B,0")});  // one over the limit
+  saltmark::test::TempDir dir;
+  saltmark::test::writeFile(dir / "Good.tid", "old");
+  const WriteResult written = WriteProgramFolder(dir.path(), contents);
+  EXPECT_FALSE(written);
+  EXPECT_NE(written.error.find("nothing written"), std::string::npos) << written.error;
+  EXPECT_EQ(saltmark::test::readFile(dir / "Good.tid"), "old");
+  EXPECT_FALSE(std::filesystem::exists(dir / "SALTMARK.IND"));
+}
+
+}  // namespace
+}  // namespace saltmark::tcd
