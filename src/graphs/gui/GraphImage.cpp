@@ -18,4 +18,19 @@ QImage RenderTideGraphImage(const TideGraphDrawing& drawing, const TidePass& pas
   return image;
 }
 
+QImage RenderGraphPicture(QSize size, qreal devicePixelRatio, const std::function<void(DrawingSurface&)>& draw) {
+  if (size.isEmpty()) return {};
+  const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1;
+  QImage image(size * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::black);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  QtDrawingSurface surface(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  draw(surface);
+  painter.end();
+  return image;
+}
+
 }  // namespace saltmark

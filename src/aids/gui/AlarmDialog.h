@@ -1,0 +1,45 @@
+#pragma once
+// The alarm settings dialog Alarmform ("Alarm"): the minimum under-keel
+// clearance and the check box that sets the alarm.
+//
+// The level is read from its box when the box is left or the alarm is set,
+// so a mistyped level is reported once, not on every tick of the clock;
+// until it is read again the last level read stands.
+#include <optional>
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace saltmark {
+
+struct AppState;
+
+class AlarmDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit AlarmDialog(AppState& state, QWidget* parent = nullptr);
+
+  // Activation: the scheme's background, the level selected for typing.
+  void activate();
+  // The level while the alarm is set, nothing otherwise.
+  std::optional<float> alarmLevel() const;
+
+ signals:
+  void alarmSetChanged(bool set);
+  // Exit: the dialog has hidden itself.
+  void exitRequested();
+
+ private:
+  void readLevel();
+  void set_Click();
+
+  AppState& state_;
+  QLineEdit* alarm_txt_;
+  QCheckBox* set_;
+  float level_ = 0;
+  bool reading_ = false;
+};
+
+}  // namespace saltmark

@@ -1,0 +1,133 @@
+#include "aids/gui/InformationWindow.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "display/ClockDisplay.h"
+#include "graphs/gui/GraphWindowParts.h"
+#include "platform/gui/QtText.h"
+#include "shell/AppState.h"
+
+namespace saltmark {
+
+namespace {
+
+constexpr int kInformationHelpTopic = 7;
+
+// An alarm clock: a round face with two hands and a bell either side.
+QPixmap alarmClockPicture() {
+  QPixmap picture(48, 48);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::black, 2));
+  painter.setBrush(QColor(230, 40, 40));
+  painter.drawEllipse(QRectF(4, 3, 14, 14));
+  painter.drawEllipse(QRectF(30, 3, 14, 14));
+  painter.setBrush(Qt::white);
+  painter.drawEllipse(QRectF(7, 9, 34, 34));
+  painter.drawLine(QPointF(24, 26), QPointF(24, 15));
+  painter.drawLine(QPointF(24, 26), QPointF(32, 30));
+  painter.drawLine(QPointF(13, 41), QPointF(9, 46));
+  painter.drawLine(QPointF(35, 41), QPointF(39, 46));
+  return picture;
+}
+
+QLabel* largeValue(const char* name, QWidget* parent, int points) {
+  QLabel* label = namedLabel(name, parent);
+  QFont font = label->font();
+  font.setPointSize(points);
+  font.setBold(true);
+  label->setFont(font);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setMinimumWidth(200);
+  return label;
+}
+
+}  // namespace
+
+InformationWindow::InformationWindow(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+  setObjectName("Info");
+  setWindowTitle("Information");
+  setWindowFlag(Qt::Window);
+
+  Location_ = largeValue("Location", this, 18);
+  Position_ = largeValue("Position", this, 18);
+  Date_ = largeValue("Date", this, 22);
+  Time_ = largeValue("Time", this, 22);
+  DZone_ = largeValue("DZone", this, 22);
+  I_Tide_ = largeValue("I_Tide", this, 36);
+  I_UKC_ = largeValue("I_UKC", this, 36);
+  Alarmclock_ = namedLabel("Alarmclock", this);
+  Alarmclock_->setPixmap(alarmClockPicture());
+  Alarmclock_->setVisible(false);
+
+  auto* grid = new QGridLayout;
+  const std::pair<const char*, QLabel*> rows[] = {{"Location", Location_}, {"Position", Position_},
+                                                  {"Date", Date_},         {"Time", Time_},
+                                                  {"Zone", DZone_},        {"Tide Height", I_Tide_},
+                                                  {"Under Keel Clearance", I_UKC_}};
+  int row = 0;
+  for (const auto& [caption, value] : rows) {
+    auto* label = new QLabel(caption, this);
+    QFont font = label->font();
+    font.setPointSize(14);
+    label->setFont(font);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(value, row++, 1);
+  }
+  grid->addWidget(Alarmclock_, row - 1, 2);
+
+  auto* buttons = new QHBoxLayout;
+  auto* alarm = new QPushButton("&Alarm", this);
+  alarm->setObjectName("Alarm");
+  auto* help = new QPushButton("&Help", this);
+  help->setObjectName("Help");
+  auto* leave = new QPushButton("E&xit", this);
+  leave->setObjectName("Leave");
+  for (QPushButton* button : {alarm, help, leave}) buttons->addWidget(button);
+  connect(alarm, &QPushButton::clicked, this, [this] {
+    if (state_.settings.useClock != 0)
+      emit alarmRequested();
+    else
+      state_.platform.message(kAlarmNeedsClock);
+  });
+  connect(help, &QPushButton::clicked, this, [this] { state_.platform.showHelpTopic(kInformationHelpTopic); });
+  connect(leave, &QPushButton::clicked, this, [this] {
+    hide();
+    emit leaveRequested();
+  });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+}
+
+void InformationWindow::activate() {
+  ApplyWindowScheme(*this, state_.settings);
+  Location_->setText(toQt(state_.location.portName));
+  Position_->setText(toQt(state_.location.positionText));
+  DZone_->setText(toQt(ZoneLabelText(state_.settings)));
+}
+
+void InformationWindow::showPresent(const std::string& date, const std::string& time, const PresentTide& present) {
+  Date_->setText(toQt(date));
+  Time_->setText(toQt(time));
+  I_Tide_->setText(toQt(present.I_Tide));
+  I_UKC_->setText(toQt(present.I_UKC));
+}
+
+void InformationWindow::setAlarmClockVisible(bool visible) { Alarmclock_->setVisible(visible); }
+
+bool InformationWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) activate();
+  return QWidget::event(event);
+}
+
+}  // namespace saltmark

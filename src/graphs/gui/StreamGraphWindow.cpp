@@ -1,0 +1,315 @@
+#include "graphs/gui/StreamGraphWindow.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "graphs/gui/GraphImage.h"
+#include "graphs/gui/GraphPicture.h"
+#include "graphs/gui/GraphWindowParts.h"
+#include "platform/gui/Printing.h"
+#include "platform/gui/QtText.h"
+#include "shell/AppState.h"
+#include "tables/StreamTableGenerator.h"
+#include "tables/TimeText.h"
+
+namespace saltmark {
+
+namespace {
+
+constexpr int kStreamGraphHelpTopic = 13;
+constexpr int kAccuracyHelpTopic = 11;
+
+// The picture's colours: bars always in the direction colours; the rest
+// white on black in colour, black on white in monochrome.
+StreamGraphDrawing drawingFor(const StreamGraphRun& run, int zoomLevel, const Settings& s) {
+  StreamGraphDrawing drawing{run.rates, run.directions, run.grid, zoomLevel, isTrue(s.graphSwitch1)};
+  if (!isTrue(s.colourDisplay)) {
+    drawing.background = kWhite;
+    drawing.graticule = drawing.labels = drawing.outline = kBlack;
+  }
+  return drawing;
+}
+
+}  // namespace
+
+StreamGraphWindow::StreamGraphWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+  setObjectName("GStream");
+  setWindowTitle("Saltmark: Tidal Streams");
+  setWindowFlag(Qt::Window);
+  choosePrinter_ = [this] { return choosePrinter(this, "Print Stream Graph"); };
+  buildMenus();
+  buildLayout();
+  resize(1000, 680);
+  applyScheme();
+}
+
+StreamGraphWindow::~StreamGraphWindow() = default;
+
+void StreamGraphWindow::buildMenus() {
+  QMenuBar* bar = menuBar();
+  QMenu* settings = bar->addMenu("&Settings");
+  settings->setObjectName("Settings");
+  timgraton_ = namedAction(settings, "timgraton", "Graticule On", true);
+  timgratoff_ = namedAction(settings, "timgratoff", "Graticule Off", true);
+  midnight_on_ = namedAction(settings, "midnight_on", "From Midnight", true);
+  Midnight_Off_ = namedAction(settings, "Midnight_Off", "From Now", true);
+  connect(timgraton_, &QAction::triggered, this, [this] { timegraticule_Click(true); });
+  connect(timgratoff_, &QAction::triggered, this, [this] { timegraticule_Click(false); });
+  connect(midnight_on_, &QAction::triggered, this, [this] { midnight_Click(true); });
+  connect(Midnight_Off_, &QAction::triggered, this, [this] { midnight_Click(false); });
+
+  QMenu* zoom = bar->addMenu("&Zoom");
+  zoom->setObjectName("Zoom");
+  ZoomIn_ = namedAction(zoom, "ZoomIn", "In");
+  ZoomOut_ = namedAction(zoom, "ZoomOut", "Out");
+  connect(ZoomIn_, &QAction::triggered, this, &StreamGraphWindow::ZoomIn_Click);
+  connect(ZoomOut_, &QAction::triggered, this, &StreamGraphWindow::ZoomOut_Click);
+
+  QMenu* print = bar->addMenu("&Print");
+  print->setObjectName("Print");
+  connect(namedAction(print, "Print_Mono", "Monochrome"), &QAction::triggered, this,
+          [this] { PrintGraphWindow(false); });
+  connect(namedAction(print, "Colour", "Colour"), &QAction::triggered, this, [this] { PrintGraphWindow(true); });
+
+  connect(namedMenuBarAction(bar, "Accuracy", "&Accuracy"), &QAction::triggered, this,
+          [this] { state_.platform.showHelpTopic(kAccuracyHelpTopic); });
+  connect(namedMenuBarAction(bar, "Leave_Gstream", "E&xit"), &QAction::triggered, this, [this] {
+    hide();
+    emit leaveRequested();
+  });
+  connect(namedMenuBarAction(bar, "Help", "&Help"), &QAction::triggered, this,
+          [this] { state_.platform.showHelpTopic(kStreamGraphHelpTopic); });
+}
+
+void StreamGraphWindow::buildLayout() {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  labTopBkgnd_ = new QFrame(central);
+  labTopBkgnd_->setObjectName("labTopBkgnd");
+  labTopBkgnd_->setAutoFillBackground(true);
+  auto* top = new QHBoxLayout(labTopBkgnd_);
+  top->setContentsMargins(6, 4, 6, 4);
+
+  auto* headerBox = new QVBoxLayout;
+  Locbox_ = namedLabel("Locbox", labTopBkgnd_);
+  for (int k = 0; k < 3; ++k)
+    Stream_[static_cast<std::size_t>(k)] =
+        namedLabel(QString("Stream_%1").arg(k).toLatin1().constData(), labTopBkgnd_);
+  labVessel_ = namedLabel("labVessel", labTopBkgnd_);
+  datebox_ = namedLabel("datebox", labTopBkgnd_);
+  zonebox_ = namedLabel("zonebox", labTopBkgnd_);
+  labUnits_ = namedLabel("labUnits", labTopBkgnd_);
+  headerBox->addWidget(Locbox_);
+  for (QLabel* label : Stream_) headerBox->addWidget(label);
+  for (QLabel* label : {labVessel_, datebox_, zonebox_, labUnits_}) headerBox->addWidget(label);
+  Command1_ = new QPushButton("<<", labTopBkgnd_);
+  Command1_->setObjectName("Command1");
+  Command1_->setToolTip("Click to view previous");
+  connect(Command1_, &QPushButton::clicked, this, [this] { page_Click(-1); });
+  headerBox->addWidget(Command1_, 0, Qt::AlignLeft);
+  headerBox->addStretch();
+  top->addLayout(headerBox, 1);
+
+  Picture2_ = new GraphPicture("Picture2", labTopBkgnd_);
+  Picture2_->setMinimumSize(140, 140);
+  Picture2_->setFixedSize(140, 140);
+  top->addWidget(Picture2_, 0, Qt::AlignTop);
+
+  auto* right = new QVBoxLayout;
+  Frame1_ = new QFrame(labTopBkgnd_);
+  Frame1_->setObjectName("Frame1");
+  Frame1_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  auto* grid = new QGridLayout(Frame1_);
+  grid->setContentsMargins(4, 4, 4, 4);
+  Label11_ = readoutLabel("Label11", Frame1_);
+  Cursordate_ = readoutLabel("Cursordate", Frame1_);
+  Speed_ = readoutLabel("Speed", Frame1_);
+  Dirn_ = readoutLabel("Dirn", Frame1_);
+  const std::pair<QLabel*, QLabel*> rows[] = {{new QLabel("Plot Duration Days", Frame1_), Label11_},
+                                              {new QLabel("Cursor", Frame1_), Cursordate_},
+                                              {namedLabel("spdlab", Frame1_, "Rate"), Speed_},
+                                              {namedLabel("dirlab", Frame1_, "Direction"), Dirn_}};
+  int row = 0;
+  for (const auto& [caption, value] : rows) {
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(value, row++, 1);
+  }
+  Label11_->setToolTip("Click to change the number of days plotted");
+  OnLabelClick(this, {Label11_}, [this] { Label11_Click(); });
+  right->addWidget(Frame1_);
+  Command2_ = new QPushButton(">>", labTopBkgnd_);
+  Command2_->setObjectName("Command2");
+  Command2_->setToolTip("Click to Advance");
+  connect(Command2_, &QPushButton::clicked, this, [this] { page_Click(+1); });
+  right->addWidget(Command2_, 0, Qt::AlignRight);
+  right->addStretch();
+  top->addLayout(right);
+
+  column->addWidget(labTopBkgnd_);
+  Picture1_ = new GraphPicture("Picture1", central);
+  column->addWidget(Picture1_, 1);
+  connect(Picture1_, &GraphPicture::mouseMovedTo, this, &StreamGraphWindow::Picture1_MouseMove);
+  connect(Picture1_, &GraphPicture::mousePressedAt, this, &StreamGraphWindow::Picture1_MouseDown);
+  connect(Picture1_, &GraphPicture::resized, this, [this] {
+    if (isVisible()) DrawStreamGraph();
+  });
+}
+
+void StreamGraphWindow::applyScheme() {
+  ApplyWindowScheme(*this, state_.settings);
+  ApplyWindowScheme(*labTopBkgnd_, state_.settings);
+}
+
+void StreamGraphWindow::restoreMenuTicks() {
+  const Settings& s = state_.settings;
+  timgraton_->setChecked(isTrue(s.graphSwitch1));
+  timgratoff_->setChecked(!isTrue(s.graphSwitch1));
+  midnight_on_->setChecked(isTrue(s.graphSwitch2));
+  Midnight_Off_->setChecked(!isTrue(s.graphSwitch2));
+  ZoomIn_->setEnabled(zoom_.zoomInEnabled());
+  ZoomOut_->setEnabled(zoom_.zoomOutEnabled());
+}
+
+void StreamGraphWindow::showRun(StreamGraphRun run) {
+  run_ = std::move(run);
+  hasRun_ = true;
+  cursor_.restartLive();
+  restoreMenuTicks();
+  show();
+  raise();
+  activateWindow();
+  active_ = true;
+  DrawStreamGraph();
+}
+
+void StreamGraphWindow::DrawStreamGraph() {
+  if (!hasRun_) return;
+  BusyPointer busy(state_.platform);
+  const Settings& s = state_.settings;
+  Label11_->setText(toQt(run_.grid.plotDuration));
+  zonebox_->setText(toQt("Time Zone: " + run_.zoneText));
+  datebox_->setText(toQt("Graph Origin: " + FormatTimeDate(run_.grid.origin)));
+  labVessel_->setText(toQt("Vessel ID: " + s.vesselName));
+  for (std::size_t k = 0; k < Stream_.size(); ++k)
+    Stream_[k]->setText(run_.stationTexts[k].empty() ? QString() : toQt("Stream: " + run_.stationTexts[k]));
+  Locbox_->setText(toQt(run_.locationText));
+  labUnits_->setText(toQt("Speed Units: " + std::string(SpeedUnitMenuCaption(s.speedUnits))));
+  applyScheme();
+
+  const StreamGraphDrawing drawing = drawingFor(run_, zoom_.level(), s);
+  Picture1_->setPicture(RenderGraphPicture(Picture1_->size(), devicePixelRatioF(),
+                                           [&](DrawingSurface& surface) { saltmark::DrawStreamGraph(surface, drawing); }));
+  cursor_.placeForDrawing(run_.grid, state_.startInstant);
+  ShowStreamCursorReadout();
+}
+
+void StreamGraphWindow::ShowStreamCursorReadout() {
+  if (!hasRun_) return;
+  const StreamCursorReadout readout =
+      saltmark::ShowStreamCursorReadout(run_.grid, run_.rates, run_.directions, cursor_.column());
+  Cursordate_->setText(toQt(readout.dateText));
+  Dirn_->setText(toQt(readout.directionText));
+  Speed_->setText(toQt(readout.rateText));
+  Picture1_->setCursorLine(cursor_.column(), cursor_.live(), SchemeCursorColour(state_.settings));
+  DrawCompass(readout.direction);
+}
+
+void StreamGraphWindow::DrawCompass(double direction) {
+  const Colour background = isTrue(state_.settings.colourDisplay) ? kBlack : kWhite;
+  Picture2_->setPicture(RenderGraphPicture(Picture2_->size(), devicePixelRatioF(), [&](DrawingSurface& surface) {
+    DrawCompassRing(surface, background);
+    needle_ = DrawNeedle(surface, needle_, direction, background);
+  }));
+}
+
+void StreamGraphWindow::onClockTick() {
+  if (!active_ || !hasRun_ || !cursor_.followClock(run_.grid, state_.startInstant)) return;
+  ShowStreamCursorReadout();
+}
+
+void StreamGraphWindow::Picture1_MouseMove(double column, bool leftButtonHeld) {
+  const bool moved = cursor_.mouseMove(column, leftButtonHeld);
+  if (cursor_.sizing())
+    Picture1_->setCursor(Qt::SizeHorCursor);
+  else
+    Picture1_->unsetCursor();
+  if (moved) ShowStreamCursorReadout();
+}
+
+void StreamGraphWindow::Picture1_MouseDown(double column, bool leftOrRightButton) {
+  if (cursor_.mousePress(column, leftOrRightButton)) ShowStreamCursorReadout();
+}
+
+void StreamGraphWindow::Label11_Click() {
+  Settings& s = state_.settings;
+  const auto typed = state_.platform.promptValue("Enter the Plot Duration ",
+                                                 "This figure determines the number of days plotted", s.graphDays);
+  if (!typed) return;
+  s.graphDays = ClampPlotDurationText(*typed);
+  Label11_->setText(toQt(s.graphDays));
+  emit recomputeRequested(GraphGrid{s.graphDays, run_.grid.origin});
+}
+
+void StreamGraphWindow::timegraticule_Click(bool on) {
+  state_.settings.graphSwitch1 = toFlag(on);
+  restoreMenuTicks();
+  DrawStreamGraph();
+}
+
+void StreamGraphWindow::midnight_Click(bool fromMidnight) {
+  Settings& s = state_.settings;
+  s.graphSwitch2 = toFlag(fromMidnight);
+  restoreMenuTicks();
+  emit recomputeRequested(GraphGrid{s.graphDays, ComputeGraphOrigin(state_.startInstant, s.graphDays, fromMidnight)});
+}
+
+void StreamGraphWindow::ZoomIn_Click() {
+  if (zoom_.ZoomIn()) DrawStreamGraph();
+  restoreMenuTicks();
+}
+
+void StreamGraphWindow::ZoomOut_Click() {
+  if (zoom_.ZoomOut()) DrawStreamGraph();
+  restoreMenuTicks();
+}
+
+void StreamGraphWindow::page_Click(int direction) {
+  const double days = PlotDurationDays(run_.grid.plotDuration);
+  emit recomputeRequested(GraphGrid{run_.grid.plotDuration, run_.grid.origin.addDays(direction * days)});
+}
+
+void StreamGraphWindow::PrintGraphWindow(bool colour) {
+  saltmark::PrintGraphWindow(colour, GraphPrintout{*this, state_.settings, state_.platform, choosePrinter_,
+                                                   [this] { applyScheme(); }, [this] { DrawStreamGraph(); }});
+}
+
+bool StreamGraphWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) {
+    restoreMenuTicks();
+    DrawStreamGraph();
+    active_ = true;
+  } else if (event->type() == QEvent::WindowDeactivate) {
+    active_ = false;
+  }
+  return QMainWindow::event(event);
+}
+
+void StreamGraphWindow::hideEvent(QHideEvent* event) {
+  active_ = false;
+  QMainWindow::hideEvent(event);
+}
+
+}  // namespace saltmark

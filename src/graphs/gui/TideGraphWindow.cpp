@@ -1,0 +1,427 @@
+#include "graphs/gui/TideGraphWindow.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "aids/InformationDisplay.h"
+#include "graphs/gui/GraphImage.h"
+#include "graphs/gui/GraphPicture.h"
+#include "graphs/gui/GraphWindowParts.h"
+#include "graphs/gui/QtDrawingSurface.h"
+#include "platform/gui/Printing.h"
+#include "platform/gui/QtText.h"
+#include "shell/AppState.h"
+#include "tables/HeightText.h"
+
+namespace saltmark {
+
+namespace {
+
+constexpr int kTideGraphHelpTopic = 2;
+constexpr int kAccuracyHelpTopic = 11;
+
+QListWidget* informationList(const char* name, QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(name);
+  QFont font("Courier New");
+  font.setStyleHint(QFont::TypeWriter);
+  list->setFont(font);
+  list->setMinimumWidth(300);
+  list->setMaximumHeight(130);
+  return list;
+}
+
+}  // namespace
+
+TideGraphWindow::TideGraphWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+  setObjectName("Graphical");
+  setWindowTitle("Saltmark: Tidal Heights");
+  setWindowFlag(Qt::Window);
+  choosePrinter_ = [this] { return choosePrinter(this, "Print Tide Graph"); };
+  buildMenus();
+  buildLayout();
+  resize(1000, 720);
+  applyScheme();
+}
+
+TideGraphWindow::~TideGraphWindow() = default;
+
+void TideGraphWindow::buildMenus() {
+  QMenuBar* bar = menuBar();
+  QMenu* settings = bar->addMenu("&Settings");
+  settings->setObjectName("Settings");
+  connect(namedAction(settings, "MDepth", "Charted Depth"), &QAction::triggered, this, &TideGraphWindow::MDepth_Click);
+  connect(namedAction(settings, "MDraught", "Draught"), &QAction::triggered, this, &TideGraphWindow::MDraught_Click);
+  connect(namedAction(settings, "MUKC", "Under Keel Clearance"), &QAction::triggered, this,
+          &TideGraphWindow::MUKC_Click);
+  settings->addSeparator();
+  timgraton_ = namedAction(settings, "timgraton", "Graticule On", true);
+  timgratoff_ = namedAction(settings, "timgratoff", "Graticule Off", true);
+  passlineon_ = namedAction(settings, "passlineon", "Passage Lines On", true);
+  passlineoff_ = namedAction(settings, "passlineoff", "Passage Lines Off", true);
+  midnight_on_ = namedAction(settings, "midnight_on", "From Midnight", true);
+  Midnight_Off_ = namedAction(settings, "Midnight_Off", "From Now", true);
+  connect(timgraton_, &QAction::triggered, this, [this] { timegraticule_Click(true); });
+  connect(timgratoff_, &QAction::triggered, this, [this] { timegraticule_Click(false); });
+  connect(passlineon_, &QAction::triggered, this, [this] { passagelines_Click(true); });
+  connect(passlineoff_, &QAction::triggered, this, [this] { passagelines_Click(false); });
+  connect(midnight_on_, &QAction::triggered, this, [this] { midnight_Click(true); });
+  connect(Midnight_Off_, &QAction::triggered, this, [this] { midnight_Click(false); });
+
+  QMenu* zoom = bar->addMenu("&Zoom");
+  zoom->setObjectName("Zoom");
+  ZoomIn_ = namedAction(zoom, "ZoomIn", "In");
+  ZoomOut_ = namedAction(zoom, "ZoomOut", "Out");
+  connect(ZoomIn_, &QAction::triggered, this, &TideGraphWindow::ZoomIn_Click);
+  connect(ZoomOut_, &QAction::triggered, this, &TideGraphWindow::ZoomOut_Click);
+
+  connect(namedMenuBarAction(bar, "Anchor", "&Anchor"), &QAction::triggered, this,
+          &TideGraphWindow::anchorRequested);
+  connect(namedMenuBarAction(bar, "Display", "&Information"), &QAction::triggered, this,
+          &TideGraphWindow::Display_Click);
+
+  QMenu* print = bar->addMenu("&Print");
+  print->setObjectName("Print");
+  connect(namedAction(print, "Print_Mono", "Monochrome"), &QAction::triggered, this,
+          [this] { PrintGraphWindow(false); });
+  connect(namedAction(print, "Colour", "Colour"), &QAction::triggered, this, [this] { PrintGraphWindow(true); });
+
+  connect(namedMenuBarAction(bar, "Accuracy", "&Accuracy"), &QAction::triggered, this,
+          [this] { state_.platform.showHelpTopic(kAccuracyHelpTopic); });
+  connect(namedMenuBarAction(bar, "Leave_Graphical", "E&xit"), &QAction::triggered, this,
+          &TideGraphWindow::Leave_Graphical_Click);
+  connect(namedMenuBarAction(bar, "Help", "&Help"), &QAction::triggered, this,
+          [this] { state_.platform.showHelpTopic(kTideGraphHelpTopic); });
+}
+
+void TideGraphWindow::buildLayout() {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  // The header band across the full width.
+  labTopBkgnd_ = new QFrame(central);
+  labTopBkgnd_->setObjectName("labTopBkgnd");
+  labTopBkgnd_->setAutoFillBackground(true);
+  auto* top = new QHBoxLayout(labTopBkgnd_);
+  top->setContentsMargins(6, 4, 6, 4);
+
+  auto* headerBox = new QVBoxLayout;
+  Locbox_ = namedLabel("Locbox", labTopBkgnd_);
+  labVessel_ = namedLabel("labVessel", labTopBkgnd_);
+  datebox_ = namedLabel("datebox", labTopBkgnd_);
+  zonebox_ = namedLabel("zonebox", labTopBkgnd_);
+  Label13_ = namedLabel("Label13", labTopBkgnd_, "Units: ");
+  for (QLabel* label : {Locbox_, labVessel_, datebox_, zonebox_, Label13_}) headerBox->addWidget(label);
+  Command1_ = new QPushButton("<<", labTopBkgnd_);
+  Command1_->setObjectName("Command1");
+  Command1_->setToolTip("Click to view previous");
+  connect(Command1_, &QPushButton::clicked, this, [this] { page_Click(-1); });
+  headerBox->addWidget(Command1_, 0, Qt::AlignLeft);
+  headerBox->addStretch();
+  top->addLayout(headerBox, 1);
+
+  auto* passBox = new QVBoxLayout;
+  passBox->addWidget(new QLabel("Passage Information", labTopBkgnd_));
+  Pass_ = informationList("Pass", labTopBkgnd_);
+  passBox->addWidget(Pass_);
+  top->addLayout(passBox);
+  auto* hiloBox = new QVBoxLayout;
+  hiloBox->addWidget(new QLabel("Tide Information", labTopBkgnd_));
+  Hilo_ = informationList("Hilo", labTopBkgnd_);
+  hiloBox->addWidget(Hilo_);
+  top->addLayout(hiloBox);
+
+  // The readouts, right-aligned with the Advance button under them.
+  auto* right = new QVBoxLayout;
+  Frame1_ = new QFrame(labTopBkgnd_);
+  Frame1_->setObjectName("Frame1");
+  Frame1_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  auto* grid = new QGridLayout(Frame1_);
+  grid->setContentsMargins(4, 4, 4, 4);
+  auto* durationCaption = new QLabel("Plot Duration Days", Frame1_);
+  Label11_ = readoutLabel("Label11", Frame1_);
+  Label8_ = namedLabel("Label8", Frame1_, "Charted Depth");
+  Depth_ = readoutLabel("Depth", Frame1_);
+  Label9_ = namedLabel("Label9", Frame1_, "Draught");
+  Draught_ = readoutLabel("Draught", Frame1_);
+  auto* ukcCaption = new QLabel("Clearance", Frame1_);
+  labUKC_ = readoutLabel("labUKC", Frame1_);
+  auto* cursorCaption = new QLabel("Cursor", Frame1_);
+  Cursordate_ = readoutLabel("Cursordate", Frame1_);
+  auto* tideCaption = new QLabel("Tide", Frame1_);
+  Tide_ = readoutLabel("Tide", Frame1_);
+  const std::pair<QLabel*, QLabel*> rows[] = {{durationCaption, Label11_}, {Label8_, Depth_}, {Label9_, Draught_},
+                                              {ukcCaption, labUKC_},      {cursorCaption, Cursordate_},
+                                              {tideCaption, Tide_}};
+  int row = 0;
+  for (const auto& [caption, value] : rows) {
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(value, row++, 1);
+  }
+  Label11_->setToolTip("Click to change the number of days plotted");
+  OnLabelClick(this, {Label11_}, [this] { Label11_Click(); });
+  OnLabelClick(this, {Depth_, Label8_}, [this] { MDepth_Click(); });
+  OnLabelClick(this, {Draught_, Label9_}, [this] { MDraught_Click(); });
+  right->addWidget(Frame1_);
+  Command2_ = new QPushButton(">>", labTopBkgnd_);
+  Command2_->setObjectName("Command2");
+  Command2_->setToolTip("Click to Advance");
+  connect(Command2_, &QPushButton::clicked, this, [this] { page_Click(+1); });
+  right->addWidget(Command2_, 0, Qt::AlignRight);
+  top->addLayout(right);
+
+  column->addWidget(labTopBkgnd_);
+  Picture1_ = new GraphPicture("Picture1", central);
+  column->addWidget(Picture1_, 1);
+  connect(Picture1_, &GraphPicture::mouseMovedTo, this, &TideGraphWindow::Picture1_MouseMove);
+  connect(Picture1_, &GraphPicture::mousePressedAt, this, &TideGraphWindow::Picture1_MouseDown);
+  connect(Picture1_, &GraphPicture::resized, this, [this] {
+    if (isVisible()) DrawTideGraph();
+  });
+}
+
+void TideGraphWindow::applyScheme() {
+  ApplyWindowScheme(*this, state_.settings);
+  ApplyWindowScheme(*labTopBkgnd_, state_.settings);
+}
+
+void TideGraphWindow::restoreMenuTicks() {
+  const Settings& s = state_.settings;
+  timgraton_->setChecked(isTrue(s.graphSwitch1));
+  timgratoff_->setChecked(!isTrue(s.graphSwitch1));
+  midnight_on_->setChecked(isTrue(s.graphSwitch2));
+  Midnight_Off_->setChecked(!isTrue(s.graphSwitch2));
+  passlineon_->setChecked(isTrue(s.graphSwitch3));
+  passlineoff_->setChecked(!isTrue(s.graphSwitch3));
+  ZoomIn_->setEnabled(zoom_.zoomInEnabled());
+  ZoomOut_->setEnabled(zoom_.zoomOutEnabled());
+}
+
+void TideGraphWindow::showRun(TideGraphRun run) {
+  run_ = std::move(run);
+  hasRun_ = true;
+  cursor_.restartLive();
+  restoreMenuTicks();
+  show();
+  raise();
+  activateWindow();
+  active_ = true;
+  DrawTideGraph();
+}
+
+void TideGraphWindow::DrawTideGraph() {
+  Pass_->clear();
+  Hilo_->clear();
+  if (!hasRun_) return;
+  BusyPointer busy(state_.platform);
+  Settings& s = state_.settings;
+
+  const TideGraphHeader header = TideGraphHeaderTexts(run_.grid, s, run_.zoneText, run_.locationText);
+  Label11_->setText(toQt(header.duration));
+  Depth_->setText(toQt(header.depth));
+  Draught_->setText(toQt(header.draught));
+  zonebox_->setText(toQt(header.zone));
+  datebox_->setText(toQt(header.origin));
+  labVessel_->setText(toQt(header.vessel));
+  Locbox_->setText(toQt(header.location));
+  Label13_->setText(toQt(header.units));
+  applyScheme();
+
+  pass_ = ComputeTidePass(TidePassInput{run_.heights, run_.grid, s.draught, s.chartedDepth, isTrue(s.graphSwitch3)}, s);
+  const TideGraphDrawing drawing{run_.heights,          run_.grid, zoom_.level(), isTrue(s.colourDisplay),
+                                 isTrue(s.graphSwitch1), header.depth};
+  Picture1_->setPicture(RenderGraphPicture(Picture1_->size(), devicePixelRatioF(), [&](DrawingSurface& surface) {
+    saltmark::DrawTideGraph(surface, drawing, pass_, s, state_.platform);
+  }));
+  for (const std::string& line : pass_.passageLines) Pass_->addItem(toQt(line));
+  for (const std::string& line : pass_.highLowLines) Hilo_->addItem(toQt(line));
+
+  cursor_.placeForDrawing(run_.grid, state_.startInstant);
+  ShowTideCursorReadout();
+}
+
+void TideGraphWindow::ShowTideCursorReadout() {
+  if (!hasRun_) return;
+  const TideCursorReadout readout =
+      saltmark::ShowTideCursorReadout(run_.grid, run_.heights, cursor_.column(), state_.settings);
+  Cursordate_->setText(toQt(readout.dateText));
+  Tide_->setText(toQt(readout.heightText));
+  ShowCursorClearance();  // labUKC follows the Tide readout
+  placeCursorLine();
+  emit cursorMoved();
+}
+
+void TideGraphWindow::placeCursorLine() {
+  Picture1_->setCursorLine(cursor_.column(), cursor_.live(), SchemeCursorColour(state_.settings));
+}
+
+void TideGraphWindow::ShowCursorClearance() {
+  SetClearanceLabel(CursorClearanceText(fromQt(Tide_->text()), state_.settings, state_.platform));
+}
+
+void TideGraphWindow::SetClearanceLabel(const std::string& text) {
+  labUKC_->setText(toQt(text));
+  const Colour colour =
+      ClearanceLabelColour(text, isTrue(state_.settings.colourDisplay), state_.settings, state_.platform);
+  QPalette palette = labUKC_->palette();
+  // Cyan or red on black in colour, so the warning colour reads at a glance.
+  palette.setColor(QPalette::WindowText, toQColor(colour));
+  palette.setColor(QPalette::Window, isTrue(state_.settings.colourDisplay) ? QColor(Qt::black) : QColor(Qt::white));
+  labUKC_->setPalette(palette);
+}
+
+DateTime TideGraphWindow::cursorInstant() const { return GraphXToTime(run_.grid, cursor_.column()); }
+
+float TideGraphWindow::cursorHeight() const { return run_.heights[static_cast<std::size_t>(cursor_.column())]; }
+
+void TideGraphWindow::onClockTick() {
+  if (!active_ || !hasRun_ || !cursor_.followClock(run_.grid, state_.startInstant)) return;
+  ShowTideCursorReadout();
+}
+
+void TideGraphWindow::Picture1_MouseMove(double column, bool leftButtonHeld) {
+  const bool moved = cursor_.mouseMove(column, leftButtonHeld);
+  if (cursor_.sizing())
+    Picture1_->setCursor(Qt::SizeHorCursor);
+  else
+    Picture1_->unsetCursor();
+  if (moved) ShowTideCursorReadout();
+}
+
+void TideGraphWindow::Picture1_MouseDown(double column, bool leftOrRightButton) {
+  if (cursor_.mousePress(column, leftOrRightButton)) ShowTideCursorReadout();
+}
+
+void TideGraphWindow::MDepth_Click() {
+  Settings& s = state_.settings;
+  const auto typed = state_.platform.promptValue(
+      "Enter the Charted Depth", "Saltmark uses the charted depth to work out the times of clear passage.",
+      FormatHeight2(s.chartedDepth, s));
+  if (!typed) return;
+  std::string text = *typed;
+  s.chartedDepth = ParseHeight(text, s, state_.platform);
+  Depth_->setText(toQt(FormatHeight2(s.chartedDepth, s)));
+  DrawTideGraph();
+}
+
+void TideGraphWindow::MDraught_Click() {
+  Settings& s = state_.settings;
+  const auto typed = state_.platform.promptValue(
+      "Enter the Draught ", "Saltmark uses this figure to work out the times of clear passage",
+      FormatHeight2(s.draught, s));
+  if (!typed) return;
+  std::string text = *typed;
+  s.draught = ParseHeight(text, s, state_.platform);
+  Draught_->setText(toQt(FormatHeight2(s.draught, s)));
+  DrawTideGraph();
+}
+
+void TideGraphWindow::MUKC_Click() {
+  Settings& s = state_.settings;
+  const auto typed = state_.platform.promptValue(
+      "Enter the Under Keel Clearance",
+      "WARNING: Saltmark can use the Under Keel Clearance to work out the seabed charted depth. The Under Keel "
+      "Clearance can be derived from the echo sounder.",
+      fromQt(labUKC_->text()));
+  if (!typed) return;
+  std::string text = *typed;
+  SetClearanceLabel(FormatHeight2(ParseHeight(text, s, state_.platform), s));
+  // The clearance measured now fixes the charted depth.
+  s.chartedDepth = saltmark::DepthFromClearance(fromQt(labUKC_->text()), fromQt(Tide_->text()), s, state_.platform);
+  Depth_->setText(toQt(FormatHeight2(s.chartedDepth, s)));
+  DrawTideGraph();
+}
+
+void TideGraphWindow::Label11_Click() {
+  Settings& s = state_.settings;
+  const auto typed = state_.platform.promptValue("Enter the Plot Duration ",
+                                                 "This figure determines the number of days plotted", s.graphDays);
+  if (!typed) return;
+  s.graphDays = ClampPlotDurationText(*typed);
+  Label11_->setText(toQt(s.graphDays));
+  emit recomputeRequested(GraphGrid{s.graphDays, run_.grid.origin});
+}
+
+void TideGraphWindow::timegraticule_Click(bool on) {
+  state_.settings.graphSwitch1 = toFlag(on);
+  restoreMenuTicks();
+  DrawTideGraph();
+}
+
+void TideGraphWindow::passagelines_Click(bool on) {
+  state_.settings.graphSwitch3 = toFlag(on);
+  restoreMenuTicks();
+  DrawTideGraph();
+}
+
+void TideGraphWindow::midnight_Click(bool fromMidnight) {
+  Settings& s = state_.settings;
+  s.graphSwitch2 = toFlag(fromMidnight);
+  restoreMenuTicks();
+  emit recomputeRequested(GraphGrid{s.graphDays, ComputeGraphOrigin(state_.startInstant, s.graphDays, fromMidnight)});
+}
+
+void TideGraphWindow::ZoomIn_Click() {
+  if (zoom_.ZoomIn()) DrawTideGraph();
+  restoreMenuTicks();
+}
+
+void TideGraphWindow::ZoomOut_Click() {
+  if (zoom_.ZoomOut()) DrawTideGraph();
+  restoreMenuTicks();
+}
+
+void TideGraphWindow::page_Click(int direction) {
+  const double days = PlotDurationDays(run_.grid.plotDuration);
+  emit recomputeRequested(GraphGrid{run_.grid.plotDuration, run_.grid.origin.addDays(direction * days)});
+}
+
+void TideGraphWindow::Display_Click() {
+  if (state_.settings.useClock == 0) {
+    state_.platform.message(kInformationNeedsClock);
+    return;
+  }
+  hide();
+  emit informationRequested();
+}
+
+void TideGraphWindow::Leave_Graphical_Click() {
+  hide();
+  emit leaveRequested();
+}
+
+void TideGraphWindow::PrintGraphWindow(bool colour) {
+  saltmark::PrintGraphWindow(colour, GraphPrintout{*this, state_.settings, state_.platform, choosePrinter_,
+                                                   [this] { applyScheme(); }, [this] { DrawTideGraph(); }});
+}
+
+bool TideGraphWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) {
+    restoreMenuTicks();
+    DrawTideGraph();
+    active_ = true;
+  } else if (event->type() == QEvent::WindowDeactivate) {
+    active_ = false;
+  }
+  return QMainWindow::event(event);
+}
+
+void TideGraphWindow::hideEvent(QHideEvent* event) {
+  active_ = false;
+  QMainWindow::hideEvent(event);
+}
+
+}  // namespace saltmark

@@ -1,0 +1,328 @@
+// The tide graph window driven as a mariner drives it: the Graph button, the
+// lists against the tide table, the cursor, zoom, pages, prompts, printing.
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "display/StartInstant.h"
+#include "engine/EngineHeightSource.h"
+#include "graphs/gui/GraphPicture.h"
+#include "graphs/gui/GraphProgram.h"
+#include "graphs/gui/TideGraphWindow.h"
+#include "platform/gui/Printing.h"
+#include "platform/gui/QtText.h"
+#include "tables/HeightText.h"
+#include "tables/TideTableGenerator.h"
+#include "tables/gui/ProgressWindow.h"
+
+namespace saltmark::test {
+namespace {
+
+struct Water {
+  double minutes;  // after the graph origin
+  std::string label;
+  double height;
+};
+
+DateTime dateAndTime(const std::string& date, const std::string& time) {
+  return *saltmark::ReadStartInstant(date, time);
+}
+
+// "hh:nn dd mmm yyyy HI:3.50 UKC:..." from the Tide Information list.
+Water graphWater(const std::string& line, DateTime origin) {
+  const DateTime at = dateAndTime(line.substr(6, 11), line.substr(0, 5));
+  return {static_cast<double>(minutesBetween(origin, at)), line.substr(18, 2), std::stod(line.substr(21))};
+}
+
+// "dd mmm yyyy hh:nn<TAB>3.50<TAB>HI" from the tide table.
+std::vector<Water> tableWaters(const std::string& text, DateTime origin) {
+  std::vector<Water> waters;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find("\r\n", start);
+    const std::string row = text.substr(start, end - start);
+    start = end == std::string::npos ? text.size() : end + 2;
+    const std::size_t tab = row.find('\t');
+    if (tab != 17) continue;  // header lines
+    const std::size_t tab2 = row.find('\t', tab + 1);
+    const DateTime at = dateAndTime(row.substr(0, 11), row.substr(12, 5));
+    waters.push_back({static_cast<double>(minutesBetween(origin, at)), row.substr(tab2 + 1, 2),
+                      std::stod(row.substr(tab + 1, tab2 - tab - 1))});
+  }
+  return waters;
+}
+
+std::vector<std::string> items(QListWidget* list) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < list->count(); ++i) lines.push_back(fromQt(list->item(i)->text()));
+  return lines;
+}
+
+std::string text(QLabel* label) { return fromQt(label->text()); }
+
+class TideGraphWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { writeHarbourFolder(dir.path()); }
+  TideGraphWindow* openGraph(GraphProgram& program) {
+    program.pressGraph();
+    auto* graph = static_cast<TideGraphWindow*>(program.graphWindow("Graphical"));
+    EXPECT_NE(graph, nullptr);
+    EXPECT_TRUE(graph && graph->isVisible());
+    return graph;
+  }
+  TempDir dir;
+};
+
+TEST_F(TideGraphWindowTest, HighAndLowWatersAgreeWithTheTideTable) {
+  GraphProgram program(dir.path());
+  program.state.settings.graphDays = "3";
+  TideGraphWindow* graph = openGraph(program);
+  ASSERT_NE(graph, nullptr);
+  EXPECT_TRUE(program.platform.messages.empty());
+  const DateTime origin = DateTime::fromCivil(2026, 6, 15);
+  EXPECT_EQ(graph->grid().origin, origin);
+  EXPECT_EQ(text(program.in<QLabel>("Graphical", "datebox")), "Graph Origin: 00:00 15 Jun 2026");
+  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Locbox")).rfind("Tidal Location: Harbourton 50\xB0" "48'N", 0), 0u);
+  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Label11")), "3");
+  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Label13")), "Height Units: Metres");
+
+  // The table of the same period, from the same engine.
+  TideEngine engine(program.state.settings);
+  engine.setPort(program.state.location);
+  EngineHeightSource heights(engine);
+  TideTableRequest request;
+  request.start = origin;
+  request.daysText = "3";
+  TableTextBuffer table;
+  SilentProgress progress;
+  WaterEventCounter events;
+  ASSERT_EQ(GenerateTideTable(request, heights,
+                              TableRun{program.state.settings, program.state.location.portZone, table, progress,
+                                       program.platform, events}),
+            JobOutcome::Completed);
+  const auto fromTable = tableWaters(table.text(), origin);
+  // About six waters a day; the edges of the period are left to each listing's own rule.
+  const auto inside = [](const Water& w) { return w.minutes > 60 && w.minutes < 3 * 1440 - 60; };
+  std::vector<Water> expected, shown;
+  for (const Water& w : fromTable)
+    if (inside(w)) expected.push_back(w);
+  for (const std::string& line : items(program.in<QListWidget>("Graphical", "Hilo"))) {
+    const Water w = graphWater(line, origin);
+    if (inside(w)) shown.push_back(w);
+  }
+  ASSERT_GE(expected.size(), 10u);
+  ASSERT_EQ(shown.size(), expected.size());
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    EXPECT_EQ(shown[i].label, expected[i].label) << i;
+    // The graph samples every three minutes, the table every six.
+    EXPECT_NEAR(shown[i].minutes, expected[i].minutes, 6) << i;
+    EXPECT_NEAR(shown[i].height, expected[i].height, 0.015) << i;
+  }
+  // The calculator's list holds every water the window lists.
+  EXPECT_EQ(graph->highLowList().size(), static_cast<std::size_t>(program.in<QListWidget>("Graphical", "Hilo")->count()));
+}
+
+TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
+  GraphProgram program(dir.path());
+  TideGraphWindow* graph = openGraph(program);
+  ASSERT_NE(graph, nullptr);
+  auto* hilo = program.in<QListWidget>("Graphical", "Hilo");
+  auto* pass = program.in<QListWidget>("Graphical", "Pass");
+  // No draught: no clearance in the list; a harbour that never dries is afloat throughout.
+  EXPECT_EQ(items(hilo).front().find("UKC:"), std::string::npos);
+  EXPECT_EQ(items(pass).size(), 1u);
+  EXPECT_NE(items(pass).front().find("AFLOAT"), std::string::npos);
+
+  program.platform.promptNext("2.5");
+  program.actionIn("Graphical", "MDraught")->trigger();
+  program.platform.promptNext(std::nullopt);  // cancelled: nothing changes
+  program.actionIn("Graphical", "MDepth")->trigger();
+  EXPECT_FLOAT_EQ(program.state.settings.draught, 2.5f);
+  EXPECT_FLOAT_EQ(program.state.settings.chartedDepth, 0);
+  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Draught")), "2.50");
+  EXPECT_NE(items(hilo).front().find("UKC:"), std::string::npos);
+  // Low waters dry a 2.5 m draught: the vessel grounds and floats again.
+  const auto passage = items(pass);
+  EXPECT_GT(passage.size(), 2u);
+  EXPECT_TRUE(std::any_of(passage.begin(), passage.end(),
+                          [](const std::string& l) { return l.find("GROUNDS") != std::string::npos; }));
+
+  // A clearance typed at the cursor fixes the charted depth under it.
+  const std::string tide = text(program.in<QLabel>("Graphical", "Tide"));
+  program.platform.promptNext("1.0");
+  program.actionIn("Graphical", "MUKC")->trigger();
+  std::string typed = tide;
+  const float expectedDepth = 1.0f - ParseHeight(typed, program.state.settings, program.platform) + 2.5f;
+  EXPECT_NEAR(program.state.settings.chartedDepth, expectedDepth, 1e-5);
+  EXPECT_EQ(text(program.in<QLabel>("Graphical", "labUKC")), " 1.0");
+
+  // labUKC turns red when the clearance under the cursor is gone.
+  program.platform.promptNext("0");
+  program.actionIn("Graphical", "MDepth")->trigger();
+  program.platform.promptNext("9");
+  program.actionIn("Graphical", "MDraught")->trigger();
+  auto* ukc = program.in<QLabel>("Graphical", "labUKC");
+  EXPECT_EQ(ukc->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_TRUE(program.platform.messages.empty());
+}
+
+TEST_F(TideGraphWindowTest, ZoomStopsAtItsLevels) {
+  GraphProgram program(dir.path());
+  ASSERT_NE(openGraph(program), nullptr);
+  QAction* in = program.actionIn("Graphical", "ZoomIn");
+  QAction* out = program.actionIn("Graphical", "ZoomOut");
+  EXPECT_TRUE(in->isEnabled());
+  EXPECT_TRUE(out->isEnabled());
+  in->trigger();
+  in->trigger();  // level 5
+  EXPECT_FALSE(in->isEnabled());
+  EXPECT_TRUE(out->isEnabled());
+  for (int i = 0; i < 6; ++i) out->trigger();  // down to 0 and one more
+  EXPECT_TRUE(in->isEnabled());
+  EXPECT_FALSE(out->isEnabled());
+}
+
+TEST_F(TideGraphWindowTest, CursorFollowsTheClockUntilDragged) {
+  GraphProgram program(dir.path());
+  program.useClock();  // 12:00 on 15 Jun by the test clock
+  TideGraphWindow* graph = openGraph(program);
+  ASSERT_NE(graph, nullptr);
+  auto* picture = program.in<GraphPicture>("Graphical", "Picture1");
+  EXPECT_EQ(graph->cursor().column(), 480);
+  EXPECT_TRUE(picture->cursorLineDotted());
+  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Cursordate")), "12:00 15 Jun 2026");
+
+  program.tick(3 * 3600);  // three hours on: 120 columns
+  EXPECT_EQ(graph->cursor().column(), 600);
+  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Cursordate")), "15:00 15 Jun 2026");
+
+  dragCursor(picture, 600, 240);
+  EXPECT_EQ(graph->cursor().column(), 240);
+  EXPECT_FALSE(picture->cursorLineDotted());
+  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Cursordate")), "06:00 15 Jun 2026");
+  const std::string height = text(program.in<QLabel>("Graphical", "Tide"));
+  EXPECT_EQ(height, FormatHeight1(graph->cursorHeight(), program.state.settings));
+
+  program.tick(60);
+  program.actionIn("Graphical", "ZoomIn")->trigger();  // a redraw keeps the dragged cursor too
+  EXPECT_EQ(graph->cursor().column(), 240);
+
+  dragCursor(picture, 240, -20);
+  EXPECT_EQ(graph->cursor().column(), 0);
+  dragCursor(picture, 0, 1000);
+  EXPECT_EQ(graph->cursor().column(), 959);
+
+  program.pressGraph();  // a new run: live again, at 15:01
+  EXPECT_TRUE(picture->cursorLineDotted());
+  EXPECT_EQ(graph->cursor().column(), 601);
+}
+
+TEST_F(TideGraphWindowTest, PagesMidnightAndDuration) {
+  GraphProgram program(dir.path());
+  program.startAt("15 Jun 2026", "10:40");
+  TideGraphWindow* graph = openGraph(program);
+  ASSERT_NE(graph, nullptr);
+  EXPECT_EQ(graph->grid().origin, DateTime::fromCivil(2026, 6, 15));
+
+  program.actionIn("Graphical", "Midnight_Off")->trigger();
+  EXPECT_EQ(graph->grid().origin, DateTime::fromCivil(2026, 6, 15, 9));
+  EXPECT_TRUE(program.actionIn("Graphical", "Midnight_Off")->isChecked());
+  EXPECT_FALSE(program.actionIn("Graphical", "midnight_on")->isChecked());
+  EXPECT_EQ(program.state.settings.graphSwitch2, kFalse);
+
+  program.in<QPushButton>("Graphical", "Command2")->click();
+  EXPECT_EQ(graph->grid().origin, DateTime::fromCivil(2026, 6, 16, 9));
+  program.in<QPushButton>("Graphical", "Command1")->click();
+  program.in<QPushButton>("Graphical", "Command1")->click();
+  EXPECT_EQ(graph->grid().origin, DateTime::fromCivil(2026, 6, 14, 9));
+
+  struct Case {
+    const char* typed;
+    const char* duration;
+  } cases[] = {{"0", "1"}, {"75", "50"}, {"7", "7"}};
+  auto* duration = program.in<QLabel>("Graphical", "Label11");
+  for (const Case& c : cases) {
+    program.platform.promptNext(c.typed);
+    QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(duration, &click);
+    EXPECT_EQ(program.state.settings.graphDays, c.duration) << c.typed;
+    EXPECT_EQ(text(duration), c.duration) << c.typed;
+    EXPECT_EQ(graph->grid().plotDuration, c.duration) << c.typed;
+    EXPECT_EQ(graph->grid().origin, DateTime::fromCivil(2026, 6, 14, 9)) << c.typed;  // the origin stays
+  }
+  EXPECT_EQ(program.platform.prompts.back(), "Enter the Plot Duration ");
+}
+
+TEST_F(TideGraphWindowTest, AbortedRunLeavesTheGraphAsItWas) {
+  GraphProgram program(dir.path());
+  TideGraphWindow* graph = openGraph(program);
+  ASSERT_NE(graph, nullptr);
+  const auto before = items(program.in<QListWidget>("Graphical", "Hilo"));
+  ProgressWindow& progress = program.window->windows().progress();
+  QTimer::singleShot(0, &progress, [&progress] { progress.requestCancel(); });
+  program.in<QPushButton>("Graphical", "Command2")->click();
+  EXPECT_EQ(graph->grid().origin, DateTime::fromCivil(2026, 6, 15));
+  EXPECT_EQ(items(program.in<QListWidget>("Graphical", "Hilo")), before);
+  EXPECT_TRUE(program.window->isVisible());
+}
+
+TEST_F(TideGraphWindowTest, InformationNeedsTheClock) {
+  GraphProgram program(dir.path());
+  TideGraphWindow* graph = openGraph(program);
+  ASSERT_NE(graph, nullptr);
+  program.actionIn("Graphical", "Display")->trigger();
+  ASSERT_EQ(program.platform.messages.size(), 1u);
+  EXPECT_EQ(program.platform.messages[0].text,
+            "The Information Display requires continuous updates. To use this option please \r1. Click on Exit and "
+            "\r2. Click the Use Clock checkbox on the main control panel");
+  EXPECT_TRUE(graph->isVisible());
+  EXPECT_EQ(program.graphWindow("Info"), nullptr);
+
+  program.actionIn("Graphical", "Leave_Graphical")->trigger();
+  EXPECT_FALSE(graph->isVisible());
+  EXPECT_TRUE(program.window->isVisible());
+}
+
+TEST_F(TideGraphWindowTest, PrintsToPdfAndKeepsTheColourChoice) {
+  GraphProgram program(dir.path());
+  TideGraphWindow* graph = openGraph(program);
+  ASSERT_NE(graph, nullptr);
+  struct Case {
+    const char* action;
+    std::int16_t userColour;
+  } cases[] = {{"Print_Mono", kTrue}, {"Colour", kFalse}};
+  for (const Case& c : cases) {
+    program.state.settings.colourDisplay = c.userColour;
+    const QString path = QString::fromStdString((dir / (std::string(c.action) + ".pdf")).string());
+    graph->setPrinterChooser([path] { return pdfPrinter(path); });
+    program.actionIn("Graphical", c.action)->trigger();
+    EXPECT_TRUE(program.platform.messages.empty()) << c.action;
+    EXPECT_GT(QFileInfo(path).size(), 1000) << c.action;
+    EXPECT_EQ(program.state.settings.colourDisplay, c.userColour) << c.action;
+  }
+
+  // A printer that cannot start: the message, and the colour choice still comes back.
+  graph->setPrinterChooser([this] {
+    return pdfPrinter(QString::fromStdString((dir / "no such folder" / "graph.pdf").string()));
+  });
+  program.state.settings.colourDisplay = kTrue;
+  program.actionIn("Graphical", "Print_Mono")->trigger();
+  ASSERT_EQ(program.platform.messages.size(), 1u);
+  EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(program.state.settings.colourDisplay, kTrue);
+
+  // Cancelling the print dialog prints nothing and says nothing.
+  program.platform.clear();
+  graph->setPrinterChooser([] { return std::unique_ptr<QPrinter>(); });
+  program.actionIn("Graphical", "Colour")->trigger();
+  EXPECT_TRUE(program.platform.messages.empty());
+}
+
+}  // namespace
+}  // namespace saltmark::test
