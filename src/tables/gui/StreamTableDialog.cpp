@@ -1,0 +1,119 @@
+#include "tables/gui/StreamTableDialog.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "data/Settings.h"
+#include "platform/Platform.h"
+#include "platform/gui/QtText.h"
+#include "tables/TableDialogRules.h"
+#include "tables/gui/TableDialogParts.h"
+
+namespace saltmark {
+
+StreamTableDialog::StreamTableDialog(const Settings& settings, Platform& platform, QWidget* parent)
+    : QDialog(parent), settings_(settings), platform_(platform) {
+  setObjectName("Tablestr");
+  setWindowTitle("Stream Table Settings");
+  setModal(true);
+
+  auto* details = new QGroupBox("STREAM DETAILS", this);
+  details->setObjectName("Stream_Details");
+  auto* grid = new QGridLayout(details);
+  Option_ = new QButtonGroup(this);
+  for (int k = 0; k < 5; ++k) {
+    auto* option = new QRadioButton(toQt(StreamListingCaption(static_cast<StreamListing>(k))), details);
+    option->setObjectName(QString("Option_%1").arg(k));
+    Option_->addButton(option, k);
+    options_[static_cast<std::size_t>(k)] = option;
+    grid->addWidget(option, k, 0);
+  }
+  mins_box_ = new SelectingLineEdit("mins_box", "60", details);
+  reg_units_ = new QLabel("mins", details);
+  reg_units_->setObjectName("reg_units");
+  Below_ = new SelectingLineEdit("Below", "1", details);
+  below_units_ = new QLabel(details);
+  below_units_->setObjectName("below_units");
+  fastest_ = new SelectingLineEdit("fastest", "5", details);
+  grid->addWidget(mins_box_, 2, 1);
+  grid->addWidget(reg_units_, 2, 2);
+  grid->addWidget(Below_, 3, 1);
+  grid->addWidget(below_units_, 3, 2);
+  grid->addWidget(fastest_, 4, 1);
+  grid->setColumnStretch(3, 1);
+
+  auto* OK = new QPushButton("Calculate", this);
+  OK->setObjectName("OK");
+  OK->setDefault(true);
+  auto* Cancel = new QPushButton("Cancel", this);
+  Cancel->setObjectName("Cancel");
+  auto* Help = new QPushButton("&Help", this);
+  Help->setObjectName("Help");
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(OK);
+  buttons->addWidget(Cancel);
+  buttons->addWidget(Help);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(details);
+  layout->addWidget(durationGroup(Days_Box_, this));
+  layout->addLayout(buttons);
+
+  connect(Option_, &QButtonGroup::idClicked, this, &StreamTableDialog::Option_Click);
+  connect(OK, &QPushButton::clicked, this, &StreamTableDialog::OK_Click);
+  connect(Cancel, &QPushButton::clicked, this, &StreamTableDialog::Cancel_Click);
+  connect(Help, &QPushButton::clicked, this, &StreamTableDialog::Help_Click);
+
+  options_[static_cast<std::size_t>(StreamListing::Peak)]->setChecked(true);
+  Option_Click(static_cast<int>(StreamListing::Peak));
+}
+
+void StreamTableDialog::Form_Activate() { below_units_->setText(toQt(SpeedUnitMenuCaption(settings_.speedUnits))); }
+
+StreamListing StreamTableDialog::listing() const {
+  std::array<bool, kListingOptionCount> set{};
+  for (std::size_t k = 0; k < set.size(); ++k) set[k] = options_[k]->isChecked();
+  return static_cast<StreamListing>(FirstSetOption(set));
+}
+
+StreamTableRequest StreamTableDialog::request() const {
+  StreamTableRequest request;
+  request.daysText = fromQt(Days_Box_->text());
+  request.listing = listing();
+  request.minutesText = fromQt(mins_box_->text());
+  request.regUnitsCaption = fromQt(reg_units_->text());
+  request.belowText = fromQt(Below_->text());
+  request.belowUnitsCaption = fromQt(below_units_->text());
+  request.fastestText = fromQt(fastest_->text());
+  return request;
+}
+
+void StreamTableDialog::Option_Click(int index) {
+  const StreamDialogView view = StreamDialogViewFor(static_cast<StreamListing>(index));
+  mins_box_->setVisible(view.minutesBox);
+  reg_units_->setVisible(view.minutesBox);
+  Below_->setVisible(view.belowBox);
+  below_units_->setVisible(view.belowBox);
+  fastest_->setVisible(view.fastestBox);
+}
+
+void StreamTableDialog::OK_Click() {
+  if (const auto refusal = CheckStreamTableRequest(request())) {
+    platform_.message(*refusal, MessageIcon::Exclamation);
+    return;
+  }
+  hide();
+  emit calculateRequested();
+}
+
+void StreamTableDialog::Cancel_Click() { hide(); }
+
+void StreamTableDialog::Help_Click() { platform_.showHelpTopic(kStreamTableHelpContext); }
+
+}  // namespace saltmark

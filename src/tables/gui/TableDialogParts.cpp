@@ -1,0 +1,34 @@
+#include "tables/gui/TableDialogParts.h"
+
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTimer>
+
+namespace saltmark {
+
+SelectingLineEdit::SelectingLineEdit(const char* name, const QString& text, QWidget* parent)
+    : QLineEdit(text, parent) {
+  setObjectName(name);
+  setMaximumWidth(80);
+}
+
+void SelectingLineEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  // After the click that gave the focus has placed the cursor.
+  QTimer::singleShot(0, this, [this] { selectAll(); });
+}
+
+QGroupBox* durationGroup(QLineEdit*& daysBox, QWidget* parent) {
+  auto* group = new QGroupBox("DURATION", parent);
+  group->setObjectName("Duration");
+  auto* layout = new QHBoxLayout(group);
+  daysBox = new SelectingLineEdit("Days_Box", "1", group);
+  layout->addWidget(new QLabel("Number of Days", group));
+  layout->addWidget(daysBox);
+  layout->addStretch(1);
+  return group;
+}
+
+}  // namespace saltmark

@@ -1,0 +1,23 @@
+#pragma once
+// Pieces both table settings dialogs are built from: text boxes that select
+// their whole text on gaining the focus (so a typed number replaces the old
+// one), and the DURATION group with its "Number of Days" box.
+#include <QLineEdit>
+
+class QGroupBox;
+class QWidget;
+
+namespace saltmark {
+
+class SelectingLineEdit : public QLineEdit {
+ public:
+  SelectingLineEdit(const char* name, const QString& text, QWidget* parent);
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+};
+
+// The DURATION group holding Days_Box.
+QGroupBox* durationGroup(QLineEdit*& daysBox, QWidget* parent);
+
+}  // namespace saltmark

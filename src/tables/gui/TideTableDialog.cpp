@@ -1,0 +1,192 @@
+#include "tables/gui/TideTableDialog.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "data/Settings.h"
+#include "platform/Platform.h"
+#include "platform/gui/QtText.h"
+#include "tables/TableDialogRules.h"
+#include "tables/gui/TableDialogParts.h"
+
+namespace saltmark {
+namespace {
+
+QString indexed(const char* name, int index) { return QString("%1_%2").arg(name).arg(index); }
+
+Qt::CheckState checkState(ClearanceBox box) {
+  switch (box) {
+    case ClearanceBox::Ticked: return Qt::Checked;
+    case ClearanceBox::Greyed: return Qt::PartiallyChecked;
+    case ClearanceBox::Unticked: break;
+  }
+  return Qt::Unchecked;
+}
+
+}  // namespace
+
+TideTableDialog::TideTableDialog(Settings& settings, Platform& platform, QWidget* parent)
+    : QDialog(parent), settings_(settings), platform_(platform) {
+  setObjectName("Tableset");
+  setWindowTitle("Tide Table Settings");
+  setModal(true);
+
+  auto* list = new QGroupBox("LIST", this);
+  list->setObjectName("List");
+  auto* grid = new QGridLayout(list);
+  List_Option_ = new QButtonGroup(this);
+  for (int k = 0; k < 5; ++k) {
+    auto* option = new QRadioButton(toQt(TideListingCaption(static_cast<TideListing>(k))), list);
+    option->setObjectName(indexed("List_Option", k));
+    List_Option_->addButton(option, k);
+    options_[static_cast<std::size_t>(k)] = option;
+    grid->addWidget(option, k, 0);
+  }
+  const char* hiloCaptions[] = {"High", "Low"};
+  auto* hilo = new QHBoxLayout;
+  for (int k = 0; k < 2; ++k) {
+    auto* box = new QCheckBox(hiloCaptions[k], list);
+    box->setObjectName(indexed("chk_hilo", k));
+    box->setChecked(true);
+    chk_hilo_[static_cast<std::size_t>(k)] = box;
+    hilo->addWidget(box);
+  }
+  grid->addLayout(hilo, 0, 1);
+  Mins_Box_ = new SelectingLineEdit("Mins_Box", "60", list);
+  Highest_ = new SelectingLineEdit("Highest", "5", list);
+  Lowest_ = new SelectingLineEdit("Lowest", "5", list);
+  grid->addWidget(Mins_Box_, 1, 1);
+  grid->addWidget(Highest_, 3, 1);
+  grid->addWidget(Lowest_, 4, 1);
+  grid->setColumnStretch(2, 1);
+
+  Check1_ = new ClearanceCheckBox("Clearance Information", this);
+  Check1_->setObjectName("Check1");
+  Check1_->setTristate(true);
+  depthLabel_ = new QLabel("Charted Depth", this);
+  depthLabel_->setObjectName("t_depth_label");
+  draughtLabel_ = new QLabel("Draught", this);
+  draughtLabel_->setObjectName("t_draught_label");
+  t_depth_ = new SelectingLineEdit("t_depth", "", this);
+  t_draught_ = new SelectingLineEdit("t_draught", "", this);
+  auto* vessel = new QGridLayout;
+  vessel->addWidget(Check1_, 0, 0, 1, 2);
+  vessel->addWidget(depthLabel_, 1, 0);
+  vessel->addWidget(t_depth_, 1, 1);
+  vessel->addWidget(draughtLabel_, 2, 0);
+  vessel->addWidget(t_draught_, 2, 1);
+  vessel->setColumnStretch(2, 1);
+
+  auto* OK = new QPushButton("Calculate", this);
+  OK->setObjectName("OK");
+  OK->setDefault(true);
+  auto* Cancel = new QPushButton("Cancel", this);
+  Cancel->setObjectName("Cancel");
+  auto* Help = new QPushButton("&Help", this);
+  Help->setObjectName("Help");
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(OK);
+  buttons->addWidget(Cancel);
+  buttons->addWidget(Help);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(list);
+  layout->addWidget(durationGroup(Days_Box_, this));
+  layout->addLayout(vessel);
+  layout->addLayout(buttons);
+
+  connect(List_Option_, &QButtonGroup::idClicked, this, &TideTableDialog::List_Option_Click);
+  connect(Check1_, &QCheckBox::clicked, this, &TideTableDialog::Check1_Click);
+  connect(OK, &QPushButton::clicked, this, &TideTableDialog::OK_Click);
+  connect(Cancel, &QPushButton::clicked, this, &TideTableDialog::Cancel_Click);
+  connect(Help, &QPushButton::clicked, this, &TideTableDialog::Help_Click);
+
+  options_[0]->setChecked(true);
+  List_Option_Click(0);
+}
+
+void TideTableDialog::Form_Activate() {
+  const VesselHeightTexts texts = VesselHeightTextsFor(settings_);
+  t_depth_->setText(toQt(texts.depth));
+  t_draught_->setText(toQt(texts.draught));
+}
+
+TideListing TideTableDialog::listing() const {
+  std::array<bool, kListingOptionCount> set{};
+  for (std::size_t k = 0; k < set.size(); ++k) set[k] = options_[k]->isChecked();
+  return static_cast<TideListing>(FirstSetOption(set));
+}
+
+ClearanceBox TideTableDialog::clearance() const {
+  switch (Check1_->checkState()) {
+    case Qt::Checked: return ClearanceBox::Ticked;
+    case Qt::PartiallyChecked: return ClearanceBox::Greyed;
+    case Qt::Unchecked: break;
+  }
+  return ClearanceBox::Unticked;
+}
+
+void TideTableDialog::setClearance(ClearanceBox box) {
+  Check1_->setCheckState(checkState(box));
+  showDepthAndDraught();
+}
+
+void TideTableDialog::showDepthAndDraught() {
+  const bool shown = DepthAndDraughtShown(listing(), clearance());
+  for (QWidget* w : std::initializer_list<QWidget*>{t_depth_, t_draught_, depthLabel_, draughtLabel_})
+    w->setVisible(shown);
+}
+
+TideTableRequest TideTableDialog::request() const {
+  TideTableRequest request;
+  request.daysText = fromQt(Days_Box_->text());
+  request.listing = listing();
+  request.high = chk_hilo_[0]->isChecked();
+  request.low = chk_hilo_[1]->isChecked();
+  request.minutesText = fromQt(Mins_Box_->text());
+  request.highestText = fromQt(Highest_->text());
+  request.lowestText = fromQt(Lowest_->text());
+  request.clearance = clearance();
+  return request;
+}
+
+void TideTableDialog::List_Option_Click(int index) {
+  const TideListing chosen = static_cast<TideListing>(index);
+  const TideDialogView view = TideDialogViewFor(chosen);
+  Mins_Box_->setVisible(view.minutesBox);
+  Highest_->setVisible(view.highestBox);
+  Lowest_->setVisible(view.lowestBox);
+  for (QCheckBox* box : chk_hilo_) box->setVisible(view.highLowBoxes);
+  setClearance(ClearanceForListing(chosen));
+}
+
+void TideTableDialog::Check1_Click() {
+  // The box's state before the click: nextCheckState leaves it alone.
+  setClearance(ClearanceAfterClick(listing(), clearance()));
+}
+
+void TideTableDialog::OK_Click() {
+  VesselHeightTexts texts{fromQt(t_depth_->text()), fromQt(t_draught_->text())};
+  StoreVesselHeights(texts, settings_, platform_);
+  t_depth_->setText(toQt(texts.depth));
+  t_draught_->setText(toQt(texts.draught));
+  // A table that cannot run is refused here, with the dialog still open.
+  if (const auto refusal = CheckTideTableRequest(request())) {
+    platform_.message(*refusal, MessageIcon::Exclamation);
+    return;
+  }
+  hide();
+  emit calculateRequested();
+}
+
+void TideTableDialog::Cancel_Click() { hide(); }
+
+void TideTableDialog::Help_Click() { platform_.showHelpTopic(kTideTableHelpContext); }
+
+}  // namespace saltmark

@@ -1,0 +1,27 @@
+// One QApplication for every window test of this program.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class QtApplicationEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "test_tables_gui";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) app_ = new QApplication(argc, argv);
+  }
+  void TearDown() override {
+    delete app_;
+    app_ = nullptr;
+  }
+
+ private:
+  QApplication* app_ = nullptr;
+};
+
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+}  // namespace

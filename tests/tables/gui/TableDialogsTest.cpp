@@ -1,0 +1,305 @@
+// The table settings dialogs and the runs they start, driven as a user
+// drives them from the main window.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "display/ClockDisplay.h"
+#include "engine/EngineHeightSource.h"
+#include "engine/EngineStreamSource.h"
+#include "platform/gui/QtText.h"
+#include "tables/TableHeader.h"
+#include "tables/gui/ProgressWindow.h"
+#include "tables/gui/StreamTableDialog.h"
+#include "tables/gui/TableViewerWindow.h"
+#include "tables/gui/TideTableDialog.h"
+#include "TablesProgram.h"
+
+namespace saltmark::test {
+namespace {
+
+class TableDialogsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { writeTidalFolder(dir.path()); }
+
+  // Portsmouth chosen, the start typed, the Table button pressed.
+  TideTableDialog* openTideDialog(RunningProgram& program) {
+    program.choose("Tfile", "SOUTH.tid");
+    program.click("tloc", 1);
+    typeStart(program, "5/12/2026", "0:00");
+    pressTable(program);
+    return tableWindow<TideTableDialog>(program, "Tableset");
+  }
+  TableViewerWindow* viewer(RunningProgram& program) { return tableWindow<TableViewerWindow>(program, "Tabulate"); }
+
+  TempDir dir;
+};
+
+void setBox(QWidget* dialog, const char* name, const char* text) {
+  auto* box = control<QLineEdit>(dialog, name);
+  ASSERT_TRUE(box) << name;
+  box->setText(text);
+}
+
+bool shown(QWidget* dialog, const char* name) {
+  auto* widget = control<QWidget>(dialog, name);
+  EXPECT_TRUE(widget) << name;
+  return widget && !widget->isHidden();
+}
+
+TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
+  RunningProgram program(dir.path());
+  TideTableDialog* dialog = openTideDialog(program);
+  ASSERT_TRUE(dialog);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_TRUE(dialog->isModal());
+  EXPECT_EQ(dialog->windowTitle().toStdString(), "Tide Table Settings");
+  auto* clearance = control<QCheckBox>(dialog, "Check1");
+
+  struct Case {
+    const char* click;  // an option button or the clearance box
+    Qt::CheckState clearance;
+    std::vector<const char*> visible, hidden;
+  } cases[] = {
+      // Times of passage grey the clearance box and show depth and draught.
+      {"List_Option_2", Qt::PartiallyChecked, {"t_depth", "t_draught", "t_depth_label"},
+       {"Mins_Box", "Highest", "Lowest", "chk_hilo_0", "chk_hilo_1"}},
+      // ... and a click leaves it greyed.
+      {"Check1", Qt::PartiallyChecked, {"t_depth", "t_draught"}, {}},
+      // Back to high and low waters: unticked, both boxes shown.
+      {"List_Option_0", Qt::Unchecked, {"chk_hilo_0", "chk_hilo_1"}, {"t_depth", "t_draught", "Mins_Box"}},
+      {"Check1", Qt::Checked, {"t_depth", "t_draught_label", "chk_hilo_0"}, {}},
+      {"List_Option_1", Qt::Unchecked, {"Mins_Box"}, {"t_depth", "chk_hilo_0", "Highest"}},
+      {"List_Option_3", Qt::Unchecked, {"Highest"}, {"Lowest", "Mins_Box"}},
+      {"List_Option_4", Qt::Unchecked, {"Lowest"}, {"Highest", "t_depth"}},
+      {"Check1", Qt::Checked, {"Lowest", "t_depth"}, {"Highest"}},
+      {"Check1", Qt::Unchecked, {"Lowest"}, {"t_depth", "t_draught"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.click);
+    control<QAbstractButton>(dialog, c.click)->click();
+    EXPECT_EQ(clearance->checkState(), c.clearance);
+    for (const char* name : c.visible) EXPECT_TRUE(shown(dialog, name)) << name;
+    for (const char* name : c.hidden) EXPECT_FALSE(shown(dialog, name)) << name;
+  }
+}
+
+TEST_F(TableDialogsTest, DepthAndDraughtGoIntoTheSettingsAndComeBackFormatted) {
+  RunningProgram program(dir.path());
+  TideTableDialog* dialog = openTideDialog(program);
+  ASSERT_TRUE(dialog);
+  control<QRadioButton>(dialog, "List_Option_2")->click();
+  setBox(dialog, "t_draught", "5'6");
+  setBox(dialog, "t_depth", "3");
+  control<QPushButton>(dialog, "OK")->click();
+  EXPECT_NEAR(program.state.settings.draught, 1.6764, 1e-4);
+  EXPECT_FLOAT_EQ(program.state.settings.chartedDepth, 3.0f);
+  EXPECT_TRUE(viewer(program)->isVisible());
+
+  pressTable(program);
+  EXPECT_EQ(control<QLineEdit>(dialog, "t_draught")->text().toStdString(), "1.68");
+  EXPECT_EQ(control<QLineEdit>(dialog, "t_depth")->text().toStdString(), "3.00");
+  // The choices of the last table are still there.
+  EXPECT_TRUE(control<QRadioButton>(dialog, "List_Option_2")->isChecked());
+  EXPECT_EQ(control<QCheckBox>(dialog, "Check1")->checkState(), Qt::PartiallyChecked);
+}
+
+TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTable) {
+  RunningProgram program(dir.path());
+  TideTableDialog* dialog = openTideDialog(program);
+  ASSERT_TRUE(dialog);
+  setBox(dialog, "Days_Box", "2");
+  control<QPushButton>(dialog, "OK")->click();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_FALSE(tableWindow(program, "Progress")->isVisible());
+  TableViewerWindow* table = viewer(program);
+  ASSERT_TRUE(table);
+  EXPECT_TRUE(table->isVisible());
+  EXPECT_EQ(table->windowTitle().toStdString(), "Saltmark");
+  EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
+
+  // The same table straight from the generator.
+  TideTableRequest request;
+  request.start = DateTime::fromCivil(2026, 12, 5, 0, 0);
+  request.daysText = "2";
+  request.locationText = "Portsmouth " + program.state.location.positionText;
+  request.zoneName = ZoneLabelText(program.state.settings);
+  request.creditYear = CurrentYear();
+  TideEngine engine(program.state.settings);
+  engine.setPort(program.state.location);
+  EngineHeightSource heights(engine);
+  TableTextBuffer expected;
+  SilentProgress progress;
+  WaterEventCounter events;
+  ScriptedPlatform quiet;
+  ASSERT_EQ(GenerateTideTable(request, heights,
+                              TableRun{program.state.settings, program.state.location.portZone, expected, progress,
+                                       quiet, events}),
+            JobOutcome::Completed);
+  EXPECT_EQ(table->tableText(), expected.text());
+  EXPECT_NE(expected.text().find("Location:  Portsmouth"), std::string::npos);
+  EXPECT_NE(expected.text().find("\tHI\r\n"), std::string::npos);
+  EXPECT_NE(expected.text().find("\tLO\r\n"), std::string::npos);
+
+  // The box shows that text, one line per line.
+  QString shownText = toQt(expected.text());
+  shownText.replace("\r\n", "\n");
+  EXPECT_EQ(table->box()->toPlainText(), shownText);
+  EXPECT_TRUE(table->box()->isReadOnly());
+  EXPECT_TRUE(QFontInfo(table->box()->font()).fixedPitch());
+}
+
+TEST_F(TableDialogsTest, ATableThatCannotRunIsRefusedWithTheDialogOpen) {
+  struct Case {
+    const char* option;
+    const char* box;
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {"List_Option_1", "Mins_Box", "0", "Please enter an interval of more than 0 minutes."},
+      {"List_Option_0", "Days_Box", "", "Please enter a number of days greater than 0."},
+      {"List_Option_3", "Highest", "0", "Please enter a number of tides to list between 1 and 32767."},
+  };
+  RunningProgram program(dir.path());
+  TideTableDialog* dialog = openTideDialog(program);
+  ASSERT_TRUE(dialog);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.box);
+    program.platform.clear();
+    control<QRadioButton>(dialog, c.option)->click();
+    setBox(dialog, "Days_Box", "1");
+    setBox(dialog, c.box, c.text);
+    control<QPushButton>(dialog, "OK")->click();
+    ASSERT_EQ(program.platform.messages.size(), 1u);
+    EXPECT_EQ(program.platform.messages[0].text, c.message);
+    EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(viewer(program) && viewer(program)->isVisible());
+  }
+}
+
+TEST_F(TableDialogsTest, AnAbortedTableIsNotShown) {
+  RunningProgram program(dir.path());
+  TideTableDialog* dialog = openTideDialog(program);
+  ASSERT_TRUE(dialog);
+  // A finished table first, so that the viewer is open.
+  control<QPushButton>(dialog, "OK")->click();
+  ASSERT_TRUE(viewer(program)->isVisible());
+  const std::string finished = viewer(program)->tableText();
+
+  // A year at one-minute steps, aborted as soon as the bar is first drawn.
+  pressTable(program);
+  control<QRadioButton>(dialog, "List_Option_1")->click();
+  setBox(dialog, "Mins_Box", "1");
+  setBox(dialog, "Days_Box", "365");
+  auto* progress = tableWindow<ProgressWindow>(program, "Progress");
+  QTimer::singleShot(0, [&program] {
+    if (auto* abort = control<QPushButton>(tableWindow(program, "Progress"), "Command1")) abort->click();
+  });
+  control<QPushButton>(dialog, "OK")->click();
+  progress = tableWindow<ProgressWindow>(program, "Progress");
+  ASSERT_TRUE(progress);
+  EXPECT_TRUE(progress->cancelRequested());
+  EXPECT_FALSE(progress->isVisible());
+  TableViewerWindow* table = viewer(program);
+  EXPECT_FALSE(table->isVisible());
+  // The text was cleared and the header written before the abort was seen.
+  const std::string& partial = table->tableText();
+  EXPECT_NE(partial, finished);
+  EXPECT_NE(partial.find("Listing of: Regular Intervals (mins) 1"), std::string::npos);
+  EXPECT_LT(std::count(partial.begin(), partial.end(), '\n'), 1000);
+  EXPECT_TRUE(program.platform.messages.empty());
+}
+
+TEST_F(TableDialogsTest, HelpButtonsOpenTheirTopics) {
+  RunningProgram program(dir.path());
+  TideTableDialog* dialog = openTideDialog(program);
+  ASSERT_TRUE(dialog);
+  control<QPushButton>(dialog, "Help")->click();
+  EXPECT_TRUE(dialog->isVisible());
+  control<QPushButton>(dialog, "Cancel")->click();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_FALSE(viewer(program) && viewer(program)->isVisible());
+  EXPECT_EQ(program.platform.helpTopics, std::vector<int>{9});
+}
+
+// The stream table of the first station, and the same table computed on a
+// state of its own.
+class StreamTableTest : public TableDialogsTest {
+ protected:
+  StreamTableDialog* openStreamDialog(RunningProgram& program) {
+    program.action("Tidemode_1")->trigger();
+    program.choose("Sfile", "USER.vel");
+    typeStart(program, "5/12/2026", "6:00");
+    pressTable(program);
+    return tableWindow<StreamTableDialog>(program, "Tablestr");
+  }
+};
+
+TEST_F(StreamTableTest, RegularIntervalsAreTheGeneratorsTable) {
+  RunningProgram program(dir.path());
+  program.action("speed_units_2")->trigger();  // km per hour
+  StreamTableDialog* dialog = openStreamDialog(program);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(dialog->windowTitle().toStdString(), "Stream Table Settings");
+  EXPECT_EQ(control<QLabel>(dialog, "below_units")->text().toStdString(), "km per hour");
+  struct Visibility {
+    int option;
+    std::vector<const char*> visible, hidden;
+  } views[] = {{3, {"Below", "below_units"}, {"mins_box", "reg_units", "fastest"}},
+               {4, {"fastest"}, {"Below", "mins_box"}},
+               {0, {}, {"Below", "mins_box", "fastest", "reg_units"}},
+               {2, {"mins_box", "reg_units"}, {"Below", "below_units", "fastest"}}};
+  for (const Visibility& v : views) {
+    SCOPED_TRACE(v.option);
+    control<QRadioButton>(dialog, ("Option_" + std::to_string(v.option)).c_str())->click();
+    for (const char* name : v.visible) EXPECT_TRUE(shown(dialog, name)) << name;
+    for (const char* name : v.hidden) EXPECT_FALSE(shown(dialog, name)) << name;
+  }
+  setBox(dialog, "mins_box", "30");
+  control<QPushButton>(dialog, "OK")->click();
+  TableViewerWindow* table = viewer(program);
+  ASSERT_TRUE(table);
+  ASSERT_TRUE(table->isVisible()) << (program.platform.messages.empty() ? "" : program.platform.messageTexts()[0]);
+
+  AppState other(program.platform, dir.path());
+  ASSERT_TRUE(LoadStartupData(other));
+  other.settings = program.state.settings;
+  other.streamTable = program.state.streamTable;
+  other.stations = program.state.stations;
+  StreamContext context = other.streamContext();
+  ASSERT_TRUE(LoadReferencePort(context, 1));
+  StreamTableRequest request;
+  request.start = DateTime::fromCivil(2026, 12, 5, 6, 0);
+  request.listing = StreamListing::RegularIntervals;
+  request.minutesText = "30";
+  request.belowUnitsCaption = "km per hour";
+  request.locationText = "50 40N 1 10W";
+  request.stations = {"Diamond A "};  // one station: no weight shown
+  request.zoneName = ZoneLabelText(other.settings);
+  request.speedUnitCaption = "km per hour";
+  request.creditYear = CurrentYear();
+  EngineStreamSource streams(context);
+  TableTextBuffer expected;
+  SilentProgress progress;
+  WaterEventCounter events;
+  ASSERT_EQ(GenerateStreamTable(request, streams,
+                                TableRun{other.settings, other.location.portZone, expected, progress, other.platform,
+                                         events}),
+            JobOutcome::Completed);
+  EXPECT_EQ(table->tableText(), expected.text());
+  EXPECT_NE(expected.text().find("Stream: Diamond A \r\n"), std::string::npos);
+  EXPECT_NE(expected.text().find("LIST:Regular Intervals 30mins\r\n"), std::string::npos);
+  EXPECT_NE(expected.text().find("05 Dec 2026 06:30\t"), std::string::npos);
+
+  control<QPushButton>(dialog, "Help")->click();
+  EXPECT_EQ(program.platform.helpTopics, std::vector<int>{14});
+}
+
+}  // namespace
+}  // namespace saltmark::test
