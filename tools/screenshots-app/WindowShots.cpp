@@ -1,0 +1,159 @@
+#include "WindowShots.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "data/gui/WaitWindow.h"
+#include "data/gui/ZonesDialog.h"
+#include "shell/Startup.h"
+#include "shell/gui/HelpWindow.h"
+#include "shell/gui/MainWindow.h"
+#include "shell/gui/SaveDirectoryChooser.h"
+#include "shell/gui/WindowSet.h"
+#include "tables/gui/ProgressWindow.h"
+
+namespace saltmark::screenshots {
+namespace {
+
+template <typename T>
+T* find(ScreenshotSession& session, const char* name) {
+  return session.main().findChild<T*>(name);
+}
+
+// Picks the first entry of a database list, as a click would.
+void chooseFirst(ScreenshotSession& session, const char* listName) {
+  auto* list = find<QComboBox>(session, listName);
+  if (!list || list->count() == 0) return;
+  list->setCurrentIndex(0);
+  emit list->activated(0);
+}
+
+void clickRow(ScreenshotSession& session, const char* listName, int row) {
+  auto* list = find<QListWidget>(session, listName);
+  if (!list || row >= list->count()) return;
+  list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+  emit list->itemClicked(list->item(row));
+}
+
+QWidget* mainInMode(ScreenshotSession& session, int mode) {
+  chooseMode(session, mode);
+  return &session.main();
+}
+
+QWidget* tableWindow(ScreenshotSession& session, int mode, const char* name) {
+  chooseMode(session, mode);
+  pressTable(session);
+  return session.main().windows().window(name);
+}
+
+QWidget* tableWithText(ScreenshotSession& session) {
+  QWidget* dialog = tableWindow(session, 0, "Tableset");
+  if (!dialog) return nullptr;
+  if (auto* days = dialog->findChild<QLineEdit*>("Days_Box")) days->setText("2");
+  if (auto* calculate = dialog->findChild<QPushButton*>("OK")) calculate->click();
+  return session.main().windows().window("Tabulate");
+}
+
+// The progress window part way through a job.
+QWidget* progressPartWay(ScreenshotSession& session) {
+  ProgressWindow& progress = session.main().windows().progress();
+  progress.show();
+  progress.DrawProgress(480, 1000);
+  return &progress;
+}
+
+}  // namespace
+
+ScreenshotSession::ScreenshotSession(std::filesystem::path folder) : state(platform, std::move(folder)) {
+  SetWorkingFolder(state.programFolder);
+}
+
+ScreenshotSession::~ScreenshotSession() {
+  owned_.clear();
+  main_.reset();
+}
+
+MainWindow& ScreenshotSession::main() {
+  if (!main_) {
+    if (!std::any_of(owned_.begin(), owned_.end(), [](const auto& w) { return qobject_cast<WaitWindow*>(w.get()); }))
+      LoadStartupData(state);
+    main_ = std::make_unique<MainWindow>(state);
+    main_->show();
+    main_->Form_Load();
+  }
+  return *main_;
+}
+
+void chooseMode(ScreenshotSession& session, int mode) {
+  MainWindow& main = session.main();
+  if (auto* action = main.findChild<QAction*>(QString("Tidemode_%1").arg(mode))) action->trigger();
+  switch (mode) {
+    case 0:
+      if (session.state.selectedLocation < 0) {
+        chooseFirst(session, "Tfile");
+        clickRow(session, "tloc", 1);
+      }
+      break;
+    case 1:
+      if (session.state.stations.count == 0) chooseFirst(session, "Sfile");
+      break;
+    case 2:
+      if (session.state.selectedDifferenceRecord < 0) {
+        chooseFirst(session, "Dfile");
+        clickRow(session, "Dloc", 0);
+      }
+      break;
+    default: break;
+  }
+  if (auto* date = main.findChild<QLineEdit*>("pdatebox")) date->setText("05 Dec 2026");
+  if (auto* time = main.findChild<QLineEdit*>("ptimebox")) time->setText("00:00");
+}
+
+void pressTable(ScreenshotSession& session) {
+  if (auto* table = find<QPushButton>(session, "table")) table->click();
+}
+
+const std::vector<WindowShot>& WindowShots() {
+  static const std::vector<WindowShot> shots = {
+      {"wait.png",
+       [](ScreenshotSession& s) -> QWidget* {
+         auto* wait = s.keep(std::make_unique<WaitWindow>(s.state));
+         wait->show();
+         return wait;
+       }},
+      {"main-heights.png", [](ScreenshotSession& s) { return mainInMode(s, 0); }},
+      {"main-streams.png", [](ScreenshotSession& s) { return mainInMode(s, 1); }},
+      {"main-differences.png", [](ScreenshotSession& s) { return mainInMode(s, 2); }},
+      {"main-publisher.png", [](ScreenshotSession& s) { return mainInMode(s, 3); }},
+      {"zones.png",
+       [](ScreenshotSession& s) -> QWidget* {
+         if (auto* zone = s.main().findChild<QAction*>("zone")) zone->trigger();
+         return s.main().zonesDialog();
+       }},
+      {"tableset.png", [](ScreenshotSession& s) { return tableWindow(s, 0, "Tableset"); }},
+      {"tablestr.png", [](ScreenshotSession& s) { return tableWindow(s, 1, "Tablestr"); }},
+      {"progress.png", progressPartWay},
+      {"tabulate.png", tableWithText},
+      {"help.png",
+       [](ScreenshotSession& s) -> QWidget* {
+         s.main().help().showContents();
+         return &s.main().help();
+       }},
+      {"save-directory.png",
+       [](ScreenshotSession& s) -> QWidget* {
+         auto* chooser = s.keep(std::make_unique<SaveDirectoryChooser>(&s.main(), &s.platform));
+         chooser->openOn(s.state.programFolder);
+         chooser->show();
+         return chooser;
+       }},
+  };
+  return shots;
+}
+
+}  // namespace saltmark::screenshots
