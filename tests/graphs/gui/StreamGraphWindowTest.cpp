@@ -1,0 +1,113 @@
+// The stream graph window: a run for a diamond, its readouts, needle and
+// header, the navigation it shares with the tide graph, and a run that fails.
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+
+#include <gtest/gtest.h>
+
+#include "graphs/gui/GraphPicture.h"
+#include "graphs/gui/GraphProgram.h"
+#include "graphs/gui/StreamGraphWindow.h"
+#include "platform/gui/Printing.h"
+#include "platform/gui/QtText.h"
+
+namespace saltmark::test {
+namespace {
+
+std::string text(QLabel* label) { return label ? fromQt(label->text()) : "(none)"; }
+
+class StreamGraphWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { writeHarbourFolder(dir.path()); }
+  void chooseStation(GraphProgram& program, int row) {
+    program.action("Tidemode_1")->trigger();
+    program.choose("Sfile", "USER.vel");
+    program.click("Sloc", row);
+  }
+  TempDir dir;
+};
+
+TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsAndNeedle) {
+  GraphProgram program(dir.path());
+  chooseStation(program, 0);
+  program.startAt("15 Jun 2026", "12:00");
+  program.pressGraph();
+  auto* graph = static_cast<StreamGraphWindow*>(program.graphWindow("GStream"));
+  ASSERT_NE(graph, nullptr);
+  EXPECT_TRUE(graph->isVisible());
+  EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
+  EXPECT_EQ(graph->windowTitle().toStdString(), "Saltmark: Tidal Streams");
+  EXPECT_EQ(text(program.in<QLabel>("GStream", "Stream_0")), "Stream: Diamond A 100.0%");
+  EXPECT_EQ(text(program.in<QLabel>("GStream", "Stream_1")), "");
+  EXPECT_EQ(text(program.in<QLabel>("GStream", "labUnits")), "Speed Units: knots");
+  EXPECT_EQ(text(program.in<QLabel>("GStream", "datebox")), "Graph Origin: 00:00 15 Jun 2026");
+  EXPECT_EQ(graph->cursor().column(), 480);
+  EXPECT_EQ(text(program.in<QLabel>("GStream", "Cursordate")), "12:00 15 Jun 2026");
+
+  // The diamond sets east on the flood and west on the ebb: both show in a day.
+  auto* picture = program.in<GraphPicture>("GStream", "Picture1");
+  auto* compass = program.in<GraphPicture>("GStream", "Picture2");
+  std::set<std::string> directions;
+  double column = 480;
+  for (int step = 0; step < 12; ++step) {
+    const double next = step * 80.0;
+    dragCursor(picture, column, next);
+    column = graph->cursor().column();
+    const std::string dirn = text(program.in<QLabel>("GStream", "Dirn"));
+    directions.insert(dirn);
+    EXPECT_FALSE(text(program.in<QLabel>("GStream", "Speed")).empty());
+    if (dirn == "090" || dirn == "270") {
+      // The needle runs from the centre towards the stream's direction in green.
+      const QImage& image = compass->picture();
+      const double sign = dirn == "090" ? 1 : -1;
+      const QColor needle = image.pixelColor(static_cast<int>(image.width() / 2 + sign * image.width() * 0.12),
+                                             image.height() / 2);
+      // A thin smoothed line: green, at least half strength, over the black face.
+      EXPECT_GT(needle.green(), 100) << dirn;
+      EXPECT_LT(needle.red(), 60) << dirn;
+      EXPECT_LT(needle.blue(), 60) << dirn;
+    }
+  }
+  EXPECT_TRUE(directions.count("090")) << directions.size();
+  EXPECT_TRUE(directions.count("270")) << directions.size();
+}
+
+TEST_F(StreamGraphWindowTest, ZoomStartsFullyOutAndPrintsToPdf) {
+  GraphProgram program(dir.path());
+  chooseStation(program, 0);
+  program.pressGraph();
+  auto* graph = static_cast<StreamGraphWindow*>(program.graphWindow("GStream"));
+  ASSERT_NE(graph, nullptr);
+  EXPECT_FALSE(program.actionIn("GStream", "ZoomOut")->isEnabled());
+  EXPECT_TRUE(program.actionIn("GStream", "ZoomIn")->isEnabled());
+
+  const QString path = QString::fromStdString((dir / "stream.pdf").string());
+  graph->setPrinterChooser([path] { return pdfPrinter(path); });
+  program.actionIn("GStream", "Print_Mono")->trigger();
+  EXPECT_GT(QFileInfo(path).size(), 1000);
+  EXPECT_EQ(program.state.settings.colourDisplay, kTrue);
+
+  program.in<QPushButton>("GStream", "Command2")->click();
+  EXPECT_EQ(graph->grid().origin, DateTime::fromCivil(2026, 6, 16));
+  program.actionIn("GStream", "Leave_Gstream")->trigger();
+  EXPECT_FALSE(graph->isVisible());
+  EXPECT_TRUE(program.window->isVisible());
+}
+
+TEST_F(StreamGraphWindowTest, AStreamThatCannotBeComputedIsSaidSo) {
+  GraphProgram program(dir.path());
+  chooseStation(program, 1);  // its reference port is not in the index
+  program.platform.clear();
+  program.pressGraph();
+  const auto messages = program.platform.messageTexts();
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.back(), "Cannot Draw Tidal Stream Graph");
+  QWidget* graph = program.graphWindow("GStream");
+  EXPECT_TRUE(graph == nullptr || !graph->isVisible());
+}
+
+}  // namespace
+}  // namespace saltmark::test
