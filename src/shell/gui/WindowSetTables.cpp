@@ -171,7 +171,7 @@ void WindowSet::Tables::finish(JobOutcome outcome) {
 void WindowSet::showTideTable() {
   tables_->prepare();
   TideTableDialog& dialog = tables_->tideDialog();
-  dialog.Form_Activate();
+  dialog.Form_Activate(mainWindow_->palette().color(QPalette::Window));
   dialog.show();
   dialog.raise();
   dialog.activateWindow();
@@ -180,7 +180,7 @@ void WindowSet::showTideTable() {
 void WindowSet::showStreamTable() {
   tables_->prepare();
   StreamTableDialog& dialog = tables_->streamDialog();
-  dialog.Form_Activate();
+  dialog.Form_Activate(mainWindow_->palette().color(QPalette::Window));
   dialog.show();
   dialog.raise();
   dialog.activateWindow();

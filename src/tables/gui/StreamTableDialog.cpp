@@ -74,7 +74,10 @@ StreamTableDialog::StreamTableDialog(const Settings& settings, Platform& platfor
   Option_Click(static_cast<int>(StreamListing::Peak));
 }
 
-void StreamTableDialog::Form_Activate() { below_units_->setText(toQt(SpeedUnitMenuCaption(settings_.speedUnits))); }
+void StreamTableDialog::Form_Activate(const QColor& background) {
+  setDialogBackground(*this, background);
+  below_units_->setText(toQt(SpeedUnitMenuCaption(settings_.speedUnits)));
+}
 
 StreamListing StreamTableDialog::listing() const {
   std::array<bool, kListingOptionCount> set{};

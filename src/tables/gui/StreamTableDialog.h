@@ -27,8 +27,9 @@ class StreamTableDialog : public QDialog {
  public:
   StreamTableDialog(const Settings& settings, Platform& platform, QWidget* parent = nullptr);
 
-  // Opened for a new table: below_units shows the current speed unit.
-  void Form_Activate();
+  // Opened for a new table: below_units shows the current speed unit, and
+  // the main window's background is behind the options.
+  void Form_Activate(const QColor& background);
 
   // The boxes as the generator reads them (start, location, stations, zone
   // and unit caption are the caller's).

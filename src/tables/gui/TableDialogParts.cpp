@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QPalette>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTimer>
@@ -29,6 +30,12 @@ QGroupBox* durationGroup(QLineEdit*& daysBox, QWidget* parent) {
   layout->addWidget(daysBox);
   layout->addStretch(1);
   return group;
+}
+
+void setDialogBackground(QWidget& dialog, const QColor& background) {
+  QPalette palette = dialog.palette();
+  palette.setColor(QPalette::Window, background);
+  dialog.setPalette(palette);
 }
 
 }  // namespace saltmark

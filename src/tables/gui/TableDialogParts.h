@@ -2,6 +2,7 @@
 // Pieces both table settings dialogs are built from: text boxes that select
 // their whole text on gaining the focus (so a typed number replaces the old
 // one), and the DURATION group with its "Number of Days" box.
+#include <QColor>
 #include <QLineEdit>
 
 class QGroupBox;
@@ -19,5 +20,9 @@ class SelectingLineEdit : public QLineEdit {
 
 // The DURATION group holding Days_Box.
 QGroupBox* durationGroup(QLineEdit*& daysBox, QWidget* parent);
+
+// The dialog, its groups, options and check boxes in the main window's
+// background colour (white in the monochrome scheme).
+void setDialogBackground(QWidget& dialog, const QColor& background);
 
 }  // namespace saltmark

@@ -111,7 +111,8 @@ TideTableDialog::TideTableDialog(Settings& settings, Platform& platform, QWidget
   List_Option_Click(0);
 }
 
-void TideTableDialog::Form_Activate() {
+void TideTableDialog::Form_Activate(const QColor& background) {
+  setDialogBackground(*this, background);
   const VesselHeightTexts texts = VesselHeightTextsFor(settings_);
   t_depth_->setText(toQt(texts.depth));
   t_draught_->setText(toQt(texts.draught));

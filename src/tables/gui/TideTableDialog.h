@@ -40,8 +40,9 @@ class TideTableDialog : public QDialog {
  public:
   TideTableDialog(Settings& settings, Platform& platform, QWidget* parent = nullptr);
 
-  // Opened for a new table: the depth and draught boxes from the settings.
-  void Form_Activate();
+  // Opened for a new table: the depth and draught boxes from the settings,
+  // and the main window's background behind the options.
+  void Form_Activate(const QColor& background);
 
   // The boxes as the generator reads them (start, location and zone are the
   // caller's).

@@ -122,6 +122,7 @@ TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTable) {
   EXPECT_TRUE(table->isVisible());
   EXPECT_EQ(table->windowTitle().toStdString(), "Saltmark");
   EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
+  EXPECT_EQ(program.platform.busyDepth, 0);
 
   // The same table straight from the generator.
   TideTableRequest request;
@@ -152,6 +153,22 @@ TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTable) {
   EXPECT_EQ(table->box()->toPlainText(), shownText);
   EXPECT_TRUE(table->box()->isReadOnly());
   EXPECT_TRUE(QFontInfo(table->box()->font()).fixedPitch());
+}
+
+TEST_F(TableDialogsTest, ASecondaryPortIsNamedWithItsReferencePort) {
+  RunningProgram program(dir.path());
+  program.action("Tidemode_2")->trigger();
+  program.choose("Dfile", "USER.dif");
+  program.click("Dloc", 0);
+  typeStart(program, "5/12/2026", "0:00");
+  pressTable(program);
+  auto* dialog = tableWindow<TideTableDialog>(program, "Tableset");
+  ASSERT_TRUE(dialog) << (program.platform.messages.empty() ? "" : program.platform.messageTexts()[0]);
+  control<QPushButton>(dialog, "OK")->click();
+  ASSERT_TRUE(viewer(program)->isVisible());
+  EXPECT_NE(viewer(program)->tableText().find("\r\nLocation:  Cowes [Portsmouth] 50\xB0" "46'N 1\xB0" "18'W\r\n"),
+            std::string::npos)
+      << viewer(program)->tableText();
 }
 
 TEST_F(TableDialogsTest, ATableThatCannotRunIsRefusedWithTheDialogOpen) {
