@@ -64,16 +64,18 @@ void AlarmDialog::activate() {
   alarm_txt_->setFocus();
 }
 
-std::optional<float> AlarmDialog::alarmLevel() const {
+std::optional<float> AlarmDialog::alarmLevel() {
   if (!set_->isChecked()) return std::nullopt;
+  readLevel();
   return level_;
 }
 
 void AlarmDialog::readLevel() {
   // The message box of a bad level takes the focus and would finish the edit again.
-  if (reading_) return;
-  reading_ = true;
   std::string text = fromQt(alarm_txt_->text());
+  if (reading_ || text == readText_) return;
+  reading_ = true;
+  readText_ = text;
   level_ = Single(ParseHeight(text, state_.settings, state_.platform));
   reading_ = false;
 }

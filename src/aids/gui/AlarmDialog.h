@@ -2,10 +2,11 @@
 // The alarm settings dialog Alarmform ("Alarm"): the minimum under-keel
 // clearance and the check box that sets the alarm.
 //
-// The level is read from its box when the box is left or the alarm is set,
-// so a mistyped level is reported once, not on every tick of the clock;
-// until it is read again the last level read stands.
+// The level is read again whenever its text has changed since it was last
+// read (when the box is left, the alarm is set, or the clock asks), so a
+// mistyped level is reported once, not on every tick of the clock.
 #include <optional>
+#include <string>
 
 #include <QDialog>
 
@@ -24,7 +25,7 @@ class AlarmDialog : public QDialog {
   // Activation: the scheme's background, the level selected for typing.
   void activate();
   // The level while the alarm is set, nothing otherwise.
-  std::optional<float> alarmLevel() const;
+  std::optional<float> alarmLevel();
 
  signals:
   void alarmSetChanged(bool set);
@@ -39,6 +40,7 @@ class AlarmDialog : public QDialog {
   QLineEdit* alarm_txt_;
   QCheckBox* set_;
   float level_ = 0;
+  std::string readText_;  // the text level_ was read from
   bool reading_ = false;
 };
 

@@ -1,0 +1,249 @@
+// The anchoring calculator at the graph's cursor, its multipliers, the
+// information display on the clock and the under-keel clearance alarm.
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+#include "aids/gui/AnchoringWindow.h"
+#include "display/StartInstant.h"
+#include "graphs/gui/GraphPicture.h"
+#include "graphs/gui/GraphProgram.h"
+#include "graphs/gui/TideGraphWindow.h"
+#include "platform/gui/QtText.h"
+#include "tables/HeightText.h"
+
+namespace saltmark::test {
+namespace {
+
+std::string text(QLabel* label) { return label ? fromQt(label->text()) : "(none)"; }
+
+// Replaces a box's text as typing does, so its edit handlers run.
+void typeInto(QLineEdit* box, const std::string& typed) {
+  box->setFocus();
+  box->selectAll();
+  QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+  QApplication::sendEvent(box, &erase);
+  for (char c : typed) {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar::fromLatin1(c)));
+    QApplication::sendEvent(box, &key);
+  }
+}
+
+// The first water of a kind listed after an instant: "hh:nn dd mmm yyyy HI:3.50 ".
+std::string nextListedHeight(QListWidget* hilo, const std::string& kind, DateTime after) {
+  for (int i = 0; i < hilo->count(); ++i) {
+    const std::string line = fromQt(hilo->item(i)->text());
+    const DateTime at = *saltmark::ReadStartInstant(line.substr(6, 11), line.substr(0, 5));
+    if (line.substr(18, 2) == kind && at > after) return line.substr(21, 5);
+  }
+  return "NA";
+}
+
+class AidWindowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { writeHarbourFolder(dir.path()); }
+  float parse(GraphProgram& program, std::string shown) {
+    return ParseHeight(shown, program.state.settings, program.platform);
+  }
+  TempDir dir;
+};
+
+TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
+  GraphProgram program(dir.path());
+  Settings& s = program.state.settings;
+  s.echoSounderOffset = 1.0f;
+  s.draught = 1.5f;
+  s.chainOnBoard = 30;
+  s.ropeOnBoard = 40;
+  s.graphDays = "2";
+  program.pressGraph();
+  auto* graph = static_cast<TideGraphWindow*>(program.graphWindow("Graphical"));
+  ASSERT_NE(graph, nullptr);
+  auto* picture = program.in<GraphPicture>("Graphical", "Picture1");
+  auto* hilo = program.in<QListWidget>("Graphical", "Hilo");
+  dragCursor(picture, 0, 200);
+
+  program.actionIn("Graphical", "Anchor")->trigger();
+  QWidget* calculator = program.graphWindow("Anchorcalc");
+  ASSERT_NE(calculator, nullptr);
+  EXPECT_TRUE(calculator->isVisible());
+  const auto label = [&](const char* name) { return text(calculator->findChild<QLabel*>(name)); };
+
+  // Two cursor places: the results follow the cursor while the window is open.
+  for (double column : {200.0, 700.0}) {
+    if (column != 200.0) dragCursor(picture, 200, column);
+    const std::string at = "column " + std::to_string(column);
+    EXPECT_EQ(label("Datenow"), text(program.in<QLabel>("Graphical", "Cursordate"))) << at;
+    EXPECT_EQ(label("Tidenow"), text(program.in<QLabel>("Graphical", "Tide"))) << at;
+    EXPECT_EQ(label("nexthighval"), nextListedHeight(hilo, "HI", graph->cursorInstant())) << at;
+    EXPECT_EQ(label("nextlowval"), nextListedHeight(hilo, "LO", graph->cursorInstant())) << at;
+    const float fall = parse(program, label("Tidenow")) - parse(program, label("nextlowval"));
+    const float rise = parse(program, label("nexthighval")) - parse(program, label("Tidenow"));
+    EXPECT_EQ(label("fall"), FormatHeight1(fall, s)) << at;
+    EXPECT_EQ(label("rise"), FormatHeight1(rise, s)) << at;
+    EXPECT_EQ(label("esr"), FormatHeight1(1.0f + parse(program, label("fall")), s)) << at;
+  }
+  EXPECT_EQ(label("offset"), " 1.0");
+  EXPECT_EQ(label("Draught"), " 1.5");
+
+  // The reading now gives the depth at high water and the lengths to pay out.
+  auto* esn = calculator->findChild<QLineEdit*>("esn");
+  typeInto(esn, "4.0");
+  const float depth = parse(program, label("rise")) + 1.5f + 4.0f - 1.0f;
+  EXPECT_EQ(label("Depth"), FormatHeight1(depth, s));
+  const float shownDepth = parse(program, label("Depth"));
+  EXPECT_EQ(label("chainused"), FormatHeight1(std::min(shownDepth * 4, 30.0f), s));
+  EXPECT_FALSE(calculator->findChild<QLabel*>("Warning")->isVisible());
+
+  // Too little rope on board: the warning; the length is stored at once.
+  typeInto(calculator->findChild<QLineEdit*>("warp"), "1");
+  EXPECT_FLOAT_EQ(s.ropeOnBoard, 1.0f);
+  EXPECT_TRUE(calculator->findChild<QLabel*>("Warning")->isVisible());
+  typeInto(calculator->findChild<QLineEdit*>("chain"), "100");
+  EXPECT_FLOAT_EQ(s.chainOnBoard, 100.0f);
+  EXPECT_EQ(label("warpused"), FormatHeight1(0, s));
+  EXPECT_FALSE(calculator->findChild<QLabel*>("Warning")->isVisible());
+
+  // Multipliers: Exit stores them and the lengths follow; Cancel keeps them.
+  calculator->findChild<QPushButton*>("Command1")->click();
+  QWidget* formulae = program.graphWindow("Formulae");
+  ASSERT_NE(formulae, nullptr);
+  EXPECT_TRUE(formulae->isVisible());
+  EXPECT_EQ(fromQt(formulae->findChild<QLineEdit*>("chain")->text()), "4");
+  formulae->findChild<QLineEdit*>("chain")->setText("5");
+  formulae->findChild<QPushButton*>("Exit")->click();
+  EXPECT_EQ(s.chainMultiplier, "5");
+  EXPECT_EQ(label("chainused"), FormatHeight1(shownDepth * 5, s));
+  calculator->findChild<QPushButton*>("Command1")->click();
+  formulae->findChild<QLineEdit*>("warp")->setText("9");
+  formulae->findChild<QPushButton*>("Cancel")->click();
+  EXPECT_EQ(s.ropeMultiplier, "6");
+  EXPECT_FALSE(formulae->isVisible());
+
+  calculator->findChild<QPushButton*>("Help")->click();
+  EXPECT_EQ(program.platform.helpTopics.back(), 3);
+  calculator->findChild<QPushButton*>("Exit")->click();
+  EXPECT_FALSE(calculator->isVisible());
+  EXPECT_TRUE(program.platform.messages.empty());
+}
+
+class InformationTest : public AidWindowsTest {
+ protected:
+  // Use Clock on, a draught of 2 m over a charted depth of 1 m, the graph open.
+  void openInformation(GraphProgram& program) {
+    program.state.settings.draught = 2.0f;
+    program.state.settings.chartedDepth = 1.0f;
+    program.useClock();
+    program.pressGraph();
+    program.actionIn("Graphical", "Display")->trigger();
+  }
+  float heightAtClock(GraphProgram& program) {
+    TideEngine engine(program.state.settings);
+    engine.setPort(program.state.location);
+    engine.PredictHeight(program.clock);
+    return engine.tideHeight();
+  }
+};
+
+TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecond) {
+  GraphProgram program(dir.path());
+  openInformation(program);
+  QWidget* info = program.graphWindow("Info");
+  ASSERT_NE(info, nullptr);
+  EXPECT_TRUE(info->isVisible());
+  EXPECT_FALSE(program.graphWindow("Graphical")->isVisible());
+  const auto label = [&](const char* name) { return text(info->findChild<QLabel*>(name)); };
+  const Settings& s = program.state.settings;
+  EXPECT_EQ(label("Location"), "Harbourton");
+  EXPECT_EQ(label("Position"), program.state.location.positionText);
+  EXPECT_EQ(label("DZone"), " 00:00");
+  EXPECT_EQ(label("Date"), "15 Jun 2026");
+  EXPECT_EQ(label("Time"), "12:00:00");
+  EXPECT_EQ(label("I_Tide"), FormatHeight2(heightAtClock(program), s));
+  EXPECT_EQ(label("I_UKC"), FormatHeight2(heightAtClock(program) - 1.0f, s));
+
+  program.tick(20 * 60);
+  EXPECT_EQ(label("Time"), "12:20:00");
+  EXPECT_EQ(label("I_Tide"), FormatHeight2(heightAtClock(program), s));
+
+  // Leaving returns to the graph, and the clock no longer writes here.
+  info->findChild<QPushButton*>("Leave")->click();
+  EXPECT_FALSE(info->isVisible());
+  EXPECT_TRUE(program.graphWindow("Graphical")->isVisible());
+  program.tick(60);
+  EXPECT_EQ(label("Time"), "12:20:00");
+}
+
+TEST_F(InformationTest, AlarmBeepsWhileTheClearanceIsBelowTheLevel) {
+  GraphProgram program(dir.path());
+  openInformation(program);
+  QWidget* info = program.graphWindow("Info");
+  ASSERT_NE(info, nullptr);
+  info->findChild<QPushButton*>("Alarm")->click();
+  QWidget* alarm = program.graphWindow("Alarmform");
+  ASSERT_NE(alarm, nullptr);
+  EXPECT_TRUE(alarm->isVisible());
+  auto* level = alarm->findChild<QLineEdit*>("alarm_txt");
+  auto* set = alarm->findChild<QCheckBox*>("set");
+  auto* picture = info->findChild<QLabel*>("Alarmclock");
+  const float clearance = heightAtClock(program) - 1.0f;
+  const Settings& s = program.state.settings;
+
+  struct Case {
+    float aboveClearance;
+    int beepsPerTick;
+  } cases[] = {{0.5f, 1}, {-0.5f, 0}};
+  for (const Case& c : cases) {
+    level->setText(toQt(FormatHeight2(clearance + c.aboveClearance, s)));
+    if (!set->isChecked()) set->click();
+    EXPECT_FALSE(picture->isHidden());
+    program.platform.beeps = 0;
+    program.tick();
+    program.tick();
+    EXPECT_EQ(program.platform.beeps, 2 * c.beepsPerTick) << c.aboveClearance;
+  }
+
+  // Unset: the picture goes at once and the alarm is silent.
+  level->setText(toQt(FormatHeight2(clearance + 0.5f, s)));
+  set->click();
+  EXPECT_TRUE(picture->isHidden());
+  program.platform.beeps = 0;
+  program.tick();
+  EXPECT_EQ(program.platform.beeps, 0);
+
+  alarm->findChild<QPushButton*>("Test")->click();
+  EXPECT_EQ(program.platform.beeps, 1);
+
+  // A level that cannot be a clearance is said once, not every second.
+  level->setText("500");
+  set->click();
+  program.tick();
+  program.tick();
+  EXPECT_EQ(program.platform.messageTexts(), std::vector<std::string>{"Inappropriate Input Value"});
+
+  alarm->findChild<QPushButton*>("Exit")->click();
+  EXPECT_FALSE(alarm->isVisible());
+  EXPECT_TRUE(info->isVisible());
+}
+
+TEST_F(InformationTest, AlarmNeedsTheClock) {
+  GraphProgram program(dir.path());
+  openInformation(program);
+  QWidget* info = program.graphWindow("Info");
+  ASSERT_NE(info, nullptr);
+  program.find<QCheckBox>("Usenow")->click();  // unchecked now
+  program.platform.clear();
+  info->findChild<QPushButton*>("Alarm")->click();
+  ASSERT_EQ(program.platform.messages.size(), 1u);
+  EXPECT_EQ(program.platform.messages[0].text, "Alarm option requires Now to be checked on main control window");
+  EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::None);
+  QWidget* alarm = program.graphWindow("Alarmform");
+  EXPECT_TRUE(alarm == nullptr || !alarm->isVisible());
+}
+
+}  // namespace
+}  // namespace saltmark::test
