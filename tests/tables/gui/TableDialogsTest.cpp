@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTimer>
@@ -316,6 +317,28 @@ TEST_F(StreamTableTest, RegularIntervalsAreTheGeneratorsTable) {
 
   control<QPushButton>(dialog, "Help")->click();
   EXPECT_EQ(program.platform.helpTopics, std::vector<int>{14});
+}
+
+TEST_F(StreamTableTest, InterpolatedStationsAreListedWithTheirWeights) {
+  RunningProgram program(dir.path());
+  StreamTableDialog* dialog = openStreamDialog(program);
+  ASSERT_TRUE(dialog);
+  control<QPushButton>(dialog, "Cancel")->click();
+  program.find<QListWidget>("Sloc")->item(1)->setSelected(true);
+  program.find<QLineEdit>("Slat")->setText("50 40N");
+  program.find<QLineEdit>("Slon")->setText("1 15W");
+  program.find<QPushButton>("SFind")->click();
+  ASSERT_TRUE(program.state.stations.weighted);
+  pressTable(program);
+  control<QRadioButton>(dialog, "Option_1")->click();
+  control<QPushButton>(dialog, "OK")->click();
+  TableViewerWindow* table = viewer(program);
+  ASSERT_TRUE(table && table->isVisible()) << (program.platform.messages.empty() ? "" : program.platform.messageTexts()[0]);
+  const std::string& text = table->tableText();
+  EXPECT_NE(text.find("\r\nLocation: 50 40N 1 15W\r\nStream: Diamond A 50.0%\r\nStream: Diamond B 50.0%\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("LIST:Peak Current\r\n"), std::string::npos);
 }
 
 }  // namespace
