@@ -52,7 +52,7 @@ AnchoringWindow::AnchoringWindow(AppState& state, CursorSource cursor, QWidget* 
   };
 
   heading("CURSOR");
-  Datenow_ = readoutLabel("Datenow", this);
+  Datenow_ = readoutLabel("Datenow", this, 130);
   Tidenow_ = readoutLabel("Tidenow", this);
   line("Date and time, height", Datenow_, Tidenow_);
   nexthighdat_ = readoutLabel("nexthighdat", this);

@@ -46,7 +46,7 @@ QLabel* largeValue(const char* name, QWidget* parent, int points) {
   font.setBold(true);
   label->setFont(font);
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setMinimumWidth(200);
+  label->setMinimumWidth(points >= 30 ? 220 : 380);
   return label;
 }
 

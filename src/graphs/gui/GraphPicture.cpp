@@ -34,8 +34,10 @@ void GraphPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (picture_.isNull())
     painter.fillRect(rect(), Qt::black);
-  else
+  else {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(rect(), picture_);
+  }
   if (cursorColumn_ < 0) return;
   QPen pen(cursorColour_, 1, cursorLive_ ? Qt::DotLine : Qt::DashLine);
   pen.setCosmetic(true);

@@ -33,10 +33,10 @@ QLabel* namedLabel(const char* name, QWidget* parent, const QString& text) {
   return label;
 }
 
-QLabel* readoutLabel(const char* name, QWidget* parent) {
+QLabel* readoutLabel(const char* name, QWidget* parent, int minimumWidth) {
   QLabel* label = namedLabel(name, parent);
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setMinimumWidth(70);
+  label->setMinimumWidth(minimumWidth);
   label->setAutoFillBackground(true);
   return label;
 }

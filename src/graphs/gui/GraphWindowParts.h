@@ -20,7 +20,7 @@ QAction* namedAction(QMenu* menu, const char* name, const QString& caption, bool
 QAction* namedMenuBarAction(QMenuBar* bar, const char* name, const QString& caption);
 QLabel* namedLabel(const char* name, QWidget* parent, const QString& text = {});
 // A value label: sunken, so it reads as a readout rather than a caption.
-QLabel* readoutLabel(const char* name, QWidget* parent);
+QLabel* readoutLabel(const char* name, QWidget* parent, int minimumWidth = 70);
 
 // The scheme's window background (the system's button face in colour, white
 // in monochrome), and the colour the cursor line is drawn in.

@@ -39,6 +39,25 @@ StreamGraphDrawing drawingFor(const StreamGraphRun& run, int zoomLevel, const Se
   return drawing;
 }
 
+// The compass is small: its one-degree spokes and the needle are drawn two
+// pixels wide, so the ring reads as a solid wheel and the needle stands out.
+class WidePenSurface : public DrawingSurface {
+ public:
+  explicit WidePenSurface(DrawingSurface& target) : target_(target) { target_.setPenWidth(2); }
+  void setCoordinateWindow(double l, double t, double r, double b) override { target_.setCoordinateWindow(l, t, r, b); }
+  void clear(Colour background) override { target_.clear(background); }
+  void setColour(Colour colour) override { target_.setColour(colour); }
+  void setPenWidth(int width) override { target_.setPenWidth(2 * width); }
+  void setLineStyle(LineStyle style) override { target_.setLineStyle(style); }
+  void line(double x1, double y1, double x2, double y2) override { target_.line(x1, y1, x2, y2); }
+  void point(double x, double y) override { target_.point(x, y); }
+  void fill(double x1, double y1, double x2, double y2) override { target_.fill(x1, y1, x2, y2); }
+  void text(double x, double y, std::string_view text) override { target_.text(x, y, text); }
+
+ private:
+  DrawingSurface& target_;
+};
+
 }  // namespace
 
 StreamGraphWindow::StreamGraphWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
@@ -135,7 +154,7 @@ void StreamGraphWindow::buildLayout() {
   auto* grid = new QGridLayout(Frame1_);
   grid->setContentsMargins(4, 4, 4, 4);
   Label11_ = readoutLabel("Label11", Frame1_);
-  Cursordate_ = readoutLabel("Cursordate", Frame1_);
+  Cursordate_ = readoutLabel("Cursordate", Frame1_, 130);
   Speed_ = readoutLabel("Speed", Frame1_);
   Dirn_ = readoutLabel("Dirn", Frame1_);
   const std::pair<QLabel*, QLabel*> rows[] = {{new QLabel("Plot Duration Days", Frame1_), Label11_},
@@ -230,8 +249,9 @@ void StreamGraphWindow::ShowStreamCursorReadout() {
 void StreamGraphWindow::DrawCompass(double direction) {
   const Colour background = isTrue(state_.settings.colourDisplay) ? kBlack : kWhite;
   Picture2_->setPicture(RenderGraphPicture(Picture2_->size(), devicePixelRatioF(), [&](DrawingSurface& surface) {
-    DrawCompassRing(surface, background);
-    needle_ = DrawNeedle(surface, needle_, direction, background);
+    WidePenSurface wide(surface);
+    DrawCompassRing(wide, background);
+    needle_ = DrawNeedle(wide, needle_, direction, background);
   }));
 }
 

@@ -160,7 +160,7 @@ void TideGraphWindow::buildLayout() {
   auto* ukcCaption = new QLabel("Clearance", Frame1_);
   labUKC_ = readoutLabel("labUKC", Frame1_);
   auto* cursorCaption = new QLabel("Cursor", Frame1_);
-  Cursordate_ = readoutLabel("Cursordate", Frame1_);
+  Cursordate_ = readoutLabel("Cursordate", Frame1_, 130);
   auto* tideCaption = new QLabel("Tide", Frame1_);
   Tide_ = readoutLabel("Tide", Frame1_);
   const std::pair<QLabel*, QLabel*> rows[] = {{durationCaption, Label11_}, {Label8_, Depth_}, {Label9_, Draught_},
