@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -66,6 +67,33 @@ QWidget* progressPartWay(ScreenshotSession& session) {
   progress.show();
   progress.DrawProgress(480, 1000);
   return &progress;
+}
+
+// A graph window after a press of the Graph button in a mode.
+QWidget* graphWindow(ScreenshotSession& session, int mode, const char* name) {
+  chooseMode(session, mode);
+  if (auto* graph = find<QPushButton>(session, "graph")) graph->click();
+  return session.main().windows().window(name);
+}
+
+// A window opened from the tide graph's menu bar.
+QWidget* fromTideGraph(ScreenshotSession& session, const char* action, const char* name) {
+  QWidget* graph = graphWindow(session, 0, "Graphical");
+  if (!graph) return nullptr;
+  if (auto* item = graph->findChild<QAction*>(action)) item->trigger();
+  return session.main().windows().window(name);
+}
+
+QWidget* clickIn(ScreenshotSession& session, QWidget* window, const char* button, const char* name) {
+  if (!window) return nullptr;
+  if (auto* b = window->findChild<QPushButton*>(button)) b->click();
+  return session.main().windows().window(name);
+}
+
+// The information display follows the clock, so Use Clock goes on first.
+QWidget* informationDisplay(ScreenshotSession& session) {
+  if (auto* useClock = find<QCheckBox>(session, "Usenow"); useClock && !useClock->isChecked()) useClock->click();
+  return fromTideGraph(session, "Display", "Info");
 }
 
 }  // namespace
@@ -152,6 +180,13 @@ const std::vector<WindowShot>& WindowShots() {
          chooser->show();
          return chooser;
        }},
+      {"graph-tide.png", [](ScreenshotSession& s) { return graphWindow(s, 0, "Graphical"); }},
+      {"graph-stream.png", [](ScreenshotSession& s) { return graphWindow(s, 1, "GStream"); }},
+      {"anchorcalc.png", [](ScreenshotSession& s) { return fromTideGraph(s, "Anchor", "Anchorcalc"); }},
+      {"formulae.png",
+       [](ScreenshotSession& s) { return clickIn(s, fromTideGraph(s, "Anchor", "Anchorcalc"), "Command1", "Formulae"); }},
+      {"info.png", informationDisplay},
+      {"alarmform.png", [](ScreenshotSession& s) { return clickIn(s, informationDisplay(s), "Alarm", "Alarmform"); }},
   };
   return shots;
 }
