@@ -1,6 +1,7 @@
 #include "aids/gui/AlarmDialog.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,11 +49,14 @@ AlarmDialog::AlarmDialog(AppState& state, QWidget* parent) : QDialog(parent), st
   connect(set_, &QCheckBox::clicked, this, &AlarmDialog::set_Click);
   connect(test, &QPushButton::clicked, this, [this] { state_.platform.beep(); });
   connect(help, &QPushButton::clicked, this, [this] { state_.platform.showHelpTopic(kAlarmHelpTopic); });
-  connect(exit, &QPushButton::clicked, this, [this] {
-    readLevel();
-    hide();
-    emit exitRequested();
-  });
+  connect(exit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// Exit and the close box alike.
+void AlarmDialog::closeEvent(QCloseEvent* event) {
+  readLevel();
+  QDialog::closeEvent(event);
+  emit exitRequested();
 }
 
 void AlarmDialog::activate() {

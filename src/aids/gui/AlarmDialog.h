@@ -33,6 +33,7 @@ class AlarmDialog : public QDialog {
   void exitRequested();
 
  private:
+  void closeEvent(QCloseEvent* event) override;
   void readLevel();
   void set_Click();
 

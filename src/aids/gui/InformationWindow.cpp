@@ -1,5 +1,6 @@
 #include "aids/gui/InformationWindow.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -99,10 +100,7 @@ InformationWindow::InformationWindow(AppState& state, QWidget* parent) : QWidget
       state_.platform.message(kAlarmNeedsClock);
   });
   connect(help, &QPushButton::clicked, this, [this] { state_.platform.showHelpTopic(kInformationHelpTopic); });
-  connect(leave, &QPushButton::clicked, this, [this] {
-    hide();
-    emit leaveRequested();
-  });
+  connect(leave, &QPushButton::clicked, this, &QWidget::close);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
@@ -124,6 +122,11 @@ void InformationWindow::showPresent(const std::string& date, const std::string& 
 }
 
 void InformationWindow::setAlarmClockVisible(bool visible) { Alarmclock_->setVisible(visible); }
+
+void InformationWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  emit leaveRequested();
+}
 
 bool InformationWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) activate();

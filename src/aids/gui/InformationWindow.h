@@ -34,6 +34,8 @@ class InformationWindow : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  // The close box leaves as Exit does, so the clock stops writing here.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   AppState& state_;

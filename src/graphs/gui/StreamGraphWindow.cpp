@@ -1,6 +1,7 @@
 #include "graphs/gui/StreamGraphWindow.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -101,10 +102,7 @@ void StreamGraphWindow::buildMenus() {
 
   connect(namedMenuBarAction(bar, "Accuracy", "&Accuracy"), &QAction::triggered, this,
           [this] { state_.platform.showHelpTopic(kAccuracyHelpTopic); });
-  connect(namedMenuBarAction(bar, "Leave_Gstream", "E&xit"), &QAction::triggered, this, [this] {
-    hide();
-    emit leaveRequested();
-  });
+  connect(namedMenuBarAction(bar, "Leave_Gstream", "E&xit"), &QAction::triggered, this, &QWidget::close);
   connect(namedMenuBarAction(bar, "Help", "&Help"), &QAction::triggered, this,
           [this] { state_.platform.showHelpTopic(kStreamGraphHelpTopic); });
 }
@@ -325,6 +323,11 @@ bool StreamGraphWindow::event(QEvent* event) {
     active_ = false;
   }
   return QMainWindow::event(event);
+}
+
+void StreamGraphWindow::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  emit leaveRequested();
 }
 
 void StreamGraphWindow::hideEvent(QHideEvent* event) {

@@ -62,6 +62,8 @@ class StreamGraphWindow : public QMainWindow {
  protected:
   bool event(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  // The close box leaves as Exit does.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildMenus();

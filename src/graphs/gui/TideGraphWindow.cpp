@@ -1,6 +1,7 @@
 #include "graphs/gui/TideGraphWindow.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -398,10 +399,7 @@ void TideGraphWindow::Display_Click() {
   emit informationRequested();
 }
 
-void TideGraphWindow::Leave_Graphical_Click() {
-  hide();
-  emit leaveRequested();
-}
+void TideGraphWindow::Leave_Graphical_Click() { close(); }
 
 void TideGraphWindow::PrintGraphWindow(bool colour) {
   saltmark::PrintGraphWindow(colour, GraphPrintout{*this, state_.settings, state_.platform, choosePrinter_,
@@ -417,6 +415,11 @@ bool TideGraphWindow::event(QEvent* event) {
     active_ = false;
   }
   return QMainWindow::event(event);
+}
+
+void TideGraphWindow::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  emit leaveRequested();
 }
 
 void TideGraphWindow::hideEvent(QHideEvent* event) {

@@ -84,6 +84,8 @@ class TideGraphWindow : public QMainWindow {
  protected:
   bool event(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  // The close box leaves as Exit does.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildMenus();

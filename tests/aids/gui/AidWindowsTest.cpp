@@ -176,6 +176,23 @@ TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecond) {
   EXPECT_TRUE(program.graphWindow("Graphical")->isVisible());
   program.tick(60);
   EXPECT_EQ(label("Time"), "12:20:00");
+
+  // The close box leaves as Exit does: no more updates, and no alarm behind a closed window.
+  program.actionIn("Graphical", "Display")->trigger();
+  EXPECT_EQ(label("Time"), "12:21:00");
+  info->findChild<QPushButton*>("Alarm")->click();
+  QWidget* alarm = program.graphWindow("Alarmform");
+  alarm->findChild<QLineEdit*>("alarm_txt")->setText("99");
+  alarm->findChild<QCheckBox*>("set")->click();
+  program.platform.beeps = 0;
+  program.tick();
+  EXPECT_EQ(program.platform.beeps, 1);
+  info->close();
+  EXPECT_FALSE(alarm->isVisible());
+  program.tick(60);
+  EXPECT_EQ(label("Time"), "12:21:01");
+  EXPECT_EQ(program.platform.beeps, 1);
+  EXPECT_TRUE(program.graphWindow("Graphical")->isVisible());
 }
 
 TEST_F(InformationTest, AlarmBeepsWhileTheClearanceIsBelowTheLevel) {
