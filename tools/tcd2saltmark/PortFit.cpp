@@ -38,30 +38,22 @@ std::optional<Row> solve(std::array<Row, kUnknowns> a, Row b) {
   return x;
 }
 
-// The basis functions at one sample, with R and theta from the estimate.
-Row basisAt(const SimplePort& estimate, const GroupAtInstant& group) {
+// The basis functions at one sample, with the semidiurnal tide (and so R
+// and theta) from the estimate.
+Row basisAt(const PortTerms& estimate, const GroupAtInstant& at) {
   Row row{};
   row[0] = 1;
-  double x = 0, y = 0;
   for (int g = 0; g < kPrincipalCount; ++g) {
     // F H cos(g + phase) = (H cos g) F cos(phase) - (H sin g) F sin(phase)
-    row[1 + 2 * g] = group.factor[g] * std::cos(group.phase[g]);
-    row[2 + 2 * g] = -group.factor[g] * std::sin(group.phase[g]);
-    if (g == kM2 || g == kS2) {
-      const double argument = estimate.phase[g] * kRadiansPerDegree + group.phase[g];
-      x += estimate.amplitude[g] * group.factor[g] * std::cos(argument);
-      y += estimate.amplitude[g] * group.factor[g] * std::sin(argument);
-    }
+    row[1 + 2 * g] = at.cosine[g];
+    row[2 + 2 * g] = -at.sine[g];
   }
-  const double r = std::hypot(x, y);
-  if (r > 0) {
-    const double theta = std::atan2(y, x);
-    // c R^2 cos(2 theta + p) = (c cos p) R^2 cos 2 theta - (c sin p) R^2 sin 2 theta
-    row[9] = r * r * std::cos(2 * theta);
-    row[10] = -r * r * std::sin(2 * theta);
-    row[11] = r * r * r * std::cos(3 * theta);
-    row[12] = -r * r * r * std::sin(3 * theta);
-  }
+  const auto [x, y] = SemidiurnalAt(estimate, at);
+  // c R^2 cos(2 theta + p) = (c cos p) R^2 cos 2 theta - (c sin p) R^2 sin 2 theta, likewise for 3 theta.
+  row[9] = x * x - y * y;
+  row[10] = -2 * x * y;
+  row[11] = x * x * x - 3 * x * y * y;
+  row[12] = -(3 * x * x * y - y * y * y);
   return row;
 }
 
@@ -74,8 +66,9 @@ std::optional<SimplePort> fitRound(const SimplePort& estimate, const std::vector
                                    const std::vector<double>& target) {
   std::array<Row, kUnknowns> normal{};
   Row right{};
+  const PortTerms terms = TermsOf(estimate);
   for (std::size_t i = 0; i < groups.size(); ++i) {
-    const Row row = basisAt(estimate, groups[i]);
+    const Row row = basisAt(terms, groups[i]);
     for (int r = 0; r < kUnknowns; ++r) {
       right[r] += row[r] * target[i];
       for (int c = r; c < kUnknowns; ++c) normal[r][c] += row[r] * row[c];
@@ -104,9 +97,10 @@ std::optional<SimplePort> fitRound(const SimplePort& estimate, const std::vector
 double RmsDifference(const SimplePort& port, const std::vector<GroupAtInstant>& groups,
                      const std::vector<double>& target) {
   if (groups.empty()) return 0;
+  const PortTerms terms = TermsOf(port);
   double sum = 0;
   for (std::size_t i = 0; i < groups.size(); ++i) {
-    const double d = SimplifiedHeight(port, groups[i]) - target[i];
+    const double d = SimplifiedHeight(terms, groups[i]) - target[i];
     sum += d * d;
   }
   return std::sqrt(sum / static_cast<double>(groups.size()));

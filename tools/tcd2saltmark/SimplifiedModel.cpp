@@ -24,30 +24,54 @@ std::vector<GroupAtInstant> GroupCorrectionsFor(const SampleClock& clock) {
   for (int i = 0; i < clock.count; ++i) {
     const GroupCorrections c = ComputeGroupFactors(clock.instant(i), false);
     for (int g = 0; g < kGroupCount; ++g) {
-      groups[static_cast<std::size_t>(i)].factor[g] = c.groupFactor[g];
-      groups[static_cast<std::size_t>(i)].phase[g] = c.groupPhase[g];
+      GroupAtInstant& at = groups[static_cast<std::size_t>(i)];
+      at.factor[g] = c.groupFactor[g];
+      at.phase[g] = c.groupPhase[g];
+      at.cosine[g] = c.groupFactor[g] * std::cos(c.groupPhase[g]);
+      at.sine[g] = c.groupFactor[g] * std::sin(c.groupPhase[g]);
     }
   }
   return groups;
 }
 
-double SimplifiedHeight(const SimplePort& port, const GroupAtInstant& group) {
-  std::array<double, kPrincipalCount> argument{}, amplitude{};
+PortTerms TermsOf(const SimplePort& port) {
+  PortTerms t;
+  t.meanLevel = port.meanLevel;
   for (int g = 0; g < kPrincipalCount; ++g) {
-    argument[g] = port.phase[g] * kRadiansPerDegree + group.phase[g];
-    amplitude[g] = port.amplitude[g] * group.factor[g];
+    t.cosine[g] = port.amplitude[g] * std::cos(port.phase[g] * kRadiansPerDegree);
+    t.sine[g] = port.amplitude[g] * std::sin(port.phase[g] * kRadiansPerDegree);
   }
-  const double diurnal = amplitude[kO1] * std::cos(argument[kO1]) + amplitude[kK1] * std::cos(argument[kK1]);
-  const double x = amplitude[kS2] * std::cos(argument[kS2]) + amplitude[kM2] * std::cos(argument[kM2]);
-  const double y = amplitude[kS2] * std::sin(argument[kS2]) + amplitude[kM2] * std::sin(argument[kM2]);
-  const double r = std::hypot(x, y);
-  double shallow = 0;
-  if (r > 0) {
-    const double theta = std::atan2(y, x);
-    shallow = port.quarterCoefficient * r * r * std::cos(2 * theta + port.quarterPhase * kRadiansPerDegree) +
-              port.sixthCoefficient * r * r * r * std::cos(3 * theta + port.sixthPhase * kRadiansPerDegree);
-  }
-  return port.meanLevel + diurnal + x + shallow;
+  t.quarterCosine = port.quarterCoefficient * std::cos(port.quarterPhase * kRadiansPerDegree);
+  t.quarterSine = port.quarterCoefficient * std::sin(port.quarterPhase * kRadiansPerDegree);
+  t.sixthCosine = port.sixthCoefficient * std::cos(port.sixthPhase * kRadiansPerDegree);
+  t.sixthSine = port.sixthCoefficient * std::sin(port.sixthPhase * kRadiansPerDegree);
+  return t;
+}
+
+namespace {
+// F H cos(g + phase) and F H sin(g + phase) of one constituent.
+double cosinePart(const PortTerms& t, const GroupAtInstant& at, int g) {
+  return t.cosine[g] * at.cosine[g] - t.sine[g] * at.sine[g];
+}
+double sinePart(const PortTerms& t, const GroupAtInstant& at, int g) {
+  return t.cosine[g] * at.sine[g] + t.sine[g] * at.cosine[g];
+}
+}  // namespace
+
+Semidiurnal SemidiurnalAt(const PortTerms& t, const GroupAtInstant& at) {
+  return {cosinePart(t, at, kM2) + cosinePart(t, at, kS2), sinePart(t, at, kM2) + sinePart(t, at, kS2)};
+}
+
+double SimplifiedHeight(const PortTerms& t, const GroupAtInstant& at) {
+  const auto [x, y] = SemidiurnalAt(t, at);
+  // R^2 cos(2 theta) = x^2 - y^2, R^2 sin(2 theta) = 2xy; R^3 cos(3 theta) = x^3 - 3xy^2, R^3 sin(3 theta) = 3x^2 y - y^3.
+  const double quarter = t.quarterCosine * (x * x - y * y) - t.quarterSine * (2 * x * y);
+  const double sixth = t.sixthCosine * (x * x * x - 3 * x * y * y) - t.sixthSine * (3 * x * x * y - y * y * y);
+  return t.meanLevel + cosinePart(t, at, kO1) + cosinePart(t, at, kK1) + x + quarter + sixth;
+}
+
+double SimplifiedHeight(const SimplePort& port, const GroupAtInstant& group) {
+  return SimplifiedHeight(TermsOf(port), group);
 }
 
 }  // namespace saltmark::tcd

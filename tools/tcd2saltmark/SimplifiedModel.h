@@ -15,6 +15,9 @@ namespace saltmark::tcd {
 struct GroupAtInstant {
   std::array<double, kGroupCount> factor{};
   std::array<double, kGroupCount> phase{};  // radians
+  // factor x cos(phase) and factor x sin(phase), so that a port's sum needs no
+  // trigonometry per sample.
+  std::array<double, kGroupCount> cosine{}, sine{};
 };
 
 // Samples every stepHours from 1 January 00:00 of a year, for count samples,
@@ -36,7 +39,26 @@ SampleClock YearClock(int year, double stepHours);
 
 std::vector<GroupAtInstant> GroupCorrectionsFor(const SampleClock& clock);
 
-// The height in metres above chart datum.
+// A port's constants in the form the sum is quickest in: each constituent
+// as H cos g and H sin g, each shallow-water term as coefficient x cos and
+// x sin of its phase.
+struct PortTerms {
+  double meanLevel = 0;
+  std::array<double, kPrincipalCount> cosine{}, sine{};
+  double quarterCosine = 0, quarterSine = 0, sixthCosine = 0, sixthSine = 0;
+};
+PortTerms TermsOf(const SimplePort& port);
+
+// The combined semidiurnal tide as x = R cos(theta), y = R sin(theta).
+struct Semidiurnal {
+  double x = 0, y = 0;
+};
+Semidiurnal SemidiurnalAt(const PortTerms& terms, const GroupAtInstant& group);
+
+// The height in metres above chart datum. With x and y as above, the
+// shallow-water terms R^2 cos(2 theta + p) and R^3 cos(3 theta + p) are
+// polynomials in x and y.
+double SimplifiedHeight(const PortTerms& terms, const GroupAtInstant& group);
 double SimplifiedHeight(const SimplePort& port, const GroupAtInstant& group);
 
 }  // namespace saltmark::tcd
