@@ -67,6 +67,12 @@ class MainWindow : public QMainWindow {
   bool ReadStartInstant();
   // The check before every prediction; brings the chosen port into place.
   bool CheckSelection();
+  // What Table, Graph and Generate check first: the start boxes as if they
+  // lost the focus, the selection, then the start instant.
+  bool readyToPredict();
+  // The difference and stream database lists again (an editor may have
+  // saved a new file), keeping what is chosen and loaded.
+  void refreshDatabaseLists();
 
   // The exit sequence: true when the program may end (the save question was
   // not cancelled). Exit and the close box both come here.

@@ -62,6 +62,14 @@ void MainWindow::listDataFiles(QComboBox* list, const char* extension) {
   list->setCurrentIndex(-1);
 }
 
+void MainWindow::refreshDatabaseLists() {
+  for (auto [list, extension] : {std::pair{Dfile_, "dif"}, std::pair{Sfile_, "vel"}}) {
+    const std::string chosen = list->currentIndex() >= 0 ? fromQt(list->currentText()) : std::string();
+    listDataFiles(list, extension);
+    if (!chosen.empty()) setListText(list, chosen);
+  }
+}
+
 void MainWindow::setListText(QComboBox* list, const std::string& text) {
   std::vector<std::string> entries;
   for (int i = 0; i < list->count(); ++i) entries.push_back(fromQt(list->itemText(i)));

@@ -14,7 +14,7 @@
 #include "display/StartBoxes.h"
 #include "locations/SelectionCheck.h"
 #include "platform/gui/QtText.h"
-#include "publisher/WebCredit.h"
+#include "publisher/WebLink.h"
 #include "shell/AppState.h"
 #include "data/gui/ZonesDialog.h"
 #include "shell/HelpTopics.h"
@@ -143,8 +143,10 @@ static bool readyToPredict(MainWindow& window, QLineEdit* date, QLineEdit* time,
   return window.CheckSelection() && window.ReadStartInstant();
 }
 
+bool MainWindow::readyToPredict() { return saltmark::readyToPredict(*this, pdatebox_, ptimebox_, state_.platform); }
+
 void MainWindow::table_Click() {
-  if (!readyToPredict(*this, pdatebox_, ptimebox_, state_.platform)) return;
+  if (!readyToPredict()) return;
   if (state_.settings.portMode == 1)
     windows().showStreamTable();
   else
@@ -152,13 +154,13 @@ void MainWindow::table_Click() {
 }
 
 void MainWindow::graph_Click() {
-  if (!readyToPredict(*this, pdatebox_, ptimebox_, state_.platform)) return;
+  if (!readyToPredict()) return;
   if (state_.settings.portMode == 1)
     windows().showStreamGraph();
   else
     windows().showTideGraph();
 }
 
-void MainWindow::Image2_Click() { state_.platform.openUrl(kMakerWebAddress); }
+void MainWindow::Image2_Click() { OpenMakerWebSite(state_.platform); }
 
 }  // namespace saltmark

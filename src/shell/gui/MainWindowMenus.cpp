@@ -173,12 +173,14 @@ void MainWindow::Db_Str_Click() {
   windows().showStreamEditor();
   std::error_code ignored;
   std::filesystem::current_path(state_.programFolder, ignored);
+  refreshDatabaseLists();
 }
 
 void MainWindow::Db_Diff_Click() {
   windows().showDifferenceEditor();
   std::error_code ignored;
   std::filesystem::current_path(state_.programFolder, ignored);
+  refreshDatabaseLists();
 }
 
 void MainWindow::MNU_Find_Click() { help().showSearch(); }

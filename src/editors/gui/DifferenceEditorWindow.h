@@ -1,0 +1,44 @@
+#pragma once
+// The difference editor DIFFS, "Saltmark Tidal Difference Database
+// Manager": one secondary port at a time, its name, position, reference port
+// and the ten values (the reference port's mean levels, the time differences
+// at high and low water and the height differences), heights in metres.
+#include <array>
+
+#include "editors/DifferenceEditor.h"
+#include "editors/gui/RecordEditorWindow.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace saltmark {
+
+class ReferencePortBox;
+
+class DifferenceEditorWindow : public RecordEditorWindow {
+  Q_OBJECT
+ public:
+  DifferenceEditorWindow(Platform& platform, const LocationIndex& index, std::filesystem::path folder,
+                         QWidget* parent);
+
+  DifferenceEditor& editor() { return editor_; }
+
+ protected:
+  void pullForm() override;
+  void pushForm() override;
+  QLineEdit* nameBox() const override { return Nam_; }
+
+ private:
+  void buildFields();
+
+  DifferenceEditor editor_;
+  QLineEdit* Nam_ = nullptr;
+  QLineEdit* lat_ = nullptr;
+  QLineEdit* lon_ = nullptr;
+  ReferencePortBox* ref_ = nullptr;
+  QLabel* reflat_ = nullptr;
+  QLabel* reflon_ = nullptr;
+  std::array<QLineEdit*, kDifferenceValueCount> d_{};
+};
+
+}  // namespace saltmark
