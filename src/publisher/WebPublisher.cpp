@@ -101,7 +101,8 @@ JobOutcome PublishDatabase(const WebPublishRequest& request, TideDatabase& datab
     WritePlacePage(BuildPlacePage(month.events, options, run.settings), file, port.portName, run);
     if (request.allLocations && run.writer.exists(file)) index += IndexPageEntry(name, port.positionText, port.portName);
   }
-  if (request.allLocations) {
+  // An aborted run leaves the indexes of an earlier run as they were.
+  if (request.allLocations && outcome != JobOutcome::Cancelled) {
     index += IndexPageEnd();
     if (!run.writer.writeFile(folder / kIndexFileName, index))
       run.platform.message(kPageWriteError, MessageIcon::Critical, MessageButtons::Ok, kPublisherCaption);

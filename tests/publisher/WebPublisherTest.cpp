@@ -159,6 +159,18 @@ TEST_F(WebPublisherTest, AbortEndsTheRunBeforeAnyPage) {
   EXPECT_EQ(publish(cancelling), JobOutcome::Cancelled);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_FALSE(std::filesystem::exists(dir / "web" / "SOLENT" / "North-Bay.html"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "web" / "SOLENT" / "index.html"));
+}
+
+TEST_F(WebPublisherTest, AnAbortedRunKeepsTheIndexOfTheLastRun) {
+  platform.answerNext(MessageAnswer::Yes);
+  platform.answerNext(MessageAnswer::Yes);
+  ASSERT_EQ(publish(), JobOutcome::Completed);
+  const auto index = dir / "web" / "SOLENT" / "index.html";
+  const std::string before = test::readFile(index);
+  test::RecordingProgress cancelling(10);
+  EXPECT_EQ(publish(cancelling), JobOutcome::Cancelled);
+  EXPECT_EQ(test::readFile(index), before);
 }
 
 TEST_F(WebPublisherTest, BadRowsOrNoFolderAreRefused) {

@@ -1,0 +1,153 @@
+// The main window's publisher panel driven as a user drives it: every port
+// of a database published into a folder whose index links all resolve, a
+// page that cannot be written, Abort, and the maker's web site.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "editors/gui/TidalFolder.h"
+#include "platform/gui/QtText.h"
+#include "publisher/WebCredit.h"
+#include "shell/gui/ProgramFolder.h"
+#include "shell/gui/WindowSet.h"
+#include "tables/gui/ProgressWindow.h"
+
+namespace saltmark::test {
+namespace {
+
+// Every href of a page.
+std::vector<std::string> links(const std::string& page) {
+  std::vector<std::string> found;
+  const std::regex href("href=\"([^\"]*)\"");
+  for (std::sregex_iterator it(page.begin(), page.end(), href), end; it != end; ++it)
+    found.push_back(std::regex_replace((*it)[1].str(), std::regex("&amp;"), "&"));
+  return found;
+}
+
+// Links within the site: every one must name a written file beside the page.
+void expectLinksResolve(const std::filesystem::path& page, std::size_t expectedLocalLinks) {
+  std::size_t local = 0;
+  for (const std::string& link : links(readFile(page))) {
+    if (link.rfind("http", 0) == 0) continue;  // the maker's site
+    ++local;
+    EXPECT_TRUE(std::filesystem::is_regular_file(page.parent_path() / link)) << page << " links " << link;
+  }
+  EXPECT_EQ(local, expectedLocalLinks) << page;
+}
+
+class PublisherPanelTest : public ::testing::Test {
+ protected:
+  PublisherPanelTest() {
+    writeTidalFolder(dir.path());
+    program = std::make_unique<RunningProgram>(dir.path());
+    program->action("Tidemode_3")->trigger();
+    program->find<QLineEdit>("pdatebox")->setText("1 Mar 2026");
+    program->find<QLineEdit>("savedir")->setText(pathToQt(dir / "web"));
+  }
+  ~PublisherPanelTest() override { setWriteFaultForTesting(nullptr); }
+
+  void chooseDatabase() { program->choose("Tfile", "SOUTH.tid"); }
+  void generate() { program->find<QPushButton>("Generate")->click(); }
+  std::vector<std::string> texts() const { return program->platform.messageTexts(); }
+  std::filesystem::path pages() const { return dir / "web" / "SOUTH"; }
+
+  TempDir dir;
+  std::unique_ptr<RunningProgram> program;
+};
+
+TEST_F(PublisherPanelTest, EveryPortOfTheDatabaseWithIndexPagesWhoseLinksResolve) {
+  EXPECT_EQ(fromQt(program->find<QLineEdit>("fontface")->text()), "Arial");
+  chooseDatabase();
+  program->find<QCheckBox>("All_locs")->setChecked(true);
+  for (int i = 0; i < 3; ++i) program->platform.answerNext(MessageAnswer::Yes);
+  generate();
+
+  const std::vector<std::string> expectedPorts = {"Cherbourg", "Portsmouth", "Southampton"};  // list order
+  const auto shown = texts();
+  ASSERT_EQ(shown.size(), 6u) << shown.front();
+  for (std::size_t i = 0; i < expectedPorts.size(); ++i) {
+    const std::string file = (pages() / (expectedPorts[i] + ".html")).string();
+    EXPECT_EQ(shown[2 * i], "Create Web Page: '" + file + "' for " + expectedPorts[i] + ".  OK");
+    EXPECT_EQ(shown[2 * i + 1].substr(0, shown[2 * i + 1].find('\r')), "Web Page: '" + file + "' successfully created.");
+    const std::string page = readFile(file);
+    EXPECT_NE(page.find("<title>" + expectedPorts[i] + "</title>"), std::string::npos);
+    EXPECT_GT(std::count(page.begin(), page.end(), '<'), 500) << "a month of tides";
+  }
+  expectLinksResolve(pages() / "index.html", 4);  // three pages and the world index
+  expectLinksResolve(dir / "web" / "index.html", 1);
+
+  // The main window still predicts for the port it shows.
+  EXPECT_EQ(program->state.location.portName, "Cherbourg");  // the first of the list
+  EXPECT_EQ(program->state.engine.port().portName, "Cherbourg");
+  EXPECT_EQ(program->state.tideDatabase.currentDatabase(), "SOUTH.tid");
+}
+
+TEST_F(PublisherPanelTest, OnePortWithoutIndexAndNoMeansNothingWritten) {
+  chooseDatabase();
+  program->click("tloc", 1);  // Portsmouth
+  program->platform.answerNext(MessageAnswer::No);
+  generate();
+  EXPECT_EQ(texts().size(), 1u);
+  EXPECT_FALSE(std::filesystem::exists(pages() / "Portsmouth.html"));
+
+  program->platform.clear();
+  program->platform.answerNext(MessageAnswer::Yes);
+  generate();
+  EXPECT_TRUE(std::filesystem::exists(pages() / "Portsmouth.html"));
+  EXPECT_FALSE(std::filesystem::exists(pages() / "index.html"));
+  EXPECT_FALSE(std::filesystem::exists(pages() / "Southampton.html"));
+}
+
+TEST_F(PublisherPanelTest, APageThatCannotBeWrittenIsReportedAndTheRunGoesOn) {
+  chooseDatabase();
+  program->find<QCheckBox>("All_locs")->setChecked(true);
+  program->find<QCheckBox>("All_tids")->setChecked(true);
+  for (int i = 0; i < 3; ++i) program->platform.answerNext(MessageAnswer::Yes);
+  setWriteFaultForTesting([](const std::filesystem::path& p) { return p.filename() != "Portsmouth.html"; });
+  generate();
+  const auto& messages = program->platform.messages;
+  const auto failure = std::find_if(messages.begin(), messages.end(),
+                                    [](const RecordedMessage& m) { return m.text == "Error in writing file"; });
+  ASSERT_NE(failure, messages.end());
+  EXPECT_EQ(failure->caption, "Saltmark Publisher");
+  EXPECT_EQ(failure->icon, MessageIcon::Critical);
+  EXPECT_TRUE(std::filesystem::exists(pages() / "Southampton.html"));
+  EXPECT_FALSE(std::filesystem::exists(pages() / "Portsmouth.html"));
+  expectLinksResolve(pages() / "index.html", 3);  // the page not written is not linked
+}
+
+TEST_F(PublisherPanelTest, AbortInTheProgressWindowEndsTheRunBeforeAnyPage) {
+  chooseDatabase();
+  program->find<QCheckBox>("All_locs")->setChecked(true);
+  ProgressWindow& progress = program->window->windows().progress();
+  QTimer::singleShot(0, &progress, [&progress] { progress.requestCancel(); });
+  generate();
+  EXPECT_TRUE(program->platform.messages.empty()) << texts().front();
+  EXPECT_FALSE(std::filesystem::exists(pages() / "Cherbourg.html"));
+  EXPECT_FALSE(std::filesystem::exists(pages() / "index.html"));
+  EXPECT_FALSE(progress.isVisible());
+}
+
+TEST_F(PublisherPanelTest, NothingChosenIsRefusedByTheMainWindowsCheck) {
+  generate();
+  EXPECT_EQ(texts(), std::vector<std::string>{"Please select a Database (.tid file)."});
+  EXPECT_FALSE(std::filesystem::exists(dir / "web"));
+}
+
+TEST_F(PublisherPanelTest, TheMakersWebSiteOpensAfterTheQuestions) {
+  program->platform.answerNext(MessageAnswer::Ok);
+  program->platform.answerNext(MessageAnswer::Ok);
+  emit program->find<QLabel>("Image2")->linkActivated("#");
+  EXPECT_EQ(program->platform.urls, std::vector<std::string>{std::string(kMakerWebAddress)});
+  EXPECT_EQ(texts().size(), 2u);
+}
+
+}  // namespace
+}  // namespace saltmark::test

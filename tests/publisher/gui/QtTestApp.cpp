@@ -1,0 +1,2 @@
+// The one QApplication of these window tests.
+#include "shell/gui/QtTestApp.cpp"
