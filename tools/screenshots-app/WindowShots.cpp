@@ -12,6 +12,8 @@
 
 #include "data/gui/WaitWindow.h"
 #include "data/gui/ZonesDialog.h"
+#include "editors/gui/DifferenceEditorWindow.h"
+#include "editors/gui/StreamEditorWindow.h"
 #include "shell/Startup.h"
 #include "shell/gui/HelpWindow.h"
 #include "shell/gui/MainWindow.h"
@@ -94,6 +96,29 @@ QWidget* clickIn(ScreenshotSession& session, QWidget* window, const char* button
 QWidget* informationDisplay(ScreenshotSession& session) {
   if (auto* useClock = find<QCheckBox>(session, "Usenow"); useClock && !useClock->isChecked()) useClock->click();
   return fromTideGraph(session, "Display", "Info");
+}
+
+// A database editor with the first database of its kind in the program
+// folder opened in it, shown without the modal loop that the Databases menu runs.
+std::filesystem::path firstFileWith(const std::filesystem::path& folder, const char* extension) {
+  std::vector<std::filesystem::path> found;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+    if (entry.path().extension() == extension) found.push_back(entry.path());
+  std::sort(found.begin(), found.end());
+  return found.empty() ? std::filesystem::path() : found.front();
+}
+
+template <typename Editor>
+QWidget* editorWindow(ScreenshotSession& s, const char* extension, const char* openAction) {
+  s.main();  // the location index, for the reference ports
+  auto* editor = s.keep(std::make_unique<Editor>(s.platform, s.state.locationIndex, s.state.programFolder, nullptr));
+  editor->show();
+  if (const auto file = firstFileWith(s.state.programFolder, extension); !file.empty()) {
+    s.platform.fileNext(file);
+    if (auto* open = editor->template findChild<QAction*>(openAction)) open->trigger();
+  }
+  return editor;
 }
 
 }  // namespace
@@ -187,6 +212,13 @@ const std::vector<WindowShot>& WindowShots() {
        [](ScreenshotSession& s) { return clickIn(s, fromTideGraph(s, "Anchor", "Anchorcalc"), "Command1", "Formulae"); }},
       {"info.png", informationDisplay},
       {"alarmform.png", [](ScreenshotSession& s) { return clickIn(s, informationDisplay(s), "Alarm", "Alarmform"); }},
+      {"diffs.png", [](ScreenshotSession& s) { return editorWindow<DifferenceEditorWindow>(s, ".dif", "Diff_Open"); }},
+      {"streams.png", [](ScreenshotSession& s) { return editorWindow<StreamEditorWindow>(s, ".vel", "fileopen"); }},
+      {"publisher.png",
+       [](ScreenshotSession& s) -> QWidget* {
+         chooseMode(s, 3);
+         return s.main().findChild<QWidget*>("Frame_Publisher");
+       }},
   };
   return shots;
 }

@@ -95,7 +95,8 @@ void StreamEditorWindow::buildGrid(QGridLayout* grid, int firstLine) {
     grid->addWidget(new QLabel(row.caption, frame), line, 0);
     for (int j = 0; j < kStreamHours; ++j) {
       QLineEdit* box = editorBox(QString("%1_%2").arg(row.name).arg(j), frame);
-      box->setMaximumWidth(56);
+      // Wide enough for the largest rate, "327.00".
+      box->setMinimumWidth(box->fontMetrics().horizontalAdvance("327.00") + 14);
       if (row.direction) {
         watchBox(box, [](std::string_view text) { return NormaliseStreamDirectionText(text); });
         connect(box, &QLineEdit::textEdited, this, [this, box] { direction_Change(box); });
