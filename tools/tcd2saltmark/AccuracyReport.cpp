@@ -107,8 +107,8 @@ std::vector<StationReport> MeasureAccuracy(const TcdData& data, const Conversion
   return reports;
 }
 
-std::string AccuracyMarkdown(const std::vector<StationReport>& reports, const AccuracyOptions& options,
-                             const ConversionOptions& conversion) {
+std::string AccuracyMarkdown(const std::vector<StationReport>& reports, const std::vector<StationReport>& later,
+                             const AccuracyOptions& options, const ConversionOptions& conversion) {
   std::string md;
   const std::string header =
       "| RMS m | HW time med / 95% (min) | LW time med / 95% (min) | HW height med / 95% (m) | "
@@ -123,7 +123,13 @@ std::string AccuracyMarkdown(const std::vector<StationReport>& reports, const Ac
   md += "## Summary (median over the stations)\n\n";
   md += "| Mapping " + header + "\n|---" + rule + "\n";
   md += "| constants copied directly | " + figuresCells(medianOf(reports, false)) + " |\n";
-  md += "| as converted (fit kept where better) | " + figuresCells(medianOf(reports, true)) + " |\n\n";
+  md += "| as converted (fit kept where better) | " + figuresCells(medianOf(reports, true)) + " |\n";
+  if (!later.empty()) {
+    const std::string y = std::to_string(options.laterYear);
+    md += "| " + y + ": constants copied directly | " + figuresCells(medianOf(later, false)) + " |\n";
+    md += "| " + y + ": as converted | " + figuresCells(medianOf(later, true)) + " |\n";
+  }
+  md += "\n";
   md += "Missed / events: high and low waters of the full-constituent tide with no Saltmark event of the same "
         "kind within 3 hours, summed over the stations.\n\n";
   md += "## Method\n\n";

@@ -15,6 +15,7 @@ struct AccuracyOptions {
   int year = 2026;
   double stepHours = 0.1;  // six minutes, as the tide tables step
   int stations = 60;
+  int laterYear = 2030;  // a year away from the fit, for the summary
 };
 
 struct StationReport {
@@ -28,7 +29,9 @@ struct StationReport {
 std::vector<StationReport> MeasureAccuracy(const TcdData& data, const Conversion& conversion,
                                            const AccuracyOptions& options);
 
-std::string AccuracyMarkdown(const std::vector<StationReport>& reports, const AccuracyOptions& options,
-                             const ConversionOptions& conversion);
+// reports: the measured year, in full; later: the same stations in a later
+// year (options.laterYear), summarised only, to show how the fit ages.
+std::string AccuracyMarkdown(const std::vector<StationReport>& reports, const std::vector<StationReport>& later,
+                             const AccuracyOptions& options, const ConversionOptions& conversion);
 
 }  // namespace saltmark::tcd

@@ -19,7 +19,8 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: tcd2saltmark --tcd FILE.tcd --out FOLDER [--fit-year YEAR] [--no-fit]\n"
-    "                    [--accuracy REPORT.md [--accuracy-year YEAR] [--accuracy-stations N]]\n"
+    "                    [--accuracy REPORT.md [--accuracy-year YEAR] [--later-year YEAR]\n"
+    "                    [--accuracy-stations N]]\n"
     "       [--notes] lists every skipped station\n";
 
 struct Arguments {
@@ -49,6 +50,7 @@ bool parse(int argc, char** argv, Arguments& a) {
     else if (arg == "--accuracy") a.accuracy = argv[++i];
     else if (arg == "--fit-year") { if (!readInt(argv[++i], a.conversion.fitYear)) return false; }
     else if (arg == "--accuracy-year") { if (!readInt(argv[++i], a.accuracyOptions.year)) return false; }
+    else if (arg == "--later-year") { if (!readInt(argv[++i], a.accuracyOptions.laterYear)) return false; }
     else if (arg == "--accuracy-stations") { if (!readInt(argv[++i], a.accuracyOptions.stations)) return false; }
     else return false;
   }
@@ -84,7 +86,13 @@ int main(int argc, char** argv) {
 
     if (!args.accuracy.empty()) {
       const auto reports = MeasureAccuracy(data, conversion, args.accuracyOptions);
-      const std::string text = AccuracyMarkdown(reports, args.accuracyOptions, args.conversion);
+      std::vector<StationReport> later;
+      if (data.constituents.covers(args.accuracyOptions.laterYear)) {
+        AccuracyOptions laterOptions = args.accuracyOptions;
+        laterOptions.year = laterOptions.laterYear;
+        later = MeasureAccuracy(data, conversion, laterOptions);
+      }
+      const std::string text = AccuracyMarkdown(reports, later, args.accuracyOptions, args.conversion);
       const auto saved = saltmark::writeFileAtomically(args.accuracy, text);
       if (!saved) {
         std::cerr << "tcd2saltmark: cannot write " << args.accuracy << ": " << saved.error << "\n";
