@@ -152,7 +152,9 @@ bool RecordListEditor::save() {
 }
 
 bool RecordListEditor::saveAs() {
-  const auto chosen = platform_.chooseSaveFile(dialogRequest(wording_.saveTitle, fileName_));
+  FileDialogRequest request = dialogRequest(wording_.saveTitle, fileName_);
+  request.dialogAsksBeforeReplacing = false;  // the editor asks its own question below
+  const auto chosen = platform_.chooseSaveFile(request);
   if (!chosen) return false;
   std::error_code error;
   if (chosen->filename().empty() || chosen->filename().string().find('*') != std::string::npos ||

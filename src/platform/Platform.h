@@ -20,6 +20,9 @@ struct FileDialogRequest {
   std::string title;
   std::string filter;  // e.g. "Difference Files (*.dif)"
   std::filesystem::path startPath;
+  // Whether the save dialog itself asks before a file is replaced; callers
+  // that ask their own question turn it off, so the user is asked once.
+  bool dialogAsksBeforeReplacing = true;
 };
 
 class Platform {

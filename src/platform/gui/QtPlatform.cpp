@@ -87,7 +87,10 @@ std::optional<std::filesystem::path> QtPlatform::chooseOpenFile(const FileDialog
 
 std::optional<std::filesystem::path> QtPlatform::chooseSaveFile(const FileDialogRequest& request) {
   const QString chosen =
-      QFileDialog::getSaveFileName(owner_, toQt(request.title), pathToQt(request.startPath), toQt(request.filter));
+      QFileDialog::getSaveFileName(owner_, toQt(request.title), pathToQt(request.startPath), toQt(request.filter),
+                                   nullptr,
+                                   request.dialogAsksBeforeReplacing ? QFileDialog::Options()
+                                                                     : QFileDialog::DontConfirmOverwrite);
   if (chosen.isEmpty()) return std::nullopt;
   return pathFromQt(chosen);
 }
