@@ -59,8 +59,9 @@ inline void writeHarbourFolder(const std::filesystem::path& folder) {
 }
 
 struct GraphProgram : RunningProgram {
-  explicit GraphProgram(const std::filesystem::path& folder) : RunningProgram(folder) {
-    choose("Tfile", "HARBOUR.tid");
+  explicit GraphProgram(const std::filesystem::path& folder, const std::string& database = "HARBOUR.tid")
+      : RunningProgram(folder) {
+    choose("Tfile", database);
     startAt("15 Jun 2026", "00:00");
   }
   void startAt(const char* date, const char* time) {

@@ -65,6 +65,41 @@ std::vector<std::string> items(QListWidget* list) {
 
 std::string text(QLabel* label) { return fromQt(label->text()); }
 
+// The graph's Tide Information list holds the waters the tide table lists
+// for the same port and period (each listing leaves the period's edges to
+// its own rule, so the first and last hour are not compared).
+void expectWatersOfTheTable(GraphProgram& program, DateTime origin, int days) {
+  TideEngine engine(program.state.settings);
+  engine.setPort(program.state.location);
+  EngineHeightSource heights(engine);
+  TideTableRequest request;
+  request.start = origin;
+  request.daysText = std::to_string(days);
+  TableTextBuffer table;
+  SilentProgress progress;
+  WaterEventCounter events;
+  ASSERT_EQ(GenerateTideTable(request, heights,
+                              TableRun{program.state.settings, program.state.location.portZone, table, progress,
+                                       program.platform, events}),
+            JobOutcome::Completed);
+  const auto inside = [days](const Water& w) { return w.minutes > 60 && w.minutes < days * 1440 - 60; };
+  std::vector<Water> expected, shown;
+  for (const Water& w : tableWaters(table.text(), origin))
+    if (inside(w)) expected.push_back(w);
+  for (const std::string& line : items(program.in<QListWidget>("Graphical", "Hilo"))) {
+    const Water w = graphWater(line, origin);
+    if (inside(w)) shown.push_back(w);
+  }
+  ASSERT_GE(expected.size(), static_cast<std::size_t>(3 * days));
+  ASSERT_EQ(shown.size(), expected.size());
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    EXPECT_EQ(shown[i].label, expected[i].label) << i;
+    // The graph samples every three minutes, the table every six.
+    EXPECT_NEAR(shown[i].minutes, expected[i].minutes, 6) << i;
+    EXPECT_NEAR(shown[i].height, expected[i].height, 0.015) << i;
+  }
+}
+
 class TideGraphWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { writeHarbourFolder(dir.path()); }
@@ -91,40 +126,27 @@ TEST_F(TideGraphWindowTest, HighAndLowWatersAgreeWithTheTideTable) {
   EXPECT_EQ(text(program.in<QLabel>("Graphical", "Label11")), "3");
   EXPECT_EQ(text(program.in<QLabel>("Graphical", "Label13")), "Height Units: Metres");
 
-  // The table of the same period, from the same engine.
-  TideEngine engine(program.state.settings);
-  engine.setPort(program.state.location);
-  EngineHeightSource heights(engine);
-  TideTableRequest request;
-  request.start = origin;
-  request.daysText = "3";
-  TableTextBuffer table;
-  SilentProgress progress;
-  WaterEventCounter events;
-  ASSERT_EQ(GenerateTideTable(request, heights,
-                              TableRun{program.state.settings, program.state.location.portZone, table, progress,
-                                       program.platform, events}),
-            JobOutcome::Completed);
-  const auto fromTable = tableWaters(table.text(), origin);
-  // About six waters a day; the edges of the period are left to each listing's own rule.
-  const auto inside = [](const Water& w) { return w.minutes > 60 && w.minutes < 3 * 1440 - 60; };
-  std::vector<Water> expected, shown;
-  for (const Water& w : fromTable)
-    if (inside(w)) expected.push_back(w);
-  for (const std::string& line : items(program.in<QListWidget>("Graphical", "Hilo"))) {
-    const Water w = graphWater(line, origin);
-    if (inside(w)) shown.push_back(w);
-  }
-  ASSERT_GE(expected.size(), 10u);
-  ASSERT_EQ(shown.size(), expected.size());
-  for (std::size_t i = 0; i < shown.size(); ++i) {
-    EXPECT_EQ(shown[i].label, expected[i].label) << i;
-    // The graph samples every three minutes, the table every six.
-    EXPECT_NEAR(shown[i].minutes, expected[i].minutes, 6) << i;
-    EXPECT_NEAR(shown[i].height, expected[i].height, 0.015) << i;
-  }
+  expectWatersOfTheTable(program, origin, 3);
   // The calculator's list holds every water the window lists.
   EXPECT_EQ(graph->highLowList().size(), static_cast<std::size_t>(program.in<QListWidget>("Graphical", "Hilo")->count()));
+}
+
+// A real port of the bundled data, when the build made the program folder.
+TEST_F(TideGraphWindowTest, HighAndLowWatersAtABundledPortAgreeWithTheTideTable) {
+  const std::filesystem::path bundled = programDir();
+  if (bundled.empty() || !std::filesystem::exists(bundled / "NewEngland.tid"))
+    GTEST_SKIP() << "no bundled data in the program folder";
+  for (const char* name : {"NewEngland.tid", "SALTMARK.IND"})
+    std::filesystem::copy_file(bundled / name, dir.path() / name, std::filesystem::copy_options::overwrite_existing);
+  GraphProgram program(dir.path(), "NewEngland.tid");
+  program.click("tloc", 0);
+  program.state.settings.graphDays = "2";
+  TideGraphWindow* graph = openGraph(program);
+  ASSERT_NE(graph, nullptr);
+  EXPECT_TRUE(program.platform.messages.empty());
+  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Locbox")).rfind("Tidal Location: " + program.state.location.portName, 0),
+            0u);
+  expectWatersOfTheTable(program, graph->grid().origin, 2);
 }
 
 TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
