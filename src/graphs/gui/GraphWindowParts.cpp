@@ -3,13 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
+#include "graphs/gui/GraphPicture.h"
 #include "graphs/gui/QtDrawingSurface.h"
+#include "shell/AppState.h"
 #include "shell/ColourScheme.h"
 
 namespace saltmark {
@@ -84,6 +89,140 @@ void OnLabelClick(QObject* owner, std::initializer_list<QLabel*> labels, std::fu
     label->installEventFilter(filter);
     label->setCursor(Qt::PointingHandCursor);
   }
+}
+
+QMenu* namedMenu(QMenuBar* bar, const char* name, const QString& caption) {
+  QMenu* menu = bar->addMenu(caption);
+  menu->setObjectName(name);
+  return menu;
+}
+
+std::pair<QAction*, QAction*> namedTickPair(QMenu* menu, const char* onName, const QString& onCaption,
+                                            const char* offName, const QString& offCaption, QObject* owner,
+                                            std::function<void(bool)> chosen) {
+  QAction* on = namedAction(menu, onName, onCaption, true);
+  QAction* off = namedAction(menu, offName, offCaption, true);
+  QObject::connect(on, &QAction::triggered, owner, [chosen] { chosen(true); });
+  QObject::connect(off, &QAction::triggered, owner, [chosen] { chosen(false); });
+  return {on, off};
+}
+
+std::pair<QAction*, QAction*> addZoomMenu(QMenuBar* bar, QObject* owner, std::function<void()> zoomIn,
+                                          std::function<void()> zoomOut) {
+  QMenu* zoom = namedMenu(bar, "Zoom", "&Zoom");
+  QAction* in = namedAction(zoom, "ZoomIn", "In");
+  QAction* out = namedAction(zoom, "ZoomOut", "Out");
+  QObject::connect(in, &QAction::triggered, owner, [zoomIn = std::move(zoomIn)] { zoomIn(); });
+  QObject::connect(out, &QAction::triggered, owner, [zoomOut = std::move(zoomOut)] { zoomOut(); });
+  return {in, out};
+}
+
+void addPrintMenu(QMenuBar* bar, QObject* owner, std::function<void(bool)> print) {
+  QMenu* menu = namedMenu(bar, "Print", "&Print");
+  QObject::connect(namedAction(menu, "Print_Mono", "Monochrome"), &QAction::triggered, owner,
+                   [print] { print(false); });
+  QObject::connect(namedAction(menu, "Colour", "Colour"), &QAction::triggered, owner, [print] { print(true); });
+}
+
+void addAccuracyExitHelp(QMenuBar* bar, QObject* owner, AppState& state, const char* exitName,
+                         std::function<void()> leave, int helpTopic) {
+  constexpr int kAccuracyHelpTopic = 11;
+  QObject::connect(namedMenuBarAction(bar, "Accuracy", "&Accuracy"), &QAction::triggered, owner,
+                   [&state] { state.platform.showHelpTopic(kAccuracyHelpTopic); });
+  QObject::connect(namedMenuBarAction(bar, exitName, "E&xit"), &QAction::triggered, owner,
+                   [leave = std::move(leave)] { leave(); });
+  QObject::connect(namedMenuBarAction(bar, "Help", "&Help"), &QAction::triggered, owner,
+                   [&state, helpTopic] { state.platform.showHelpTopic(helpTopic); });
+}
+
+void setTickPair(QAction* on, QAction* off, bool isOn) {
+  on->setChecked(isOn);
+  off->setChecked(!isOn);
+}
+
+void restoreGraphMenuTicks(const Settings& settings, const ZoomControl& zoom, std::pair<QAction*, QAction*> graticule,
+                           std::pair<QAction*, QAction*> midnight, std::pair<QAction*, QAction*> zoomItems) {
+  setTickPair(graticule.first, graticule.second, isTrue(settings.graphSwitch1));
+  setTickPair(midnight.first, midnight.second, isTrue(settings.graphSwitch2));
+  zoomItems.first->setEnabled(zoom.zoomInEnabled());
+  zoomItems.second->setEnabled(zoom.zoomOutEnabled());
+}
+
+QFrame* headerBand(QWidget* parent) {
+  auto* band = new QFrame(parent);
+  band->setObjectName("labTopBkgnd");
+  band->setAutoFillBackground(true);
+  return band;
+}
+
+QPushButton* pageButton(const char* name, const QString& caption, const QString& toolTip, QWidget* parent,
+                        QObject* owner, std::function<void()> clicked) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setToolTip(toolTip);
+  QObject::connect(button, &QPushButton::clicked, owner, [clicked = std::move(clicked)] { clicked(); });
+  return button;
+}
+
+void layOutReadouts(QFrame* frame, std::initializer_list<std::pair<QLabel*, QLabel*>> rows) {
+  auto* grid = new QGridLayout(frame);
+  grid->setContentsMargins(4, 4, 4, 4);
+  int row = 0;
+  for (const auto& [caption, value] : rows) {
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(value, row++, 1);
+  }
+}
+
+void connectGraphPicture(GraphPicture* picture, QWidget* window, std::function<void(double, bool)> moved,
+                         std::function<void(double, bool)> pressed, std::function<void()> resized) {
+  QObject::connect(picture, &GraphPicture::mouseMovedTo, window,
+                   [moved = std::move(moved)](double column, bool held) { moved(column, held); });
+  QObject::connect(picture, &GraphPicture::mousePressedAt, window,
+                   [pressed = std::move(pressed)](double column, bool button) { pressed(column, button); });
+  QObject::connect(picture, &GraphPicture::resized, window, [window, resized = std::move(resized)] {
+    if (window->isVisible()) resized();
+  });
+}
+
+void bringToFront(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+void showSizingPointer(GraphPicture& picture, const GraphCursor& cursor) {
+  if (cursor.sizing())
+    picture.setCursor(Qt::SizeHorCursor);
+  else
+    picture.unsetCursor();
+}
+
+void trackActivation(const QEvent* event, bool& active, const std::function<void()>& activated) {
+  if (event->type() == QEvent::WindowActivate) {
+    activated();
+    active = true;
+  } else if (event->type() == QEvent::WindowDeactivate) {
+    active = false;
+  }
+}
+
+GraphGrid pagedGrid(const GraphGrid& grid, int direction) {
+  const double days = PlotDurationDays(grid.plotDuration);
+  return GraphGrid{grid.plotDuration, grid.origin.addDays(direction * days)};
+}
+
+GraphGrid midnightGrid(const Settings& settings, DateTime start, bool fromMidnight) {
+  return GraphGrid{settings.graphDays, ComputeGraphOrigin(start, settings.graphDays, fromMidnight)};
+}
+
+std::optional<GraphGrid> promptPlotDuration(AppState& state, const GraphGrid& grid) {
+  Settings& s = state.settings;
+  const auto typed = state.platform.promptValue("Enter the Plot Duration ",
+                                                "This figure determines the number of days plotted", s.graphDays);
+  if (!typed) return std::nullopt;
+  s.graphDays = ClampPlotDurationText(*typed);
+  return GraphGrid{s.graphDays, grid.origin};
 }
 
 }  // namespace saltmark

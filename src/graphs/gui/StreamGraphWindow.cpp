@@ -27,7 +27,6 @@ namespace saltmark {
 namespace {
 
 constexpr int kStreamGraphHelpTopic = 13;
-constexpr int kAccuracyHelpTopic = 11;
 
 // The picture's colours: bars always in the direction colours; the rest
 // white on black in colour, black on white in monochrome.
@@ -76,35 +75,14 @@ StreamGraphWindow::~StreamGraphWindow() = default;
 
 void StreamGraphWindow::buildMenus() {
   QMenuBar* bar = menuBar();
-  QMenu* settings = bar->addMenu("&Settings");
-  settings->setObjectName("Settings");
-  timgraton_ = namedAction(settings, "timgraton", "Graticule On", true);
-  timgratoff_ = namedAction(settings, "timgratoff", "Graticule Off", true);
-  midnight_on_ = namedAction(settings, "midnight_on", "From Midnight", true);
-  Midnight_Off_ = namedAction(settings, "Midnight_Off", "From Now", true);
-  connect(timgraton_, &QAction::triggered, this, [this] { timegraticule_Click(true); });
-  connect(timgratoff_, &QAction::triggered, this, [this] { timegraticule_Click(false); });
-  connect(midnight_on_, &QAction::triggered, this, [this] { midnight_Click(true); });
-  connect(Midnight_Off_, &QAction::triggered, this, [this] { midnight_Click(false); });
-
-  QMenu* zoom = bar->addMenu("&Zoom");
-  zoom->setObjectName("Zoom");
-  ZoomIn_ = namedAction(zoom, "ZoomIn", "In");
-  ZoomOut_ = namedAction(zoom, "ZoomOut", "Out");
-  connect(ZoomIn_, &QAction::triggered, this, &StreamGraphWindow::ZoomIn_Click);
-  connect(ZoomOut_, &QAction::triggered, this, &StreamGraphWindow::ZoomOut_Click);
-
-  QMenu* print = bar->addMenu("&Print");
-  print->setObjectName("Print");
-  connect(namedAction(print, "Print_Mono", "Monochrome"), &QAction::triggered, this,
-          [this] { PrintGraphWindow(false); });
-  connect(namedAction(print, "Colour", "Colour"), &QAction::triggered, this, [this] { PrintGraphWindow(true); });
-
-  connect(namedMenuBarAction(bar, "Accuracy", "&Accuracy"), &QAction::triggered, this,
-          [this] { state_.platform.showHelpTopic(kAccuracyHelpTopic); });
-  connect(namedMenuBarAction(bar, "Leave_Gstream", "E&xit"), &QAction::triggered, this, &QWidget::close);
-  connect(namedMenuBarAction(bar, "Help", "&Help"), &QAction::triggered, this,
-          [this] { state_.platform.showHelpTopic(kStreamGraphHelpTopic); });
+  QMenu* settings = namedMenu(bar, "Settings", "&Settings");
+  graticuleItems_ = namedTickPair(settings, "timgraton", "Graticule On", "timgratoff", "Graticule Off", this,
+                                  [this](bool on) { timegraticule_Click(on); });
+  midnightItems_ = namedTickPair(settings, "midnight_on", "From Midnight", "Midnight_Off", "From Now", this,
+                                 [this](bool fromMidnight) { midnight_Click(fromMidnight); });
+  zoomItems_ = addZoomMenu(bar, this, [this] { ZoomIn_Click(); }, [this] { ZoomOut_Click(); });
+  addPrintMenu(bar, this, [this](bool colour) { PrintGraphWindow(colour); });
+  addAccuracyExitHelp(bar, this, state_, "Leave_Gstream", [this] { close(); }, kStreamGraphHelpTopic);
 }
 
 void StreamGraphWindow::buildLayout() {
@@ -114,9 +92,7 @@ void StreamGraphWindow::buildLayout() {
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
 
-  labTopBkgnd_ = new QFrame(central);
-  labTopBkgnd_->setObjectName("labTopBkgnd");
-  labTopBkgnd_->setAutoFillBackground(true);
+  labTopBkgnd_ = headerBand(central);
   auto* top = new QHBoxLayout(labTopBkgnd_);
   top->setContentsMargins(6, 4, 6, 4);
 
@@ -132,10 +108,7 @@ void StreamGraphWindow::buildLayout() {
   headerBox->addWidget(Locbox_);
   for (QLabel* label : Stream_) headerBox->addWidget(label);
   for (QLabel* label : {labVessel_, datebox_, zonebox_, labUnits_}) headerBox->addWidget(label);
-  Command1_ = new QPushButton("<<", labTopBkgnd_);
-  Command1_->setObjectName("Command1");
-  Command1_->setToolTip("Click to view previous");
-  connect(Command1_, &QPushButton::clicked, this, [this] { page_Click(-1); });
+  Command1_ = pageButton("Command1", "<<", "Click to view previous", labTopBkgnd_, this, [this] { page_Click(-1); });
   headerBox->addWidget(Command1_, 0, Qt::AlignLeft);
   headerBox->addStretch();
   top->addLayout(headerBox, 1);
@@ -149,28 +122,18 @@ void StreamGraphWindow::buildLayout() {
   Frame1_ = new QFrame(labTopBkgnd_);
   Frame1_->setObjectName("Frame1");
   Frame1_->setFrameStyle(QFrame::Box | QFrame::Plain);
-  auto* grid = new QGridLayout(Frame1_);
-  grid->setContentsMargins(4, 4, 4, 4);
   Label11_ = readoutLabel("Label11", Frame1_);
   Cursordate_ = readoutLabel("Cursordate", Frame1_, 130);
   Speed_ = readoutLabel("Speed", Frame1_);
   Dirn_ = readoutLabel("Dirn", Frame1_);
-  const std::pair<QLabel*, QLabel*> rows[] = {{new QLabel("Plot Duration Days", Frame1_), Label11_},
-                                              {new QLabel("Cursor", Frame1_), Cursordate_},
-                                              {namedLabel("spdlab", Frame1_, "Rate"), Speed_},
-                                              {namedLabel("dirlab", Frame1_, "Direction"), Dirn_}};
-  int row = 0;
-  for (const auto& [caption, value] : rows) {
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(value, row++, 1);
-  }
+  layOutReadouts(Frame1_, {{new QLabel("Plot Duration Days", Frame1_), Label11_},
+                           {new QLabel("Cursor", Frame1_), Cursordate_},
+                           {namedLabel("spdlab", Frame1_, "Rate"), Speed_},
+                           {namedLabel("dirlab", Frame1_, "Direction"), Dirn_}});
   Label11_->setToolTip("Click to change the number of days plotted");
   OnLabelClick(this, {Label11_}, [this] { Label11_Click(); });
   right->addWidget(Frame1_);
-  Command2_ = new QPushButton(">>", labTopBkgnd_);
-  Command2_->setObjectName("Command2");
-  Command2_->setToolTip("Click to Advance");
-  connect(Command2_, &QPushButton::clicked, this, [this] { page_Click(+1); });
+  Command2_ = pageButton("Command2", ">>", "Click to Advance", labTopBkgnd_, this, [this] { page_Click(+1); });
   right->addWidget(Command2_, 0, Qt::AlignRight);
   right->addStretch();
   top->addLayout(right);
@@ -178,11 +141,9 @@ void StreamGraphWindow::buildLayout() {
   column->addWidget(labTopBkgnd_);
   Picture1_ = new GraphPicture("Picture1", central);
   column->addWidget(Picture1_, 1);
-  connect(Picture1_, &GraphPicture::mouseMovedTo, this, &StreamGraphWindow::Picture1_MouseMove);
-  connect(Picture1_, &GraphPicture::mousePressedAt, this, &StreamGraphWindow::Picture1_MouseDown);
-  connect(Picture1_, &GraphPicture::resized, this, [this] {
-    if (isVisible()) DrawStreamGraph();
-  });
+  connectGraphPicture(
+      Picture1_, this, [this](double column, bool held) { Picture1_MouseMove(column, held); },
+      [this](double column, bool button) { Picture1_MouseDown(column, button); }, [this] { DrawStreamGraph(); });
 }
 
 void StreamGraphWindow::applyScheme() {
@@ -191,13 +152,7 @@ void StreamGraphWindow::applyScheme() {
 }
 
 void StreamGraphWindow::restoreMenuTicks() {
-  const Settings& s = state_.settings;
-  timgraton_->setChecked(isTrue(s.graphSwitch1));
-  timgratoff_->setChecked(!isTrue(s.graphSwitch1));
-  midnight_on_->setChecked(isTrue(s.graphSwitch2));
-  Midnight_Off_->setChecked(!isTrue(s.graphSwitch2));
-  ZoomIn_->setEnabled(zoom_.zoomInEnabled());
-  ZoomOut_->setEnabled(zoom_.zoomOutEnabled());
+  restoreGraphMenuTicks(state_.settings, zoom_, graticuleItems_, midnightItems_, zoomItems_);
 }
 
 void StreamGraphWindow::showRun(StreamGraphRun run) {
@@ -205,9 +160,7 @@ void StreamGraphWindow::showRun(StreamGraphRun run) {
   hasRun_ = true;
   cursor_.restartLive();
   restoreMenuTicks();
-  show();
-  raise();
-  activateWindow();
+  bringToFront(*this);
   active_ = true;
   DrawStreamGraph();
 }
@@ -260,10 +213,7 @@ void StreamGraphWindow::onClockTick() {
 
 void StreamGraphWindow::Picture1_MouseMove(double column, bool leftButtonHeld) {
   const bool moved = cursor_.mouseMove(column, leftButtonHeld);
-  if (cursor_.sizing())
-    Picture1_->setCursor(Qt::SizeHorCursor);
-  else
-    Picture1_->unsetCursor();
+  showSizingPointer(*Picture1_, cursor_);
   if (moved) ShowStreamCursorReadout();
 }
 
@@ -272,13 +222,10 @@ void StreamGraphWindow::Picture1_MouseDown(double column, bool leftOrRightButton
 }
 
 void StreamGraphWindow::Label11_Click() {
-  Settings& s = state_.settings;
-  const auto typed = state_.platform.promptValue("Enter the Plot Duration ",
-                                                 "This figure determines the number of days plotted", s.graphDays);
-  if (!typed) return;
-  s.graphDays = ClampPlotDurationText(*typed);
-  Label11_->setText(toQt(s.graphDays));
-  emit recomputeRequested(GraphGrid{s.graphDays, run_.grid.origin});
+  const std::optional<GraphGrid> proposed = promptPlotDuration(state_, run_.grid);
+  if (!proposed) return;
+  Label11_->setText(toQt(state_.settings.graphDays));
+  emit recomputeRequested(*proposed);
 }
 
 void StreamGraphWindow::timegraticule_Click(bool on) {
@@ -288,10 +235,9 @@ void StreamGraphWindow::timegraticule_Click(bool on) {
 }
 
 void StreamGraphWindow::midnight_Click(bool fromMidnight) {
-  Settings& s = state_.settings;
-  s.graphSwitch2 = toFlag(fromMidnight);
+  state_.settings.graphSwitch2 = toFlag(fromMidnight);
   restoreMenuTicks();
-  emit recomputeRequested(GraphGrid{s.graphDays, ComputeGraphOrigin(state_.startInstant, s.graphDays, fromMidnight)});
+  emit recomputeRequested(midnightGrid(state_.settings, state_.startInstant, fromMidnight));
 }
 
 void StreamGraphWindow::ZoomIn_Click() {
@@ -305,8 +251,7 @@ void StreamGraphWindow::ZoomOut_Click() {
 }
 
 void StreamGraphWindow::page_Click(int direction) {
-  const double days = PlotDurationDays(run_.grid.plotDuration);
-  emit recomputeRequested(GraphGrid{run_.grid.plotDuration, run_.grid.origin.addDays(direction * days)});
+  emit recomputeRequested(pagedGrid(run_.grid, direction));
 }
 
 void StreamGraphWindow::PrintGraphWindow(bool colour) {
@@ -315,13 +260,10 @@ void StreamGraphWindow::PrintGraphWindow(bool colour) {
 }
 
 bool StreamGraphWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) {
+  trackActivation(event, active_, [this] {
     restoreMenuTicks();
     DrawStreamGraph();
-    active_ = true;
-  } else if (event->type() == QEvent::WindowDeactivate) {
-    active_ = false;
-  }
+  });
   return QMainWindow::event(event);
 }
 

@@ -7,6 +7,7 @@
 // proposes new grids and the window set runs them.
 #include <array>
 #include <string>
+#include <utility>
 
 #include <QMainWindow>
 
@@ -95,8 +96,8 @@ class StreamGraphWindow : public QMainWindow {
   QLabel *zonebox_ = nullptr, *datebox_ = nullptr, *Cursordate_ = nullptr, *Speed_ = nullptr, *Dirn_ = nullptr;
   QPushButton *Command1_ = nullptr, *Command2_ = nullptr;
   QFrame *Frame1_ = nullptr, *labTopBkgnd_ = nullptr;
-  QAction *timgraton_ = nullptr, *timgratoff_ = nullptr, *midnight_on_ = nullptr, *Midnight_Off_ = nullptr;
-  QAction *ZoomIn_ = nullptr, *ZoomOut_ = nullptr;
+  // timgraton/timgratoff, midnight_on/Midnight_Off, ZoomIn/ZoomOut.
+  std::pair<QAction*, QAction*> graticuleItems_{}, midnightItems_{}, zoomItems_{};
 };
 
 }  // namespace saltmark

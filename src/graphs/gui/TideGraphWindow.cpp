@@ -29,7 +29,6 @@ namespace saltmark {
 namespace {
 
 constexpr int kTideGraphHelpTopic = 2;
-constexpr int kAccuracyHelpTopic = 11;
 
 QListWidget* informationList(const char* name, QWidget* parent) {
   auto* list = new QListWidget(parent);
@@ -59,50 +58,27 @@ TideGraphWindow::~TideGraphWindow() = default;
 
 void TideGraphWindow::buildMenus() {
   QMenuBar* bar = menuBar();
-  QMenu* settings = bar->addMenu("&Settings");
-  settings->setObjectName("Settings");
+  QMenu* settings = namedMenu(bar, "Settings", "&Settings");
   connect(namedAction(settings, "MDepth", "Charted Depth"), &QAction::triggered, this, &TideGraphWindow::MDepth_Click);
   connect(namedAction(settings, "MDraught", "Draught"), &QAction::triggered, this, &TideGraphWindow::MDraught_Click);
   connect(namedAction(settings, "MUKC", "Under Keel Clearance"), &QAction::triggered, this,
           &TideGraphWindow::MUKC_Click);
   settings->addSeparator();
-  timgraton_ = namedAction(settings, "timgraton", "Graticule On", true);
-  timgratoff_ = namedAction(settings, "timgratoff", "Graticule Off", true);
-  passlineon_ = namedAction(settings, "passlineon", "Passage Lines On", true);
-  passlineoff_ = namedAction(settings, "passlineoff", "Passage Lines Off", true);
-  midnight_on_ = namedAction(settings, "midnight_on", "From Midnight", true);
-  Midnight_Off_ = namedAction(settings, "Midnight_Off", "From Now", true);
-  connect(timgraton_, &QAction::triggered, this, [this] { timegraticule_Click(true); });
-  connect(timgratoff_, &QAction::triggered, this, [this] { timegraticule_Click(false); });
-  connect(passlineon_, &QAction::triggered, this, [this] { passagelines_Click(true); });
-  connect(passlineoff_, &QAction::triggered, this, [this] { passagelines_Click(false); });
-  connect(midnight_on_, &QAction::triggered, this, [this] { midnight_Click(true); });
-  connect(Midnight_Off_, &QAction::triggered, this, [this] { midnight_Click(false); });
-
-  QMenu* zoom = bar->addMenu("&Zoom");
-  zoom->setObjectName("Zoom");
-  ZoomIn_ = namedAction(zoom, "ZoomIn", "In");
-  ZoomOut_ = namedAction(zoom, "ZoomOut", "Out");
-  connect(ZoomIn_, &QAction::triggered, this, &TideGraphWindow::ZoomIn_Click);
-  connect(ZoomOut_, &QAction::triggered, this, &TideGraphWindow::ZoomOut_Click);
+  graticuleItems_ = namedTickPair(settings, "timgraton", "Graticule On", "timgratoff", "Graticule Off", this,
+                                  [this](bool on) { timegraticule_Click(on); });
+  passageItems_ = namedTickPair(settings, "passlineon", "Passage Lines On", "passlineoff", "Passage Lines Off", this,
+                                [this](bool on) { passagelines_Click(on); });
+  midnightItems_ = namedTickPair(settings, "midnight_on", "From Midnight", "Midnight_Off", "From Now", this,
+                                 [this](bool fromMidnight) { midnight_Click(fromMidnight); });
+  zoomItems_ = addZoomMenu(bar, this, [this] { ZoomIn_Click(); }, [this] { ZoomOut_Click(); });
 
   connect(namedMenuBarAction(bar, "Anchor", "&Anchor"), &QAction::triggered, this,
           &TideGraphWindow::anchorRequested);
   connect(namedMenuBarAction(bar, "Display", "&Information"), &QAction::triggered, this,
           &TideGraphWindow::Display_Click);
 
-  QMenu* print = bar->addMenu("&Print");
-  print->setObjectName("Print");
-  connect(namedAction(print, "Print_Mono", "Monochrome"), &QAction::triggered, this,
-          [this] { PrintGraphWindow(false); });
-  connect(namedAction(print, "Colour", "Colour"), &QAction::triggered, this, [this] { PrintGraphWindow(true); });
-
-  connect(namedMenuBarAction(bar, "Accuracy", "&Accuracy"), &QAction::triggered, this,
-          [this] { state_.platform.showHelpTopic(kAccuracyHelpTopic); });
-  connect(namedMenuBarAction(bar, "Leave_Graphical", "E&xit"), &QAction::triggered, this,
-          &TideGraphWindow::Leave_Graphical_Click);
-  connect(namedMenuBarAction(bar, "Help", "&Help"), &QAction::triggered, this,
-          [this] { state_.platform.showHelpTopic(kTideGraphHelpTopic); });
+  addPrintMenu(bar, this, [this](bool colour) { PrintGraphWindow(colour); });
+  addAccuracyExitHelp(bar, this, state_, "Leave_Graphical", [this] { Leave_Graphical_Click(); }, kTideGraphHelpTopic);
 }
 
 void TideGraphWindow::buildLayout() {
@@ -113,9 +89,7 @@ void TideGraphWindow::buildLayout() {
   column->setSpacing(0);
 
   // The header band across the full width.
-  labTopBkgnd_ = new QFrame(central);
-  labTopBkgnd_->setObjectName("labTopBkgnd");
-  labTopBkgnd_->setAutoFillBackground(true);
+  labTopBkgnd_ = headerBand(central);
   auto* top = new QHBoxLayout(labTopBkgnd_);
   top->setContentsMargins(6, 4, 6, 4);
 
@@ -126,10 +100,7 @@ void TideGraphWindow::buildLayout() {
   zonebox_ = namedLabel("zonebox", labTopBkgnd_);
   Label13_ = namedLabel("Label13", labTopBkgnd_, "Units: ");
   for (QLabel* label : {Locbox_, labVessel_, datebox_, zonebox_, Label13_}) headerBox->addWidget(label);
-  Command1_ = new QPushButton("<<", labTopBkgnd_);
-  Command1_->setObjectName("Command1");
-  Command1_->setToolTip("Click to view previous");
-  connect(Command1_, &QPushButton::clicked, this, [this] { page_Click(-1); });
+  Command1_ = pageButton("Command1", "<<", "Click to view previous", labTopBkgnd_, this, [this] { page_Click(-1); });
   headerBox->addWidget(Command1_, 0, Qt::AlignLeft);
   headerBox->addStretch();
   top->addLayout(headerBox, 1);
@@ -150,8 +121,6 @@ void TideGraphWindow::buildLayout() {
   Frame1_ = new QFrame(labTopBkgnd_);
   Frame1_->setObjectName("Frame1");
   Frame1_->setFrameStyle(QFrame::Box | QFrame::Plain);
-  auto* grid = new QGridLayout(Frame1_);
-  grid->setContentsMargins(4, 4, 4, 4);
   auto* durationCaption = new QLabel("Plot Duration Days", Frame1_);
   Label11_ = readoutLabel("Label11", Frame1_);
   Label8_ = namedLabel("Label8", Frame1_, "Charted Depth");
@@ -164,34 +133,27 @@ void TideGraphWindow::buildLayout() {
   Cursordate_ = readoutLabel("Cursordate", Frame1_, 130);
   auto* tideCaption = new QLabel("Tide", Frame1_);
   Tide_ = readoutLabel("Tide", Frame1_);
-  const std::pair<QLabel*, QLabel*> rows[] = {{durationCaption, Label11_}, {Label8_, Depth_}, {Label9_, Draught_},
-                                              {ukcCaption, labUKC_},      {cursorCaption, Cursordate_},
-                                              {tideCaption, Tide_}};
-  int row = 0;
-  for (const auto& [caption, value] : rows) {
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(value, row++, 1);
-  }
+  layOutReadouts(Frame1_, {{durationCaption, Label11_},
+                           {Label8_, Depth_},
+                           {Label9_, Draught_},
+                           {ukcCaption, labUKC_},
+                           {cursorCaption, Cursordate_},
+                           {tideCaption, Tide_}});
   Label11_->setToolTip("Click to change the number of days plotted");
   OnLabelClick(this, {Label11_}, [this] { Label11_Click(); });
   OnLabelClick(this, {Depth_, Label8_}, [this] { MDepth_Click(); });
   OnLabelClick(this, {Draught_, Label9_}, [this] { MDraught_Click(); });
   right->addWidget(Frame1_);
-  Command2_ = new QPushButton(">>", labTopBkgnd_);
-  Command2_->setObjectName("Command2");
-  Command2_->setToolTip("Click to Advance");
-  connect(Command2_, &QPushButton::clicked, this, [this] { page_Click(+1); });
+  Command2_ = pageButton("Command2", ">>", "Click to Advance", labTopBkgnd_, this, [this] { page_Click(+1); });
   right->addWidget(Command2_, 0, Qt::AlignRight);
   top->addLayout(right);
 
   column->addWidget(labTopBkgnd_);
   Picture1_ = new GraphPicture("Picture1", central);
   column->addWidget(Picture1_, 1);
-  connect(Picture1_, &GraphPicture::mouseMovedTo, this, &TideGraphWindow::Picture1_MouseMove);
-  connect(Picture1_, &GraphPicture::mousePressedAt, this, &TideGraphWindow::Picture1_MouseDown);
-  connect(Picture1_, &GraphPicture::resized, this, [this] {
-    if (isVisible()) DrawTideGraph();
-  });
+  connectGraphPicture(
+      Picture1_, this, [this](double column, bool held) { Picture1_MouseMove(column, held); },
+      [this](double column, bool button) { Picture1_MouseDown(column, button); }, [this] { DrawTideGraph(); });
 }
 
 void TideGraphWindow::applyScheme() {
@@ -200,15 +162,8 @@ void TideGraphWindow::applyScheme() {
 }
 
 void TideGraphWindow::restoreMenuTicks() {
-  const Settings& s = state_.settings;
-  timgraton_->setChecked(isTrue(s.graphSwitch1));
-  timgratoff_->setChecked(!isTrue(s.graphSwitch1));
-  midnight_on_->setChecked(isTrue(s.graphSwitch2));
-  Midnight_Off_->setChecked(!isTrue(s.graphSwitch2));
-  passlineon_->setChecked(isTrue(s.graphSwitch3));
-  passlineoff_->setChecked(!isTrue(s.graphSwitch3));
-  ZoomIn_->setEnabled(zoom_.zoomInEnabled());
-  ZoomOut_->setEnabled(zoom_.zoomOutEnabled());
+  restoreGraphMenuTicks(state_.settings, zoom_, graticuleItems_, midnightItems_, zoomItems_);
+  setTickPair(passageItems_.first, passageItems_.second, isTrue(state_.settings.graphSwitch3));
 }
 
 void TideGraphWindow::showRun(TideGraphRun run) {
@@ -216,9 +171,7 @@ void TideGraphWindow::showRun(TideGraphRun run) {
   hasRun_ = true;
   cursor_.restartLive();
   restoreMenuTicks();
-  show();
-  raise();
-  activateWindow();
+  bringToFront(*this);
   active_ = true;
   DrawTideGraph();
 }
@@ -295,10 +248,7 @@ void TideGraphWindow::onClockTick() {
 
 void TideGraphWindow::Picture1_MouseMove(double column, bool leftButtonHeld) {
   const bool moved = cursor_.mouseMove(column, leftButtonHeld);
-  if (cursor_.sizing())
-    Picture1_->setCursor(Qt::SizeHorCursor);
-  else
-    Picture1_->unsetCursor();
+  showSizingPointer(*Picture1_, cursor_);
   if (moved) ShowTideCursorReadout();
 }
 
@@ -347,13 +297,10 @@ void TideGraphWindow::MUKC_Click() {
 }
 
 void TideGraphWindow::Label11_Click() {
-  Settings& s = state_.settings;
-  const auto typed = state_.platform.promptValue("Enter the Plot Duration ",
-                                                 "This figure determines the number of days plotted", s.graphDays);
-  if (!typed) return;
-  s.graphDays = ClampPlotDurationText(*typed);
-  Label11_->setText(toQt(s.graphDays));
-  emit recomputeRequested(GraphGrid{s.graphDays, run_.grid.origin});
+  const std::optional<GraphGrid> proposed = promptPlotDuration(state_, run_.grid);
+  if (!proposed) return;
+  Label11_->setText(toQt(state_.settings.graphDays));
+  emit recomputeRequested(*proposed);
 }
 
 void TideGraphWindow::timegraticule_Click(bool on) {
@@ -369,10 +316,9 @@ void TideGraphWindow::passagelines_Click(bool on) {
 }
 
 void TideGraphWindow::midnight_Click(bool fromMidnight) {
-  Settings& s = state_.settings;
-  s.graphSwitch2 = toFlag(fromMidnight);
+  state_.settings.graphSwitch2 = toFlag(fromMidnight);
   restoreMenuTicks();
-  emit recomputeRequested(GraphGrid{s.graphDays, ComputeGraphOrigin(state_.startInstant, s.graphDays, fromMidnight)});
+  emit recomputeRequested(midnightGrid(state_.settings, state_.startInstant, fromMidnight));
 }
 
 void TideGraphWindow::ZoomIn_Click() {
@@ -386,8 +332,7 @@ void TideGraphWindow::ZoomOut_Click() {
 }
 
 void TideGraphWindow::page_Click(int direction) {
-  const double days = PlotDurationDays(run_.grid.plotDuration);
-  emit recomputeRequested(GraphGrid{run_.grid.plotDuration, run_.grid.origin.addDays(direction * days)});
+  emit recomputeRequested(pagedGrid(run_.grid, direction));
 }
 
 void TideGraphWindow::Display_Click() {
@@ -407,13 +352,10 @@ void TideGraphWindow::PrintGraphWindow(bool colour) {
 }
 
 bool TideGraphWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) {
+  trackActivation(event, active_, [this] {
     restoreMenuTicks();
     DrawTideGraph();
-    active_ = true;
-  } else if (event->type() == QEvent::WindowDeactivate) {
-    active_ = false;
-  }
+  });
   return QMainWindow::event(event);
 }
 

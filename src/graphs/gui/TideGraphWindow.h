@@ -11,6 +11,7 @@
 // run back with showRun. A cancelled run leaves the graph as it was.
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QMainWindow>
@@ -126,8 +127,8 @@ class TideGraphWindow : public QMainWindow {
   QLabel *datebox_ = nullptr, *zonebox_ = nullptr, *Label13_ = nullptr, *Label8_ = nullptr, *Label9_ = nullptr;
   QPushButton *Command1_ = nullptr, *Command2_ = nullptr;
   QFrame *Frame1_ = nullptr, *labTopBkgnd_ = nullptr;
-  QAction *timgraton_ = nullptr, *timgratoff_ = nullptr, *passlineon_ = nullptr, *passlineoff_ = nullptr;
-  QAction *midnight_on_ = nullptr, *Midnight_Off_ = nullptr, *ZoomIn_ = nullptr, *ZoomOut_ = nullptr;
+  // timgraton/timgratoff, passlineon/passlineoff, midnight_on/Midnight_Off, ZoomIn/ZoomOut.
+  std::pair<QAction*, QAction*> graticuleItems_{}, passageItems_{}, midnightItems_{}, zoomItems_{};
 };
 
 }  // namespace saltmark
