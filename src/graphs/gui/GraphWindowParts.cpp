@@ -140,14 +140,6 @@ void setTickPair(QAction* on, QAction* off, bool isOn) {
   off->setChecked(!isOn);
 }
 
-void restoreGraphMenuTicks(const Settings& settings, const ZoomControl& zoom, std::pair<QAction*, QAction*> graticule,
-                           std::pair<QAction*, QAction*> midnight, std::pair<QAction*, QAction*> zoomItems) {
-  setTickPair(graticule.first, graticule.second, isTrue(settings.graphSwitch1));
-  setTickPair(midnight.first, midnight.second, isTrue(settings.graphSwitch2));
-  zoomItems.first->setEnabled(zoom.zoomInEnabled());
-  zoomItems.second->setEnabled(zoom.zoomOutEnabled());
-}
-
 QFrame* headerBand(QWidget* parent) {
   auto* band = new QFrame(parent);
   band->setObjectName("labTopBkgnd");
@@ -183,46 +175,6 @@ void connectGraphPicture(GraphPicture* picture, QWidget* window, std::function<v
   QObject::connect(picture, &GraphPicture::resized, window, [window, resized = std::move(resized)] {
     if (window->isVisible()) resized();
   });
-}
-
-void bringToFront(QWidget& window) {
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
-
-void showSizingPointer(GraphPicture& picture, const GraphCursor& cursor) {
-  if (cursor.sizing())
-    picture.setCursor(Qt::SizeHorCursor);
-  else
-    picture.unsetCursor();
-}
-
-void trackActivation(const QEvent* event, bool& active, const std::function<void()>& activated) {
-  if (event->type() == QEvent::WindowActivate) {
-    activated();
-    active = true;
-  } else if (event->type() == QEvent::WindowDeactivate) {
-    active = false;
-  }
-}
-
-GraphGrid pagedGrid(const GraphGrid& grid, int direction) {
-  const double days = PlotDurationDays(grid.plotDuration);
-  return GraphGrid{grid.plotDuration, grid.origin.addDays(direction * days)};
-}
-
-GraphGrid midnightGrid(const Settings& settings, DateTime start, bool fromMidnight) {
-  return GraphGrid{settings.graphDays, ComputeGraphOrigin(start, settings.graphDays, fromMidnight)};
-}
-
-std::optional<GraphGrid> promptPlotDuration(AppState& state, const GraphGrid& grid) {
-  Settings& s = state.settings;
-  const auto typed = state.platform.promptValue("Enter the Plot Duration ",
-                                                "This figure determines the number of days plotted", s.graphDays);
-  if (!typed) return std::nullopt;
-  s.graphDays = ClampPlotDurationText(*typed);
-  return GraphGrid{s.graphDays, grid.origin};
 }
 
 }  // namespace saltmark

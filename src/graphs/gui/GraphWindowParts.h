@@ -1,21 +1,17 @@
 #pragma once
 // Small pieces both graph windows are built from: named menu items and
 // labels (a control's objectName is its name in the program), the window's
-// colours from the scheme, labels that answer a click, and the menus,
-// buttons and commands the two windows have in common.
+// colours from the scheme, labels that answer a click, and the menus and
+// buttons the two windows have in common.
 #include <functional>
-#include <optional>
 #include <utility>
 
 #include <QColor>
 #include <QLabel>
 
 #include "data/Settings.h"
-#include "graphs/GraphCursor.h"
-#include "graphs/GraphModel.h"
 
 class QAction;
-class QEvent;
 class QFrame;
 class QMenu;
 class QMenuBar;
@@ -61,11 +57,6 @@ void addAccuracyExitHelp(QMenuBar* bar, QObject* owner, AppState& state, const c
 
 // Ticks an on/off pair of items.
 void setTickPair(QAction* on, QAction* off, bool isOn);
-// The graticule and midnight pairs and the zoom items, from the settings
-// and the zoom level.
-void restoreGraphMenuTicks(const Settings& settings, const ZoomControl& zoom, std::pair<QAction*, QAction*> graticule,
-                           std::pair<QAction*, QAction*> midnight, std::pair<QAction*, QAction*> zoomItems);
-
 // The header band across the top of the window.
 QFrame* headerBand(QWidget* parent);
 // A page button (<< or >>).
@@ -76,20 +67,5 @@ void layOutReadouts(QFrame* frame, std::initializer_list<std::pair<QLabel*, QLab
 // The graph picture's mouse and resize signals.
 void connectGraphPicture(GraphPicture* picture, QWidget* window, std::function<void(double, bool)> moved,
                          std::function<void(double, bool)> pressed, std::function<void()> resized);
-
-// Shown, raised and activated for a new run.
-void bringToFront(QWidget& window);
-// The sizing pointer over the picture while the cursor's width is dragged.
-void showSizingPointer(GraphPicture& picture, const GraphCursor& cursor);
-// Follows activation: `activated` runs before the window counts as active.
-void trackActivation(const QEvent* event, bool& active, const std::function<void()>& activated);
-
-// The grid a page button proposes: one plot duration earlier or later.
-GraphGrid pagedGrid(const GraphGrid& grid, int direction);
-// The grid the midnight items propose for the settings' duration.
-GraphGrid midnightGrid(const Settings& settings, DateTime start, bool fromMidnight);
-// Prompts for the plot duration and stores it; the grid to propose, or
-// nothing when the prompt was cancelled.
-std::optional<GraphGrid> promptPlotDuration(AppState& state, const GraphGrid& grid);
 
 }  // namespace saltmark

@@ -1,10 +1,7 @@
 #include "graphs/gui/StreamGraphWindow.h"
 
 #include <QAction>
-#include <QCloseEvent>
-#include <QEvent>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -60,11 +57,8 @@ class WidePenSurface : public DrawingSurface {
 
 }  // namespace
 
-StreamGraphWindow::StreamGraphWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
-  setObjectName("GStream");
-  setWindowTitle("Saltmark: Tidal Streams");
-  setWindowFlag(Qt::Window);
-  choosePrinter_ = [this] { return choosePrinter(this, "Print Stream Graph"); };
+StreamGraphWindow::StreamGraphWindow(AppState& state, QWidget* parent)
+    : GraphWindow(state, kStreamGraphStartZoom, "GStream", "Saltmark: Tidal Streams", "Print Stream Graph", parent) {
   buildMenus();
   buildLayout();
   resize(1000, 680);
@@ -146,23 +140,9 @@ void StreamGraphWindow::buildLayout() {
       [this](double column, bool button) { Picture1_MouseDown(column, button); }, [this] { DrawStreamGraph(); });
 }
 
-void StreamGraphWindow::applyScheme() {
-  ApplyWindowScheme(*this, state_.settings);
-  ApplyWindowScheme(*labTopBkgnd_, state_.settings);
-}
-
-void StreamGraphWindow::restoreMenuTicks() {
-  restoreGraphMenuTicks(state_.settings, zoom_, graticuleItems_, midnightItems_, zoomItems_);
-}
-
 void StreamGraphWindow::showRun(StreamGraphRun run) {
   run_ = std::move(run);
-  hasRun_ = true;
-  cursor_.restartLive();
-  restoreMenuTicks();
-  bringToFront(*this);
-  active_ = true;
-  DrawStreamGraph();
+  startRun();
 }
 
 void StreamGraphWindow::DrawStreamGraph() {
@@ -204,77 +184,6 @@ void StreamGraphWindow::DrawCompass(double direction) {
     DrawCompassRing(wide, background);
     needle_ = DrawNeedle(wide, needle_, direction, background);
   }));
-}
-
-void StreamGraphWindow::onClockTick() {
-  if (!active_ || !hasRun_ || !cursor_.followClock(run_.grid, state_.startInstant)) return;
-  ShowStreamCursorReadout();
-}
-
-void StreamGraphWindow::Picture1_MouseMove(double column, bool leftButtonHeld) {
-  const bool moved = cursor_.mouseMove(column, leftButtonHeld);
-  showSizingPointer(*Picture1_, cursor_);
-  if (moved) ShowStreamCursorReadout();
-}
-
-void StreamGraphWindow::Picture1_MouseDown(double column, bool leftOrRightButton) {
-  if (cursor_.mousePress(column, leftOrRightButton)) ShowStreamCursorReadout();
-}
-
-void StreamGraphWindow::Label11_Click() {
-  const std::optional<GraphGrid> proposed = promptPlotDuration(state_, run_.grid);
-  if (!proposed) return;
-  Label11_->setText(toQt(state_.settings.graphDays));
-  emit recomputeRequested(*proposed);
-}
-
-void StreamGraphWindow::timegraticule_Click(bool on) {
-  state_.settings.graphSwitch1 = toFlag(on);
-  restoreMenuTicks();
-  DrawStreamGraph();
-}
-
-void StreamGraphWindow::midnight_Click(bool fromMidnight) {
-  state_.settings.graphSwitch2 = toFlag(fromMidnight);
-  restoreMenuTicks();
-  emit recomputeRequested(midnightGrid(state_.settings, state_.startInstant, fromMidnight));
-}
-
-void StreamGraphWindow::ZoomIn_Click() {
-  if (zoom_.ZoomIn()) DrawStreamGraph();
-  restoreMenuTicks();
-}
-
-void StreamGraphWindow::ZoomOut_Click() {
-  if (zoom_.ZoomOut()) DrawStreamGraph();
-  restoreMenuTicks();
-}
-
-void StreamGraphWindow::page_Click(int direction) {
-  emit recomputeRequested(pagedGrid(run_.grid, direction));
-}
-
-void StreamGraphWindow::PrintGraphWindow(bool colour) {
-  saltmark::PrintGraphWindow(colour, GraphPrintout{*this, state_.settings, state_.platform, choosePrinter_,
-                                                   [this] { applyScheme(); }, [this] { DrawStreamGraph(); }});
-}
-
-bool StreamGraphWindow::event(QEvent* event) {
-  trackActivation(event, active_, [this] {
-    restoreMenuTicks();
-    DrawStreamGraph();
-  });
-  return QMainWindow::event(event);
-}
-
-void StreamGraphWindow::closeEvent(QCloseEvent* event) {
-  QMainWindow::closeEvent(event);
-  emit leaveRequested();
-}
-
-void StreamGraphWindow::hideEvent(QHideEvent* event) {
-  active_ = false;
-  QMainWindow::hideEvent(event);
 }
 
 }  // namespace saltmark

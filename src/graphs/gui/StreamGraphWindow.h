@@ -9,12 +9,10 @@
 #include <string>
 #include <utility>
 
-#include <QMainWindow>
-
 #include "graphs/GraphCursor.h"
 #include "graphs/GraphModel.h"
 #include "graphs/StreamGraphModel.h"
-#include "graphs/gui/GraphPrinting.h"
+#include "graphs/gui/GraphWindow.h"
 
 class QAction;
 class QFrame;
@@ -35,69 +33,36 @@ struct StreamGraphRun {
   std::array<std::string, 3> stationTexts{};  // name and weight of each station in use
 };
 
-class StreamGraphWindow : public QMainWindow {
+class StreamGraphWindow : public GraphWindow {
   Q_OBJECT
  public:
   explicit StreamGraphWindow(AppState& state, QWidget* parent = nullptr);
   ~StreamGraphWindow() override;
 
-  const GraphGrid& grid() const { return run_.grid; }
-  bool hasRun() const { return hasRun_; }
+  const GraphGrid& grid() const override { return run_.grid; }
   void showRun(StreamGraphRun run);
 
   void DrawStreamGraph();
-  void onClockTick();
-  bool graphActive() const { return active_; }
-  const GraphCursor& cursor() const { return cursor_; }
-
-  void Picture1_MouseMove(double column, bool leftButtonHeld);
-  void Picture1_MouseDown(double column, bool leftOrRightButton);
-
-  void PrintGraphWindow(bool colour);
-  void setPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
-
- signals:
-  void recomputeRequested(const saltmark::GraphGrid& grid);
-  void leaveRequested();
 
  protected:
-  bool event(QEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-  // The close box leaves as Exit does.
-  void closeEvent(QCloseEvent* event) override;
+  void redraw() override { DrawStreamGraph(); }
+  void showCursorReadout() override { ShowStreamCursorReadout(); }
 
  private:
   void buildMenus();
   void buildLayout();
-  void applyScheme();
-  void restoreMenuTicks();
   void ShowStreamCursorReadout();
   void DrawCompass(double direction);
 
-  void Label11_Click();
-  void timegraticule_Click(bool on);
-  void midnight_Click(bool fromMidnight);
-  void ZoomIn_Click();
-  void ZoomOut_Click();
-  void page_Click(int direction);
-
-  AppState& state_;
   StreamGraphRun run_;
-  bool hasRun_ = false;
-  GraphCursor cursor_;
-  ZoomControl zoom_{kStreamGraphStartZoom};
-  bool active_ = false;
   NeedlePoint needle_;
-  PrinterChooser choosePrinter_;
 
-  GraphPicture *Picture1_ = nullptr, *Picture2_ = nullptr;
+  GraphPicture* Picture2_ = nullptr;
   std::array<QLabel*, 3> Stream_{};
-  QLabel *Label11_ = nullptr, *Locbox_ = nullptr, *labUnits_ = nullptr, *labVessel_ = nullptr;
+  QLabel *Locbox_ = nullptr, *labUnits_ = nullptr, *labVessel_ = nullptr;
   QLabel *zonebox_ = nullptr, *datebox_ = nullptr, *Cursordate_ = nullptr, *Speed_ = nullptr, *Dirn_ = nullptr;
   QPushButton *Command1_ = nullptr, *Command2_ = nullptr;
-  QFrame *Frame1_ = nullptr, *labTopBkgnd_ = nullptr;
-  // timgraton/timgratoff, midnight_on/Midnight_Off, ZoomIn/ZoomOut.
-  std::pair<QAction*, QAction*> graticuleItems_{}, midnightItems_{}, zoomItems_{};
+  QFrame* Frame1_ = nullptr;
 };
 
 }  // namespace saltmark

@@ -1,10 +1,7 @@
 #include "graphs/gui/TideGraphWindow.h"
 
 #include <QAction>
-#include <QCloseEvent>
-#include <QEvent>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -43,11 +40,8 @@ QListWidget* informationList(const char* name, QWidget* parent) {
 
 }  // namespace
 
-TideGraphWindow::TideGraphWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
-  setObjectName("Graphical");
-  setWindowTitle("Saltmark: Tidal Heights");
-  setWindowFlag(Qt::Window);
-  choosePrinter_ = [this] { return choosePrinter(this, "Print Tide Graph"); };
+TideGraphWindow::TideGraphWindow(AppState& state, QWidget* parent)
+    : GraphWindow(state, kTideGraphStartZoom, "Graphical", "Saltmark: Tidal Heights", "Print Tide Graph", parent) {
   buildMenus();
   buildLayout();
   resize(1000, 720);
@@ -156,24 +150,14 @@ void TideGraphWindow::buildLayout() {
       [this](double column, bool button) { Picture1_MouseDown(column, button); }, [this] { DrawTideGraph(); });
 }
 
-void TideGraphWindow::applyScheme() {
-  ApplyWindowScheme(*this, state_.settings);
-  ApplyWindowScheme(*labTopBkgnd_, state_.settings);
-}
-
 void TideGraphWindow::restoreMenuTicks() {
-  restoreGraphMenuTicks(state_.settings, zoom_, graticuleItems_, midnightItems_, zoomItems_);
+  GraphWindow::restoreMenuTicks();
   setTickPair(passageItems_.first, passageItems_.second, isTrue(state_.settings.graphSwitch3));
 }
 
 void TideGraphWindow::showRun(TideGraphRun run) {
   run_ = std::move(run);
-  hasRun_ = true;
-  cursor_.restartLive();
-  restoreMenuTicks();
-  bringToFront(*this);
-  active_ = true;
-  DrawTideGraph();
+  startRun();
 }
 
 void TideGraphWindow::DrawTideGraph() {
@@ -241,21 +225,6 @@ DateTime TideGraphWindow::cursorInstant() const { return GraphXToTime(run_.grid,
 
 float TideGraphWindow::cursorHeight() const { return run_.heights[static_cast<std::size_t>(cursor_.column())]; }
 
-void TideGraphWindow::onClockTick() {
-  if (!active_ || !hasRun_ || !cursor_.followClock(run_.grid, state_.startInstant)) return;
-  ShowTideCursorReadout();
-}
-
-void TideGraphWindow::Picture1_MouseMove(double column, bool leftButtonHeld) {
-  const bool moved = cursor_.mouseMove(column, leftButtonHeld);
-  showSizingPointer(*Picture1_, cursor_);
-  if (moved) ShowTideCursorReadout();
-}
-
-void TideGraphWindow::Picture1_MouseDown(double column, bool leftOrRightButton) {
-  if (cursor_.mousePress(column, leftOrRightButton)) ShowTideCursorReadout();
-}
-
 void TideGraphWindow::MDepth_Click() {
   Settings& s = state_.settings;
   const auto typed = state_.platform.promptValue(
@@ -296,43 +265,10 @@ void TideGraphWindow::MUKC_Click() {
   DrawTideGraph();
 }
 
-void TideGraphWindow::Label11_Click() {
-  const std::optional<GraphGrid> proposed = promptPlotDuration(state_, run_.grid);
-  if (!proposed) return;
-  Label11_->setText(toQt(state_.settings.graphDays));
-  emit recomputeRequested(*proposed);
-}
-
-void TideGraphWindow::timegraticule_Click(bool on) {
-  state_.settings.graphSwitch1 = toFlag(on);
-  restoreMenuTicks();
-  DrawTideGraph();
-}
-
 void TideGraphWindow::passagelines_Click(bool on) {
   state_.settings.graphSwitch3 = toFlag(on);
   restoreMenuTicks();
   DrawTideGraph();
-}
-
-void TideGraphWindow::midnight_Click(bool fromMidnight) {
-  state_.settings.graphSwitch2 = toFlag(fromMidnight);
-  restoreMenuTicks();
-  emit recomputeRequested(midnightGrid(state_.settings, state_.startInstant, fromMidnight));
-}
-
-void TideGraphWindow::ZoomIn_Click() {
-  if (zoom_.ZoomIn()) DrawTideGraph();
-  restoreMenuTicks();
-}
-
-void TideGraphWindow::ZoomOut_Click() {
-  if (zoom_.ZoomOut()) DrawTideGraph();
-  restoreMenuTicks();
-}
-
-void TideGraphWindow::page_Click(int direction) {
-  emit recomputeRequested(pagedGrid(run_.grid, direction));
 }
 
 void TideGraphWindow::Display_Click() {
@@ -345,28 +281,5 @@ void TideGraphWindow::Display_Click() {
 }
 
 void TideGraphWindow::Leave_Graphical_Click() { close(); }
-
-void TideGraphWindow::PrintGraphWindow(bool colour) {
-  saltmark::PrintGraphWindow(colour, GraphPrintout{*this, state_.settings, state_.platform, choosePrinter_,
-                                                   [this] { applyScheme(); }, [this] { DrawTideGraph(); }});
-}
-
-bool TideGraphWindow::event(QEvent* event) {
-  trackActivation(event, active_, [this] {
-    restoreMenuTicks();
-    DrawTideGraph();
-  });
-  return QMainWindow::event(event);
-}
-
-void TideGraphWindow::closeEvent(QCloseEvent* event) {
-  QMainWindow::closeEvent(event);
-  emit leaveRequested();
-}
-
-void TideGraphWindow::hideEvent(QHideEvent* event) {
-  active_ = false;
-  QMainWindow::hideEvent(event);
-}
 
 }  // namespace saltmark

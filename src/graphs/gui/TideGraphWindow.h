@@ -14,12 +14,10 @@
 #include <utility>
 #include <vector>
 
-#include <QMainWindow>
-
 #include "graphs/GraphCursor.h"
 #include "graphs/GraphModel.h"
 #include "graphs/TideGraphModel.h"
-#include "graphs/gui/GraphPrinting.h"
+#include "graphs/gui/GraphWindow.h"
 
 class QAction;
 class QFrame;
@@ -40,59 +38,39 @@ struct TideGraphRun {
   std::string locationText;  // port, or secondary port with its reference port
 };
 
-class TideGraphWindow : public QMainWindow {
+class TideGraphWindow : public GraphWindow {
   Q_OBJECT
  public:
   explicit TideGraphWindow(AppState& state, QWidget* parent = nullptr);
   ~TideGraphWindow() override;
 
-  const GraphGrid& grid() const { return run_.grid; }
-  bool hasRun() const { return hasRun_; }
+  const GraphGrid& grid() const override { return run_.grid; }
   // A finished run: the cursor is live again; the window is shown, raised
   // and drawn.
   void showRun(TideGraphRun run);
 
   void DrawTideGraph();
-  // The clock's step: a live cursor follows the start instant while this
-  // window is the active one.
-  void onClockTick();
-  bool graphActive() const { return active_; }
 
   // What the anchoring calculator reads: the cursor and the high/low list.
   DateTime cursorInstant() const;
   float cursorHeight() const;
   const std::vector<HighLowRecord>& highLowList() const { return pass_.highLowList; }
-  const GraphCursor& cursor() const { return cursor_; }
-
-  // The cursor handlers, in graph columns (the picture's mouse events come here).
-  void Picture1_MouseMove(double column, bool leftButtonHeld);
-  void Picture1_MouseDown(double column, bool leftOrRightButton);
-
-  void PrintGraphWindow(bool colour);
-  void setPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
 
  signals:
-  // A new grid to compute (origin and duration); nothing changes until the
-  // run comes back through showRun.
-  void recomputeRequested(const saltmark::GraphGrid& grid);
   void anchorRequested();
   // Display with "Use Clock" on: the window has hidden itself.
   void informationRequested();
-  void leaveRequested();
   // The cursor or the list under it changed (the anchoring calculator follows).
   void cursorMoved();
 
  protected:
-  bool event(QEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-  // The close box leaves as Exit does.
-  void closeEvent(QCloseEvent* event) override;
+  void redraw() override { DrawTideGraph(); }
+  void showCursorReadout() override { ShowTideCursorReadout(); }
+  void restoreMenuTicks() override;
 
  private:
   void buildMenus();
   void buildLayout();
-  void applyScheme();
-  void restoreMenuTicks();
   void ShowTideCursorReadout();
   void ShowCursorClearance();
   void SetClearanceLabel(const std::string& text);
@@ -101,34 +79,21 @@ class TideGraphWindow : public QMainWindow {
   void MDepth_Click();
   void MDraught_Click();
   void MUKC_Click();
-  void Label11_Click();
-  void timegraticule_Click(bool on);
   void passagelines_Click(bool on);
-  void midnight_Click(bool fromMidnight);
-  void ZoomIn_Click();
-  void ZoomOut_Click();
   void Display_Click();
-  void page_Click(int direction);
   void Leave_Graphical_Click();
 
-  AppState& state_;
   TideGraphRun run_;
-  bool hasRun_ = false;
   TidePass pass_;
-  GraphCursor cursor_;
-  ZoomControl zoom_{kTideGraphStartZoom};
-  bool active_ = false;
-  PrinterChooser choosePrinter_;
 
-  GraphPicture* Picture1_ = nullptr;
   QListWidget *Pass_ = nullptr, *Hilo_ = nullptr;
-  QLabel *Label11_ = nullptr, *Depth_ = nullptr, *Draught_ = nullptr, *labUKC_ = nullptr;
+  QLabel *Depth_ = nullptr, *Draught_ = nullptr, *labUKC_ = nullptr;
   QLabel *Cursordate_ = nullptr, *Tide_ = nullptr, *Locbox_ = nullptr, *labVessel_ = nullptr;
   QLabel *datebox_ = nullptr, *zonebox_ = nullptr, *Label13_ = nullptr, *Label8_ = nullptr, *Label9_ = nullptr;
   QPushButton *Command1_ = nullptr, *Command2_ = nullptr;
-  QFrame *Frame1_ = nullptr, *labTopBkgnd_ = nullptr;
-  // timgraton/timgratoff, passlineon/passlineoff, midnight_on/Midnight_Off, ZoomIn/ZoomOut.
-  std::pair<QAction*, QAction*> graticuleItems_{}, passageItems_{}, midnightItems_{}, zoomItems_{};
+  QFrame* Frame1_ = nullptr;
+  // passlineon/passlineoff.
+  std::pair<QAction*, QAction*> passageItems_{};
 };
 
 }  // namespace saltmark

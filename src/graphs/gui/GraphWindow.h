@@ -1,0 +1,90 @@
+#pragma once
+// What the tide and stream graph windows have in common: the run flag, the
+// cursor and its mouse handlers, the zoom level, the graticule and midnight
+// items, the plot duration prompt, the page buttons, printing, and the
+// active-window tracking the clock follows. Each window draws its own graph
+// and cursor readout.
+#include <utility>
+
+#include <QMainWindow>
+
+#include "graphs/GraphCursor.h"
+#include "graphs/GraphModel.h"
+#include "graphs/gui/GraphPrinting.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+
+namespace saltmark {
+
+struct AppState;
+class GraphPicture;
+
+class GraphWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // `name` is the window's objectName; `printCaption` the printer dialog's title.
+  GraphWindow(AppState& state, int startZoom, const char* name, const QString& title, const QString& printCaption,
+              QWidget* parent);
+  ~GraphWindow() override;
+
+  virtual const GraphGrid& grid() const = 0;
+  bool hasRun() const { return hasRun_; }
+  // The clock's step: a live cursor follows the start instant while this
+  // window is the active one.
+  void onClockTick();
+  bool graphActive() const { return active_; }
+  const GraphCursor& cursor() const { return cursor_; }
+
+  // The cursor handlers, in graph columns (the picture's mouse events come here).
+  void Picture1_MouseMove(double column, bool leftButtonHeld);
+  void Picture1_MouseDown(double column, bool leftOrRightButton);
+
+  void PrintGraphWindow(bool colour);
+  void setPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
+
+ signals:
+  // A new grid to compute (origin and duration); nothing changes until the
+  // run comes back through showRun.
+  void recomputeRequested(const saltmark::GraphGrid& grid);
+  void leaveRequested();
+
+ protected:
+  bool event(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  // The close box leaves as Exit does.
+  void closeEvent(QCloseEvent* event) override;
+
+  // The graph with its header, and the cursor readout.
+  virtual void redraw() = 0;
+  virtual void showCursorReadout() = 0;
+  virtual void restoreMenuTicks();
+
+  // A finished run is in: the cursor is live again; the window is shown,
+  // raised and drawn.
+  void startRun();
+  void applyScheme();
+
+  void Label11_Click();
+  void timegraticule_Click(bool on);
+  void midnight_Click(bool fromMidnight);
+  void ZoomIn_Click();
+  void ZoomOut_Click();
+  void page_Click(int direction);
+
+  AppState& state_;
+  bool hasRun_ = false;
+  GraphCursor cursor_;
+  ZoomControl zoom_;
+  bool active_ = false;
+  PrinterChooser choosePrinter_;
+
+  GraphPicture* Picture1_ = nullptr;
+  QLabel* Label11_ = nullptr;
+  QFrame* labTopBkgnd_ = nullptr;
+  // timgraton/timgratoff, midnight_on/Midnight_Off, ZoomIn/ZoomOut.
+  std::pair<QAction*, QAction*> graticuleItems_{}, midnightItems_{}, zoomItems_{};
+};
+
+}  // namespace saltmark
