@@ -53,13 +53,13 @@ ZonesDialog::ZonesDialog(AppState& state, QWidget* parent) : QDialog(parent), st
   grid->addWidget(loctime_, 3, 2);
   grid->addWidget(loczone_, 3, 3);
 
-  struct ButtonSpec {
+  struct ZoneButtonEntry {
     const char* name;
     const char* caption;
     const char* tooltip;
     int row, column;
   };
-  const ButtonSpec specs[] = {
+  const ZoneButtonEntry entries[] = {
       {"Command12", "-", "Computer's zone a quarter-hour earlier", 1, 4},
       {"Command10", "+", "Computer's zone a quarter-hour later", 1, 5},
       {"Command4", "-", "Both zones a quarter-hour earlier (the computer's clock was changed)", 2, 4},
@@ -70,15 +70,15 @@ ZonesDialog::ZonesDialog(AppState& state, QWidget* parent) : QDialog(parent), st
       {"Command13", ">", "Local clock a quarter-hour on", 4, 5},
   };
   int local = 0;
-  for (const ButtonSpec& spec : specs) {
-    auto* button = new QPushButton(spec.caption, this);
-    button->setObjectName(spec.name);
-    button->setToolTip(spec.tooltip);
+  for (const ZoneButtonEntry& entry : entries) {
+    auto* button = new QPushButton(entry.caption, this);
+    button->setObjectName(entry.name);
+    button->setToolTip(entry.tooltip);
     button->setAutoDefault(false);
     button->setFixedWidth(32);
     connect(button, &QPushButton::clicked, this, &ZonesDialog::zoneButton_Click);
-    grid->addWidget(button, spec.row, spec.column);
-    const auto step = ZoneButtonStep(spec.name);
+    grid->addWidget(button, entry.row, entry.column);
+    const auto step = ZoneButtonStep(entry.name);
     if (step && step->system == 0) localButtons_[static_cast<std::size_t>(local++)] = button;
   }
 
