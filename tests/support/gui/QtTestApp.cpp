@@ -1,4 +1,4 @@
-// One QApplication for every window test of this program.
+// One QApplication for every window test program; linked into each of them.
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ class QtApplicationEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     static int argc = 1;
-    static char name[] = "test_tables_gui";
+    static char name[] = "saltmark_window_tests";
     static char* argv[] = {name, nullptr};
     if (!QApplication::instance()) app_ = new QApplication(argc, argv);
   }

@@ -1,2 +1,0 @@
-// The one QApplication of these window tests.
-#include "shell/gui/QtTestApp.cpp"
