@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchFolder.h"
-#include "engine/StreamStations.h"
+#include "engine/StreamState.h"
 #include "platform/ScriptedPlatform.h"
 
 namespace saltmark {
@@ -11,30 +11,21 @@ namespace {
 
 // The state a stream prediction reads, on the benchmark folder.
 struct StreamRun {
-  StreamRun(const bench::BenchFolder& folder, int stationCount) {
-    context.programFolder = folder.path();
-    if (!locationIndex.LoadLocationIndex(folder.path(), platform)) throw std::runtime_error("index");
+  StreamRun(const bench::BenchFolder& folder, int stationCount) : state(settings, platform, folder.path()) {
+    if (!state.locationIndex.LoadLocationIndex(folder.path(), platform)) throw std::runtime_error("index");
     for (int k = 0; k < stationCount; ++k) {
-      streamTable.records[k] = bench::benchStation(40 * k);
-      stations.selectedStations[k] = static_cast<std::int16_t>(k);
-      stations.stationWeights[k] = 100.0F / static_cast<float>(stationCount);
+      state.streamTable.records[k] = bench::benchStation(40 * k);
+      state.stations.selectedStations[k] = static_cast<std::int16_t>(k);
+      state.stations.stationWeights[k] = 100.0F / static_cast<float>(stationCount);
     }
-    stations.count = stationCount;
-    stations.weighted = true;
-    if (!LoadReferencePort(context, 0)) throw std::runtime_error("reference port");
+    state.stations.count = stationCount;
+    state.stations.weighted = true;
+    if (!LoadReferencePort(state.context, 0)) throw std::runtime_error("reference port");
   }
 
   ScriptedPlatform platform;
   Settings settings;
-  TideDatabase tideDatabase;
-  LocationIndex locationIndex;
-  LocationRecord location;
-  TideEngine engine{settings};
-  StreamEngine streams{engine};
-  StreamTable streamTable;
-  StationChoice stations;
-  StreamContext context{tideDatabase, locationIndex, settings, location, engine, streams,
-                        streamTable, stations, platform, {}, {}, {}};
+  StreamState state;
 };
 
 void BM_FiftyDayStreamGraphThreeStations(benchmark::State& state) {
@@ -46,7 +37,7 @@ void BM_FiftyDayStreamGraphThreeStations(benchmark::State& state) {
   std::array<std::int16_t, kGraphValues> directions{};
   SilentProgress progress;
   for (auto _ : state) {
-    if (RunStreamGraph(run.context, origin, kSecondsPerColumn, rates, directions, progress) != JobOutcome::Completed)
+    if (RunStreamGraph(run.state.context, origin, kSecondsPerColumn, rates, directions, progress) != JobOutcome::Completed)
       state.SkipWithError("the stream graph run failed");
     benchmark::DoNotOptimize(rates.data());
   }
@@ -60,7 +51,7 @@ void BM_YearOfSixMinuteStreamSamples(benchmark::State& state) {
   for (auto _ : state) {
     float sum = 0;
     for (int i = 0; i < 365 * 240; ++i) {
-      const auto stream = StreamSumAtInstant(run.context, start.addMinutes(6.0 * i));
+      const auto stream = StreamSumAtInstant(run.state.context, start.addMinutes(6.0 * i));
       if (stream) sum += stream->rate;
     }
     benchmark::DoNotOptimize(sum);

@@ -12,7 +12,7 @@ namespace saltmark::cli {
 
 ReferencePorts::ReferencePorts(const std::filesystem::path& dataFolder, Settings& runSettings,
                                ConsolePlatform& console)
-    : platform(console), settings(runSettings), folder(dataFolder) {
+    : StreamState(runSettings, console, dataFolder), platform(console), folder(dataFolder) {
   if (!locationIndex.LoadLocationIndex(folder, platform))
     throw CliError("cannot read the location index SALTMARK.IND in " + folder.string());
 }

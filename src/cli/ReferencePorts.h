@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "cli/ConsolePlatform.h"
-#include "engine/StreamStations.h"
+#include "engine/StreamState.h"
 
 namespace saltmark::cli {
 
-struct ReferencePorts {
+struct ReferencePorts : StreamState {
   ReferencePorts(const std::filesystem::path& folder, Settings& runSettings, ConsolePlatform& console);
 
   // Makes the port with that location number current, or throws CliError.
@@ -24,17 +24,7 @@ struct ReferencePorts {
                       const std::vector<std::string>& position);
 
   ConsolePlatform& platform;
-  Settings& settings;
   std::filesystem::path folder;
-  TideDatabase tideDatabase;
-  LocationIndex locationIndex;
-  LocationRecord location;
-  TideEngine engine{settings};
-  StreamEngine streams{engine};
-  StreamTable streamTable;
-  StationChoice stations;
-  StreamContext context{tideDatabase, locationIndex, settings, location, engine, streams,
-                        streamTable, stations, platform, folder, {}, {}};
 };
 
 // Station names separated by commas.

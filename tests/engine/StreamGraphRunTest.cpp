@@ -5,7 +5,7 @@
 
 #include "data/LocationIndexFile.h"
 #include "data/TideDatabaseFile.h"
-#include "engine/StreamStations.h"
+#include "engine/StreamState.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 
@@ -31,30 +31,21 @@ StreamRecord station(std::int16_t port, int turn) {
 }
 
 struct StationsRun {
-  explicit StationsRun(const std::filesystem::path& folder) {
-    context.programFolder = folder;
-    EXPECT_TRUE(locationIndex.LoadLocationIndex(folder, platform));
+  explicit StationsRun(const std::filesystem::path& folder) : state(settings, platform, folder) {
+    EXPECT_TRUE(state.locationIndex.LoadLocationIndex(folder, platform));
     // Two stations on the first port around one on the second.
     const std::int16_t ports[] = {0, 1, 0};
     for (int k = 0; k < 3; ++k) {
-      streamTable.records[k] = station(ports[k], 60 * k);
-      stations.selectedStations[k] = static_cast<std::int16_t>(k);
-      stations.stationWeights[k] = 100.0F / 3;
+      state.streamTable.records[k] = station(ports[k], 60 * k);
+      state.stations.selectedStations[k] = static_cast<std::int16_t>(k);
+      state.stations.stationWeights[k] = 100.0F / 3;
     }
-    stations.count = 3;
-    stations.weighted = true;
+    state.stations.count = 3;
+    state.stations.weighted = true;
   }
   ScriptedPlatform platform;
   Settings settings;
-  TideDatabase tideDatabase;
-  LocationIndex locationIndex;
-  LocationRecord location;
-  TideEngine engine{settings};
-  StreamEngine streams{engine};
-  StreamTable streamTable;
-  StationChoice stations;
-  StreamContext context{tideDatabase, locationIndex, settings, location, engine, streams,
-                        streamTable, stations, platform, {}, {}, {}};
+  StreamState state;
 };
 
 TEST(StreamGraphRun, KeptPairsGiveTheColumnsOfSeparateSearches) {
@@ -73,20 +64,20 @@ TEST(StreamGraphRun, KeptPairsGiveTheColumnsOfSeparateSearches) {
   std::array<float, kGraphValues> rates{};
   std::array<std::int16_t, kGraphValues> directions{};
   SilentProgress progress;
-  ASSERT_EQ(RunStreamGraph(together.context, origin, kSecondsPerColumn, rates, directions, progress),
+  ASSERT_EQ(RunStreamGraph(together.state.context, origin, kSecondsPerColumn, rates, directions, progress),
             JobOutcome::Completed);
 
   StationsRun apart(folder.path());
   StreamComponentColumns columns;
   for (int k = 0; k < 3; ++k)
-    ASSERT_EQ(FillStreamColumns(apart.context, k, origin, kSecondsPerColumn, columns, progress),
+    ASSERT_EQ(FillStreamColumns(apart.state.context, k, origin, kSecondsPerColumn, columns, progress),
               JobOutcome::Completed);
   for (int x = 0; x < kGraphColumns; ++x) {
     const RateDirection expected = ComponentsToRateDirection(columns.east[x], columns.north[x]);
     ASSERT_EQ(rates[x], expected.rate) << "column " << x;
     ASSERT_EQ(directions[x], expected.direction) << "column " << x;
   }
-  EXPECT_EQ(together.location.portName, apart.location.portName);  // the last station's port stays current
+  EXPECT_EQ(together.state.location.portName, apart.state.location.portName);  // the last station's port stays current
   EXPECT_TRUE(together.platform.messages.empty());
 }
 
