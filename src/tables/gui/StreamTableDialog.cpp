@@ -48,27 +48,17 @@ StreamTableDialog::StreamTableDialog(const Settings& settings, Platform& platfor
   grid->addWidget(fastest_, 4, 1);
   grid->setColumnStretch(3, 1);
 
-  auto* OK = new QPushButton("Calculate", this);
-  OK->setObjectName("OK");
-  OK->setDefault(true);
-  auto* Cancel = new QPushButton("Cancel", this);
-  Cancel->setObjectName("Cancel");
-  auto* Help = new QPushButton("&Help", this);
-  Help->setObjectName("Help");
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(OK);
-  buttons->addWidget(Cancel);
-  buttons->addWidget(Help);
+  const DialogButtons buttons = calculateCancelHelp(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(details);
   layout->addWidget(durationGroup(Days_Box_, this));
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
 
   connect(Option_, &QButtonGroup::idClicked, this, &StreamTableDialog::Option_Click);
-  connect(OK, &QPushButton::clicked, this, &StreamTableDialog::OK_Click);
-  connect(Cancel, &QPushButton::clicked, this, &StreamTableDialog::Cancel_Click);
-  connect(Help, &QPushButton::clicked, this, &StreamTableDialog::Help_Click);
+  connect(buttons.OK, &QPushButton::clicked, this, &StreamTableDialog::OK_Click);
+  connect(buttons.Cancel, &QPushButton::clicked, this, &StreamTableDialog::Cancel_Click);
+  connect(buttons.Help, &QPushButton::clicked, this, &StreamTableDialog::Help_Click);
 
   options_[static_cast<std::size_t>(StreamListing::Peak)]->setChecked(true);
   Option_Click(static_cast<int>(StreamListing::Peak));

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QPalette>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QLabel>
 #include <QTimer>
 
@@ -19,6 +20,17 @@ void SelectingLineEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
   // After the click that gave the focus has placed the cursor.
   QTimer::singleShot(0, this, [this] { selectAll(); });
+}
+
+DialogButtons calculateCancelHelp(QWidget* parent) {
+  DialogButtons buttons{new QPushButton("Calculate", parent), new QPushButton("Cancel", parent),
+                        new QPushButton("&Help", parent), new QHBoxLayout};
+  buttons.OK->setObjectName("OK");
+  buttons.OK->setDefault(true);
+  buttons.Cancel->setObjectName("Cancel");
+  buttons.Help->setObjectName("Help");
+  for (QPushButton* button : {buttons.OK, buttons.Cancel, buttons.Help}) buttons.row->addWidget(button);
+  return buttons;
 }
 
 QGroupBox* durationGroup(QLineEdit*& daysBox, QWidget* parent) {

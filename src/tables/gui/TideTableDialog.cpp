@@ -83,29 +83,19 @@ TideTableDialog::TideTableDialog(Settings& settings, Platform& platform, QWidget
   vessel->addWidget(t_draught_, 2, 1);
   vessel->setColumnStretch(2, 1);
 
-  auto* OK = new QPushButton("Calculate", this);
-  OK->setObjectName("OK");
-  OK->setDefault(true);
-  auto* Cancel = new QPushButton("Cancel", this);
-  Cancel->setObjectName("Cancel");
-  auto* Help = new QPushButton("&Help", this);
-  Help->setObjectName("Help");
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(OK);
-  buttons->addWidget(Cancel);
-  buttons->addWidget(Help);
+  const DialogButtons buttons = calculateCancelHelp(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list);
   layout->addWidget(durationGroup(Days_Box_, this));
   layout->addLayout(vessel);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons.row);
 
   connect(List_Option_, &QButtonGroup::idClicked, this, &TideTableDialog::List_Option_Click);
   connect(Check1_, &QCheckBox::clicked, this, &TideTableDialog::Check1_Click);
-  connect(OK, &QPushButton::clicked, this, &TideTableDialog::OK_Click);
-  connect(Cancel, &QPushButton::clicked, this, &TideTableDialog::Cancel_Click);
-  connect(Help, &QPushButton::clicked, this, &TideTableDialog::Help_Click);
+  connect(buttons.OK, &QPushButton::clicked, this, &TideTableDialog::OK_Click);
+  connect(buttons.Cancel, &QPushButton::clicked, this, &TideTableDialog::Cancel_Click);
+  connect(buttons.Help, &QPushButton::clicked, this, &TideTableDialog::Help_Click);
 
   options_[0]->setChecked(true);
   List_Option_Click(0);
