@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/VbNumbers.h"
+#include "engine/Arctangent.h"
 
 namespace saltmark {
 
@@ -11,9 +12,11 @@ double FoldAngle(float degrees) {
   return (Int(turns) + 0.5 - turns) * 360;
 }
 
-double FullCircleArctan(double y, double x) {
-  if (x > 0) return y >= 0 ? std::atan(y / x) : std::atan(y / x) + kTwoPi;
-  if (x < 0) return std::atan(y / x) + kPi;
+double FullCircleArctan(double y, double x) { return FullCircleAngle(y, x, x != 0 ? Arctangent(y / x) : 0); }
+
+double FullCircleAngle(double y, double x, double arctangentOfRatio) {
+  if (x > 0) return y >= 0 ? arctangentOfRatio : arctangentOfRatio + kTwoPi;
+  if (x < 0) return arctangentOfRatio + kPi;
   // On the north-south axis: straight up or straight down.
   if (y > 0) return kPi / 2;
   if (y < 0) return 3 * kPi / 2;

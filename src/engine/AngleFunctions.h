@@ -1,5 +1,5 @@
 #pragma once
-// Three small angle helpers shared by the tide and stream predictions.
+// Small angle helpers shared by the tide and stream predictions.
 
 namespace saltmark {
 
@@ -10,6 +10,8 @@ double FoldAngle(float degrees);
 // The angle of the vector (x, y) in radians, 0 <= angle < 2*pi
 // (0 for the null vector).
 double FullCircleArctan(double y, double x);
+// The same from the arctangent of y/x, worked out already (with others at once).
+double FullCircleAngle(double y, double x, double arctangentOfRatio);
 
 double VectorLength(double x, double y);
 

@@ -4,6 +4,8 @@
 
 #include "common/VbNumbers.h"
 #include "engine/AngleFunctions.h"
+#include "engine/Arctangent.h"
+#include "engine/SineCosine.h"
 
 namespace saltmark {
 namespace {
@@ -81,30 +83,46 @@ int monthOfDay(std::int64_t day) {
   return static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
 }
 
-// A row's Doodson argument as multipliers of the time-of-day fraction and the
-// five mean longitudes (the mean lunar time written out as the solar-day
-// angle plus h - s), worked out once.
-struct ArgumentRow {
-  double day, h, s, p, Nprime, p1;
-  bool diurnal;
-  bool sharesPreviousArgument;  // the two parts of K2
-  double amplitude;
-  int group;
+// 19 rows, 18 distinct arguments: the two parts of K2 share one.
+constexpr int kArgumentCount = kConstituentRows - 1;
+
+// The rows' Doodson arguments as multipliers of the time-of-day fraction and
+// the five mean longitudes (the mean lunar time written out as the solar-day
+// angle plus h - s), worked out once and laid out a column per multiplier so
+// that all eighteen arguments are formed side by side.
+struct ArgumentTable {
+  std::array<double, kArgumentCount> day, h, s, p, Nprime, p1;
+  std::array<double, kArgumentCount> quarterTurn;  // pi/2 taken off the diurnal ones
+  struct Term {
+    int argument;
+    double amplitude;
+    int group;
+  };
+  std::array<Term, kConstituentRows> terms;
 };
 
-const std::array<ArgumentRow, kConstituentRows>& argumentRows() {
-  static const std::array<ArgumentRow, kConstituentRows> rows = [] {
-    const auto& table = InitConstituentTable();
-    std::array<ArgumentRow, kConstituentRows> out{};
+const ArgumentTable& argumentTable() {
+  static const ArgumentTable table = [] {
+    const auto& rows = InitConstituentTable();
+    ArgumentTable out{};
+    int argument = -1;
     for (int i = 0; i < kConstituentRows; ++i) {
-      const auto& d = table[i].digits;
-      out[i] = {kTwoPi * d[0], static_cast<double>(d[2] + d[0]), static_cast<double>(d[1] - d[0]),
-                static_cast<double>(d[3]), static_cast<double>(d[4]), static_cast<double>(d[5]),
-                d[0] == 1, i > 0 && table[i].code == table[i - 1].code, table[i].amplitude, table[i].group};
+      const auto& d = rows[i].digits;
+      if (i == 0 || rows[i].code != rows[i - 1].code) {
+        ++argument;
+        out.day[argument] = kTwoPi * d[0];
+        out.h[argument] = d[2] + d[0];
+        out.s[argument] = d[1] - d[0];
+        out.p[argument] = d[3];
+        out.Nprime[argument] = d[4];
+        out.p1[argument] = d[5];
+        out.quarterTurn[argument] = d[0] == 1 ? kPi / 2 : 0;
+      }
+      out.terms[i] = {argument, rows[i].amplitude, rows[i].group};
     }
     return out;
   }();
-  return rows;
+  return table;
 }
 
 }  // namespace
@@ -146,11 +164,14 @@ AstroArguments ComputeAstroArguments(double days) {
 double MoonSunElongation(const AstroArguments& a) {
   const LongitudeCoefficients& c = coefficients();
   const double s = a.s, h = a.h, p = a.p;
-  const double moon = s / kDegreesToRadians + c.moon[0] * std::sin(s - 2 * h + p) + c.moon[1] * std::sin(s - p) +
-                      c.moon[2] * std::sin(2 * (s - h)) + c.moon[3] * std::sin(h - a.p1) +
-                      c.moon[4] * std::sin(2 * (h - p)) + c.moon[5] * std::sin(s - 3 * h + p) +
-                      c.moon[6] * std::sin(2 * (s - p)) + c.moon[7] * std::sin(2 * (a.Nprime + s));
-  const double sun = h / kDegreesToRadians + c.sun * std::sin(h - a.p1);
+  // The Moon's eight periodic terms; the fourth is also the Sun's one.
+  const std::array<double, 8> angle = {s - 2 * h + p, s - p,         2 * (s - h),     h - a.p1,
+                                       2 * (h - p),   s - 3 * h + p, 2 * (s - p),     2 * (a.Nprime + s)};
+  std::array<double, 8> sine, cosine;
+  SinCosEach(angle, sine, cosine);
+  double moon = s / kDegreesToRadians;
+  for (int i = 0; i < 8; ++i) moon += c.moon[i] * sine[i];
+  const double sun = h / kDegreesToRadians + c.sun * sine[3];
   return moon - sun;
 }
 
@@ -172,24 +193,31 @@ GroupCorrections ComputeGroupFactors(DateTime instant, bool withSpringNeapDay) {
   // Whole days drop out of the time-of-day angle.
   const double f = t - CLng(t);
 
-  const auto& rows = argumentRows();
-  int row = 0;
-  double cosV = 0, sinV = 0;
+  const ArgumentTable& table = argumentTable();
+  std::array<double, kArgumentCount> V, sinV, cosV;
+  for (int i = 0; i < kArgumentCount; ++i) {
+    V[i] = table.day[i] * f + table.h[i] * a.h + table.s[i] * a.s + table.p[i] * a.p + table.Nprime[i] * a.Nprime +
+           table.p1[i] * a.p1 - table.quarterTurn[i];
+  }
+  SinCosEach(V, sinV, cosV);
+
+  std::array<double, kGroupCount> C, S, ratio, arctangent;
+  std::size_t term = 0;
   for (int g = 0; g < kGroupCount; ++g) {
-    double C = 0, S = 0;
-    for (; row < kConstituentRows && rows[row].group == g; ++row) {
-      const ArgumentRow& r = rows[row];
-      if (!r.sharesPreviousArgument) {
-        double V = r.day * f + r.h * a.h + r.s * a.s + r.p * a.p + r.Nprime * a.Nprime + r.p1 * a.p1;
-        if (r.diurnal) V -= kPi / 2;
-        cosV = std::cos(V);
-        sinV = std::sin(V);
-      }
-      C += r.amplitude * cosV;
-      S -= r.amplitude * sinV;
+    double sumC = 0, sumS = 0;
+    for (; term < table.terms.size() && table.terms[term].group == g; ++term) {
+      const ArgumentTable::Term& r = table.terms[term];
+      sumC += r.amplitude * cosV[r.argument];
+      sumS -= r.amplitude * sinV[r.argument];
     }
-    result.groupFactor[g] = std::sqrt(C * C + S * S);
-    result.groupPhase[g] = FullCircleArctan(S, C);
+    C[g] = sumC;
+    S[g] = sumS;
+    ratio[g] = sumC != 0 ? sumS / sumC : 0;
+  }
+  ArctangentEach(ratio, arctangent);
+  for (int g = 0; g < kGroupCount; ++g) {
+    result.groupFactor[g] = std::sqrt(C[g] * C[g] + S[g] * S[g]);
+    result.groupPhase[g] = FullCircleAngle(S[g], C[g], arctangent[g]);
   }
   if (withSpringNeapDay) result.springNeapDay = SpringNeapDay(a);
   return result;

@@ -6,6 +6,7 @@
 
 #include "common/RuntimeError.h"
 #include "common/VbNumbers.h"
+#include "engine/SineCosine.h"
 
 namespace saltmark {
 namespace {
@@ -39,10 +40,11 @@ PortConstants PreparePortConstants(const LocationRecord& port, int monthIndex, i
   for (int i = 0; i < 13; ++i) pc[i] = Single(Val(*text[i]));
   pc[0] = Single(pc[0] + Val(port.monthlyLevel.at(monthIndex)));
   for (int i = 1; i <= 11; i += 2) pc[i] = Single(pc[i] * kDegreesToRadians);
-  result.quarterCos = std::cos(pc[9]);
-  result.quarterSin = std::sin(pc[9]);
-  result.sixthCos = std::cos(pc[11]);
-  result.sixthSin = std::sin(pc[11]);
+  const SineAndCosine quarter = SinCos(pc[9]), sixth = SinCos(pc[11]);
+  result.quarterCos = quarter.cosine;
+  result.quarterSin = quarter.sine;
+  result.sixthCos = sixth.cosine;
+  result.sixthSin = sixth.sine;
   return result;
 }
 
@@ -63,12 +65,13 @@ OffsetHeight HeightAtOffset(const CorrectedConstituents& c, const PortConstants&
   std::array<double, kGroupCount> argument;
   for (int g = 0; g < kGroupCount; ++g) argument[g] = c.phase[g] - kOffsetSpeed[g] * x;
 
-  const double O = c.amplitude[group::kO1] * std::cos(argument[group::kO1]);
-  const double K = c.amplitude[group::kK1] * std::cos(argument[group::kK1]);
-  const double X = c.amplitude[group::kS2] * std::cos(argument[group::kS2]) +
-                   c.amplitude[group::kM2] * std::cos(argument[group::kM2]);
-  const double Y = c.amplitude[group::kS2] * std::sin(argument[group::kS2]) +
-                   c.amplitude[group::kM2] * std::sin(argument[group::kM2]);
+  std::array<double, kGroupCount> sine, cosine;
+  SinCosEach(argument, sine, cosine);
+
+  const double O = c.amplitude[group::kO1] * cosine[group::kO1];
+  const double K = c.amplitude[group::kK1] * cosine[group::kK1];
+  const double X = c.amplitude[group::kS2] * cosine[group::kS2] + c.amplitude[group::kM2] * cosine[group::kM2];
+  const double Y = c.amplitude[group::kS2] * sine[group::kS2] + c.amplitude[group::kM2] * sine[group::kM2];
   const double R = std::sqrt(Y * Y + X * X);
 
   double quarter = 0, sixth = 0;

@@ -5,6 +5,7 @@
 #include "common/RuntimeError.h"
 #include "common/VbNumbers.h"
 #include "engine/SecondaryPort.h"
+#include "engine/SineCosine.h"
 
 namespace saltmark {
 
@@ -25,7 +26,11 @@ const PortConstants& TideEngine::constantsFor(int monthIndex, int springNeapDay)
   return *slot;
 }
 
-const GroupCorrections& TideEngine::groupCorrectionsAt(DateTime instant) {
+void TideEngine::rememberInstants() {
+  if (!remembered_) remembered_ = std::make_unique<std::array<RememberedInstant, kRememberedInstants>>();
+}
+
+const GroupCorrections& TideEngine::rememberedCorrectionsAt(DateTime instant) {
   const std::int64_t ms = instant.linearMilliseconds();
   // Fibonacci hashing spreads instants on a regular grid over the slots.
   const std::uint64_t hash = static_cast<std::uint64_t>(ms) * 0x9E3779B97F4A7C15ULL;
@@ -39,7 +44,10 @@ const GroupCorrections& TideEngine::groupCorrectionsAt(DateTime instant) {
 }
 
 void TideEngine::PrepareInstant(DateTime instant) {
-  corrections_ = groupCorrectionsAt(instant);
+  if (remembered_)
+    corrections_ = rememberedCorrectionsAt(instant);
+  else
+    corrections_ = ComputeGroupFactors(instant, usesSpringNeapLevels_);
   constants_ = &constantsFor(corrections_.monthIndex, corrections_.springNeapDay);
   corrected_ = CombineGroupCorrections(*constants_, corrections_);
 }
@@ -59,7 +67,7 @@ void TideEngine::EvaluateHeight() {
   float height;
   if (settings_.portMode == 2 && secondary_ != nullptr) {
     // c is +1 at the reference port's M2 crest and -1 at its trough.
-    const double c = std::cos(corrected_.phase[group::kM2]);
+    const double c = Cosine(corrected_.phase[group::kM2]);
     const float d = Single(-TimeDifferenceHours(*secondary_, c));
     const float reference = HeightAtOffset(d);
     height = Single(reference + HeightDifference(*secondary_, reference, c));

@@ -9,10 +9,10 @@
 //
 // With settings.portMode 2 the port is the reference port of a secondary
 // port and setSecondaryPort names the difference record to apply.
-// The port's constants are read once per month and spring-neap day, and the
-// group sums (which depend on the instant alone, not on the port) are kept
-// for the instants seen lately, so a run that visits the same instants for
-// port after port (the web publisher) sums them once. Either way the results
+// The port's constants are read once per month and spring-neap day. A run
+// that visits the same instants for port after port (the web publisher) can
+// have the group sums, which depend on the instant alone, kept for the
+// instants seen lately, so that it sums them once. Either way the results
 // are the same as computing everything at every call.
 #include <array>
 #include <cstdint>
@@ -36,6 +36,9 @@ class TideEngine {
   const LocationRecord& port() const { return port_; }
   // The difference record used when settings.portMode is 2 (none: no differences).
   void setSecondaryPort(const DifferenceRecord* record);
+  // Keeps the group sums of the last few thousand instants (off at first:
+  // a run along the time axis never asks for the same instant twice).
+  void rememberInstants();
 
   // Computes tideHeight and tideHeightWithOffset. Throws RuntimeError on a
   // floating-point fault or a spring-neap offset outside the port's table.
@@ -62,7 +65,7 @@ class TideEngine {
   const PortConstants& constantsFor(int monthIndex, int springNeapDay);
   void EvaluateHeight();
 
-  const GroupCorrections& groupCorrectionsAt(DateTime instant);
+  const GroupCorrections& rememberedCorrectionsAt(DateTime instant);
 
   const Settings& settings_;
   LocationRecord port_;
@@ -78,8 +81,7 @@ class TideEngine {
   };
   static constexpr int kRememberedBits = 14;
   static constexpr std::size_t kRememberedInstants = std::size_t{1} << kRememberedBits;
-  std::unique_ptr<std::array<RememberedInstant, kRememberedInstants>> remembered_ =
-      std::make_unique<std::array<RememberedInstant, kRememberedInstants>>();
+  std::unique_ptr<std::array<RememberedInstant, kRememberedInstants>> remembered_;
 
   GroupCorrections corrections_;
   const PortConstants* constants_ = nullptr;

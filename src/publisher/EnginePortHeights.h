@@ -15,6 +15,7 @@ class EnginePortHeights : public PortHeights {
   TideHeightSource& heightsFor(const LocationRecord& port, const Settings& settings) override {
     if (!engine_ || settingsUsed_ != &settings) {
       engine_ = std::make_unique<TideEngine>(settings);
+      engine_->rememberInstants();
       source_ = std::make_unique<EngineHeightSource>(*engine_);
       settingsUsed_ = &settings;
     }

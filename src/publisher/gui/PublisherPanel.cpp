@@ -8,7 +8,7 @@
 
 #include "common/RuntimeError.h"
 #include "display/ClockDisplay.h"
-#include "engine/EngineHeightSource.h"
+#include "publisher/EnginePortHeights.h"
 #include "platform/gui/QtText.h"
 #include "publisher/PublishChoice.h"
 #include "shell/AppState.h"
@@ -17,21 +17,6 @@
 namespace saltmark {
 
 namespace {
-
-// The run's heights from the program's engine, port after port.
-class EnginePorts : public PortHeights {
- public:
-  explicit EnginePorts(TideEngine& engine) : engine_(engine), heights_(engine) {}
-  TideHeightSource& heightsFor(const LocationRecord& port, const Settings&) override {
-    engine_.setPort(port);
-    engine_.setSecondaryPort(nullptr);
-    return heights_;
-  }
-
- private:
-  TideEngine& engine_;
-  EngineHeightSource heights_;
-};
 
 QLineEdit* namedBox(const char* name, const QString& text, const QString& tooltip, QWidget* parent) {
   auto* box = new QLineEdit(text, parent);
@@ -98,11 +83,11 @@ void PublisherPanel::Generate_Click() {
   else
     choice.databases = {chosenDatabase};
 
-  // The run reads port after port into the shared state; what the main
-  // window shows is put back afterwards.
+  // The run reads port after port into the shared database, with an engine
+  // of its own; what the main window shows is put back afterwards.
   const std::int16_t localZone = settings.localZoneOffset;
   FilePageWriter writer;
-  EnginePorts ports(state_.engine);
+  EnginePortHeights ports;
   WaterEventCounter events;
   progress_().run([&](JobProgress& progress) {
     try {
@@ -115,7 +100,6 @@ void PublisherPanel::Generate_Click() {
   });
   state_.tideDatabase.LoadDatabaseIfNew(chosenDatabase, state_.platform);
   settings.localZoneOffset = localZone;
-  state_.engine.setPort(state_.location);
   if (hooks_.refreshDisplay) hooks_.refreshDisplay();
 }
 

@@ -1,0 +1,100 @@
+#include "engine/Arctangent.h"
+
+#include "engine/VectorLanes.h"
+
+namespace saltmark {
+namespace {
+
+using namespace lanes;
+
+template <class Real>
+[[gnu::always_inline]] inline Real splat(double value) {
+  return Real{} + value;
+}
+
+template <class Real, class Bits>
+[[gnu::always_inline]] inline Real arctangent(Real z) {
+  constexpr double aT[11] = {3.33333333333329318027e-01,  -1.99999999998764832476e-01, 1.42857142725034663711e-01,
+                             -1.11111104054623557880e-01, 9.09088713343650656196e-02,  -7.69187620504482999495e-02,
+                             6.66107313738753120669e-02,  -5.83357013379057348645e-02, 4.97687799461593236017e-02,
+                             -3.65315727442169155270e-02, 1.62858201153657823623e-02};
+  // atan(1/2), atan(1), atan(3/2) and atan(infinity), each as a sum of two doubles.
+  constexpr double atanHigh[4] = {4.63647609000806093515e-01, 7.85398163397448278999e-01, 9.82793723247329054082e-01,
+                                  1.57079632679489655800e+00};
+  constexpr double atanLow[4] = {2.26987774529616870924e-17, 3.06161699786838301793e-17, 1.39033110312309984516e-17,
+                                 6.12323399573676603587e-17};
+  constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
+
+  const Bits bits = std::bit_cast<Bits>(z);
+  const Real a = std::bit_cast<Real>(bits & ~kSignBit);
+  const auto beyond0 = a >= 7.0 / 16, beyond1 = a >= 11.0 / 16, beyond2 = a >= 19.0 / 16, beyond3 = a >= 39.0 / 16;
+  // t = (2a - 1)/(2 + a), (a - 1)/(a + 1), (a - 1.5)/(1 + 1.5a) or -1/a, as a falls.
+  auto pick = [&](Real below, Real r0, Real r1, Real r2, Real r3) {
+    return choose<Real, Bits>(
+        beyond3, r3,
+        choose<Real, Bits>(beyond2, r2, choose<Real, Bits>(beyond1, r1, choose<Real, Bits>(beyond0, r0, below))));
+  };
+  const Real one = splat<Real>(1);
+  const Real numerator = pick(a, 2.0 * a - 1.0, a - 1.0, a - 1.5, splat<Real>(-1));
+  const Real denominator = pick(one, 2.0 + a, a + 1.0, 1.0 + 1.5 * a, a);
+  const Real high = pick(Real{}, splat<Real>(atanHigh[0]), splat<Real>(atanHigh[1]), splat<Real>(atanHigh[2]),
+                         splat<Real>(atanHigh[3]));
+  const Real low = pick(Real{}, splat<Real>(atanLow[0]), splat<Real>(atanLow[1]), splat<Real>(atanLow[2]),
+                        splat<Real>(atanLow[3]));
+  const Real t = numerator / denominator;
+
+  const Real z2 = t * t;
+  const Real w = z2 * z2;
+  const Real s1 = z2 * (aT[0] + w * (aT[2] + w * (aT[4] + w * (aT[6] + w * (aT[8] + w * aT[10])))));
+  const Real s2 = w * (aT[1] + w * (aT[3] + w * (aT[5] + w * (aT[7] + w * aT[9]))));
+  // Below 7/16 high and low are 0 and this is t - t*(s1 + s2), bit for bit.
+  const Real magnitude = high - ((t * (s1 + s2) - low) - t);
+  return std::bit_cast<Real>(std::bit_cast<Bits>(magnitude) ^ (bits & kSignBit));
+}
+
+// Whole vectors, the last one filled up with zeros.
+template <class Real, class Bits>
+[[gnu::always_inline]] inline void arctangentLanes(const double* ratios, double* angles, std::size_t count) {
+  constexpr std::size_t kLanes = kLaneCount<Real>;
+  for (std::size_t i = 0; i < count; i += kLanes) {
+    const std::size_t n = count - i < kLanes ? count - i : kLanes;
+    Real z{};
+    std::memcpy(&z, ratios + i, n * sizeof(double));
+    const Real result = arctangent<Real, Bits>(z);
+    std::memcpy(angles + i, &result, n * sizeof(double));
+  }
+}
+
+using ArctangentRun = void (*)(const double*, double*, std::size_t);
+
+void arctangentTwoLanes(const double* ratios, double* angles, std::size_t count) {
+  arctangentLanes<Double2, Bits2>(ratios, angles, count);
+}
+
+#if defined(__x86_64__)
+[[gnu::target("avx2")]] void arctangentFourLanes(const double* ratios, double* angles, std::size_t count) {
+  arctangentLanes<Double4, Bits4>(ratios, angles, count);
+}
+
+ArctangentRun widestRun() {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2") ? arctangentFourLanes : arctangentTwoLanes;
+}
+#else
+ArctangentRun widestRun() { return arctangentTwoLanes; }
+#endif
+
+}  // namespace
+
+double Arctangent(double z) {
+  double angle;
+  arctangentTwoLanes(&z, &angle, 1);
+  return angle;
+}
+
+void ArctangentEach(const double* ratios, double* angles, std::size_t count) {
+  static const ArctangentRun run = widestRun();
+  run(ratios, angles, count);
+}
+
+}  // namespace saltmark
