@@ -12,6 +12,23 @@ template <class Real>
   return Real{} + value;
 }
 
+// Which of the reduction bands each lane's |z| has reached.
+template <class Real>
+struct Bands {
+  using Mask = decltype(Real{} < Real{});
+  Mask beyond0, beyond1, beyond2, beyond3;
+};
+
+// below, or r0..r3 in the bands from 7/16, 11/16, 19/16 and 39/16 up.
+template <class Real, class Bits>
+[[gnu::always_inline]] inline Real pickByBand(const Bands<Real>& bands, Real below, Real r0, Real r1, Real r2,
+                                              Real r3) {
+  return choose<Real, Bits>(
+      bands.beyond3, r3,
+      choose<Real, Bits>(bands.beyond2, r2,
+                         choose<Real, Bits>(bands.beyond1, r1, choose<Real, Bits>(bands.beyond0, r0, below))));
+}
+
 template <class Real, class Bits>
 [[gnu::always_inline]] inline Real arctangent(Real z) {
   constexpr double aT[11] = {3.33333333333329318027e-01,  -1.99999999998764832476e-01, 1.42857142725034663711e-01,
@@ -25,21 +42,16 @@ template <class Real, class Bits>
                                  6.12323399573676603587e-17};
   constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
 
-  const Bits bits = std::bit_cast<Bits>(z);
-  const Real a = std::bit_cast<Real>(bits & ~kSignBit);
-  const auto beyond0 = a >= 7.0 / 16, beyond1 = a >= 11.0 / 16, beyond2 = a >= 19.0 / 16, beyond3 = a >= 39.0 / 16;
+  const Bits bits = sameBits<Bits>(z);
+  const Real a = sameBits<Real>(bits & ~kSignBit);
+  const Bands<Real> bands{a >= 7.0 / 16, a >= 11.0 / 16, a >= 19.0 / 16, a >= 39.0 / 16};
   // t = (2a - 1)/(2 + a), (a - 1)/(a + 1), (a - 1.5)/(1 + 1.5a) or -1/a, as a falls.
-  auto pick = [&](Real below, Real r0, Real r1, Real r2, Real r3) {
-    return choose<Real, Bits>(
-        beyond3, r3,
-        choose<Real, Bits>(beyond2, r2, choose<Real, Bits>(beyond1, r1, choose<Real, Bits>(beyond0, r0, below))));
-  };
   const Real one = splat<Real>(1);
-  const Real numerator = pick(a, 2.0 * a - 1.0, a - 1.0, a - 1.5, splat<Real>(-1));
-  const Real denominator = pick(one, 2.0 + a, a + 1.0, 1.0 + 1.5 * a, a);
-  const Real high = pick(Real{}, splat<Real>(atanHigh[0]), splat<Real>(atanHigh[1]), splat<Real>(atanHigh[2]),
+  const Real numerator = pickByBand<Real, Bits>(bands, a, 2.0 * a - 1.0, a - 1.0, a - 1.5, splat<Real>(-1));
+  const Real denominator = pickByBand<Real, Bits>(bands, one, 2.0 + a, a + 1.0, 1.0 + 1.5 * a, a);
+  const Real high = pickByBand<Real, Bits>(bands, Real{}, splat<Real>(atanHigh[0]), splat<Real>(atanHigh[1]), splat<Real>(atanHigh[2]),
                          splat<Real>(atanHigh[3]));
-  const Real low = pick(Real{}, splat<Real>(atanLow[0]), splat<Real>(atanLow[1]), splat<Real>(atanLow[2]),
+  const Real low = pickByBand<Real, Bits>(bands, Real{}, splat<Real>(atanLow[0]), splat<Real>(atanLow[1]), splat<Real>(atanLow[2]),
                         splat<Real>(atanLow[3]));
   const Real t = numerator / denominator;
 
@@ -49,7 +61,7 @@ template <class Real, class Bits>
   const Real s2 = w * (aT[1] + w * (aT[3] + w * (aT[5] + w * (aT[7] + w * aT[9]))));
   // Below 7/16 high and low are 0 and this is t - t*(s1 + s2), bit for bit.
   const Real magnitude = high - ((t * (s1 + s2) - low) - t);
-  return std::bit_cast<Real>(std::bit_cast<Bits>(magnitude) ^ (bits & kSignBit));
+  return sameBits<Real>(sameBits<Bits>(magnitude) ^ (bits & kSignBit));
 }
 
 // Whole vectors, the last one filled up with zeros.

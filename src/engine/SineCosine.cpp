@@ -56,16 +56,16 @@ template <class Real, class Bits>
   const Real tail = n * kHalfPiSecondTail - ((t - r) - w);
   const Real y0 = r - tail;
   const Real y1 = (r - y0) - tail;
-  const Bits s = std::bit_cast<Bits>(kernelSine(y0, y1));
-  const Bits c = std::bit_cast<Bits>(kernelCosine(y0, y1));
+  const Bits s = sameBits<Bits>(kernelSine(y0, y1));
+  const Bits c = sameBits<Bits>(kernelCosine(y0, y1));
   // The quarter turns taken off pick and sign the results:
   // sin x = sin y, cos y, -sin y, -cos y and cos x = cos y, -sin y, -cos y, sin y.
-  const Bits quarters = std::bit_cast<Bits>(shifted);
+  const Bits quarters = sameBits<Bits>(shifted);
   const Bits odd = 0 - (quarters & 1);
   const Bits sineSign = (quarters & 2) << 62;
   const Bits cosineSign = ((quarters + 1) & 2) << 62;
-  sine = std::bit_cast<Real>(((s & ~odd) | (c & odd)) ^ sineSign);
-  cosine = std::bit_cast<Real>(((c & ~odd) | (s & odd)) ^ cosineSign);
+  sine = sameBits<Real>(((s & ~odd) | (c & odd)) ^ sineSign);
+  cosine = sameBits<Real>(((c & ~odd) | (s & odd)) ^ cosineSign);
 }
 
 bool reducible(double x) { return std::fabs(x) < kLargestReduced; }
