@@ -49,10 +49,10 @@ template <class Real, class Bits>
   const Real one = splat<Real>(1);
   const Real numerator = pickByBand<Real, Bits>(bands, a, 2.0 * a - 1.0, a - 1.0, a - 1.5, splat<Real>(-1));
   const Real denominator = pickByBand<Real, Bits>(bands, one, 2.0 + a, a + 1.0, 1.0 + 1.5 * a, a);
-  const Real high = pickByBand<Real, Bits>(bands, Real{}, splat<Real>(atanHigh[0]), splat<Real>(atanHigh[1]), splat<Real>(atanHigh[2]),
-                         splat<Real>(atanHigh[3]));
-  const Real low = pickByBand<Real, Bits>(bands, Real{}, splat<Real>(atanLow[0]), splat<Real>(atanLow[1]), splat<Real>(atanLow[2]),
-                        splat<Real>(atanLow[3]));
+  const Real high = pickByBand<Real, Bits>(bands, Real{}, splat<Real>(atanHigh[0]), splat<Real>(atanHigh[1]),
+                                           splat<Real>(atanHigh[2]), splat<Real>(atanHigh[3]));
+  const Real low = pickByBand<Real, Bits>(bands, Real{}, splat<Real>(atanLow[0]), splat<Real>(atanLow[1]),
+                                          splat<Real>(atanLow[2]), splat<Real>(atanLow[3]));
   const Real t = numerator / denominator;
 
   const Real z2 = t * t;
@@ -83,18 +83,10 @@ void arctangentTwoLanes(const double* ratios, double* angles, std::size_t count)
   arctangentLanes<Double2, Bits2>(ratios, angles, count);
 }
 
-#if defined(__x86_64__)
+// Built for AVX2 whatever the machine, and taken only where it has it.
 [[gnu::target("avx2")]] void arctangentFourLanes(const double* ratios, double* angles, std::size_t count) {
   arctangentLanes<Double4, Bits4>(ratios, angles, count);
 }
-
-ArctangentRun widestRun() {
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2") ? arctangentFourLanes : arctangentTwoLanes;
-}
-#else
-ArctangentRun widestRun() { return arctangentTwoLanes; }
-#endif
 
 }  // namespace
 
@@ -105,7 +97,7 @@ double Arctangent(double z) {
 }
 
 void ArctangentEach(const double* ratios, double* angles, std::size_t count) {
-  static const ArctangentRun run = widestRun();
+  static const ArctangentRun run = widestOf<ArctangentRun>(arctangentTwoLanes, arctangentFourLanes);
   run(ratios, angles, count);
 }
 

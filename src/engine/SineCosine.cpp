@@ -113,20 +113,11 @@ bool sinCosTwoLanes(const double* angles, double* sines, double* cosines, std::s
 
 using SinCosRun = bool (*)(const double*, double*, double*, std::size_t);
 
-#if defined(__x86_64__)
-// Processors with AVX2 take four lanes at once; the arithmetic is the same.
+// Built for AVX2 whatever the machine, and taken only where it has it.
 [[gnu::target("avx2")]] bool sinCosFourLanes(const double* angles, double* sines, double* cosines,
                                              std::size_t count) {
   return sinCosLanes<Double4, Bits4>(angles, sines, cosines, count);
 }
-
-SinCosRun widestRun() {
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2") ? sinCosFourLanes : sinCosTwoLanes;
-}
-#else
-SinCosRun widestRun() { return sinCosTwoLanes; }
-#endif
 
 // Angles the reduction cannot take go to the C library.
 void fixLargeAngles(const double* angles, double* sines, double* cosines, std::size_t count) {
@@ -141,7 +132,7 @@ void fixLargeAngles(const double* angles, double* sines, double* cosines, std::s
 }  // namespace
 
 void SinCosEach(const double* angles, double* sines, double* cosines, std::size_t count) {
-  static const SinCosRun run = widestRun();
+  static const SinCosRun run = widestOf<SinCosRun>(sinCosTwoLanes, sinCosFourLanes);
   if (run(angles, sines, cosines, count)) fixLargeAngles(angles, sines, cosines, count);
 }
 

@@ -26,6 +26,16 @@ template <class To, class From>
   return result;
 }
 
+// A run over arrays in two lanes, or in four where the processor has AVX2.
+template <class Run>
+Run widestOf(Run twoLanes, [[maybe_unused]] Run fourLanes) {
+#if defined(__x86_64__)
+  __builtin_cpu_init();
+  if (__builtin_cpu_supports("avx2")) return fourLanes;
+#endif
+  return twoLanes;
+}
+
 template <class Real>
 inline constexpr std::size_t kLaneCount = sizeof(Real) / sizeof(double);
 
