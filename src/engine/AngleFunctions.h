@@ -1,5 +1,6 @@
 #pragma once
 // Small angle helpers shared by the tide and stream predictions.
+#include <array>
 
 namespace saltmark {
 
@@ -10,8 +11,8 @@ double FoldAngle(float degrees);
 // The angle of the vector (x, y) in radians, 0 <= angle < 2*pi
 // (0 for the null vector).
 double FullCircleArctan(double y, double x);
-// The same from the arctangent of y/x, worked out already (with others at once).
-double FullCircleAngle(double y, double x, double arctangentOfRatio);
+// The same for four vectors at once (the group phases of an instant).
+std::array<double, 4> FullCircleArctanEach(const std::array<double, 4>& y, const std::array<double, 4>& x);
 
 double VectorLength(double x, double y);
 

@@ -4,7 +4,6 @@
 
 #include "common/VbNumbers.h"
 #include "engine/AngleFunctions.h"
-#include "engine/Arctangent.h"
 #include "engine/SineCosine.h"
 
 namespace saltmark {
@@ -201,9 +200,10 @@ GroupCorrections ComputeGroupFactors(DateTime instant, bool withSpringNeapDay) {
   }
   SinCosEach(V, sinV, cosV);
 
-  std::array<double, kGroupCount> C, S, ratio, arctangent;
+  std::array<double, kGroupCount> C, S;
   std::size_t term = 0;
   for (int g = 0; g < kGroupCount; ++g) {
+    // Summed in registers: a running sum in the arrays would wait on its own store.
     double sumC = 0, sumS = 0;
     for (; term < table.terms.size() && table.terms[term].group == g; ++term) {
       const ArgumentTable::Term& r = table.terms[term];
@@ -212,13 +212,9 @@ GroupCorrections ComputeGroupFactors(DateTime instant, bool withSpringNeapDay) {
     }
     C[g] = sumC;
     S[g] = sumS;
-    ratio[g] = sumC != 0 ? sumS / sumC : 0;
+    result.groupFactor[g] = std::sqrt(sumC * sumC + sumS * sumS);
   }
-  ArctangentEach(ratio, arctangent);
-  for (int g = 0; g < kGroupCount; ++g) {
-    result.groupFactor[g] = std::sqrt(C[g] * C[g] + S[g] * S[g]);
-    result.groupPhase[g] = FullCircleAngle(S[g], C[g], arctangent[g]);
-  }
+  result.groupPhase = FullCircleArctanEach(S, C);
   if (withSpringNeapDay) result.springNeapDay = SpringNeapDay(a);
   return result;
 }

@@ -101,7 +101,7 @@ template <class Real, class Bits>
   bool anyLarge = false;
   for (std::size_t lane = 0; lane < kLanes; ++lane) anyLarge |= large[lane] != 0;
   for (; i < count; ++i) {
-    anyLarge |= !reducible(angles[i]) && !std::isnan(angles[i]);
+    anyLarge |= !reducible(angles[i]);
     sineAndCosine<double, std::uint64_t>(angles[i], sines[i], cosines[i]);
   }
   return anyLarge;

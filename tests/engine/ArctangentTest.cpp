@@ -7,8 +7,6 @@
 #include <random>
 #include <vector>
 
-#include "engine/AngleFunctions.h"
-
 namespace saltmark {
 namespace {
 
@@ -51,17 +49,6 @@ TEST(Arctangent, SpecialValuesAndLanes) {
     std::vector<double> angle(count);
     ArctangentEach(z.data(), angle.data(), count);
     for (std::size_t i = 0; i < count; ++i) EXPECT_EQ(angle[i], Arctangent(z[i])) << count << " " << i;
-  }
-}
-
-TEST(Arctangent, FullCircleAngleAgreesWithTheArctangentOfTheRatio) {
-  for (const double y : {-2.0, -0.3, 0.0, 0.3, 2.0}) {
-    for (const double x : {-1.5, -0.2, 0.2, 1.5}) {
-      EXPECT_EQ(FullCircleArctan(y, x), FullCircleAngle(y, x, Arctangent(y / x))) << y << " " << x;
-      const double angle = FullCircleArctan(y, x);
-      EXPECT_NEAR(std::cos(angle), x / std::hypot(x, y), 1e-12) << y << " " << x;
-      EXPECT_NEAR(std::sin(angle), y / std::hypot(x, y), 1e-12) << y << " " << x;
-    }
   }
 }
 
