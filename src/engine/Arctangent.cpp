@@ -69,8 +69,16 @@ template <class Real, class Bits>
 [[gnu::always_inline]] inline void arctangentLanes(const double* ratios, double* angles, std::size_t count) {
   constexpr std::size_t kLanes = kLaneCount<Real>;
   for (std::size_t i = 0; i < count; i += kLanes) {
-    const std::size_t n = count - i < kLanes ? count - i : kLanes;
     Real z{};
+    if (count - i >= kLanes) {
+      // A whole vector is copied in one move: a copy of variable length
+      // would go through memory a double at a time.
+      std::memcpy(&z, ratios + i, sizeof z);
+      const Real result = arctangent<Real, Bits>(z);
+      std::memcpy(angles + i, &result, sizeof result);
+      continue;
+    }
+    const std::size_t n = count - i;
     std::memcpy(&z, ratios + i, n * sizeof(double));
     const Real result = arctangent<Real, Bits>(z);
     std::memcpy(angles + i, &result, n * sizeof(double));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace saltmark {
 namespace {
 
@@ -61,6 +63,19 @@ TEST(DateTime, FractionsNearASecondBoundaryReadAsThatSecond) {
   const DateTime noon(46000.0 + 0.5 - 1e-12);
   EXPECT_EQ(noon.civil().hour, 12);
   EXPECT_EQ(noon.civil().second, 0);
+}
+
+TEST(DateTime, MillisecondsRoundHalfAwayFromZeroLikeTheLibrary) {
+  // Products landing on, just below and just above half a millisecond.
+  for (const double ms : {0.5, 1.5, 2.4999999, 46361.5 * 86'400'000.0 + 0.5, 123456789.5, 0.0}) {
+    for (const double product : {ms, std::nextafter(ms, 0.0), std::nextafter(ms, 1e300)}) {
+      const DateTime t(product / 86'400'000.0);
+      EXPECT_EQ(t.linearMilliseconds(), std::llround(t.serial() * 86'400'000.0)) << product;
+    }
+  }
+  // Before the epoch the whole days count back and the time of day forward.
+  const DateTime before(-1.25 - 0.5 / 86'400'000.0);
+  EXPECT_EQ(before.linearMilliseconds(), -86'400'000 + std::llround(0.25 * 86'400'000.0 + 0.5));
 }
 
 }  // namespace
