@@ -1,5 +1,6 @@
 #include "engine/Arctangent.h"
 
+#include "common/VbNumbers.h"
 #include "engine/VectorLanes.h"
 
 namespace saltmark {
@@ -64,49 +65,86 @@ template <class Real, class Bits>
   return sameBits<Real>(sameBits<Bits>(magnitude) ^ (bits & kSignBit));
 }
 
-// Whole vectors, the last one filled up with zeros.
+// The angle of (x, y) on the full circle: the arctangent of y/x, moved by
+// pi or 2*pi into the vector's quadrant, or one of the axis directions
+// where x is 0 (or not a number).
 template <class Real, class Bits>
-[[gnu::always_inline]] inline void arctangentLanes(const double* ratios, double* angles, std::size_t count) {
+[[gnu::always_inline]] inline Real fullCircleAngle(Real y, Real x) {
+  const Real a = arctangent<Real, Bits>(choose<Real, Bits>(x != 0, y / x, Real{}));
+  const Real east = choose<Real, Bits>(y >= 0, a, a + kTwoPi);
+  const Real axis =
+      choose<Real, Bits>(y > 0, splat<Real>(kPi / 2), choose<Real, Bits>(y < 0, splat<Real>(3 * kPi / 2), Real{}));
+  return choose<Real, Bits>(x > 0, east, choose<Real, Bits>(x < 0, a + kPi, axis));
+}
+
+// Whole vectors, the last one filled up with zeros; one argument array gives
+// arctangents, two give full-circle angles.
+template <class Real, class Bits>
+[[gnu::always_inline]] inline Real angleOf(Real first, const Real* second) {
+  return second ? fullCircleAngle<Real, Bits>(first, *second) : arctangent<Real, Bits>(first);
+}
+
+template <class Real, class Bits>
+[[gnu::always_inline]] inline void anglesInLanes(const double* first, const double* second, double* angles,
+                                                 std::size_t count) {
   constexpr std::size_t kLanes = kLaneCount<Real>;
   for (std::size_t i = 0; i < count; i += kLanes) {
-    Real z{};
-    if (count - i >= kLanes) {
-      // A whole vector is copied in one move: a copy of variable length
-      // would go through memory a double at a time.
-      std::memcpy(&z, ratios + i, sizeof z);
-      const Real result = arctangent<Real, Bits>(z);
-      std::memcpy(angles + i, &result, sizeof result);
-      continue;
+    // A whole vector is copied in one move: a copy of variable length would
+    // go through memory a double at a time.
+    const std::size_t bytes = (count - i >= kLanes ? kLanes : count - i) * sizeof(double);
+    Real y{}, x{};
+    if (bytes == sizeof(Real)) {
+      std::memcpy(&y, first + i, sizeof y);
+      if (second) std::memcpy(&x, second + i, sizeof x);
+    } else {
+      std::memcpy(&y, first + i, bytes);
+      if (second) std::memcpy(&x, second + i, bytes);
     }
-    const std::size_t n = count - i;
-    std::memcpy(&z, ratios + i, n * sizeof(double));
-    const Real result = arctangent<Real, Bits>(z);
-    std::memcpy(angles + i, &result, n * sizeof(double));
+    const Real result = angleOf<Real, Bits>(y, second ? &x : nullptr);
+    if (bytes == sizeof(Real))
+      std::memcpy(angles + i, &result, sizeof result);
+    else
+      std::memcpy(angles + i, &result, bytes);
   }
 }
 
-using ArctangentRun = void (*)(const double*, double*, std::size_t);
+using AnglesRun = void (*)(const double*, const double*, double*, std::size_t);
 
-void arctangentTwoLanes(const double* ratios, double* angles, std::size_t count) {
-  arctangentLanes<Double2, Bits2>(ratios, angles, count);
+void anglesInTwoLanes(const double* first, const double* second, double* angles, std::size_t count) {
+  anglesInLanes<Double2, Bits2>(first, second, angles, count);
 }
 
 // Built for AVX2 whatever the machine, and taken only where it has it.
-[[gnu::target("avx2")]] void arctangentFourLanes(const double* ratios, double* angles, std::size_t count) {
-  arctangentLanes<Double4, Bits4>(ratios, angles, count);
+[[gnu::target("avx2")]] void anglesInFourLanes(const double* first, const double* second, double* angles,
+                                               std::size_t count) {
+  anglesInLanes<Double4, Bits4>(first, second, angles, count);
+}
+
+void anglesInWidestLanes(const double* first, const double* second, double* angles, std::size_t count) {
+  static const AnglesRun run = widestOf<AnglesRun>(anglesInTwoLanes, anglesInFourLanes);
+  run(first, second, angles, count);
 }
 
 }  // namespace
 
 double Arctangent(double z) {
   double angle;
-  arctangentTwoLanes(&z, &angle, 1);
+  anglesInTwoLanes(&z, nullptr, &angle, 1);
   return angle;
 }
 
 void ArctangentEach(const double* ratios, double* angles, std::size_t count) {
-  static const ArctangentRun run = widestOf<ArctangentRun>(arctangentTwoLanes, arctangentFourLanes);
-  run(ratios, angles, count);
+  anglesInWidestLanes(ratios, nullptr, angles, count);
+}
+
+double FullCircleArctan(double y, double x) {
+  double angle;
+  anglesInTwoLanes(&y, &x, &angle, 1);
+  return angle;
+}
+
+void FullCircleArctanEach(const double* y, const double* x, double* angles, std::size_t count) {
+  anglesInWidestLanes(y, x, angles, count);
 }
 
 }  // namespace saltmark

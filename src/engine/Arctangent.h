@@ -15,6 +15,12 @@ double Arctangent(double z);
 // The arctangents of count ratios; the arrays may not overlap.
 void ArctangentEach(const double* ratios, double* angles, std::size_t count);
 
+// The angle of the vector (x, y) in radians, 0 <= angle < 2*pi (0 for the
+// null vector), from the arctangent of y/x.
+double FullCircleArctan(double y, double x);
+// The same for count vectors at once (the group phases of one or more instants).
+void FullCircleArctanEach(const double* y, const double* x, double* angles, std::size_t count);
+
 template <std::size_t N>
 void ArctangentEach(const std::array<double, N>& ratios, std::array<double, N>& angles) {
   ArctangentEach(ratios.data(), angles.data(), N);

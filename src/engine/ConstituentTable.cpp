@@ -1,10 +1,12 @@
 #include "engine/ConstituentTable.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "common/VbNumbers.h"
 #include "engine/AngleFunctions.h"
 #include "engine/SineCosine.h"
+#include "engine/VectorLanes.h"
 
 namespace saltmark {
 namespace {
@@ -124,16 +126,8 @@ const ArgumentTable& argumentTable() {
   return table;
 }
 
-}  // namespace
-
-const std::array<ConstituentRow, kConstituentRows>& InitConstituentTable() {
-  static const std::array<ConstituentRow, kConstituentRows> table = buildTable();
-  coefficients();
-  return table;
-}
-
-double DaysSince1900(DateTime instant, int& monthIndex) {
-  const std::int64_t ms = instant.linearMilliseconds();
+// DaysSince1900 from the instant's linear milliseconds.
+double daysSince1900(std::int64_t ms, int& monthIndex) {
   std::int64_t day = ms / kMillisecondsPerDay;
   std::int64_t msOfDay = ms % kMillisecondsPerDay;
   if (msOfDay < 0) {
@@ -146,6 +140,59 @@ double DaysSince1900(DateTime instant, int& monthIndex) {
   const int second = static_cast<int>(secondOfDay % 60);
   monthIndex = monthOfDay(day) - 1;
   return static_cast<double>(day - kDaysTo1900) + (hour + (minute + second / 60.0) / 60.0) / 24.0;
+}
+
+// What the arguments are formed from: the time-of-day fraction (whole days
+// drop out of the time-of-day angle) and the mean longitudes, of one instant
+// (Real is double) or of several side by side, a lane each.
+template <class Real>
+struct ArgumentInputs {
+  Real f, h, s, p, Nprime, p1;
+};
+
+template <class Real>
+[[gnu::always_inline]] inline Real argumentAt(const ArgumentTable& table, int i, const ArgumentInputs<Real>& in) {
+  return table.day[i] * in.f + table.h[i] * in.h + table.s[i] * in.s + table.p[i] * in.p +
+         table.Nprime[i] * in.Nprime + table.p1[i] * in.p1 - table.quarterTurn[i];
+}
+
+template <class Real>
+[[gnu::always_inline]] inline Real load(const double* from) {
+  Real value;
+  std::memcpy(&value, from, sizeof value);
+  return value;
+}
+
+// The group sums C and S from the arguments' cosines and sines, laid out an
+// argument after another, each argument's lanes side by side.
+template <class Real>
+[[gnu::always_inline]] inline void sumGroups(const ArgumentTable& table, const double* cosV, const double* sinV,
+                                             std::array<Real, kGroupCount>& C, std::array<Real, kGroupCount>& S) {
+  constexpr std::size_t kLanes = sizeof(Real) / sizeof(double);
+  std::size_t term = 0;
+  for (int g = 0; g < kGroupCount; ++g) {
+    // Summed in registers: a running sum in the arrays would wait on its own store.
+    Real sumC{}, sumS{};
+    for (; term < table.terms.size() && table.terms[term].group == g; ++term) {
+      const ArgumentTable::Term& r = table.terms[term];
+      sumC += r.amplitude * load<Real>(cosV + r.argument * kLanes);
+      sumS -= r.amplitude * load<Real>(sinV + r.argument * kLanes);
+    }
+    C[g] = sumC;
+    S[g] = sumS;
+  }
+}
+
+}  // namespace
+
+const std::array<ConstituentRow, kConstituentRows>& InitConstituentTable() {
+  static const std::array<ConstituentRow, kConstituentRows> table = buildTable();
+  coefficients();
+  return table;
+}
+
+double DaysSince1900(DateTime instant, int& monthIndex) {
+  return daysSince1900(instant.linearMilliseconds(), monthIndex);
 }
 
 AstroArguments ComputeAstroArguments(double days) {
@@ -184,41 +231,103 @@ int SpringNeapDay(const AstroArguments& arguments) {
   return day;
 }
 
-GroupCorrections ComputeGroupFactors(DateTime instant, bool withSpringNeapDay) {
+namespace {
+
+GroupCorrections groupFactorsAt(std::int64_t ms, bool withSpringNeapDay) {
   GroupCorrections result;
-  const double t = DaysSince1900(instant, result.monthIndex);
+  const double t = daysSince1900(ms, result.monthIndex);
   const AstroArguments a = ComputeAstroArguments(t);
   result.arguments = a;
-  // Whole days drop out of the time-of-day angle.
-  const double f = t - CLng(t);
+  const ArgumentInputs<double> in{t - CLng(t), a.h, a.s, a.p, a.Nprime, a.p1};
 
   const ArgumentTable& table = argumentTable();
   // Two idle angles make up whole vectors of four: the lanes cost less than
   // two angles taken one at a time.
   std::array<double, kArgumentCount + 2> V{}, sinV, cosV;
-  for (int i = 0; i < kArgumentCount; ++i) {
-    V[i] = table.day[i] * f + table.h[i] * a.h + table.s[i] * a.s + table.p[i] * a.p + table.Nprime[i] * a.Nprime +
-           table.p1[i] * a.p1 - table.quarterTurn[i];
-  }
+  for (int i = 0; i < kArgumentCount; ++i) V[i] = argumentAt(table, i, in);
   SinCosEach(V, sinV, cosV);
 
   std::array<double, kGroupCount> C, S;
-  std::size_t term = 0;
-  for (int g = 0; g < kGroupCount; ++g) {
-    // Summed in registers: a running sum in the arrays would wait on its own store.
-    double sumC = 0, sumS = 0;
-    for (; term < table.terms.size() && table.terms[term].group == g; ++term) {
-      const ArgumentTable::Term& r = table.terms[term];
-      sumC += r.amplitude * cosV[r.argument];
-      sumS -= r.amplitude * sinV[r.argument];
-    }
-    C[g] = sumC;
-    S[g] = sumS;
-    result.groupFactor[g] = std::sqrt(sumC * sumC + sumS * sumS);
-  }
-  result.groupPhase = FullCircleArctanEach(S, C);
+  sumGroups(table, cosV.data(), sinV.data(), C, S);
+  for (int g = 0; g < kGroupCount; ++g) result.groupFactor[g] = std::sqrt(C[g] * C[g] + S[g] * S[g]);
+  FullCircleArctanEach(S.data(), C.data(), result.groupPhase.data(), kGroupCount);
   if (withSpringNeapDay) result.springNeapDay = SpringNeapDay(a);
   return result;
+}
+
+using Instants = std::array<std::int64_t, kSideBySide>;
+using Results = std::array<GroupCorrections, kSideBySide>;
+
+// groupFactorsAt with the instants in the lanes of Lanes, a vector of doubles.
+template <class Lanes>
+[[gnu::always_inline]] inline void sideBySide(const Instants& milliseconds, bool withSpringNeapDay, Results& results) {
+  constexpr std::size_t kLanes = kSideBySide;
+  static_assert(sizeof(Lanes) == kLanes * sizeof(double));
+  ArgumentInputs<Lanes> in{};
+  for (std::size_t k = 0; k < kLanes; ++k) {
+    GroupCorrections& result = results[k];
+    result = GroupCorrections{};
+    const double t = daysSince1900(milliseconds[k], result.monthIndex);
+    const AstroArguments a = ComputeAstroArguments(t);
+    result.arguments = a;
+    in.f[k] = t - CLng(t);
+    in.h[k] = a.h;
+    in.s[k] = a.s;
+    in.p[k] = a.p;
+    in.Nprime[k] = a.Nprime;
+    in.p1[k] = a.p1;
+  }
+
+  const ArgumentTable& table = argumentTable();
+  std::array<double, kArgumentCount * kLanes> V, sinV, cosV;
+  for (int i = 0; i < kArgumentCount; ++i) {
+    const Lanes argument = argumentAt(table, i, in);
+    std::memcpy(V.data() + i * kLanes, &argument, sizeof argument);
+  }
+  SinCosEach(V, sinV, cosV);
+
+  std::array<Lanes, kGroupCount> C, S;
+  sumGroups(table, cosV.data(), sinV.data(), C, S);
+  // Lane k of group g goes to [g * kLanes + k], and back into instant k's result.
+  std::array<double, kGroupCount * kLanes> flatC, flatS, phase;
+  std::memcpy(flatC.data(), C.data(), sizeof flatC);
+  std::memcpy(flatS.data(), S.data(), sizeof flatS);
+  FullCircleArctanEach(flatS.data(), flatC.data(), phase.data(), phase.size());
+  for (std::size_t k = 0; k < kLanes; ++k) {
+    GroupCorrections& result = results[k];
+    for (int g = 0; g < kGroupCount; ++g) {
+      const double c = flatC[g * kLanes + k], s = flatS[g * kLanes + k];
+      result.groupFactor[g] = std::sqrt(c * c + s * s);
+      result.groupPhase[g] = phase[g * kLanes + k];
+    }
+    if (withSpringNeapDay) result.springNeapDay = SpringNeapDay(result.arguments);
+  }
+}
+
+
+// Built for AVX2 whatever the machine, and taken only where it has it: in
+// narrower lanes the compiler would pass every sum through memory.
+[[gnu::target("avx2")]] void sideBySideInFourLanes(const Instants& milliseconds, bool withSpringNeapDay,
+                                                   Results& results) {
+  sideBySide<lanes::Double4>(milliseconds, withSpringNeapDay, results);
+}
+
+void oneByOne(const Instants& milliseconds, bool withSpringNeapDay, Results& results) {
+  for (std::size_t k = 0; k < kSideBySide; ++k) results[k] = groupFactorsAt(milliseconds[k], withSpringNeapDay);
+}
+
+using SideBySideRun = void (*)(const Instants&, bool, Results&);
+
+}  // namespace
+
+GroupCorrections ComputeGroupFactors(DateTime instant, bool withSpringNeapDay) {
+  return groupFactorsAt(instant.linearMilliseconds(), withSpringNeapDay);
+}
+
+void ComputeGroupFactorsSideBySide(const std::array<std::int64_t, kSideBySide>& milliseconds, bool withSpringNeapDay,
+                                   std::array<GroupCorrections, kSideBySide>& results) {
+  static const SideBySideRun run = lanes::widestOf<SideBySideRun>(oneByOne, sideBySideInFourLanes);
+  run(milliseconds, withSpringNeapDay, results);
 }
 
 }  // namespace saltmark

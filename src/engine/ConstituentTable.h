@@ -7,6 +7,8 @@
 // one phase angle per group, which fold the neighbouring constituents and the
 // 18.6-year lunar node into the principal one.
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "common/DateTime.h"
@@ -68,5 +70,12 @@ struct GroupCorrections {
 // The group sums at an instant. The spring-neap day costs a longitude series;
 // a caller that has no use for it may leave it out (it is then 0).
 GroupCorrections ComputeGroupFactors(DateTime instant, bool withSpringNeapDay = true);
+
+// The group sums at several instants, given as linear milliseconds, worked
+// out side by side in the vector lanes; each result is bit for bit what
+// ComputeGroupFactors gives at its instant. Throws as ComputeGroupFactors does.
+inline constexpr std::size_t kSideBySide = 4;
+void ComputeGroupFactorsSideBySide(const std::array<std::int64_t, kSideBySide>& milliseconds, bool withSpringNeapDay,
+                                   std::array<GroupCorrections, kSideBySide>& results);
 
 }  // namespace saltmark

@@ -14,6 +14,9 @@ void TideEngine::setPort(const LocationRecord& port) {
   usesSpringNeapLevels_ = UsesSpringNeapLevels(port_);
   for (auto& slot : cache_) slot.reset();
   constants_ = nullptr;
+  // The spring-neap day may be wanted now where it was not before.
+  aheadCount_ = 0;
+  lastInstant_ = INT64_MIN;
 }
 
 void TideEngine::setSecondaryPort(const DifferenceRecord* record) { secondary_ = record; }
@@ -43,11 +46,50 @@ const GroupCorrections& TideEngine::rememberedCorrectionsAt(DateTime instant) {
   return slot.corrections;
 }
 
+// Far enough from the ends of the 64-bit count that the next instants of a
+// step cannot overflow it; the time axis itself ends long before.
+constexpr std::int64_t kLongestStep = std::int64_t{1} << 50;
+constexpr std::int64_t kFarthestInstant = std::int64_t{1} << 60;
+
+bool TideEngine::workOutAhead(std::int64_t ms, std::int64_t step) {
+  if (step == 0 || step > kLongestStep || step < -kLongestStep || ms > kFarthestInstant || ms < -kFarthestInstant)
+    return false;
+  for (std::size_t k = 0; k < kSideBySide; ++k) aheadInstants_[k] = ms + static_cast<std::int64_t>(k) * step;
+  try {
+    ComputeGroupFactorsSideBySide(aheadInstants_, usesSpringNeapLevels_, ahead_);
+  } catch (const RuntimeError&) {
+    // One of the later instants is off the time axis; this one alone may not be.
+    aheadCount_ = 0;
+    return false;
+  }
+  aheadCount_ = kSideBySide;
+  return true;
+}
+
+void TideEngine::correctionsAlongTheRun(DateTime instant) {
+  const std::int64_t ms = instant.linearMilliseconds();
+  const std::int64_t step = lastInstant_ == INT64_MIN ? 0 : ms - lastInstant_;
+  lastInstant_ = ms;
+  const bool sameStep = step == lastStep_;
+  lastStep_ = step;
+  for (std::size_t k = 0; k < aheadCount_; ++k) {
+    if (aheadInstants_[k] == ms) {
+      corrections_ = ahead_[k];
+      return;
+    }
+  }
+  if (sameStep && workOutAhead(ms, step)) {
+    corrections_ = ahead_[0];
+    return;
+  }
+  corrections_ = ComputeGroupFactors(instant, usesSpringNeapLevels_);
+}
+
 void TideEngine::PrepareInstant(DateTime instant) {
   if (remembered_)
     corrections_ = rememberedCorrectionsAt(instant);
   else
-    corrections_ = ComputeGroupFactors(instant, usesSpringNeapLevels_);
+    correctionsAlongTheRun(instant);
   constants_ = &constantsFor(corrections_.monthIndex, corrections_.springNeapDay);
   corrected_ = CombineGroupCorrections(*constants_, corrections_);
 }

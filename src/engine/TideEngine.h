@@ -9,11 +9,14 @@
 //
 // With settings.portMode 2 the port is the reference port of a secondary
 // port and setSecondaryPort names the difference record to apply.
-// The port's constants are read once per month and spring-neap day. A run
-// that visits the same instants for port after port (the web publisher) can
-// have the group sums, which depend on the instant alone, kept for the
-// instants seen lately, so that it sums them once. Either way the results
-// are the same as computing everything at every call.
+// The port's constants are read once per month and spring-neap day. The
+// group sums depend on the instant alone: once two steps in a row are the
+// same (a table, a graph, a search along the time axis) the engine works
+// them out for the next few instants of that step side by side, which costs
+// little more than one. A run that visits the same instants for port after
+// port (the web publisher) can have them kept for the instants seen lately,
+// so that it sums them once. Either way the results are the same as
+// computing everything at every call.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -66,6 +69,8 @@ class TideEngine {
   void EvaluateHeight();
 
   const GroupCorrections& rememberedCorrectionsAt(DateTime instant);
+  void correctionsAlongTheRun(DateTime instant);
+  bool workOutAhead(std::int64_t ms, std::int64_t step);
 
   const Settings& settings_;
   LocationRecord port_;
@@ -82,6 +87,14 @@ class TideEngine {
   static constexpr int kRememberedBits = 14;
   static constexpr std::size_t kRememberedInstants = std::size_t{1} << kRememberedBits;
   std::unique_ptr<std::array<RememberedInstant, kRememberedInstants>> remembered_;
+
+  // The instants of the current step worked out side by side; the first
+  // aheadFrom_ of them have been handed out or passed by.
+  std::array<std::int64_t, kSideBySide> aheadInstants_{};
+  std::array<GroupCorrections, kSideBySide> ahead_;
+  std::size_t aheadCount_ = 0;
+  std::int64_t lastInstant_ = INT64_MIN;
+  std::int64_t lastStep_ = 0;
 
   GroupCorrections corrections_;
   const PortConstants* constants_ = nullptr;

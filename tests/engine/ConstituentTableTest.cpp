@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "common/VbNumbers.h"
 #include "engine/AngleFunctions.h"
@@ -101,6 +102,41 @@ TEST(ConstituentTable, SpringNeapDayStaysWithinAWeekEitherSide) {
   }
   EXPECT_EQ(lowest, -7);
   EXPECT_EQ(highest, 7);
+}
+
+void expectSameBits(const GroupCorrections& a, const GroupCorrections& b, const std::string& where) {
+  EXPECT_EQ(a.monthIndex, b.monthIndex) << where;
+  EXPECT_EQ(a.springNeapDay, b.springNeapDay) << where;
+  EXPECT_EQ(a.arguments.s, b.arguments.s) << where;
+  EXPECT_EQ(a.arguments.p1, b.arguments.p1) << where;
+  for (int g = 0; g < kGroupCount; ++g) {
+    EXPECT_EQ(a.groupFactor[g], b.groupFactor[g]) << where << " group " << g;
+    EXPECT_EQ(a.groupPhase[g], b.groupPhase[g]) << where << " group " << g;
+  }
+}
+
+TEST(ConstituentTable, InstantsSideBySideGiveTheBitsOfOneAtATime) {
+  const std::int64_t hour = 3'600'000;
+  const std::int64_t noon2026 = DateTime::fromCivil(2026, 6, 1, 12).linearMilliseconds();
+  const std::array<std::int64_t, kSideBySide> sets[] = {
+      {noon2026, noon2026 + 6 * 60'000, noon2026 + 12 * 60'000, noon2026 + 18 * 60'000},
+      {noon2026, noon2026 - hour, noon2026 - 2 * hour, noon2026 - 3 * hour},  // a run backwards
+      {noon2026 + 999, noon2026 + 1000, noon2026 + 1001, noon2026 + 59'999},  // within a second
+      {-1, -hour * 30, DateTime::fromCivil(1850, 3, 1).linearMilliseconds(), 0},  // before 1900 and the epoch
+      {DateTime::fromCivil(2099, 12, 31, 23, 59).linearMilliseconds(), noon2026, noon2026, noon2026},
+  };
+  for (const bool withSpringNeapDay : {false, true}) {
+    for (const auto& instants : sets) {
+      std::array<GroupCorrections, kSideBySide> together;
+      ComputeGroupFactorsSideBySide(instants, withSpringNeapDay, together);
+      for (std::size_t k = 0; k < kSideBySide; ++k) {
+        const DateTime instant = DateTime::fromLinearMilliseconds(instants[k]);
+        ASSERT_EQ(instant.linearMilliseconds(), instants[k]);
+        const GroupCorrections alone = ComputeGroupFactors(instant, withSpringNeapDay);
+        expectSameBits(together[k], alone, std::to_string(instants[k]) + (withSpringNeapDay ? " with" : ""));
+      }
+    }
+  }
 }
 
 }  // namespace
