@@ -1,7 +1,9 @@
 #include "engine/ConstituentTable.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "common/VbNumbers.h"
 #include "engine/AngleFunctions.h"
@@ -84,46 +86,130 @@ int monthOfDay(std::int64_t day) {
   return static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
 }
 
+// A row's Doodson argument as whole multiples of six angles: the time-of-day
+// angle 2*pi*f and the mean longitudes h, s, p, N' and p1 (the mean lunar
+// time written out as the time-of-day angle plus h - s). The diurnal ones
+// have a quarter turn taken off.
+struct Multipliers {
+  int day, h, s, p, Nprime, p1;
+};
+
+constexpr int digitOf(std::string_view code, int j) { return code[j] - '0' - (j >= 1 ? 5 : 0); }
+
+constexpr Multipliers multipliersOf(std::string_view code) {
+  const int species = digitOf(code, 0);
+  return {species,         digitOf(code, 2) + species, digitOf(code, 1) - species,
+          digitOf(code, 3), digitOf(code, 4),           digitOf(code, 5)};
+}
+
 // 19 rows, 18 distinct arguments: the two parts of K2 share one.
 constexpr int kArgumentCount = kConstituentRows - 1;
 
-// The rows' Doodson arguments as multipliers of the time-of-day fraction and
-// the five mean longitudes (the mean lunar time written out as the solar-day
-// angle plus h - s), worked out once and laid out a column per multiplier so
-// that all eighteen arguments are formed side by side.
-struct ArgumentTable {
-  std::array<double, kArgumentCount> day, h, s, p, Nprime, p1;
-  std::array<double, kArgumentCount> quarterTurn;  // pi/2 taken off the diurnal ones
-  struct Term {
-    int argument;
-    double amplitude;
-    int group;
-  };
-  std::array<Term, kConstituentRows> terms;
+constexpr std::array<Multipliers, kArgumentCount> kArguments = [] {
+  std::array<Multipliers, kArgumentCount> out{};
+  int argument = 0;
+  for (int i = 0; i < kConstituentRows; ++i)
+    if (i == 0 || kRows[i].code != kRows[i - 1].code) out[argument++] = multipliersOf(kRows[i].code);
+  return out;
+}();
+
+struct Term {
+  int argument;
+  double amplitude;  // relative to the group's principal constituent
+  int group;
 };
 
-const ArgumentTable& argumentTable() {
-  static const ArgumentTable table = [] {
-    const auto& rows = InitConstituentTable();
-    ArgumentTable out{};
-    int argument = -1;
-    for (int i = 0; i < kConstituentRows; ++i) {
-      const auto& d = rows[i].digits;
-      if (i == 0 || rows[i].code != rows[i - 1].code) {
-        ++argument;
-        out.day[argument] = kTwoPi * d[0];
-        out.h[argument] = d[2] + d[0];
-        out.s[argument] = d[1] - d[0];
-        out.p[argument] = d[3];
-        out.Nprime[argument] = d[4];
-        out.p1[argument] = d[5];
-        out.quarterTurn[argument] = d[0] == 1 ? kPi / 2 : 0;
-      }
-      out.terms[i] = {argument, rows[i].amplitude, rows[i].group};
-    }
-    return out;
-  }();
-  return table;
+// The rows in order, grouped, each pointing at its argument.
+constexpr std::array<Term, kConstituentRows> kTerms = [] {
+  std::array<Term, kConstituentRows> out{};
+  int argument = -1;
+  for (int i = 0; i < kConstituentRows; ++i) {
+    if (i == 0 || kRows[i].code != kRows[i - 1].code) ++argument;
+    out[i] = {argument, kRows[i].equilibriumAmplitude / kReferenceAmplitude[kRows[i].group], kRows[i].group};
+  }
+  return out;
+}();
+
+// A point of the unit circle, the cosine and sine of an angle, for one
+// instant (Real is double) or for several side by side, a lane each. The
+// arguments' cosines and sines come from those of the six angles by the
+// addition formulas: a product of turns is the turn of the summed angles,
+// which keeps the precision the angles have, where a sum of angles of
+// thousands of radians would lose some of it.
+template <class Real>
+struct Turn {
+  Real c, s;
+};
+
+template <class Real>
+[[gnu::always_inline]] inline Turn<Real> operator*(const Turn<Real>& a, const Turn<Real>& b) {
+  return {a.c * b.c - a.s * b.s, a.c * b.s + a.s * b.c};
+}
+
+// A turn and its whole powers up to Most; a negative power is the mirror image.
+template <class Real, int Most>
+struct Powers {
+  std::array<Turn<Real>, Most + 1> up;
+
+  explicit Powers(const Turn<Real>& base) {
+    up[1] = base;
+    if constexpr (Most >= 2) up[2] = base * base;
+    if constexpr (Most >= 3) up[3] = up[2] * base;
+    if constexpr (Most >= 4) up[4] = up[2] * up[2];
+    if constexpr (Most >= 5) up[5] = up[4] * base;
+  }
+  template <int K>
+  [[gnu::always_inline]] inline Turn<Real> power() const {
+    static_assert(K != 0 && K <= Most && -K <= Most);
+    if constexpr (K > 0)
+      return up[K];
+    else
+      return {up[-K].c, -up[-K].s};
+  }
+};
+
+constexpr int mostOf(int Multipliers::*field) {
+  int most = 0;
+  for (const Multipliers& m : kArguments) most = std::max(most, m.*field < 0 ? -(m.*field) : m.*field);
+  return most;
+}
+
+template <class Real>
+struct AllPowers {
+  Powers<Real, mostOf(&Multipliers::day)> day;
+  Powers<Real, mostOf(&Multipliers::h)> h;
+  Powers<Real, mostOf(&Multipliers::s)> s;
+  Powers<Real, mostOf(&Multipliers::p)> p;
+  Powers<Real, mostOf(&Multipliers::Nprime)> Nprime;
+  Powers<Real, mostOf(&Multipliers::p1)> p1;
+};
+
+template <int K, class Real, int Most>
+[[gnu::always_inline]] inline void timesPower(Turn<Real>& turn, const Powers<Real, Most>& powers) {
+  if constexpr (K != 0) turn = turn * powers.template power<K>();
+}
+
+// The turn of argument I, the factors taken in a fixed order.
+template <int I, class Real>
+[[gnu::always_inline]] inline Turn<Real> argumentTurn(const AllPowers<Real>& w) {
+  constexpr Multipliers m = kArguments[I];
+  static_assert(m.day == 1 || m.day == 2);
+  Turn<Real> turn = w.day.template power<m.day>();
+  timesPower<m.h>(turn, w.h);
+  timesPower<m.s>(turn, w.s);
+  timesPower<m.p>(turn, w.p);
+  timesPower<m.Nprime>(turn, w.Nprime);
+  timesPower<m.p1>(turn, w.p1);
+  // A quarter turn back: cos(V - pi/2) = sin V and sin(V - pi/2) = -cos V.
+  if constexpr (m.day == 1) turn = {turn.s, -turn.c};
+  return turn;
+}
+
+template <class Real, std::size_t... I>
+[[gnu::always_inline]] inline void allArgumentTurns(const AllPowers<Real>& w,
+                                                    std::array<Turn<Real>, kArgumentCount>& turns,
+                                                    std::index_sequence<I...>) {
+  ((turns[I] = argumentTurn<static_cast<int>(I)>(w)), ...);
 }
 
 // DaysSince1900 from the instant's linear milliseconds.
@@ -151,32 +237,45 @@ struct ArgumentInputs {
 };
 
 template <class Real>
-[[gnu::always_inline]] inline Real argumentAt(const ArgumentTable& table, int i, const ArgumentInputs<Real>& in) {
-  return table.day[i] * in.f + table.h[i] * in.h + table.s[i] * in.s + table.p[i] * in.p +
-         table.Nprime[i] * in.Nprime + table.p1[i] * in.p1 - table.quarterTurn[i];
-}
-
-template <class Real>
 [[gnu::always_inline]] inline Real load(const double* from) {
   Real value;
   std::memcpy(&value, from, sizeof value);
   return value;
 }
 
-// The group sums C and S from the arguments' cosines and sines, laid out an
-// argument after another, each argument's lanes side by side.
+// The group sums C and S: the six angles' cosines and sines, the arguments'
+// turns from them, and each group's terms summed in the table's order.
 template <class Real>
-[[gnu::always_inline]] inline void sumGroups(const ArgumentTable& table, const double* cosV, const double* sinV,
-                                             std::array<Real, kGroupCount>& C, std::array<Real, kGroupCount>& S) {
+[[gnu::always_inline]] inline void sumGroups(const ArgumentInputs<Real>& in, std::array<Real, kGroupCount>& C,
+                                             std::array<Real, kGroupCount>& S) {
   constexpr std::size_t kLanes = sizeof(Real) / sizeof(double);
+  constexpr std::size_t kAngles = 6;
+  // One instant's six angles make up two whole vectors of four with two idle ones.
+  constexpr std::size_t kSlots = kLanes == 1 ? 8 : kAngles * kLanes;
+  std::array<double, kSlots> angle{}, sine, cosine;
+  const std::array<Real, kAngles> angles = {kTwoPi * in.f, in.h, in.s, in.p, in.Nprime, in.p1};
+  std::memcpy(angle.data(), angles.data(), sizeof angles);
+  SinCosEach(angle, sine, cosine);
+  const auto turnOf = [&](std::size_t i) {
+    return Turn<Real>{load<Real>(cosine.data() + i * kLanes), load<Real>(sine.data() + i * kLanes)};
+  };
+  const AllPowers<Real> w{Powers<Real, mostOf(&Multipliers::day)>(turnOf(0)),
+                          Powers<Real, mostOf(&Multipliers::h)>(turnOf(1)),
+                          Powers<Real, mostOf(&Multipliers::s)>(turnOf(2)),
+                          Powers<Real, mostOf(&Multipliers::p)>(turnOf(3)),
+                          Powers<Real, mostOf(&Multipliers::Nprime)>(turnOf(4)),
+                          Powers<Real, mostOf(&Multipliers::p1)>(turnOf(5))};
+  std::array<Turn<Real>, kArgumentCount> turns;
+  allArgumentTurns(w, turns, std::make_index_sequence<kArgumentCount>{});
+
   std::size_t term = 0;
   for (int g = 0; g < kGroupCount; ++g) {
     // Summed in registers: a running sum in the arrays would wait on its own store.
     Real sumC{}, sumS{};
-    for (; term < table.terms.size() && table.terms[term].group == g; ++term) {
-      const ArgumentTable::Term& r = table.terms[term];
-      sumC += r.amplitude * load<Real>(cosV + r.argument * kLanes);
-      sumS -= r.amplitude * load<Real>(sinV + r.argument * kLanes);
+    for (; term < kTerms.size() && kTerms[term].group == g; ++term) {
+      const Term& r = kTerms[term];
+      sumC += r.amplitude * turns[r.argument].c;
+      sumS -= r.amplitude * turns[r.argument].s;
     }
     C[g] = sumC;
     S[g] = sumS;
@@ -240,15 +339,8 @@ GroupCorrections groupFactorsAt(std::int64_t ms, bool withSpringNeapDay) {
   result.arguments = a;
   const ArgumentInputs<double> in{t - CLng(t), a.h, a.s, a.p, a.Nprime, a.p1};
 
-  const ArgumentTable& table = argumentTable();
-  // Two idle angles make up whole vectors of four: the lanes cost less than
-  // two angles taken one at a time.
-  std::array<double, kArgumentCount + 2> V{}, sinV, cosV;
-  for (int i = 0; i < kArgumentCount; ++i) V[i] = argumentAt(table, i, in);
-  SinCosEach(V, sinV, cosV);
-
   std::array<double, kGroupCount> C, S;
-  sumGroups(table, cosV.data(), sinV.data(), C, S);
+  sumGroups(in, C, S);
   for (int g = 0; g < kGroupCount; ++g) result.groupFactor[g] = std::sqrt(C[g] * C[g] + S[g] * S[g]);
   FullCircleArctanEach(S.data(), C.data(), result.groupPhase.data(), kGroupCount);
   if (withSpringNeapDay) result.springNeapDay = SpringNeapDay(a);
@@ -278,16 +370,8 @@ template <class Lanes>
     in.p1[k] = a.p1;
   }
 
-  const ArgumentTable& table = argumentTable();
-  std::array<double, kArgumentCount * kLanes> V, sinV, cosV;
-  for (int i = 0; i < kArgumentCount; ++i) {
-    const Lanes argument = argumentAt(table, i, in);
-    std::memcpy(V.data() + i * kLanes, &argument, sizeof argument);
-  }
-  SinCosEach(V, sinV, cosV);
-
   std::array<Lanes, kGroupCount> C, S;
-  sumGroups(table, cosV.data(), sinV.data(), C, S);
+  sumGroups(in, C, S);
   // Lane k of group g goes to [g * kLanes + k], and back into instant k's result.
   std::array<double, kGroupCount * kLanes> flatC, flatS, phase;
   std::memcpy(flatC.data(), C.data(), sizeof flatC);

@@ -1,8 +1,8 @@
 #pragma once
 // Sine and cosine for the height engine.
 //
-// Every height needs some twenty sines and cosines of large angles (the mean
-// longitudes grow by thousands of radians a century). The C library answers
+// Every height needs some ten sines and cosines, of large angles among them
+// (the mean longitudes grow by thousands of radians a century). The C library answers
 // each one through a call with range checks, branches and table lookups,
 // which costs more than the rest of the height put together. These are
 // written without branches and work on arrays, two angles at a time in the

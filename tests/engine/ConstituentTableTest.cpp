@@ -104,6 +104,52 @@ TEST(ConstituentTable, SpringNeapDayStaysWithinAWeekEitherSide) {
   EXPECT_EQ(highest, 7);
 }
 
+// The group sums worked out from the table's rows in long double, each
+// argument summed from the mean longitudes as the formula writes it.
+struct ExactGroups {
+  std::array<long double, kGroupCount> factor, phase;
+};
+
+ExactGroups exactGroupsAt(DateTime instant) {
+  int month;
+  const double t = DaysSince1900(instant, month);
+  const AstroArguments a = ComputeAstroArguments(t);
+  const long double f = t - std::nearbyint(t);
+  const long double pi = std::acos(-1.0L);
+  std::array<long double, kGroupCount> C{}, S{};
+  for (const ConstituentRow& row : InitConstituentTable()) {
+    const auto& d = row.digits;
+    const long double V = 2 * pi * d[0] * f + (d[2] + d[0]) * static_cast<long double>(a.h) +
+                          (d[1] - d[0]) * static_cast<long double>(a.s) + d[3] * static_cast<long double>(a.p) +
+                          d[4] * static_cast<long double>(a.Nprime) + d[5] * static_cast<long double>(a.p1) -
+                          (d[0] == 1 ? pi / 2 : 0);
+    C[row.group] += row.amplitude * std::cos(V);
+    S[row.group] -= row.amplitude * std::sin(V);
+  }
+  ExactGroups out;
+  for (int g = 0; g < kGroupCount; ++g) {
+    out.factor[g] = std::hypot(C[g], S[g]);
+    out.phase[g] = std::atan2(S[g], C[g]);
+  }
+  return out;
+}
+
+TEST(ConstituentTable, GroupSumsKeepThePrecisionOfTheLongitudes) {
+  // Two centuries either side of now, where the longitudes reach tens of
+  // thousands of radians, and the hours of a day.
+  for (DateTime t = DateTime::fromCivil(1901, 1, 1, 3, 17); t < DateTime::fromCivil(2100, 1, 1);
+       t = t.addDays(173.37)) {
+    const GroupCorrections g = ComputeGroupFactors(t);
+    const ExactGroups exact = exactGroupsAt(t);
+    for (int k = 0; k < kGroupCount; ++k) {
+      EXPECT_NEAR(g.groupFactor[k], static_cast<double>(exact.factor[k]), 1e-13) << t.serial() << " group " << k;
+      const long double turn = 2 * std::acos(-1.0L);
+      const long double apart = std::remainder(g.groupPhase[k] - exact.phase[k], turn);
+      EXPECT_NEAR(static_cast<double>(apart), 0, 1e-12) << t.serial() << " group " << k;
+    }
+  }
+}
+
 void expectSameBits(const GroupCorrections& a, const GroupCorrections& b, const std::string& where) {
   EXPECT_EQ(a.monthIndex, b.monthIndex) << where;
   EXPECT_EQ(a.springNeapDay, b.springNeapDay) << where;
