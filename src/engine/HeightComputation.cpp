@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "common/RuntimeError.h"
 #include "common/VbNumbers.h"
@@ -60,14 +61,12 @@ CorrectedConstituents CombineGroupCorrections(const PortConstants& constants, co
   return c;
 }
 
-OffsetHeight HeightAtOffset(const CorrectedConstituents& c, const PortConstants& constants, float x) {
+namespace {
+
+// The height from the cosines and sines of the four moved phases.
+OffsetHeight heightFromTurns(const CorrectedConstituents& c, const PortConstants& constants,
+                             const std::array<double, kGroupCount>& cosine, const std::array<double, kGroupCount>& sine) {
   const auto& pc = constants.portConstant;
-  std::array<double, kGroupCount> argument;
-  for (int g = 0; g < kGroupCount; ++g) argument[g] = c.phase[g] - kOffsetSpeed[g] * x;
-
-  std::array<double, kGroupCount> sine, cosine;
-  SinCosEach(argument, sine, cosine);
-
   const double O = c.amplitude[group::kO1] * cosine[group::kO1];
   const double K = c.amplitude[group::kK1] * cosine[group::kK1];
   const double X = c.amplitude[group::kS2] * cosine[group::kS2] + c.amplitude[group::kM2] * cosine[group::kM2];
@@ -85,6 +84,62 @@ OffsetHeight HeightAtOffset(const CorrectedConstituents& c, const PortConstants&
   const double height = K + O + X + quarter + sixth + pc[0];
   if (!std::isfinite(height) || std::abs(height) > 3.4e38) throw RuntimeError(errc::kOverflow);
   return {Single(height), R};
+}
+
+// cos and sin of kOffsetSpeed * x for x = m / 60 hours in single precision,
+// m from -kMinutesTurnedAhead on, worked out once in long double.
+struct MinuteTurn {
+  std::array<double, kGroupCount> cosine, sine;
+};
+
+const std::vector<MinuteTurn>& minuteTurns() {
+  static const std::vector<MinuteTurn> table = [] {
+    std::vector<MinuteTurn> out(2 * kMinutesTurnedAhead + 1);
+    for (int m = -kMinutesTurnedAhead; m <= kMinutesTurnedAhead; ++m) {
+      const long double x = Single(m / 60.0);
+      MinuteTurn& turn = out[m + kMinutesTurnedAhead];
+      for (int g = 0; g < kGroupCount; ++g) {
+        const long double angle = static_cast<long double>(kOffsetSpeed[g]) * x;
+        turn.cosine[g] = static_cast<double>(std::cos(angle));
+        turn.sine[g] = static_cast<double>(std::sin(angle));
+      }
+    }
+    return out;
+  }();
+  return table;
+}
+
+}  // namespace
+
+OffsetHeight HeightAtOffset(const CorrectedConstituents& c, const PortConstants& constants, float x) {
+  std::array<double, kGroupCount> argument;
+  for (int g = 0; g < kGroupCount; ++g) argument[g] = c.phase[g] - kOffsetSpeed[g] * x;
+  std::array<double, kGroupCount> sine, cosine;
+  SinCosEach(argument, sine, cosine);
+  return heightFromTurns(c, constants, cosine, sine);
+}
+
+PhaseTurns TurnsOfPhases(const CorrectedConstituents& c) {
+  std::array<double, kGroupCount> phase;
+  for (int g = 0; g < kGroupCount; ++g) phase[g] = c.phase[g];
+  PhaseTurns turns;
+  SinCosEach(phase, turns.sine, turns.cosine);
+  return turns;
+}
+
+OffsetHeight HeightAtWholeMinutes(const CorrectedConstituents& c, const PortConstants& constants,
+                                  const PhaseTurns& phases, int minutes) {
+  if (minutes < -kMinutesTurnedAhead || minutes > kMinutesTurnedAhead)
+    return HeightAtOffset(c, constants, Single(minutes / 60.0));
+  const MinuteTurn& offset = minuteTurns()[minutes + kMinutesTurnedAhead];
+  // cos(a - b) = cos a cos b + sin a sin b, sin(a - b) = sin a cos b - cos a sin b;
+  // at no offset b is 0 and these are cos a and sin a exactly.
+  std::array<double, kGroupCount> cosine, sine;
+  for (int g = 0; g < kGroupCount; ++g) {
+    cosine[g] = phases.cosine[g] * offset.cosine[g] + phases.sine[g] * offset.sine[g];
+    sine[g] = phases.sine[g] * offset.cosine[g] - phases.cosine[g] * offset.sine[g];
+  }
+  return heightFromTurns(c, constants, cosine, sine);
 }
 
 }  // namespace saltmark

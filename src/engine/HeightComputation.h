@@ -45,4 +45,20 @@ struct OffsetHeight {
 // The height x hours after the instant the corrections were formed for.
 OffsetHeight HeightAtOffset(const CorrectedConstituents& corrected, const PortConstants& constants, float x);
 
+// The cosines and sines of the four corrected phases, in group order.
+struct PhaseTurns {
+  std::array<double, kGroupCount> cosine{}, sine{};
+};
+PhaseTurns TurnsOfPhases(const CorrectedConstituents& corrected);
+
+// HeightAtOffset at x = minutes / 60 hours, for the searches that step
+// through the minutes round an instant: the four angles are the phases'
+// turns rotated back by the offset's, kept for every whole minute up to
+// kMinutesTurnedAhead either side, which spares a sine and cosine at every
+// step. At no offset the height is HeightAtOffset's bit for bit; further
+// out the two may differ in the last bit of the working doubles.
+inline constexpr int kMinutesTurnedAhead = 900;
+OffsetHeight HeightAtWholeMinutes(const CorrectedConstituents& corrected, const PortConstants& constants,
+                                  const PhaseTurns& phases, int minutes);
+
 }  // namespace saltmark

@@ -56,7 +56,7 @@ void StreamEngine::resetHighWaterPair() {
 
 bool StreamEngine::findHighWaterPair(DateTime instant, Platform& platform) {
   engine_.PrepareInstant(instant);
-  auto y = [this](int minute) { return engine_.HeightAtOffset(Single(minute / 60.0)); };
+  auto y = [this](int minute) { return engine_.HeightAtMinutes(minute); };
 
   // Backward: the previous high water is the sample just before the top.
   int backward = 0;

@@ -92,10 +92,18 @@ void TideEngine::PrepareInstant(DateTime instant) {
     correctionsAlongTheRun(instant);
   constants_ = &constantsFor(corrections_.monthIndex, corrections_.springNeapDay);
   corrected_ = CombineGroupCorrections(*constants_, corrections_);
+  phaseTurns_.reset();
 }
 
 float TideEngine::HeightAtOffset(float x) {
   const OffsetHeight result = saltmark::HeightAtOffset(corrected_, *constants_, x);
+  semidiurnalAmplitude_ = result.semidiurnalAmplitude;
+  return result.height;
+}
+
+float TideEngine::HeightAtMinutes(int minutes) {
+  if (!phaseTurns_) phaseTurns_ = TurnsOfPhases(corrected_);
+  const OffsetHeight result = saltmark::HeightAtWholeMinutes(corrected_, *constants_, *phaseTurns_, minutes);
   semidiurnalAmplitude_ = result.semidiurnalAmplitude;
   return result.height;
 }

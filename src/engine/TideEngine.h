@@ -63,6 +63,8 @@ class TideEngine {
   void PrepareInstant(DateTime instant);
   // The height in metres x hours after the prepared instant; keeps R.
   float HeightAtOffset(float x);
+  // The same at x = minutes / 60, for searches minute by minute round the instant.
+  float HeightAtMinutes(int minutes);
 
  private:
   const PortConstants& constantsFor(int monthIndex, int springNeapDay);
@@ -99,6 +101,8 @@ class TideEngine {
   GroupCorrections corrections_;
   const PortConstants* constants_ = nullptr;
   CorrectedConstituents corrected_;
+  // The corrected phases' cosines and sines, once a search asks for them.
+  std::optional<PhaseTurns> phaseTurns_;
   double semidiurnalAmplitude_ = 0;
   float tideHeight_ = 0;
   float tideHeightWithOffset_ = 0;
