@@ -3,11 +3,13 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "common/RuntimeError.h"
 #include "common/VbNumbers.h"
 #include "engine/SineCosine.h"
+#include "engine/VectorLanes.h"
 
 namespace saltmark {
 namespace {
@@ -63,27 +65,38 @@ CorrectedConstituents CombineGroupCorrections(const PortConstants& constants, co
 
 namespace {
 
-// The height from the cosines and sines of the four moved phases.
-OffsetHeight heightFromTurns(const CorrectedConstituents& c, const PortConstants& constants,
-                             const std::array<double, kGroupCount>& cosine, const std::array<double, kGroupCount>& sine) {
+// The height from the cosines and sines of the four moved phases, for one
+// instant (Real is double) or for several side by side, a lane each.
+template <class Real>
+[[gnu::always_inline]] inline RawHeight<Real> heightFromTurns(const std::array<Real, kGroupCount>& amplitude,
+                                                              const PortConstants& constants,
+                                                              const std::array<Real, kGroupCount>& cosine,
+                                                              const std::array<Real, kGroupCount>& sine,
+                                                              Real (*squareRoot)(Real)) {
   const auto& pc = constants.portConstant;
-  const double O = c.amplitude[group::kO1] * cosine[group::kO1];
-  const double K = c.amplitude[group::kK1] * cosine[group::kK1];
-  const double X = c.amplitude[group::kS2] * cosine[group::kS2] + c.amplitude[group::kM2] * cosine[group::kM2];
-  const double Y = c.amplitude[group::kS2] * sine[group::kS2] + c.amplitude[group::kM2] * sine[group::kM2];
-  const double R = std::sqrt(Y * Y + X * X);
+  const Real O = amplitude[group::kO1] * cosine[group::kO1];
+  const Real K = amplitude[group::kK1] * cosine[group::kK1];
+  const Real X = amplitude[group::kS2] * cosine[group::kS2] + amplitude[group::kM2] * cosine[group::kM2];
+  const Real Y = amplitude[group::kS2] * sine[group::kS2] + amplitude[group::kM2] * sine[group::kM2];
+  const Real R = squareRoot(Y * Y + X * X);
 
-  double quarter = 0, sixth = 0;
-  if (R != 0) {
-    // cos and sin of the combined semidiurnal angle.
-    const double co = X / R, si = Y / R;
-    quarter = ((2 * co * co - 1) * constants.quarterCos - 2 * si * co * constants.quarterSin) * pc[10] * (R * R);
-    sixth = ((4 * co * co * co - 3 * co) * constants.sixthCos - (3 * si - 4 * si * si * si) * constants.sixthSin) *
-            (R * R) * R * pc[12];
-  }
-  const double height = K + O + X + quarter + sixth + pc[0];
-  if (!std::isfinite(height) || std::abs(height) > 3.4e38) throw RuntimeError(errc::kOverflow);
-  return {Single(height), R};
+  // cos and sin of the combined semidiurnal angle; without a semidiurnal
+  // tide there is no shallow-water term.
+  const Real co = X / R, si = Y / R;
+  const Real quarter =
+      ((2 * co * co - 1) * constants.quarterCos - 2 * si * co * constants.quarterSin) * pc[10] * (R * R);
+  const Real sixth = ((4 * co * co * co - 3 * co) * constants.sixthCos - (3 * si - 4 * si * si * si) * constants.sixthSin) *
+                     (R * R) * R * pc[12];
+  const Real none{};
+  return {K + O + X + (R != 0 ? quarter : none) + (R != 0 ? sixth : none) + pc[0], R};
+}
+
+double scalarRoot(double x) { return std::sqrt(x); }
+
+std::array<double, kGroupCount> amplitudesOf(const CorrectedConstituents& c) {
+  std::array<double, kGroupCount> amplitude;
+  for (int g = 0; g < kGroupCount; ++g) amplitude[g] = c.amplitude[g];
+  return amplitude;
 }
 
 // cos and sin of kOffsetSpeed * x for x = m / 60 hours in single precision,
@@ -116,7 +129,7 @@ OffsetHeight HeightAtOffset(const CorrectedConstituents& c, const PortConstants&
   for (int g = 0; g < kGroupCount; ++g) argument[g] = c.phase[g] - kOffsetSpeed[g] * x;
   std::array<double, kGroupCount> sine, cosine;
   SinCosEach(argument, sine, cosine);
-  return heightFromTurns(c, constants, cosine, sine);
+  return CheckedHeight(heightFromTurns(amplitudesOf(c), constants, cosine, sine, scalarRoot));
 }
 
 PhaseTurns TurnsOfPhases(const CorrectedConstituents& c) {
@@ -139,7 +152,59 @@ OffsetHeight HeightAtWholeMinutes(const CorrectedConstituents& c, const PortCons
     cosine[g] = phases.cosine[g] * offset.cosine[g] + phases.sine[g] * offset.sine[g];
     sine[g] = phases.sine[g] * offset.cosine[g] - phases.cosine[g] * offset.sine[g];
   }
-  return heightFromTurns(c, constants, cosine, sine);
+  return CheckedHeight(heightFromTurns(amplitudesOf(c), constants, cosine, sine, scalarRoot));
+}
+
+OffsetHeight CheckedHeight(const RawHeight<double>& raw) {
+  if (!std::isfinite(raw.height) || std::abs(raw.height) > 3.4e38) throw RuntimeError(errc::kOverflow);
+  return {Single(raw.height), raw.R};
+}
+
+namespace {
+
+using Corrected = std::array<CorrectedConstituents, kSideBySide>;
+using Heights = std::array<RawHeight<double>, kSideBySide>;
+
+void heightsOneByOne(const Corrected& corrected, const PortConstants& constants, Heights& heights) {
+  for (std::size_t k = 0; k < kSideBySide; ++k) {
+    std::array<double, kGroupCount> argument, sine, cosine;
+    for (int g = 0; g < kGroupCount; ++g) argument[g] = corrected[k].phase[g] - kOffsetSpeed[g] * 0.0F;
+    SinCosEach(argument, sine, cosine);
+    heights[k] = heightFromTurns(amplitudesOf(corrected[k]), constants, cosine, sine, scalarRoot);
+  }
+}
+
+[[gnu::target("avx2")]] lanes::Double4 fourRoots(lanes::Double4 x) { return __builtin_ia32_sqrtpd256(x); }
+
+// Built for AVX2 whatever the machine, and taken only where it has it.
+[[gnu::target("avx2")]] void heightsInFourLanes(const Corrected& corrected, const PortConstants& constants,
+                                                Heights& heights) {
+  using Lanes = lanes::Double4;
+  static_assert(sizeof(Lanes) == kSideBySide * sizeof(double));
+  // Group g's angles of every instant side by side.
+  std::array<double, kGroupCount * kSideBySide> argument, sine, cosine;
+  std::array<Lanes, kGroupCount> amplitude;
+  for (int g = 0; g < kGroupCount; ++g) {
+    for (std::size_t k = 0; k < kSideBySide; ++k) {
+      argument[g * kSideBySide + k] = corrected[k].phase[g] - kOffsetSpeed[g] * 0.0F;
+      amplitude[g][k] = corrected[k].amplitude[g];
+    }
+  }
+  SinCosEach(argument, sine, cosine);
+  std::array<Lanes, kGroupCount> c, s;
+  std::memcpy(c.data(), cosine.data(), sizeof c);
+  std::memcpy(s.data(), sine.data(), sizeof s);
+  const RawHeight<Lanes> lanes = heightFromTurns(amplitude, constants, c, s, fourRoots);
+  for (std::size_t k = 0; k < kSideBySide; ++k) heights[k] = {lanes.height[k], lanes.R[k]};
+}
+
+using HeightsRun = void (*)(const Corrected&, const PortConstants&, Heights&);
+
+}  // namespace
+
+void HeightsSideBySide(const Corrected& corrected, const PortConstants& constants, Heights& heights) {
+  static const HeightsRun run = lanes::widestOf<HeightsRun>(heightsOneByOne, heightsInFourLanes);
+  run(corrected, constants, heights);
 }
 
 }  // namespace saltmark

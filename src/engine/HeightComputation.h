@@ -42,6 +42,16 @@ struct OffsetHeight {
   double semidiurnalAmplitude = 0;  // R: the combined M2 + S2 amplitude there
 };
 
+// A height before its check and rounding, with its R.
+template <class Real>
+struct RawHeight {
+  Real height, R;
+};
+
+// The height rounded to single precision; throws RuntimeError (overflow)
+// when it is not finite or beyond the single range.
+OffsetHeight CheckedHeight(const RawHeight<double>& raw);
+
 // The height x hours after the instant the corrections were formed for.
 OffsetHeight HeightAtOffset(const CorrectedConstituents& corrected, const PortConstants& constants, float x);
 
@@ -60,5 +70,10 @@ PhaseTurns TurnsOfPhases(const CorrectedConstituents& corrected);
 inline constexpr int kMinutesTurnedAhead = 900;
 OffsetHeight HeightAtWholeMinutes(const CorrectedConstituents& corrected, const PortConstants& constants,
                                   const PhaseTurns& phases, int minutes);
+
+// HeightAtOffset at no offset for several instants of one port's constants,
+// worked out side by side; each CheckedHeight is HeightAtOffset's bit for bit.
+void HeightsSideBySide(const std::array<CorrectedConstituents, kSideBySide>& corrected, const PortConstants& constants,
+                       std::array<RawHeight<double>, kSideBySide>& heights);
 
 }  // namespace saltmark

@@ -63,6 +63,7 @@ bool TideEngine::workOutAhead(std::int64_t ms, std::int64_t step) {
     return false;
   }
   aheadCount_ = kSideBySide;
+  aheadHeights_ = AheadHeights::NotYet;
   return true;
 }
 
@@ -75,17 +76,20 @@ void TideEngine::correctionsAlongTheRun(DateTime instant) {
   for (std::size_t k = 0; k < aheadCount_; ++k) {
     if (aheadInstants_[k] == ms) {
       corrections_ = ahead_[k];
+      preparedAhead_ = static_cast<int>(k);
       return;
     }
   }
   if (sameStep && workOutAhead(ms, step)) {
     corrections_ = ahead_[0];
+    preparedAhead_ = 0;
     return;
   }
   corrections_ = ComputeGroupFactors(instant, usesSpringNeapLevels_);
 }
 
 void TideEngine::PrepareInstant(DateTime instant) {
+  preparedAhead_ = -1;
   if (remembered_)
     corrections_ = rememberedCorrectionsAt(instant);
   else
@@ -97,6 +101,32 @@ void TideEngine::PrepareInstant(DateTime instant) {
 
 float TideEngine::HeightAtOffset(float x) {
   const OffsetHeight result = saltmark::HeightAtOffset(corrected_, *constants_, x);
+  semidiurnalAmplitude_ = result.semidiurnalAmplitude;
+  return result.height;
+}
+
+bool TideEngine::heightsAhead() {
+  if (aheadHeights_ == AheadHeights::NotYet) {
+    aheadHeights_ = AheadHeights::Unavailable;
+    std::array<CorrectedConstituents, kSideBySide> corrected;
+    try {
+      for (std::size_t k = 0; k < kSideBySide; ++k) {
+        // A month or a spring-neap day that changes among them changes the constants.
+        if (&constantsFor(ahead_[k].monthIndex, ahead_[k].springNeapDay) != constants_) return false;
+        corrected[k] = CombineGroupCorrections(*constants_, ahead_[k]);
+      }
+    } catch (const RuntimeError&) {
+      return false;  // a later instant's spring-neap day is off the port's table
+    }
+    HeightsSideBySide(corrected, *constants_, aheadHeight_);
+    aheadHeights_ = AheadHeights::Ready;
+  }
+  return aheadHeights_ == AheadHeights::Ready;
+}
+
+float TideEngine::heightAtNoOffset() {
+  if (preparedAhead_ < 0 || !heightsAhead()) return HeightAtOffset(0);
+  const OffsetHeight result = CheckedHeight(aheadHeight_[preparedAhead_]);
   semidiurnalAmplitude_ = result.semidiurnalAmplitude;
   return result.height;
 }
@@ -122,7 +152,7 @@ void TideEngine::EvaluateHeight() {
     const float reference = HeightAtOffset(d);
     height = Single(reference + HeightDifference(*secondary_, reference, c));
   } else {
-    height = HeightAtOffset(0);
+    height = heightAtNoOffset();
   }
   if (!settings_.metric()) height = Single(height * kFeetPerMetre);
   if (!std::isfinite(height)) throw RuntimeError(errc::kOverflow);

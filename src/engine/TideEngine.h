@@ -72,6 +72,8 @@ class TideEngine {
 
   const GroupCorrections& rememberedCorrectionsAt(DateTime instant);
   void correctionsAlongTheRun(DateTime instant);
+  bool heightsAhead();
+  float heightAtNoOffset();
   bool workOutAhead(std::int64_t ms, std::int64_t step);
 
   const Settings& settings_;
@@ -95,6 +97,11 @@ class TideEngine {
   std::array<std::int64_t, kSideBySide> aheadInstants_{};
   std::array<GroupCorrections, kSideBySide> ahead_;
   std::size_t aheadCount_ = 0;
+  // Which of them the prepared instant is (none: -1), and their heights at
+  // no offset, worked out side by side once a height is asked for.
+  int preparedAhead_ = -1;
+  enum class AheadHeights { NotYet, Ready, Unavailable } aheadHeights_ = AheadHeights::NotYet;
+  std::array<RawHeight<double>, kSideBySide> aheadHeight_{};
   std::int64_t lastInstant_ = INT64_MIN;
   std::int64_t lastStep_ = 0;
 

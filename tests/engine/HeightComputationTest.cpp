@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include <cmath>
@@ -236,6 +237,41 @@ TEST(HeightComputation, WholeMinuteStepsGiveTheHeightsOfTheOffsets) {
   }
   // A last-bit difference in the doubles only now and then tips a single.
   EXPECT_LT(differing, compared / 20);
+}
+
+// Worked out ahead or not, an instant whose height cannot be had throws at
+// its own call and at no other.
+TEST(TideEngine, RunsFailAtTheInstantsASingleCallFailsAt) {
+  LocationRecord offTheTable = portWith({.m2 = 1.1, .m2Phase = 33, .s2 = 0.4});
+  offTheTable.harmonic[0] = "W";
+  // An offset that sends the days from 2 on past the start of the table.
+  offTheTable.springNeapLevel = {"15", "", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8"};
+  const LocationRecord overflowing = portWith({.meanLevel = 3e38, .m2 = 1e38});
+  Settings settings;
+  for (const LocationRecord* port : {static_cast<const LocationRecord*>(&offTheTable), &overflowing}) {
+    TideEngine engine(settings);
+    engine.setPort(*port);
+    int failures = 0;
+    for (DateTime t = DateTime::fromCivil(2026, 1, 1); t < DateTime::fromCivil(2026, 2, 1); t = t.addMinutes(90)) {
+      TideEngine fresh(settings);
+      fresh.setPort(*port);
+      std::optional<float> expected;
+      try {
+        fresh.PredictHeight(t);
+        expected = fresh.tideHeight();
+      } catch (const RuntimeError&) {
+        ++failures;
+      }
+      if (expected) {
+        engine.PredictHeight(t);
+        ASSERT_EQ(engine.tideHeight(), *expected) << t.serial();
+      } else {
+        ASSERT_THROW(engine.PredictHeight(t), RuntimeError) << t.serial();
+      }
+    }
+    EXPECT_GT(failures, 0);
+    EXPECT_LT(failures, 496);  // some instants of each port do have a height
+  }
 }
 
 // A port chosen in the middle of a run must not get the sums worked out
