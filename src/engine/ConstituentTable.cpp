@@ -105,14 +105,6 @@ constexpr Multipliers multipliersOf(std::string_view code) {
 // 19 rows, 18 distinct arguments: the two parts of K2 share one.
 constexpr int kArgumentCount = kConstituentRows - 1;
 
-constexpr std::array<Multipliers, kArgumentCount> kArguments = [] {
-  std::array<Multipliers, kArgumentCount> out{};
-  int argument = 0;
-  for (int i = 0; i < kConstituentRows; ++i)
-    if (i == 0 || kRows[i].code != kRows[i - 1].code) out[argument++] = multipliersOf(kRows[i].code);
-  return out;
-}();
-
 struct Term {
   int argument;
   double amplitude;  // relative to the group's principal constituent
@@ -127,6 +119,12 @@ constexpr std::array<Term, kConstituentRows> kTerms = [] {
     if (i == 0 || kRows[i].code != kRows[i - 1].code) ++argument;
     out[i] = {argument, kRows[i].equilibriumAmplitude / kReferenceAmplitude[kRows[i].group], kRows[i].group};
   }
+  return out;
+}();
+
+constexpr std::array<Multipliers, kArgumentCount> kArguments = [] {
+  std::array<Multipliers, kArgumentCount> out{};
+  for (int i = 0; i < kConstituentRows; ++i) out[kTerms[i].argument] = multipliersOf(kRows[i].code);
   return out;
 }();
 
@@ -387,7 +385,6 @@ template <class Lanes>
     if (withSpringNeapDay) result.springNeapDay = SpringNeapDay(result.arguments);
   }
 }
-
 
 // Built for AVX2 whatever the machine, and taken only where it has it: in
 // narrower lanes the compiler would pass every sum through memory.

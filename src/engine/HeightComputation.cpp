@@ -85,8 +85,9 @@ template <class Real>
   const Real co = X / R, si = Y / R;
   const Real quarter =
       ((2 * co * co - 1) * constants.quarterCos - 2 * si * co * constants.quarterSin) * pc[10] * (R * R);
-  const Real sixth = ((4 * co * co * co - 3 * co) * constants.sixthCos - (3 * si - 4 * si * si * si) * constants.sixthSin) *
-                     (R * R) * R * pc[12];
+  const Real sixth =
+      ((4 * co * co * co - 3 * co) * constants.sixthCos - (3 * si - 4 * si * si * si) * constants.sixthSin) *
+      (R * R) * R * pc[12];
   const Real none{};
   return {K + O + X + (R != 0 ? quarter : none) + (R != 0 ? sixth : none) + pc[0], R};
 }
