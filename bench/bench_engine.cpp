@@ -1,6 +1,8 @@
-// The height engine: one PredictHeight, and a year of 6-minute samples as a
-// year-long table asks for them.
+// The height engine: one PredictHeight along a run and at scattered
+// instants, and a year of 6-minute samples as a year-long table asks for them.
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
 
 #include "BenchPorts.h"
 #include "engine/TideEngine.h"
@@ -20,6 +22,22 @@ void BM_PredictHeight(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PredictHeight);
+
+// Instants with no common step (a cursor dragged about, a search that
+// halves its interval): none is worked out ahead.
+void BM_PredictHeightAtScatteredInstants(benchmark::State& state) {
+  Settings settings;
+  TideEngine engine(settings);
+  engine.setPort(bench::busyPort());
+  const DateTime start = DateTime::fromCivil(2026, 1, 1);
+  std::uint32_t next = 1;
+  for (auto _ : state) {
+    next = next * 1664525U + 1013904223U;  // a new minute of the year each time
+    engine.PredictHeight(start.addMinutes(static_cast<double>(next % (365U * 1440U))));
+    benchmark::DoNotOptimize(engine.tideHeight());
+  }
+}
+BENCHMARK(BM_PredictHeightAtScatteredInstants);
 
 void BM_YearOfSixMinuteSamples(benchmark::State& state) {
   Settings settings;
