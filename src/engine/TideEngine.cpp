@@ -33,16 +33,30 @@ void TideEngine::rememberInstants() {
   if (!remembered_) remembered_ = std::make_unique<std::array<RememberedInstant, kRememberedInstants>>();
 }
 
+TideEngine::RememberedInstant& TideEngine::slotFor(std::int64_t ms) {
+  // A slot per minute, round and round: the instants of a run of whole
+  // minutes lie in order in memory, which the processor reads ahead, and a
+  // month of 6-minute instants from every time zone fits without two sharing
+  // a slot.
+  const std::int64_t minute = ms >= 0 ? ms / 60'000 : -((-ms) / 60'000) - 1;
+  return (*remembered_)[static_cast<std::uint64_t>(minute) & (kRememberedInstants - 1)];
+}
+
+bool TideEngine::holds(const RememberedInstant& slot, std::int64_t ms) const {
+  return slot.milliseconds == ms && (slot.withSpringNeapDay || !usesSpringNeapLevels_);
+}
+
+void TideEngine::remember(std::int64_t ms, const GroupCorrections& corrections) {
+  RememberedInstant& slot = slotFor(ms);
+  slot.milliseconds = ms;
+  slot.withSpringNeapDay = usesSpringNeapLevels_;
+  slot.corrections = corrections;
+}
+
 const GroupCorrections& TideEngine::rememberedCorrectionsAt(DateTime instant) {
   const std::int64_t ms = instant.linearMilliseconds();
-  // Fibonacci hashing spreads instants on a regular grid over the slots.
-  const std::uint64_t hash = static_cast<std::uint64_t>(ms) * 0x9E3779B97F4A7C15ULL;
-  RememberedInstant& slot = (*remembered_)[hash >> (64 - kRememberedBits)];
-  if (slot.milliseconds != ms || (usesSpringNeapLevels_ && !slot.withSpringNeapDay)) {
-    slot.milliseconds = ms;
-    slot.withSpringNeapDay = usesSpringNeapLevels_;
-    slot.corrections = ComputeGroupFactors(instant, usesSpringNeapLevels_);
-  }
+  RememberedInstant& slot = slotFor(ms);
+  if (!holds(slot, ms)) remember(ms, ComputeGroupFactors(instant, usesSpringNeapLevels_));
   return slot.corrections;
 }
 
@@ -54,9 +68,19 @@ constexpr std::int64_t kFarthestInstant = std::int64_t{1} << 60;
 bool TideEngine::workOutAhead(std::int64_t ms, std::int64_t step) {
   if (step == 0 || step > kLongestStep || step < -kLongestStep || ms > kFarthestInstant || ms < -kFarthestInstant)
     return false;
-  for (std::size_t k = 0; k < kSideBySide; ++k) aheadInstants_[k] = ms + static_cast<std::int64_t>(k) * step;
+  bool allRemembered = remembered_ != nullptr;
+  for (std::size_t k = 0; k < kSideBySide; ++k) {
+    aheadInstants_[k] = ms + static_cast<std::int64_t>(k) * step;
+    allRemembered = allRemembered && holds(slotFor(aheadInstants_[k]), aheadInstants_[k]);
+  }
   try {
-    ComputeGroupFactorsSideBySide(aheadInstants_, usesSpringNeapLevels_, ahead_);
+    if (allRemembered) {
+      for (std::size_t k = 0; k < kSideBySide; ++k) ahead_[k] = slotFor(aheadInstants_[k]).corrections;
+    } else {
+      ComputeGroupFactorsSideBySide(aheadInstants_, usesSpringNeapLevels_, ahead_);
+      if (remembered_)
+        for (std::size_t k = 0; k < kSideBySide; ++k) remember(aheadInstants_[k], ahead_[k]);
+    }
   } catch (const RuntimeError&) {
     // One of the later instants is off the time axis; this one alone may not be.
     aheadCount_ = 0;
@@ -85,15 +109,12 @@ void TideEngine::correctionsAlongTheRun(DateTime instant) {
     preparedAhead_ = 0;
     return;
   }
-  corrections_ = ComputeGroupFactors(instant, usesSpringNeapLevels_);
+  corrections_ = remembered_ ? rememberedCorrectionsAt(instant) : ComputeGroupFactors(instant, usesSpringNeapLevels_);
 }
 
 void TideEngine::PrepareInstant(DateTime instant) {
   preparedAhead_ = -1;
-  if (remembered_)
-    corrections_ = rememberedCorrectionsAt(instant);
-  else
-    correctionsAlongTheRun(instant);
+  correctionsAlongTheRun(instant);
   constants_ = &constantsFor(corrections_.monthIndex, corrections_.springNeapDay);
   corrected_ = CombineGroupCorrections(*constants_, corrections_);
   phaseTurns_.reset();

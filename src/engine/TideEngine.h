@@ -39,8 +39,9 @@ class TideEngine {
   const LocationRecord& port() const { return port_; }
   // The difference record used when settings.portMode is 2 (none: no differences).
   void setSecondaryPort(const DifferenceRecord* record);
-  // Keeps the group sums of the last few thousand instants (off at first:
-  // a run along the time axis never asks for the same instant twice).
+  // Keeps the group sums of the instants seen, one for each minute of the
+  // last eleven days or so (off at first: a run along the time axis never
+  // asks for the same instant twice).
   void rememberInstants();
 
   // Computes tideHeight and tideHeightWithOffset. Throws RuntimeError on a
@@ -70,6 +71,10 @@ class TideEngine {
   const PortConstants& constantsFor(int monthIndex, int springNeapDay);
   void EvaluateHeight();
 
+  struct RememberedInstant;
+  RememberedInstant& slotFor(std::int64_t ms);
+  bool holds(const RememberedInstant& slot, std::int64_t ms) const;
+  void remember(std::int64_t ms, const GroupCorrections& corrections);
   const GroupCorrections& rememberedCorrectionsAt(DateTime instant);
   void correctionsAlongTheRun(DateTime instant);
   bool heightsAhead();
