@@ -289,7 +289,9 @@ TEST(TideEngine, APortChosenMidRunStartsAfresh) {
     engine.setPort(i % 2 == 0 ? plain : port);
     for (int j = 0; j < 3; ++j, t = t.addMinutes(50)) engine.PredictHeight(t);
     fresh.PredictHeight(t.addMinutes(-50));
-    if (i % 2 == 1) ASSERT_EQ(engine.tideHeight(), fresh.tideHeight()) << i;
+    if (i % 2 == 1) {
+      ASSERT_EQ(engine.tideHeight(), fresh.tideHeight()) << i;
+    }
   }
 }
 
