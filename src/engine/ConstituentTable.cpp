@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 #include "common/VbNumbers.h"
@@ -241,6 +242,16 @@ template <class Real>
   return value;
 }
 
+// Lane k of a vector, or the double itself. Set in place: going through
+// memory would make the vector wait for its lanes' stores.
+template <class Real>
+[[gnu::always_inline]] inline void setLane(Real& value, std::size_t k, double x) {
+  if constexpr (std::is_same_v<Real, double>)
+    value = x;
+  else
+    value[k] = x;
+}
+
 // The group sums C and S: the six angles' cosines and sines, the arguments'
 // turns from them, and each group's terms summed in the table's order.
 template <class Real>
@@ -330,47 +341,31 @@ int SpringNeapDay(const AstroArguments& arguments) {
 
 namespace {
 
-GroupCorrections groupFactorsAt(std::int64_t ms, bool withSpringNeapDay) {
-  GroupCorrections result;
-  const double t = daysSince1900(ms, result.monthIndex);
-  const AstroArguments a = ComputeAstroArguments(t);
-  result.arguments = a;
-  const ArgumentInputs<double> in{t - CLng(t), a.h, a.s, a.p, a.Nprime, a.p1};
-
-  std::array<double, kGroupCount> C, S;
-  sumGroups(in, C, S);
-  for (int g = 0; g < kGroupCount; ++g) result.groupFactor[g] = std::sqrt(C[g] * C[g] + S[g] * S[g]);
-  FullCircleArctanEach(S.data(), C.data(), result.groupPhase.data(), kGroupCount);
-  if (withSpringNeapDay) result.springNeapDay = SpringNeapDay(a);
-  return result;
-}
-
-using Instants = std::array<std::int64_t, kSideBySide>;
-using Results = std::array<GroupCorrections, kSideBySide>;
-
-// groupFactorsAt with the instants in the lanes of Lanes, a vector of doubles.
-template <class Lanes>
-[[gnu::always_inline]] inline void sideBySide(const Instants& milliseconds, bool withSpringNeapDay, Results& results) {
-  constexpr std::size_t kLanes = kSideBySide;
-  static_assert(sizeof(Lanes) == kLanes * sizeof(double));
-  ArgumentInputs<Lanes> in{};
+// The group sums at as many instants as Real has lanes (one where Real is
+// double), an instant a lane: each lane does exactly what one instant alone
+// would, so the results are the same however many are worked out together.
+template <class Real>
+[[gnu::always_inline]] inline void groupFactorsInLanes(const std::int64_t* milliseconds, bool withSpringNeapDay,
+                                                       GroupCorrections* results) {
+  constexpr std::size_t kLanes = sizeof(Real) / sizeof(double);
+  ArgumentInputs<Real> in{};
   for (std::size_t k = 0; k < kLanes; ++k) {
     GroupCorrections& result = results[k];
     result = GroupCorrections{};
     const double t = daysSince1900(milliseconds[k], result.monthIndex);
     const AstroArguments a = ComputeAstroArguments(t);
     result.arguments = a;
-    in.f[k] = t - CLng(t);
-    in.h[k] = a.h;
-    in.s[k] = a.s;
-    in.p[k] = a.p;
-    in.Nprime[k] = a.Nprime;
-    in.p1[k] = a.p1;
+    setLane(in.f, k, t - CLng(t));
+    setLane(in.h, k, a.h);
+    setLane(in.s, k, a.s);
+    setLane(in.p, k, a.p);
+    setLane(in.Nprime, k, a.Nprime);
+    setLane(in.p1, k, a.p1);
   }
 
-  std::array<Lanes, kGroupCount> C, S;
+  std::array<Real, kGroupCount> C, S;
   sumGroups(in, C, S);
-  // Lane k of group g goes to [g * kLanes + k], and back into instant k's result.
+  // Lane k of group g is at [g * kLanes + k].
   std::array<double, kGroupCount * kLanes> flatC, flatS, phase;
   std::memcpy(flatC.data(), C.data(), sizeof flatC);
   std::memcpy(flatS.data(), S.data(), sizeof flatS);
@@ -386,11 +381,21 @@ template <class Lanes>
   }
 }
 
+GroupCorrections groupFactorsAt(std::int64_t ms, bool withSpringNeapDay) {
+  GroupCorrections result;
+  groupFactorsInLanes<double>(&ms, withSpringNeapDay, &result);
+  return result;
+}
+
+using Instants = std::array<std::int64_t, kSideBySide>;
+using Results = std::array<GroupCorrections, kSideBySide>;
+
 // Built for AVX2 whatever the machine, and taken only where it has it: in
 // narrower lanes the compiler would pass every sum through memory.
 [[gnu::target("avx2")]] void sideBySideInFourLanes(const Instants& milliseconds, bool withSpringNeapDay,
                                                    Results& results) {
-  sideBySide<lanes::Double4>(milliseconds, withSpringNeapDay, results);
+  static_assert(sizeof(lanes::Double4) == kSideBySide * sizeof(double));
+  groupFactorsInLanes<lanes::Double4>(milliseconds.data(), withSpringNeapDay, results.data());
 }
 
 void oneByOne(const Instants& milliseconds, bool withSpringNeapDay, Results& results) {
