@@ -94,10 +94,23 @@ template <class Real>
 
 double scalarRoot(double x) { return std::sqrt(x); }
 
-std::array<double, kGroupCount> amplitudesOf(const CorrectedConstituents& c) {
+// One instant's height from its moved phases' cosines and sines.
+RawHeight<double> heightFromTurns(const CorrectedConstituents& c, const PortConstants& constants,
+                                  const std::array<double, kGroupCount>& cosine,
+                                  const std::array<double, kGroupCount>& sine) {
   std::array<double, kGroupCount> amplitude;
   for (int g = 0; g < kGroupCount; ++g) amplitude[g] = c.amplitude[g];
-  return amplitude;
+  return heightFromTurns(amplitude, constants, cosine, sine, scalarRoot);
+}
+
+// Group g's phase moved by x hours.
+double movedPhase(const CorrectedConstituents& c, int g, float x) { return c.phase[g] - kOffsetSpeed[g] * x; }
+
+RawHeight<double> rawHeightAtOffset(const CorrectedConstituents& c, const PortConstants& constants, float x) {
+  std::array<double, kGroupCount> argument, sine, cosine;
+  for (int g = 0; g < kGroupCount; ++g) argument[g] = movedPhase(c, g, x);
+  SinCosEach(argument, sine, cosine);
+  return heightFromTurns(c, constants, cosine, sine);
 }
 
 // cos and sin of kOffsetSpeed * x for x = m / 60 hours in single precision,
@@ -126,11 +139,7 @@ const std::vector<MinuteTurn>& minuteTurns() {
 }  // namespace
 
 OffsetHeight HeightAtOffset(const CorrectedConstituents& c, const PortConstants& constants, float x) {
-  std::array<double, kGroupCount> argument;
-  for (int g = 0; g < kGroupCount; ++g) argument[g] = c.phase[g] - kOffsetSpeed[g] * x;
-  std::array<double, kGroupCount> sine, cosine;
-  SinCosEach(argument, sine, cosine);
-  return CheckedHeight(heightFromTurns(amplitudesOf(c), constants, cosine, sine, scalarRoot));
+  return CheckedHeight(rawHeightAtOffset(c, constants, x));
 }
 
 PhaseTurns TurnsOfPhases(const CorrectedConstituents& c) {
@@ -153,7 +162,7 @@ OffsetHeight HeightAtWholeMinutes(const CorrectedConstituents& c, const PortCons
     cosine[g] = phases.cosine[g] * offset.cosine[g] + phases.sine[g] * offset.sine[g];
     sine[g] = phases.sine[g] * offset.cosine[g] - phases.cosine[g] * offset.sine[g];
   }
-  return CheckedHeight(heightFromTurns(amplitudesOf(c), constants, cosine, sine, scalarRoot));
+  return CheckedHeight(heightFromTurns(c, constants, cosine, sine));
 }
 
 OffsetHeight CheckedHeight(const RawHeight<double>& raw) {
@@ -167,12 +176,7 @@ using Corrected = std::array<CorrectedConstituents, kSideBySide>;
 using Heights = std::array<RawHeight<double>, kSideBySide>;
 
 void heightsOneByOne(const Corrected& corrected, const PortConstants& constants, Heights& heights) {
-  for (std::size_t k = 0; k < kSideBySide; ++k) {
-    std::array<double, kGroupCount> argument, sine, cosine;
-    for (int g = 0; g < kGroupCount; ++g) argument[g] = corrected[k].phase[g] - kOffsetSpeed[g] * 0.0F;
-    SinCosEach(argument, sine, cosine);
-    heights[k] = heightFromTurns(amplitudesOf(corrected[k]), constants, cosine, sine, scalarRoot);
-  }
+  for (std::size_t k = 0; k < kSideBySide; ++k) heights[k] = rawHeightAtOffset(corrected[k], constants, 0);
 }
 
 [[gnu::target("avx2")]] lanes::Double4 fourRoots(lanes::Double4 x) { return __builtin_ia32_sqrtpd256(x); }
@@ -187,7 +191,7 @@ void heightsOneByOne(const Corrected& corrected, const PortConstants& constants,
   std::array<Lanes, kGroupCount> amplitude;
   for (int g = 0; g < kGroupCount; ++g) {
     for (std::size_t k = 0; k < kSideBySide; ++k) {
-      argument[g * kSideBySide + k] = corrected[k].phase[g] - kOffsetSpeed[g] * 0.0F;
+      argument[g * kSideBySide + k] = movedPhase(corrected[k], g, 0);
       amplitude[g][k] = corrected[k].amplitude[g];
     }
   }

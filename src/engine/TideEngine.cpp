@@ -38,8 +38,7 @@ TideEngine::RememberedInstant& TideEngine::slotFor(std::int64_t ms) {
   // minutes lie in order in memory, which the processor reads ahead, and a
   // month of 6-minute instants from every time zone fits without two sharing
   // a slot.
-  const std::int64_t minute = ms >= 0 ? ms / 60'000 : -((-ms) / 60'000) - 1;
-  return (*remembered_)[static_cast<std::uint64_t>(minute) & (kRememberedInstants - 1)];
+  return (*remembered_)[static_cast<std::uint64_t>(ms / 60'000) & (kRememberedInstants - 1)];
 }
 
 bool TideEngine::holds(const RememberedInstant& slot, std::int64_t ms) const {
@@ -120,10 +119,13 @@ void TideEngine::PrepareInstant(DateTime instant) {
   phaseTurns_.reset();
 }
 
-float TideEngine::HeightAtOffset(float x) {
-  const OffsetHeight result = saltmark::HeightAtOffset(corrected_, *constants_, x);
+float TideEngine::keepAmplitude(const OffsetHeight& result) {
   semidiurnalAmplitude_ = result.semidiurnalAmplitude;
   return result.height;
+}
+
+float TideEngine::HeightAtOffset(float x) {
+  return keepAmplitude(saltmark::HeightAtOffset(corrected_, *constants_, x));
 }
 
 bool TideEngine::heightsAhead() {
@@ -147,16 +149,12 @@ bool TideEngine::heightsAhead() {
 
 float TideEngine::heightAtNoOffset() {
   if (preparedAhead_ < 0 || !heightsAhead()) return HeightAtOffset(0);
-  const OffsetHeight result = CheckedHeight(aheadHeight_[preparedAhead_]);
-  semidiurnalAmplitude_ = result.semidiurnalAmplitude;
-  return result.height;
+  return keepAmplitude(CheckedHeight(aheadHeight_[preparedAhead_]));
 }
 
 float TideEngine::HeightAtMinutes(int minutes) {
   if (!phaseTurns_) phaseTurns_ = TurnsOfPhases(corrected_);
-  const OffsetHeight result = saltmark::HeightAtWholeMinutes(corrected_, *constants_, *phaseTurns_, minutes);
-  semidiurnalAmplitude_ = result.semidiurnalAmplitude;
-  return result.height;
+  return keepAmplitude(saltmark::HeightAtWholeMinutes(corrected_, *constants_, *phaseTurns_, minutes));
 }
 
 void TideEngine::PredictHeight(DateTime instant) {

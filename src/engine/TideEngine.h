@@ -79,6 +79,8 @@ class TideEngine {
   void correctionsAlongTheRun(DateTime instant);
   bool heightsAhead();
   float heightAtNoOffset();
+  // Keeps the height's R for the stream prediction and gives the height.
+  float keepAmplitude(const OffsetHeight& result);
   bool workOutAhead(std::int64_t ms, std::int64_t step);
 
   const Settings& settings_;
@@ -97,8 +99,8 @@ class TideEngine {
   static constexpr std::size_t kRememberedInstants = std::size_t{1} << kRememberedBits;
   std::unique_ptr<std::array<RememberedInstant, kRememberedInstants>> remembered_;
 
-  // The instants of the current step worked out side by side; the first
-  // aheadFrom_ of them have been handed out or passed by.
+  // The instants of the current step worked out side by side (aheadCount_
+  // of them, none before the first run of two equal steps).
   std::array<std::int64_t, kSideBySide> aheadInstants_{};
   std::array<GroupCorrections, kSideBySide> ahead_;
   std::size_t aheadCount_ = 0;
