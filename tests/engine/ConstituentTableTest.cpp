@@ -49,19 +49,9 @@ TEST(ConstituentTable, DayCountIgnoresMillisecondsAndGivesTheMonth) {
   }
 }
 
-TEST(AngleFunctions, FoldAngle) {
+TEST(AngleFunctions, FoldAngleAndVectorLength) {
   const std::pair<float, double> cases[] = {{180, 0}, {0, 180}, {359, -179}, {360, 180}, {-90, -90}, {540, 0}};
   for (auto [in, out] : cases) EXPECT_NEAR(FoldAngle(in), out, 1e-9) << in;
-}
-
-TEST(AngleFunctions, FullCircleArctanCoversTheWholeTurn) {
-  EXPECT_NEAR(FullCircleArctan(1, -1), 3 * kPi / 4, 1e-12);
-  EXPECT_NEAR(FullCircleArctan(-1, -1), 5 * kPi / 4, 1e-12);
-  EXPECT_NEAR(FullCircleArctan(-1, 1), 7 * kPi / 4, 1e-12);
-  EXPECT_EQ(FullCircleArctan(0, 1), 0);
-  EXPECT_EQ(FullCircleArctan(0, 0), 0);
-  EXPECT_NEAR(FullCircleArctan(1, 0), kPi / 2, 1e-12);
-  EXPECT_NEAR(FullCircleArctan(-1, 0), 3 * kPi / 2, 1e-12);
   EXPECT_DOUBLE_EQ(VectorLength(3, 4), 5);
 }
 
