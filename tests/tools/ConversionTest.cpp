@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "Conversion.h"
 #include "PortLine.h"
@@ -66,10 +67,54 @@ std::optional<double> fixedZones(const std::string& tzfile) {
   return std::nullopt;
 }
 
-TEST(Conversion, SkipsAndCountsWhatItCannotConvert) {
+// The one year the hand-made tables hold, sampled coarsely to keep the tests quick.
+ConversionOptions quickFit() {
   ConversionOptions options;
-  options.fitStepHours = 6;  // coarse, to keep the test quick
-  const Conversion c = ConvertTcdData(handMadeData(), options, fixedZones);
+  options.fitFirstYear = options.fitLastYear = 2026;
+  options.fitStepHours = 6;
+  return options;
+}
+
+TEST(Conversion, AnAnnualTideGetsMonthlyLevels) {
+  TcdData data;
+  data.constituents = smallSet();
+  ReferenceStation station = fullStation(data.constituents);
+  station.terms.push_back({*data.constituents.find("Sa"), 0.35, 40.0});
+  data.references.push_back(station);
+  const Conversion c = ConvertTcdData(data, quickFit(), fixedZones);
+  ASSERT_EQ(c.ports.size(), 1u);
+  const ConvertedPort& port = c.ports[0];
+  EXPECT_EQ(port.levels, LevelForm::monthly);
+  // The monthly means of a 0.35 ft (0.1067 m) annual wave hold sin(pi/12) /
+  // (pi/12) = 0.9886 of it: 0.1067 x 0.9886 / sqrt 2 = 0.0746 m RMS, which
+  // the monthly levels take out of the error in quadrature.
+  EXPECT_NEAR(std::sqrt(port.rmsFitted * port.rmsFitted - port.rmsMonthly * port.rmsMonthly), 0.0746, 0.002);
+  EXPECT_EQ(c.summary.withMonthlyLevels, 1);
+  const LocationRecord record = ParseLocationLine(c.folder.tideFiles.at(0).lines.at(0));
+  for (const auto& text : record.monthlyLevel) EXPECT_FALSE(text.empty());
+}
+
+TEST(Conversion, APortThatCannotBeFittedKeepsTheDirectMappingAndIsNamed) {
+  const struct {
+    const char* what;
+    int firstYear;
+    double stepHours;
+  } cases[] = {{"too few samples", 2026, 1000}, {"years the tables do not hold", 2025, 6}};
+  for (const auto& c : cases) {
+    ConversionOptions options = quickFit();
+    options.fitFirstYear = c.firstYear;
+    options.fitStepHours = c.stepHours;
+    const Conversion conversion = ConvertTcdData(handMadeData(), options, fixedZones);
+    EXPECT_EQ(conversion.summary.directKept, 4) << c.what;
+    ASSERT_EQ(conversion.summary.notFitted.size(), 4u) << c.what;
+    EXPECT_TRUE(conversion.summary.notFitted[0].starts_with("Portland - Casco Bay - Maine: ")) << c.what;
+    for (const ConvertedPort& port : conversion.ports) EXPECT_EQ(port.stored.amplitude, AsStored(port.direct).amplitude);
+    EXPECT_NE(SummaryText(conversion.summary).find("not fitted, the direct mapping kept: 4"), std::string::npos);
+  }
+}
+
+TEST(Conversion, SkipsAndCountsWhatItCannotConvert) {
+  const Conversion c = ConvertTcdData(handMadeData(), quickFit(), fixedZones);
   const ConversionSummary& s = c.summary;
   EXPECT_EQ(s.referencesRead, 5);
   EXPECT_EQ(s.portsWritten, 4);
@@ -91,9 +136,7 @@ TEST(Conversion, SkipsAndCountsWhatItCannotConvert) {
 }
 
 TEST(Conversion, IndexDatabasesAndDifferencesHangTogether) {
-  ConversionOptions options;
-  options.fitStepHours = 6;
-  const Conversion c = ConvertTcdData(handMadeData(), options, fixedZones);
+  const Conversion c = ConvertTcdData(handMadeData(), quickFit(), fixedZones);
   const ProgramFolderContents& f = c.folder;
   EXPECT_EQ(f.index.databaseNames, (std::vector<std::string>{"NewEngland.tid", "PacificIslands.tid"}));
   ASSERT_EQ(f.index.entries.size(), 4u);
@@ -126,9 +169,7 @@ TEST(Conversion, IndexDatabasesAndDifferencesHangTogether) {
 }
 
 TEST(Conversion, WhatIsWrittenLoadsWithTheProgramsReaders) {
-  ConversionOptions options;
-  options.fitStepHours = 6;
-  const Conversion c = ConvertTcdData(handMadeData(), options, fixedZones);
+  const Conversion c = ConvertTcdData(handMadeData(), quickFit(), fixedZones);
   saltmark::test::TempDir dir;
   ASSERT_TRUE(WriteProgramFolder(dir.path(), c.folder));
   const TideDatabaseContents db = ReadTideDatabaseFile(dir / "NewEngland.tid");

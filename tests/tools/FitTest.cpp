@@ -2,6 +2,7 @@
 // least-squares fit of a port to a full tide.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "HarmonicSum.h"
@@ -52,21 +53,85 @@ TEST(HarmonicSum, EpochsComeToUtcByTheirMeridian) {
   for (const auto& c : cases) EXPECT_NEAR(EpochAtUtc(100, 30.0, c.meridian), c.expected, 1e-12) << c.meridian;
 }
 
+constexpr std::array<double, kMonths> kSeasonal = {0.08, 0.05, 0.0, -0.04, -0.07, -0.09,
+                                                   -0.06, -0.02, 0.03, 0.06, 0.04, 0.02};  // averages zero
+constexpr std::array<double, kSpringNeapLevels> kSpringNeap = {1.45, 1.42, 1.36, 1.30, 1.24, 1.20, 1.18, 1.17};
+
+SimplePort withMonthlyLevels() {
+  SimplePort p = knownPort();
+  p.monthlyLevel = kSeasonal;
+  return p;
+}
+
+SimplePort withSpringNeapLevels(int offset) {
+  SimplePort p = withMonthlyLevels();
+  p.followsSpringNeap = true;
+  p.springNeapOffset = offset;
+  p.springNeapLevel = kSpringNeap;
+  return p;
+}
+
 // The fit works on a double-precision copy of the engine's formula; the two
 // must agree, or the fitted constants would be fitted to the wrong thing.
 TEST(SimplifiedModel, AgreesWithTheEngine) {
-  const SimplePort port = AsStored(knownPort());
-  Settings settings;
-  TideEngine engine(settings);
-  engine.setPort(ParseLocationLine(FormatLocationLine("Test", port, 40, -70)));
-  const SampleClock clock = YearClock(2026, 1);
-  const auto groups = GroupCorrectionsFor({2026, 1, 400});
-  for (int i : {0, 7, 100, 399}) {
-    engine.PredictHeight(clock.instant(i));
-    EXPECT_NEAR(SimplifiedHeight(port, groups[static_cast<std::size_t>(i)]), engine.tideHeight(), 2e-5) << i;
+  // Every 97 hours through a year: every month and every spring-neap day.
+  const SampleClock clock{2026, 97, 90};
+  const auto groups = GroupCorrectionsFor(clock);
+  for (const SimplePort& truth : {knownPort(), withMonthlyLevels(), withSpringNeapLevels(3)}) {
+    const SimplePort port = AsStored(truth);
+    Settings settings;
+    TideEngine engine(settings);
+    engine.setPort(ParseLocationLine(FormatLocationLine("Test", port, 40, -70)));
+    for (int i = 0; i < clock.count; ++i) {
+      engine.PredictHeight(clock.instant(i));
+      ASSERT_NEAR(SimplifiedHeight(port, groups[static_cast<std::size_t>(i)]), engine.tideHeight(), 2e-5)
+          << i << " spring-neap " << truth.followsSpringNeap;
+    }
   }
-  EXPECT_EQ(clock.count, 365 * 24);
+  EXPECT_EQ(YearClock(2026, 1).count, 365 * 24);
   EXPECT_EQ(YearClock(2028, 0.5).count, 366 * 48);
+}
+
+TEST(PortFit, RecoversSeasonalLevelsItCanExpress) {
+  const FitSamples samples(GroupCorrectionsFor(YearClock(2026, 1)));
+  const struct {
+    SimplePort truth;
+    LevelForm form;
+  } cases[] = {{withMonthlyLevels(), LevelForm::monthly}, {withSpringNeapLevels(2), LevelForm::springNeap}};
+  for (const auto& c : cases) {
+    std::vector<double> target;
+    for (const auto& g : samples.groups()) target.push_back(SimplifiedHeight(c.truth, g));
+    SimplePort start = knownPort();  // no levels, rough constants
+    start.amplitude = {0.1, 0.1, 1.0, 0.1};
+    start.phase = {150, 250, 80, 100};
+    const FitResult fitted = FitPort(start, samples, target, c.form);
+    ASSERT_TRUE(fitted.solved);
+    EXPECT_LT(fitted.rms, 1e-4);
+    const SimplePort& p = fitted.port;
+    EXPECT_EQ(p.followsSpringNeap, c.truth.followsSpringNeap);
+    for (int m = 0; m < kMonths; ++m) EXPECT_NEAR(p.monthlyLevel[m], kSeasonal[m], 1e-3) << m;
+    // Offsets 7 apart fold the days alike, so compare the level the engine takes on each day.
+    if (c.truth.followsSpringNeap)
+      for (int d = -7; d <= 7; ++d)
+        EXPECT_NEAR(p.springNeapLevel[SpringNeapIndex(p.springNeapOffset, d)],
+                    kSpringNeap[SpringNeapIndex(2, d)], 1e-3) << d;
+    else
+      EXPECT_NEAR(p.meanLevel, c.truth.meanLevel, 1e-3);
+    EXPECT_NEAR(p.amplitude[kM2], c.truth.amplitude[kM2], 1e-3);
+  }
+}
+
+TEST(PortFit, TooFewSamplesAreNotSolved) {
+  // Nine samples cannot fix thirteen unknowns; a month without samples has no level.
+  const FitSamples few(GroupCorrectionsFor({2026, 1000, 9}));
+  const SimplePort truth = knownPort();
+  std::vector<double> target;
+  for (const auto& g : few.groups()) target.push_back(SimplifiedHeight(truth, g));
+  for (const LevelForm form : {LevelForm::constant, LevelForm::monthly, LevelForm::springNeap}) {
+    const FitResult fitted = FitPort(truth, few, target, form);
+    EXPECT_FALSE(fitted.solved) << static_cast<int>(form);
+    EXPECT_EQ(fitted.port.amplitude, truth.amplitude);
+  }
 }
 
 TEST(PortFit, RecoversTheConstantsOfATideItCanExpress) {

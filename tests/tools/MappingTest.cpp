@@ -160,5 +160,34 @@ TEST(PortLine, TheLineReadsBackAsTheSamePort) {
   EXPECT_EQ(ZoneText(5), "5");
 }
 
+TEST(PortLine, SeasonalLevelsGoIntoTheirFields) {
+  SimplePort port;
+  port.meanLevel = 1.28;
+  port.amplitude = {0.1, 0.2, 1.5, 0.4};
+  port.monthlyLevel = {0.08, 0.05, 0.0, -0.04, -0.07, -0.09, -0.06, -0.02, 0.03, 0.06, 0.04, 0.02};
+  const LocationRecord monthly = ParseLocationLine(FormatLocationLine("P", port, 50, -1));
+  EXPECT_EQ(monthly.harmonic[0], "1.2800");
+  EXPECT_EQ(monthly.monthlyLevel[0], "0.0800");
+  EXPECT_EQ(monthly.monthlyLevel[2], "0.0000");
+  EXPECT_EQ(monthly.monthlyLevel[5], "-0.0900");
+  for (const auto& text : monthly.springNeapLevel) EXPECT_EQ(text, "");
+
+  port.followsSpringNeap = true;
+  port.springNeapOffset = -2;
+  port.springNeapLevel = {1.45, 1.42, 1.36, 1.30, 1.24, 1.20, 1.18, 1.17};
+  const LocationRecord record = ParseLocationLine(FormatLocationLine("P", port, 50, -1));
+  EXPECT_EQ(record.harmonic[0], "w");
+  EXPECT_EQ(record.monthlyLevel[11], "0.0200");
+  const std::array<std::string, 10> springNeap = {"-2", "", "1.4500", "1.4200", "1.3600", "1.3000",
+                                                  "1.2400", "1.2000", "1.1800", "1.1700"};
+  EXPECT_EQ(record.springNeapLevel, springNeap);
+  for (const auto& text : record.monthlyAmplitude) EXPECT_EQ(text, "");
+  // Read back, the mean level is the average over the 15 days of the cycle:
+  // with offset -2 the days fold onto levels 0..7 once, twice or three times.
+  const SimplePort stored = AsStored(port);
+  EXPECT_EQ(stored.springNeapOffset, -2);
+  EXPECT_NEAR(stored.meanLevel, 19.22 / 15, 1e-6);
+}
+
 }  // namespace
 }  // namespace saltmark::tcd

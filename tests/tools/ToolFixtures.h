@@ -24,6 +24,7 @@ inline ConstituentSet smallSet() {
   add("M4", 57.9682084, 132.72, 0.9674 * 0.9674);
   add("M6", 86.9523127, 199.08, 0.9674 * 0.9674 * 0.9674);
   add("N2", 28.4397295, 250.10, 0.9674);
+  add("Sa", 0.0410686, 280.0, 1.0);  // the annual tide, which monthly levels carry
   return set;
 }
 

@@ -1,7 +1,10 @@
 #include "Accuracy.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+
+#include "tables/WaterDetectors.h"
 
 namespace saltmark::tcd {
 namespace {
@@ -47,6 +50,46 @@ std::vector<TideEvent> FindTideEvents(const std::vector<double>& h, double stepH
   return events;
 }
 
+std::vector<TideEvent> FindTableEvents(const std::vector<double>& heights, double stepHours) {
+  std::vector<TideEvent> events;
+  WaterEventCounter counter;
+  for (std::size_t i = 4; i < heights.size(); ++i) {
+    std::array<float, 5> w;
+    for (std::size_t k = 0; k < 5; ++k) w[k] = static_cast<float>(heights[i - 4 + k]);
+    const double hours = static_cast<double>(i - 2) * stepHours;
+    if (IsHighWater5(w[0], w[1], w[2], w[3], w[4], counter)) events.push_back({hours, w[2], true});
+    if (IsLowWater5(w[0], w[1], w[2], w[3], w[4], counter)) events.push_back({hours, w[2], false});
+  }
+  return events;
+}
+
+UnpairedEvents PairEvents(const std::vector<TideEvent>& full, const std::vector<TideEvent>& saltmark) {
+  UnpairedEvents unpaired;
+  for (const bool high : {true, false}) {
+    std::vector<double> times;
+    for (const TideEvent& e : saltmark)
+      if (e.high == high) times.push_back(e.hours);
+    std::ranges::sort(times);
+    std::vector<bool> used(times.size(), false);
+    std::size_t from = 0;  // the first Saltmark event that can still pair with a later full event
+    for (const TideEvent& e : full) {
+      if (e.high != high) continue;
+      while (from < times.size() && times[from] < e.hours - kMatchWindowHours) ++from;
+      std::size_t best = times.size();
+      for (std::size_t k = from; k < times.size() && times[k] <= e.hours + kMatchWindowHours; ++k)
+        if (!used[k] && (best == times.size() || std::fabs(times[k] - e.hours) < std::fabs(times[best] - e.hours)))
+          best = k;
+      if (best == times.size()) {
+        ++unpaired.full;
+      } else {
+        used[best] = true;
+      }
+    }
+    unpaired.saltmark += static_cast<int>(std::ranges::count(used, false));
+  }
+  return unpaired;
+}
+
 double Percentile(std::vector<double> values, double p) {
   if (values.empty()) return 0;
   std::ranges::sort(values);
@@ -67,6 +110,7 @@ CurveComparison CompareCurves(const std::vector<double>& full, const std::vector
   const auto simplifiedEvents = FindTideEvents(simplified, stepHours);
   matchEvents(fullEvents, simplifiedEvents, true, c.high);
   matchEvents(fullEvents, simplifiedEvents, false, c.low);
+  c.table = PairEvents(fullEvents, FindTableEvents(simplified, stepHours));
   return c;
 }
 
@@ -83,6 +127,7 @@ StationFigures Summarise(const CurveComparison& c) {
   f.lowHeight95 = Percentile(c.low.metres, 0.95);
   f.missed = c.high.missed + c.low.missed;
   f.events = static_cast<int>(c.high.minutes.size() + c.low.minutes.size()) + f.missed;
+  f.table = c.table;
   return f;
 }
 

@@ -18,6 +18,20 @@ struct TideEvent {
 // taken from the parabola through the sample and its two neighbours.
 std::vector<TideEvent> FindTideEvents(const std::vector<double>& heights, double stepHours);
 
+// High and low waters as the tide tables find them: the five-sample
+// detectors run along the curve (in single precision, as the engine gives
+// its heights), each event at the time of its middle sample.
+std::vector<TideEvent> FindTableEvents(const std::vector<double>& heights, double stepHours);
+
+// Events of a full tide and of Saltmark's curve paired one to one, each full
+// event (in time order) with the nearest unpaired Saltmark event of the same
+// kind within 3 hours; what is left over on either side.
+struct UnpairedEvents {
+  int full = 0;       // full-tide events with no partner
+  int saltmark = 0;   // Saltmark events with no partner (spurious ones among them)
+};
+UnpairedEvents PairEvents(const std::vector<TideEvent>& full, const std::vector<TideEvent>& saltmark);
+
 // The value below which a fraction p (0..1) of the values lie, interpolated
 // between neighbours; 0 for no values.
 double Percentile(std::vector<double> values, double p);
@@ -31,6 +45,7 @@ struct EventErrors {
 struct CurveComparison {
   double rms = 0;  // metres
   EventErrors high, low;
+  UnpairedEvents table;  // with Saltmark's events as the tables find them
 };
 
 // full and simplified: the same instants, stepHours apart.
@@ -43,6 +58,7 @@ struct StationFigures {
   double highTimeMedian = 0, highTime95 = 0, lowTimeMedian = 0, lowTime95 = 0;  // minutes
   double highHeightMedian = 0, highHeight95 = 0, lowHeightMedian = 0, lowHeight95 = 0;  // metres
   int events = 0, missed = 0;
+  UnpairedEvents table;
 };
 
 StationFigures Summarise(const CurveComparison& comparison);

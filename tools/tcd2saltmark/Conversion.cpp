@@ -32,28 +32,95 @@ struct Candidate {
   SimplePort direct;
 };
 
-// Fits every candidate to its full tide over the fit year, on both cores.
-void fitPorts(const TcdData& data, const ConversionOptions& options, std::vector<ConvertedPort>& ports) {
-  const SampleClock clock = YearClock(options.fitYear, options.fitStepHours);
-  const bool covered = data.constituents.covers(options.fitYear);
-  const std::vector<GroupAtInstant> groups =
-      options.fit && covered ? GroupCorrectionsFor(clock) : std::vector<GroupAtInstant>{};
+// The spring-neap levels are written only where they clearly beat the
+// monthly levels alone: by this part of the error, and at least 2 mm.
+constexpr double kClearMarginPart = 0.1;
+constexpr double kClearMarginMetres = 0.002;
+
+// The full tide of the fit years at the port's sample instants, one year after another.
+std::optional<std::vector<double>> fullTideOver(const ReferenceStation& station, const ConstituentSet& set,
+                                                const ConversionOptions& options, double zoneHoursWest) {
+  std::vector<double> heights;
+  for (int year = options.fitFirstYear; year <= options.fitLastYear; ++year) {
+    const auto sum = HarmonicSum::forYear(station, set, year);
+    if (!sum) return std::nullopt;
+    const SampleClock clock = YearClock(year, options.fitStepHours);
+    const auto block = sum->sample(clock.hoursUtc(0, zoneHoursWest), clock.stepHours, clock.count);
+    heights.insert(heights.end(), block.begin(), block.end());
+  }
+  return heights;
+}
+
+// Fits one port in each form and keeps the best that earns its place.
+void fitPort(ConvertedPort& port, const FitSamples& samples, const std::vector<double>& target,
+             const ConversionOptions& options, std::string& failure) {
+  const auto& groups = samples.groups();
+  port.rmsDirect = RmsDifference(port.stored, groups, target);
+  // Each richer form starts from the last one's constants, which are nearly its own: few rounds.
+  SimplePort start = port.direct;
+  int rounds = 8;
+  const auto tryForm = [&](LevelForm form, double& rms) -> std::optional<SimplePort> {
+    const FitResult fit = FitPort(start, samples, target, form, rounds);
+    rounds = 1;
+    if (!fit.solved) return std::nullopt;
+    start = fit.port;
+    const SimplePort stored = AsStored(fit.port);
+    rms = RmsDifference(stored, groups, target);
+    return stored;
+  };
+  const auto constant = tryForm(LevelForm::constant, port.rmsFitted);
+  if (!constant) {
+    failure = "the least-squares system is singular";
+    return;
+  }
+  if (port.rmsFitted < port.rmsDirect) {
+    port.withoutLevels = port.stored = *constant;
+    port.fitted = true;
+  }
+  if (!options.seasonalLevels) return;
+  double best = std::min(port.rmsDirect, port.rmsFitted);
+  if (const auto monthly = tryForm(LevelForm::monthly, port.rmsMonthly); monthly && port.rmsMonthly < best) {
+    port.stored = *monthly;
+    port.levels = LevelForm::monthly;
+    port.fitted = true;
+    best = port.rmsMonthly;
+  }
+  const double margin = std::max(kClearMarginMetres, kClearMarginPart * best);
+  if (const auto springNeap = tryForm(LevelForm::springNeap, port.rmsSpringNeap);
+      springNeap && port.rmsSpringNeap < best - margin) {
+    port.stored = *springNeap;
+    port.levels = LevelForm::springNeap;
+    port.fitted = true;
+  }
+}
+
+// Fits every candidate to its full tide over the fit years, on both cores.
+void fitPorts(const TcdData& data, const ConversionOptions& options, std::vector<ConvertedPort>& ports,
+              ConversionSummary& summary) {
+  bool covered = options.fitFirstYear <= options.fitLastYear;
+  for (int year = options.fitFirstYear; year <= options.fitLastYear; ++year)
+    covered = covered && data.constituents.covers(year);
+  const FitSamples samples(options.fit && covered
+                               ? GroupCorrectionsForYears(options.fitFirstYear, options.fitLastYear,
+                                                          options.fitStepHours)
+                               : std::vector<GroupAtInstant>{});
+  std::vector<std::string> failures(ports.size());
   const auto work = [&](std::size_t first, std::size_t step) {
     for (std::size_t i = first; i < ports.size(); i += step) {
       ConvertedPort& port = ports[i];
-      port.stored = AsStored(port.direct);
-      const auto sum = HarmonicSum::forYear(data.references[static_cast<std::size_t>(port.station)],
-                                            data.constituents, options.fitYear);
-      if (!sum || groups.empty()) continue;
-      const std::vector<double> target =
-          sum->sample(clock.hoursUtc(0, port.direct.zoneHoursWest), clock.stepHours, clock.count);
-      port.rmsDirect = RmsDifference(port.stored, groups, target);
-      const SimplePort fitted = AsStored(FitPort(port.direct, groups, target));
-      port.rmsFitted = RmsDifference(fitted, groups, target);
-      if (port.rmsFitted < port.rmsDirect) {
-        port.stored = fitted;
-        port.fitted = true;
+      port.withoutLevels = port.stored = AsStored(port.direct);
+      if (!options.fit) continue;
+      if (!covered) {
+        failures[i] = "the tables do not cover the fit years";
+        continue;
       }
+      const auto target = fullTideOver(data.references[static_cast<std::size_t>(port.station)], data.constituents,
+                                       options, port.direct.zoneHoursWest);
+      if (!target) {
+        failures[i] = "the full tide of the fit years cannot be formed";
+        continue;
+      }
+      fitPort(port, samples, *target, options, failures[i]);
     }
   };
   const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 2);
@@ -61,6 +128,8 @@ void fitPorts(const TcdData& data, const ConversionOptions& options, std::vector
   for (std::size_t t = 1; t < threads; ++t) pool.emplace_back(work, t, threads);
   work(0, threads);
   for (auto& thread : pool) thread.join();
+  for (std::size_t i = 0; i < ports.size(); ++i)
+    if (!failures[i].empty()) summary.notFitted.push_back(ports[i].name + ": " + failures[i]);
 }
 
 std::vector<ConvertedPort> mapReferences(const TcdData& data, const ZoneLookup& zoneOf, ConversionSummary& summary) {
@@ -187,8 +256,12 @@ Conversion ConvertTcdData(const TcdData& data, const ConversionOptions& options,
   s.unreadableRecords = data.unreadableRecords;
 
   c.ports = mapReferences(data, zoneOf, s);
-  fitPorts(data, options, c.ports);
-  for (const ConvertedPort& port : c.ports) ++(port.fitted ? s.fittedKept : s.directKept);
+  fitPorts(data, options, c.ports, s);
+  for (const ConvertedPort& port : c.ports) {
+    ++(port.fitted ? s.fittedKept : s.directKept);
+    if (port.levels == LevelForm::monthly) ++s.withMonthlyLevels;
+    if (port.levels == LevelForm::springNeap) ++s.withSpringNeapLevels;
+  }
 
   c.folder.signature = std::string(kVersionString) + " - tide constants converted from " + options.source +
                        " - " + std::string(kNotForNavigation);
@@ -229,6 +302,8 @@ std::string SummaryText(const ConversionSummary& s) {
   std::ostringstream out;
   out << "tide stations read: " << s.referencesRead << "; ports written: " << s.portsWritten
       << " (fitted constants kept for " << s.fittedKept << ", direct for " << s.directKept << ")\n"
+      << "seasonal levels: monthly at " << s.withMonthlyLevels << " ports, monthly and spring-neap at "
+      << s.withSpringNeapLevels << "\n"
       << "skipped: " << s.skippedMissingConstituents << " lacking M2, S2, K1 or O1; " << s.skippedUnits
       << " with unknown level units\n"
       << "zones unknown to the system (nautical zone used): " << s.zonesGuessed << "\n"
@@ -238,6 +313,10 @@ std::string SummaryText(const ConversionSummary& s) {
       << " with differences the record cannot hold\n"
       << "stream stations left out: " << s.currentStations << "; unreadable records: " << s.unreadableRecords
       << "\n";
+  if (!s.notFitted.empty()) {
+    out << "not fitted, the direct mapping kept: " << s.notFitted.size() << "\n";
+    for (const std::string& line : s.notFitted) out << "  " << line << "\n";
+  }
   return out.str();
 }
 

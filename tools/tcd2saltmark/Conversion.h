@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "PortFit.h"
 #include "SimplePort.h"
 #include "TcdData.h"
 #include "common/AtomicFile.h"
@@ -25,9 +26,12 @@
 namespace saltmark::tcd {
 
 struct ConversionOptions {
-  int fitYear = 2026;        // the year of full-constituent tide the ports are fitted to
+  int fitYear = 2026;        // the year whose standard zones the ports are filed in
+  int fitFirstYear = 2024;   // the years of full-constituent tide the ports are fitted to
+  int fitLastYear = 2028;
   double fitStepHours = 1;   // one sample an hour
   bool fit = true;           // false: the constants copied directly
+  bool seasonalLevels = true;  // false: a constant mean level
   std::string sampleStreamPort = "Boston - Boston Harbor - Massachusetts";
   std::string source = "harmonics-dwf-20191229-free.tcd";  // named in the databases' header
 };
@@ -41,9 +45,14 @@ struct ConvertedPort {
   std::string name;
   SimplePort direct;      // the constants copied over
   SimplePort stored;      // the mapping kept, as it is written
-  double rmsDirect = 0;   // metres, against the full tide of the fit year
-  double rmsFitted = -1;  // metres; -1 when no fit was made
-  bool fitted = false;    // whether the fitted mapping was kept
+  SimplePort withoutLevels;  // the better of direct and fitted with a constant mean level, as stored
+  // RMS in metres against the full tide of the fit years; -1 when no such fit was made.
+  double rmsDirect = 0;
+  double rmsFitted = -1;       // fitted, constant mean level
+  double rmsMonthly = -1;      // fitted with monthly levels
+  double rmsSpringNeap = -1;   // fitted with monthly and spring-neap levels
+  bool fitted = false;    // whether a fitted mapping was kept
+  LevelForm levels = LevelForm::constant;  // the form of the mapping kept
   int indexNumber = -1;   // its entry in the location index
 };
 
@@ -55,6 +64,9 @@ struct ConversionSummary {
   int zonesGuessed = 0;  // zone unknown to the system: the nautical zone of the longitude
   int fittedKept = 0;
   int directKept = 0;
+  int withMonthlyLevels = 0;     // of the fitted: monthly levels only
+  int withSpringNeapLevels = 0;  // monthly and spring-neap levels
+  std::vector<std::string> notFitted;  // kept the direct mapping: "name: why
   int subordinatesRead = 0;
   int secondaryPortsWritten = 0;
   int secondaryWithRatios = 0;

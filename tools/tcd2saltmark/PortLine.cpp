@@ -57,13 +57,28 @@ std::string CleanPortName(std::string_view name) {
 }
 
 std::array<std::string, 13> HarmonicTexts(const SimplePort& p) {
-  return {fixed(p.meanLevel, 4),
+  return {p.followsSpringNeap ? std::string("w") : fixed(p.meanLevel, 4),
           phaseText(p.phase[kM2]), fixed(p.amplitude[kM2], 4),
           phaseText(p.phase[kS2]), fixed(p.amplitude[kS2], 4),
           phaseText(p.phase[kK1]), fixed(p.amplitude[kK1], 4),
           phaseText(p.phase[kO1]), fixed(p.amplitude[kO1], 4),
           phaseText(p.quarterPhase), fixed(p.quarterCoefficient, 6),
           phaseText(p.sixthPhase), fixed(p.sixthCoefficient, 6)};
+}
+
+std::array<std::string, kMonths> MonthlyLevelTexts(const SimplePort& p) {
+  std::array<std::string, kMonths> texts;
+  if (std::ranges::all_of(p.monthlyLevel, [](double v) { return fixed(v, 4) == "0.0000"; })) return texts;
+  for (int m = 0; m < kMonths; ++m) texts[m] = fixed(p.monthlyLevel[m], 4);
+  return texts;
+}
+
+std::array<std::string, 10> SpringNeapTexts(const SimplePort& p) {
+  std::array<std::string, 10> texts;
+  if (!p.followsSpringNeap) return texts;
+  texts[0] = std::to_string(p.springNeapOffset);
+  for (int k = 0; k < kSpringNeapLevels; ++k) texts[2 + k] = fixed(p.springNeapLevel[k], 4);
+  return texts;
 }
 
 std::string ZoneText(double hoursWest) {
@@ -80,8 +95,9 @@ std::string FormatLocationLine(std::string_view cleanName, const SimplePort& por
   line += "," + positionFields(latitude, 'N', 'S');
   line += "," + positionFields(longitude, 'E', 'W');
   for (const std::string& text : HarmonicTexts(port)) line += "," + text;
-  // 12 monthly levels, 12 monthly amplitudes and 10 spring-neap texts, all blank.
-  line += std::string(12 + 12 + 10, ',');
+  for (const std::string& text : MonthlyLevelTexts(port)) line += "," + text;
+  line += std::string(12, ',');  // the monthly M2 amplitudes are not used
+  for (const std::string& text : SpringNeapTexts(port)) line += "," + text;
   return line;
 }
 
@@ -97,6 +113,18 @@ SimplePort AsStored(const SimplePort& port) {
   p.phase[kO1] = val(7), p.amplitude[kO1] = val(8);
   p.quarterPhase = val(9), p.quarterCoefficient = val(10);
   p.sixthPhase = val(11), p.sixthCoefficient = val(12);
+  const auto read = [](const std::string& text) { return static_cast<double>(Single(Val(text))); };
+  const auto monthly = MonthlyLevelTexts(port);
+  for (int m = 0; m < kMonths; ++m) p.monthlyLevel[m] = read(monthly[m]);
+  if (port.followsSpringNeap) {
+    const auto springNeap = SpringNeapTexts(port);
+    p.followsSpringNeap = true;
+    p.springNeapOffset = static_cast<int>(Val(springNeap[0]));
+    double sum = 0;
+    for (int k = 0; k < kSpringNeapLevels; ++k) p.springNeapLevel[k] = read(springNeap[2 + k]);
+    for (int d = -7; d <= 7; ++d) sum += p.springNeapLevel[SpringNeapIndex(p.springNeapOffset, d)];
+    p.meanLevel = sum / kSpringNeapDays;
+  }
   return p;
 }
 

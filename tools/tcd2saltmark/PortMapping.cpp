@@ -1,6 +1,7 @@
 #include "PortMapping.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "HarmonicSum.h"
 
@@ -10,6 +11,11 @@ double NormalDegrees(double degrees) {
   double d = std::fmod(degrees, 360.0);
   if (d < 0) d += 360.0;
   return d >= 360.0 ? 0.0 : d;
+}
+
+int SpringNeapIndex(int offset, int day) {
+  const int k = std::abs(offset + day);
+  return k > 7 ? 14 - k : k;
 }
 
 namespace {

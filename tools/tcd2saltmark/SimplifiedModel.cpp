@@ -1,5 +1,6 @@
 #include "SimplifiedModel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -22,9 +23,11 @@ SampleClock YearClock(int year, double stepHours) {
 std::vector<GroupAtInstant> GroupCorrectionsFor(const SampleClock& clock) {
   std::vector<GroupAtInstant> groups(static_cast<std::size_t>(clock.count));
   for (int i = 0; i < clock.count; ++i) {
-    const GroupCorrections c = ComputeGroupFactors(clock.instant(i), false);
+    const GroupCorrections c = ComputeGroupFactors(clock.instant(i), true);
+    GroupAtInstant& at = groups[static_cast<std::size_t>(i)];
+    at.month = c.monthIndex;
+    at.springNeapDay = c.springNeapDay;
     for (int g = 0; g < kGroupCount; ++g) {
-      GroupAtInstant& at = groups[static_cast<std::size_t>(i)];
       at.factor[g] = c.groupFactor[g];
       at.phase[g] = c.groupPhase[g];
       at.cosine[g] = c.groupFactor[g] * std::cos(c.groupPhase[g]);
@@ -34,9 +37,22 @@ std::vector<GroupAtInstant> GroupCorrectionsFor(const SampleClock& clock) {
   return groups;
 }
 
+std::vector<GroupAtInstant> GroupCorrectionsForYears(int firstYear, int lastYear, double stepHours) {
+  std::vector<GroupAtInstant> groups;
+  for (int year = firstYear; year <= lastYear; ++year) {
+    const auto block = GroupCorrectionsFor(YearClock(year, stepHours));
+    groups.insert(groups.end(), block.begin(), block.end());
+  }
+  return groups;
+}
+
 PortTerms TermsOf(const SimplePort& port) {
   PortTerms t;
-  t.meanLevel = port.meanLevel;
+  for (int d = 0; d < kSpringNeapDays; ++d)
+    t.levelOnDay[d] = port.followsSpringNeap
+                          ? port.springNeapLevel[SpringNeapIndex(port.springNeapOffset, d - 7)]
+                          : port.meanLevel;
+  t.monthly = port.monthlyLevel;
   for (int g = 0; g < kPrincipalCount; ++g) {
     t.cosine[g] = port.amplitude[g] * std::cos(port.phase[g] * kRadiansPerDegree);
     t.sine[g] = port.amplitude[g] * std::sin(port.phase[g] * kRadiansPerDegree);
@@ -58,6 +74,11 @@ double sinePart(const PortTerms& t, const GroupAtInstant& at, int g) {
 }
 }  // namespace
 
+double MeanLevelAt(const PortTerms& t, const GroupAtInstant& at) {
+  return t.levelOnDay[static_cast<std::size_t>(std::clamp(at.springNeapDay + 7, 0, kSpringNeapDays - 1))] +
+         t.monthly[static_cast<std::size_t>(std::clamp(at.month, 0, kMonths - 1))];
+}
+
 Semidiurnal SemidiurnalAt(const PortTerms& t, const GroupAtInstant& at) {
   return {cosinePart(t, at, kM2) + cosinePart(t, at, kS2), sinePart(t, at, kM2) + sinePart(t, at, kS2)};
 }
@@ -67,7 +88,7 @@ double SimplifiedHeight(const PortTerms& t, const GroupAtInstant& at) {
   // R^2 cos(2 theta) = x^2 - y^2, R^2 sin(2 theta) = 2xy; R^3 cos(3 theta) = x^3 - 3xy^2, R^3 sin(3 theta) = 3x^2 y - y^3.
   const double quarter = t.quarterCosine * (x * x - y * y) - t.quarterSine * (2 * x * y);
   const double sixth = t.sixthCosine * (x * x * x - 3 * x * y * y) - t.sixthSine * (3 * x * x * y - y * y * y);
-  return t.meanLevel + cosinePart(t, at, kO1) + cosinePart(t, at, kK1) + x + quarter + sixth;
+  return MeanLevelAt(t, at) + cosinePart(t, at, kO1) + cosinePart(t, at, kK1) + x + quarter + sixth;
 }
 
 double SimplifiedHeight(const SimplePort& port, const GroupAtInstant& group) {

@@ -18,7 +18,12 @@ struct GroupAtInstant {
   // factor x cos(phase) and factor x sin(phase), so that a port's sum needs no
   // trigonometry per sample.
   std::array<double, kGroupCount> cosine{}, sine{};
+  int month = 0;          // 0 for January, in the port's zone time
+  int springNeapDay = 0;  // -7..7, as the engine counts it
 };
+
+// Several years of samples, one block after another.
+std::vector<GroupAtInstant> GroupCorrectionsForYears(int firstYear, int lastYear, double stepHours);
 
 // Samples every stepHours from 1 January 00:00 of a year, for count samples,
 // in the port's zone time (the time base the engine takes instants in).
@@ -43,11 +48,18 @@ std::vector<GroupAtInstant> GroupCorrectionsFor(const SampleClock& clock);
 // as H cos g and H sin g, each shallow-water term as coefficient x cos and
 // x sin of its phase.
 struct PortTerms {
-  double meanLevel = 0;
+  // The mean level with its seasonal corrections: the level on each
+  // spring-neap day (all the same for a port that does not follow the
+  // cycle) plus the month's correction.
+  std::array<double, kSpringNeapDays> levelOnDay{};
+  std::array<double, kMonths> monthly{};
   std::array<double, kPrincipalCount> cosine{}, sine{};
   double quarterCosine = 0, quarterSine = 0, sixthCosine = 0, sixthSine = 0;
 };
 PortTerms TermsOf(const SimplePort& port);
+
+// The mean level with its seasonal corrections at a sample.
+double MeanLevelAt(const PortTerms& terms, const GroupAtInstant& group);
 
 // The combined semidiurnal tide as x = R cos(theta), y = R sin(theta).
 struct Semidiurnal {

@@ -68,9 +68,11 @@ int main(int argc, char** argv) {
   }
   try {
     const TcdData data = ReadTcdFile(args.tcd);
-    if (!data.constituents.covers(args.conversion.fitYear)) {
-      std::cerr << "tcd2saltmark: the file's tables do not cover the fit year " << args.conversion.fitYear << "\n";
-      return 1;
+    for (const int year : {args.conversion.fitYear, args.conversion.fitFirstYear, args.conversion.fitLastYear}) {
+      if (!data.constituents.covers(year)) {
+        std::cerr << "tcd2saltmark: the file's tables do not cover the fit year " << year << "\n";
+        return 1;
+      }
     }
     const Conversion conversion = ConvertTcdData(data, args.conversion, SystemZoneLookup(args.conversion.fitYear));
     const auto written = WriteProgramFolder(args.out, conversion.folder);
@@ -85,14 +87,7 @@ int main(int argc, char** argv) {
               << conversion.folder.differenceFiles.size() << " difference files, SALTMARK.IND, SAMPLE.vel\n";
 
     if (!args.accuracy.empty()) {
-      const auto reports = MeasureAccuracy(data, conversion, args.accuracyOptions);
-      std::vector<StationReport> later;
-      if (data.constituents.covers(args.accuracyOptions.laterYear)) {
-        AccuracyOptions laterOptions = args.accuracyOptions;
-        laterOptions.year = laterOptions.laterYear;
-        later = MeasureAccuracy(data, conversion, laterOptions);
-      }
-      const std::string text = AccuracyMarkdown(reports, later, args.accuracyOptions, args.conversion);
+      const std::string text = AccuracyReportText(data, conversion, args.accuracyOptions, args.conversion);
       const auto saved = saltmark::writeFileAtomically(args.accuracy, text);
       if (!saved) {
         std::cerr << "tcd2saltmark: cannot write " << args.accuracy << ": " << saved.error << "\n";
