@@ -81,11 +81,16 @@ UnpairedEvents PairEvents(const std::vector<TideEvent>& full, const std::vector<
           best = k;
       if (best == times.size()) {
         ++unpaired.full;
+        unpaired.hours.push_back(e.hours);
       } else {
         used[best] = true;
       }
     }
-    unpaired.saltmark += static_cast<int>(std::ranges::count(used, false));
+    for (std::size_t k = 0; k < times.size(); ++k) {
+      if (used[k]) continue;
+      ++unpaired.saltmark;
+      unpaired.hours.push_back(times[k]);
+    }
   }
   return unpaired;
 }

@@ -29,6 +29,7 @@ std::vector<TideEvent> FindTableEvents(const std::vector<double>& heights, doubl
 struct UnpairedEvents {
   int full = 0;       // full-tide events with no partner
   int saltmark = 0;   // Saltmark events with no partner (spurious ones among them)
+  std::vector<double> hours;  // the times of all of them
 };
 UnpairedEvents PairEvents(const std::vector<TideEvent>& full, const std::vector<TideEvent>& saltmark);
 
@@ -59,6 +60,7 @@ struct StationFigures {
   double highHeightMedian = 0, highHeight95 = 0, lowHeightMedian = 0, lowHeight95 = 0;  // metres
   int events = 0, missed = 0;
   UnpairedEvents table;
+  int unpairedAtMonthStart = 0;  // of the table's unpaired events, within an hour of a month's start
 };
 
 StationFigures Summarise(const CurveComparison& comparison);

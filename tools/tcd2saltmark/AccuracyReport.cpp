@@ -1,6 +1,7 @@
 #include "AccuracyReport.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <thread>
 
@@ -8,6 +9,7 @@
 #include "PortFit.h"
 #include "PortLine.h"
 #include "SimplifiedModel.h"
+#include "common/DateTime.h"
 #include "common/TextEncoding.h"
 #include "data/LocationLine.h"
 #include "data/Settings.h"
@@ -71,6 +73,7 @@ StationFigures medianOf(const std::vector<StationReport>& reports, Mapping mappi
     m.events += f.events;
     m.table.full += f.table.full;
     m.table.saltmark += f.table.saltmark;
+    m.unpairedAtMonthStart += f.unpairedAtMonthStart;
   }
   return m;
 }
@@ -97,6 +100,20 @@ void onBothCores(std::size_t count, const Work& work) {
   std::thread helper(stride, 1);
   stride(0);
   helper.join();
+}
+
+// How many of the times (hours from 1 January 00:00) lie within an hour of
+// the start of February..December, where the monthly level steps.
+int nearMonthStarts(const std::vector<double>& hours, int year) {
+  int near = 0;
+  for (const double h : hours) {
+    for (int month = 2; month <= 12; ++month) {
+      const double start =
+          24.0 * static_cast<double>(daysBetween(DateTime::fromCivil(year, 1, 1), DateTime::fromCivil(year, month, 1)));
+      if (std::fabs(h - start) <= 1) ++near;
+    }
+  }
+  return near;
 }
 
 std::vector<double> fullTide(const ReferenceStation& station, const ConstituentSet& set, const SampleClock& clock,
@@ -166,6 +183,7 @@ std::vector<StationReport> MeasureAccuracy(const TcdData& data, const Conversion
     for (int m = 0; m < kMappings; ++m) {
       const std::string line = FormatLocationLine(port.name, mappings[m], station.latitude, station.longitude);
       report.figures[m] = Summarise(CompareCurves(full, engineCurve(line, clock), clock.stepHours));
+      report.figures[m].unpairedAtMonthStart = nearMonthStarts(report.figures[m].table.hours, clock.year);
     }
   });
   return reports;
@@ -216,6 +234,15 @@ std::string AccuracyMarkdown(const std::vector<StationReport>& inFitYears, const
     const std::string label = reports == &inFitYears ? year + " (fit)" : held + " (held out)";
     for (int m = 0; m < kMappings; ++m)
       md += "| " + label + " | " + kMappingNames[m] + " | " + figuresCells(medianOf(*reports, Mapping(m))) + " |\n";
+  }
+  for (const auto* reports : {&inFitYears, &heldOut}) {
+    if (reports->empty()) continue;
+    md += "\n" + std::string(reports == &inFitYears ? year : held) + ": of the unpaired events in the tables, " +
+          "within an hour of the start of a month (where the monthly level steps): ";
+    for (int m = 0; m < kMappings; ++m)
+      md += std::string(m ? ", " : "") + std::to_string(medianOf(*reports, Mapping(m)).unpairedAtMonthStart) + " " +
+            kMappingNames[m];
+    md += ".\n";
   }
   md += "\nMissed / events: high and low waters of the full-constituent tide with no Saltmark event of the same "
         "kind within 3 hours, summed over the stations. Unpaired in the tables: Saltmark's events found as the tide "

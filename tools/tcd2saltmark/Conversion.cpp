@@ -34,7 +34,7 @@ struct Candidate {
 
 // The spring-neap levels are written only where they clearly beat the
 // monthly levels alone: by this part of the error, and at least 2 mm.
-constexpr double kClearMarginPart = 0.1;
+constexpr double kClearMarginPart = 0.05;
 constexpr double kClearMarginMetres = 0.002;
 
 // The full tide of the fit years at the port's sample instants, one year after another.

@@ -292,18 +292,6 @@ FitSamples::FitSamples(std::vector<GroupAtInstant> groups) : groups_(std::move(g
   mirrorUpperTriangle(fixed_);
 }
 
-double RmsDifference(const SimplePort& port, const std::vector<GroupAtInstant>& groups,
-                     const std::vector<double>& target) {
-  if (groups.empty()) return 0;
-  const PortTerms terms = TermsOf(port);
-  double sum = 0;
-  for (std::size_t i = 0; i < groups.size(); ++i) {
-    const double d = SimplifiedHeight(terms, groups[i]) - target[i];
-    sum += d * d;
-  }
-  return std::sqrt(sum / static_cast<double>(groups.size()));
-}
-
 FitResult FitPort(const SimplePort& start, const FitSamples& samples, const std::vector<double>& target,
                   LevelForm form, int maxRounds) {
   FitResult result{start, false, 0};

@@ -67,8 +67,4 @@ FitResult FitPort(const SimplePort& start, const FitSamples& samples, const std:
 SimplePort FitPort(const SimplePort& start, const std::vector<GroupAtInstant>& groups,
                    const std::vector<double>& target);
 
-// Root mean square of the simplified height minus the target, metres.
-double RmsDifference(const SimplePort& port, const std::vector<GroupAtInstant>& groups,
-                     const std::vector<double>& target);
-
 }  // namespace saltmark::tcd

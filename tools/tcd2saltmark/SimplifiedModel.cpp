@@ -95,4 +95,16 @@ double SimplifiedHeight(const SimplePort& port, const GroupAtInstant& group) {
   return SimplifiedHeight(TermsOf(port), group);
 }
 
+double RmsDifference(const SimplePort& port, const std::vector<GroupAtInstant>& groups,
+                     const std::vector<double>& target) {
+  if (groups.empty()) return 0;
+  const PortTerms terms = TermsOf(port);
+  double sum = 0;
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    const double d = SimplifiedHeight(terms, groups[i]) - target[i];
+    sum += d * d;
+  }
+  return std::sqrt(sum / static_cast<double>(groups.size()));
+}
+
 }  // namespace saltmark::tcd

@@ -73,4 +73,8 @@ Semidiurnal SemidiurnalAt(const PortTerms& terms, const GroupAtInstant& group);
 double SimplifiedHeight(const PortTerms& terms, const GroupAtInstant& group);
 double SimplifiedHeight(const SimplePort& port, const GroupAtInstant& group);
 
+// Root mean square of the simplified height minus target[i] at each sample i, metres.
+double RmsDifference(const SimplePort& port, const std::vector<GroupAtInstant>& groups,
+                     const std::vector<double>& target);
+
 }  // namespace saltmark::tcd
