@@ -79,13 +79,17 @@ int main(int argc, char* argv[]) {
     mainWindow->show();
     mainWindow->Form_Load();
     if (arguments.isSet(scriptedExit))
-      QTimer::singleShot(0, mainWindow.get(), [&] { mainWindow->findChild<QAction*>("Exit")->trigger(); });
+      QTimer::singleShot(0, mainWindow.get(), [&] {
+        if (auto* exit = mainWindow->findChild<QAction*>("Exit")) exit->trigger();
+        else QApplication::exit(3);
+      });
   });
   wait.show();
   if (arguments.isSet(scriptedExit))
     QTimer::singleShot(0, &wait, [&] {
       wait.loadStartupData();
-      wait.findChild<QPushButton*>("OK")->click();
+      if (auto* ok = wait.findChild<QPushButton*>("OK")) ok->click();
+      else QApplication::exit(3);
     });
   const int result = app.exec();
   platform.setHelpHandler({});
