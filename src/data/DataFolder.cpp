@@ -20,6 +20,7 @@ namespace {
 constexpr const char* kIndexName = "SALTMARK.IND";
 // Per copied file: the bundled version it was last compared with.
 constexpr const char* kCopiesListName = ".bundled-copies";
+constexpr const char* kOwnFilesFolderName = "user";
 
 bool isDirectory(const fs::path& path) {
   std::error_code error;
@@ -172,7 +173,10 @@ std::optional<DataFolderChoice> ChooseDataFolder(const DataFolderPlaces& places,
       !sameFolder(places.programFolder, places.installedFolder))
     return DataFolderChoice{places.programFolder, helpFolder(places, places.programFolder)};
 
-  const fs::path& user = places.userFolder;
+  fs::path user = places.userFolder;
+  // Installed into the user's own ~/.local, the installed data lie in the
+  // user's data folder itself: the user's files are kept apart from them.
+  if (sameFolder(user, places.installedFolder)) user /= kOwnFilesFolderName;
   std::error_code error;
   fs::create_directories(user, error);
   if (error || !isDirectory(user))

@@ -7,7 +7,8 @@
 //   2. the program's own folder, when it holds SALTMARK.IND and may be written
 //      (the build tree and portable copies);
 //   3. otherwise the user's own data folder, created on the first start and
-//      filled with a copy of the installed data.
+//      filled with a copy of the installed data (its folder "user" when the
+//      program was installed into that very folder, as with ~/.local).
 //
 // The installed data are never written. A later version's newer bundled
 // databases replace the user's copies only where the user has not edited

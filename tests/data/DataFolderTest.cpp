@@ -133,6 +133,15 @@ TEST_F(DataFolderTest, UpgradeReplacesUneditedCopiesAndKeepsEditedOnes) {
   EXPECT_EQ(user("Coast.dif"), "my own secondary ports");
 }
 
+TEST_F(DataFolderTest, InstalledIntoTheUsersOwnFolderTheInstalledDataStayAsShipped) {
+  places.userFolder = places.installedFolder;  // cmake --install --prefix ~/.local
+  const auto choice = choose();
+  ASSERT_TRUE(choice);
+  EXPECT_EQ(choice->folder, dir / "installed/user");
+  EXPECT_EQ(user("user/Coast.tid"), "coast 1");
+  EXPECT_FALSE(fs::exists(dir / "installed/.bundled-copies"));
+}
+
 TEST_F(DataFolderTest, UsersOwnFileOfABundledNameIsNeverReplaced) {
   fs::create_directories(places.userFolder);
   test::writeFile(places.userFolder / "Coast.tid", "brought from elsewhere");
