@@ -23,10 +23,7 @@
 int main(int argc, char* argv[]) {
   using namespace saltmark;
   QApplication app(argc, argv);
-  // The lower-case name gives the user's data folder ~/.local/share/saltmark.
-  QApplication::setApplicationName("saltmark");
-  QApplication::setApplicationDisplayName(toQt(kAppTitle));
-  QGuiApplication::setDesktopFileName(SALTMARK_DESKTOP_ID);
+  QApplication::setApplicationName(toQt(kAppTitle));
   // Hidden windows stay alive; the program ends through the exit sequence.
   QApplication::setQuitOnLastWindowClosed(false);
 
@@ -37,6 +34,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
+  QGuiApplication::setDesktopFileName(SALTMARK_DESKTOP_ID);  // the menu entry's name
   QCommandLineParser arguments;
   const QCommandLineOption folderOption("folder", "Keep the settings and databases in DIR.", "DIR");
   // For install checks: press OK on the start-up window, then Exit.
@@ -58,7 +56,9 @@ int main(int argc, char* argv[]) {
     places.given = std::filesystem::absolute(pathFromQt(arguments.value(folderOption)));
   places.programFolder = programFolder;
   places.installedFolder = (programFolder / SALTMARK_INSTALLED_DATA).lexically_normal();
-  places.userFolder = pathFromQt(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  // ~/.local/share/saltmark: the lower-case name, as Linux programs keep their data.
+  places.userFolder =
+      pathFromQt(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) / "saltmark";
   const auto choice = ChooseDataFolder(places, platform);
   if (!choice) return 2;
 
