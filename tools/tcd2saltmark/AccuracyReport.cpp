@@ -313,8 +313,11 @@ std::string AccuracyMarkdown(const std::vector<StationReport>& inFitYears, const
         "four-constituent method leaves out; the spring-neap levels carry the rise of the mean level at springs "
         "in rivers and estuaries (MSf). The monthly form is written where it beats the better of the direct "
         "mapping and the fit without levels over the fit years, the spring-neap form only where it lowers that "
-        "error by a clear margin (a tenth, and at least 2 mm). A station whose system cannot be solved keeps the "
-        "direct mapping and is named in the conversion log. What the four-constituent method leaves out besides "
+        "error by a clear margin (a twentieth, and at least 2 mm). A station whose system cannot be solved keeps the "
+        "direct mapping and is named in the conversion log. The level steps at the start of each month (and, at a "
+        "port with spring-neap levels, where the spring-neap day changes): where a step against the turn falls "
+        "within a few minutes of a high or low water, the tables' five-sample detectors miss that event, which "
+        "the counts near the start of a month above show. What the four-constituent method leaves out besides "
         "(N2, K2, P1, Q1 at the station's own ratios) remains, which is why the error is not smaller still.\n\n";
 
   md += "## Stations\n\n";

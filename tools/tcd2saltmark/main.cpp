@@ -18,7 +18,8 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: tcd2saltmark --tcd FILE.tcd --out FOLDER [--fit-year YEAR] [--no-fit]\n"
+    "usage: tcd2saltmark --tcd FILE.tcd --out FOLDER [--fit-year YEAR] [--fit-years FIRST LAST]\n"
+    "                    [--no-fit] [--no-levels]\n"
     "                    [--accuracy REPORT.md [--accuracy-year YEAR] [--later-year YEAR]\n"
     "                    [--accuracy-stations N]]\n"
     "       [--notes] lists every skipped station\n";
@@ -43,6 +44,10 @@ bool parse(int argc, char** argv, Arguments& a) {
     const std::string_view arg = argv[i];
     const bool hasValue = i + 1 < argc;
     if (arg == "--no-fit") a.conversion.fit = false;
+    else if (arg == "--no-levels") a.conversion.seasonalLevels = false;
+    else if (arg == "--fit-years" && i + 2 < argc) {
+      if (!readInt(argv[++i], a.conversion.fitFirstYear) || !readInt(argv[++i], a.conversion.fitLastYear)) return false;
+    }
     else if (arg == "--notes") a.notes = true;
     else if (!hasValue) return false;
     else if (arg == "--tcd") a.tcd = argv[++i];
