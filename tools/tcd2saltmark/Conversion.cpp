@@ -85,6 +85,7 @@ void fitPort(ConvertedPort& port, const FitSamples& samples, const std::vector<d
     port.fitted = true;
     best = port.rmsMonthly;
   }
+  if (!options.springNeapLevels) return;
   const double margin = std::max(kClearMarginMetres, kClearMarginPart * best);
   if (const auto springNeap = tryForm(LevelForm::springNeap, port.rmsSpringNeap);
       springNeap && port.rmsSpringNeap < best - margin) {

@@ -32,6 +32,12 @@ struct ConversionOptions {
   double fitStepHours = 1;   // one sample an hour
   bool fit = true;           // false: the constants copied directly
   bool seasonalLevels = true;  // false: a constant mean level
+  // Mean levels by days from springs, where they clearly help. Off unless
+  // asked for: the level then steps where the spring-neap day changes, about
+  // daily, and a step against the turn just after a high or low water hides
+  // that event from the tide tables' five-sample detectors (several a year
+  // at each such port).
+  bool springNeapLevels = false;
   std::string sampleStreamPort = "Boston - Boston Harbor - Massachusetts";
   std::string source = "harmonics-dwf-20191229-free.tcd";  // named in the databases' header
 };
