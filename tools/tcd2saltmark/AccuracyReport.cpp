@@ -224,6 +224,14 @@ std::string AccuracyMarkdown(const std::vector<StationReport>& inFitYears, const
         " ports, monthly and spring-neap levels (the \"w\" marker) at " + std::to_string(summary.withSpringNeapLevels) +
         ", a constant mean level at " + std::to_string(none) + " (of " + std::to_string(summary.portsWritten) +
         ").\n\n";
+  if (conversion.guardTableEvents) {
+    md += "Mappings written, after the check of the tables' events over the fit years: ";
+    for (int k = 0; k < kMappingKinds; ++k)
+      md += std::string(k ? ", " : "") + MappingKindName(MappingKind(k)) + " " +
+            std::to_string(summary.kept[static_cast<std::size_t>(k)]);
+    md += ". The best mapping over the fit years was refused at " + std::to_string(summary.fellBack) +
+          " ports, kept at " + std::to_string(summary.portsWritten - summary.fellBack) + ".\n\n";
+  }
 
   md += "## Summary (median over the stations)\n\n";
   md += "| Year | Mapping | RMS m | HW time med / 95% (min) | LW time med / 95% (min) | HW height med / 95% (m) | "
@@ -311,8 +319,14 @@ std::string AccuracyMarkdown(const std::vector<StationReport>& inFitYears, const
         "average zero); and, on request, monthly levels with a mean level for each of 0..7 days from springs "
         "(with the day offset, -7..7, that fits best). The monthly levels carry the annual and semi-annual tides (Sa, Ssa) that the "
         "four-constituent method leaves out; the spring-neap levels carry the rise of the mean level at springs "
-        "in rivers and estuaries (MSf). The monthly form is written where it beats the better of the direct "
-        "mapping and the fit without levels over the fit years. A station whose system cannot be solved keeps the "
+        "in rivers and estuaries (MSf). The monthly form is a candidate where it beats the better of the direct "
+        "mapping and the fit without levels over the fit years. Each port's candidates (the best fit, the fit "
+        "without levels, the constants bundled before with the monthly levels of the fit, each where it beats the "
+        "mapping bundled before over the fit years) are tried best first through the tables' own five-sample "
+        "detectors, every " +
+        number(conversion.guardStepHours * 60, 0) + " minutes through each fit year, their events paired with the full tide's as above; the "
+        "first that in no fit year leaves more of the full tide's events or more of its own unpaired than the "
+        "mapping bundled before is written, else that mapping. A station whose system cannot be solved keeps the "
         "direct mapping and is named in the conversion log. The level steps at the start of each month: where a "
         "step against the turn falls within a few minutes after a high or low water, the tables' five-sample "
         "detectors miss that event, which the counts near the start of a month above show. The spring-neap "

@@ -14,6 +14,7 @@
 #include "SampleStreams.h"
 #include "SimplifiedModel.h"
 #include "StationZone.h"
+#include "TableEventGuard.h"
 #include "common/VbNumbers.h"
 #include "common/Version.h"
 #include "data/TideDatabaseFile.h"
@@ -51,6 +52,30 @@ std::optional<std::vector<double>> fullTideOver(const ReferenceStation& station,
   return heights;
 }
 
+// What a port's fit draws on, built once and shared by every port.
+struct FitContext {
+  const TcdData& data;
+  const ConversionOptions& options;
+  const FitSamples& samples;                      // the fit years
+  const std::vector<GroupAtInstant>& previousYear;  // the previous fit year, empty when not covered
+  const TableEventGuard* guard;                   // nothing: no check
+};
+
+// The mapping bundled before: fitted to the one previous year with a
+// constant mean level, kept where it beat the constants copied over.
+SimplePort previousMapping(const ConvertedPort& port, const ReferenceStation& station, const FitContext& context) {
+  const SimplePort direct = AsStored(port.direct);
+  if (context.previousYear.empty()) return direct;
+  const SampleClock clock = YearClock(context.options.previousFitYear, context.options.fitStepHours);
+  const auto sum = HarmonicSum::forYear(station, context.data.constituents, clock.year);
+  if (!sum) return direct;
+  const auto target = sum->sample(clock.hoursUtc(0, port.direct.zoneHoursWest), clock.stepHours, clock.count);
+  const SimplePort fitted = AsStored(FitPort(port.direct, context.previousYear, target));
+  return RmsDifference(fitted, context.previousYear, target) < RmsDifference(direct, context.previousYear, target)
+             ? fitted
+             : direct;
+}
+
 // Fits one port in each form and keeps the best that earns its place.
 void fitPort(ConvertedPort& port, const FitSamples& samples, const std::vector<double>& target,
              const ConversionOptions& options, std::string& failure) {
@@ -76,6 +101,7 @@ void fitPort(ConvertedPort& port, const FitSamples& samples, const std::vector<d
   if (port.rmsFitted < port.rmsDirect) {
     port.withoutLevels = port.stored = *constant;
     port.fitted = true;
+    port.kept = MappingKind::fittedConstant;
   }
   if (!options.seasonalLevels) return;
   double best = std::min(port.rmsDirect, port.rmsFitted);
@@ -83,6 +109,7 @@ void fitPort(ConvertedPort& port, const FitSamples& samples, const std::vector<d
     port.stored = *monthly;
     port.levels = LevelForm::monthly;
     port.fitted = true;
+    port.kept = MappingKind::fittedMonthly;
     best = port.rmsMonthly;
   }
   if (!options.springNeapLevels) return;
@@ -92,7 +119,57 @@ void fitPort(ConvertedPort& port, const FitSamples& samples, const std::vector<d
     port.stored = *springNeap;
     port.levels = LevelForm::springNeap;
     port.fitted = true;
+    port.kept = MappingKind::fittedSpringNeap;
   }
+}
+
+struct Choice {
+  SimplePort port;
+  MappingKind kind;
+  LevelForm levels;
+  double rms;  // over the fit years
+};
+
+// Keeps the port's best mapping where the tables find no more unpaired high
+// or low waters with it than with the previous one over the check year;
+// otherwise the next best by the fit years' error that passes, the previous
+// mapping itself at the last.
+void guardPort(ConvertedPort& port, const ReferenceStation& station, const std::vector<double>& target,
+               const FitContext& context) {
+  const auto& groups = context.samples.groups();
+  const auto full = context.guard->fullEvents(station, context.data.constituents, port.direct.zoneHoursWest);
+  if (!full) return;
+  std::vector<Choice> choices = {{port.stored, port.kept, port.levels, RmsDifference(port.stored, groups, target)}};
+  if (port.kept != MappingKind::fittedConstant && port.kept != MappingKind::direct)
+    choices.push_back({port.withoutLevels,
+                       port.rmsFitted >= 0 && port.rmsFitted < port.rmsDirect ? MappingKind::fittedConstant
+                                                                              : MappingKind::direct,
+                       LevelForm::constant, RmsDifference(port.withoutLevels, groups, target)});
+  if (port.stored.monthlyLevel != std::array<double, kMonths>{} && !port.stored.followsSpringNeap) {
+    SimplePort levelled = port.previous;
+    levelled.meanLevel = port.stored.meanLevel;
+    levelled.monthlyLevel = port.stored.monthlyLevel;
+    choices.push_back({levelled, MappingKind::previousWithMonthly, LevelForm::monthly,
+                       RmsDifference(levelled, groups, target)});
+  }
+  const double previousRms = RmsDifference(port.previous, groups, target);
+  std::erase_if(choices, [&](const Choice& c) { return c.rms >= previousRms; });
+  std::ranges::stable_sort(choices, {}, &Choice::rms);
+  std::vector<SimplePort> candidates;
+  for (const Choice& c : choices) candidates.push_back(c.port);
+  if (const auto k = context.guard->firstKeepingEvents(*full, candidates, port.previous)) {
+    port.fellBack = choices[*k].kind != port.kept;
+    port.stored = choices[*k].port;
+    port.kept = choices[*k].kind;
+    port.levels = choices[*k].levels;
+    return;
+  }
+  const MappingKind previous =
+      port.previous.amplitude == AsStored(port.direct).amplitude ? MappingKind::direct : MappingKind::previous;
+  port.fellBack = port.kept != previous;
+  port.stored = port.previous;
+  port.kept = previous;
+  port.levels = LevelForm::constant;
 }
 
 // Fits every candidate to its full tide over the fit years, on both cores.
@@ -101,27 +178,38 @@ void fitPorts(const TcdData& data, const ConversionOptions& options, std::vector
   bool covered = options.fitFirstYear <= options.fitLastYear;
   for (int year = options.fitFirstYear; year <= options.fitLastYear; ++year)
     covered = covered && data.constituents.covers(year);
-  const FitSamples samples(options.fit && covered
-                               ? GroupCorrectionsForYears(options.fitFirstYear, options.fitLastYear,
-                                                          options.fitStepHours)
-                               : std::vector<GroupAtInstant>{});
+  const bool fitting = options.fit && covered;
+  const FitSamples samples(fitting ? GroupCorrectionsForYears(options.fitFirstYear, options.fitLastYear,
+                                                              options.fitStepHours)
+                                   : std::vector<GroupAtInstant>{});
+  const bool guarding = fitting && options.guardTableEvents && data.constituents.covers(options.previousFitYear);
+  const auto previousYear = guarding ? GroupCorrectionsFor(YearClock(options.previousFitYear, options.fitStepHours))
+                                     : std::vector<GroupAtInstant>{};
+  const std::optional<TableEventGuard> guard =
+      guarding ? std::optional<TableEventGuard>(std::in_place, options.fitFirstYear, options.fitLastYear,
+                                                  options.guardStepHours) : std::nullopt;
+  const FitContext context{data, options, samples, previousYear, guard ? &*guard : nullptr};
   std::vector<std::string> failures(ports.size());
   const auto work = [&](std::size_t first, std::size_t step) {
     for (std::size_t i = first; i < ports.size(); i += step) {
       ConvertedPort& port = ports[i];
-      port.withoutLevels = port.stored = AsStored(port.direct);
+      port.previous = port.withoutLevels = port.stored = AsStored(port.direct);
       if (!options.fit) continue;
       if (!covered) {
         failures[i] = "the tables do not cover the fit years";
         continue;
       }
-      const auto target = fullTideOver(data.references[static_cast<std::size_t>(port.station)], data.constituents,
-                                       options, port.direct.zoneHoursWest);
+      const ReferenceStation& station = data.references[static_cast<std::size_t>(port.station)];
+      const auto target = fullTideOver(station, data.constituents, options, port.direct.zoneHoursWest);
       if (!target) {
         failures[i] = "the full tide of the fit years cannot be formed";
         continue;
       }
       fitPort(port, samples, *target, options, failures[i]);
+      if (!failures[i].empty() || !context.guard) continue;
+      port.previous = previousMapping(port, station, context);
+      guardPort(port, station, *target, context);
+      port.fitted = port.kept != MappingKind::direct;
     }
   };
   const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 2);
@@ -244,6 +332,18 @@ void buildSampleStreams(const std::vector<ConvertedPort>& ports, const TcdData& 
 
 }  // namespace
 
+const char* MappingKindName(MappingKind kind) {
+  switch (kind) {
+    case MappingKind::direct: return "constants copied directly";
+    case MappingKind::previous: return "bundled before (one year, no levels)";
+    case MappingKind::previousWithMonthly: return "bundled before with monthly levels";
+    case MappingKind::fittedConstant: return "fitted without levels";
+    case MappingKind::fittedMonthly: return "fitted with monthly levels";
+    case MappingKind::fittedSpringNeap: return "fitted with monthly and spring-neap levels";
+  }
+  return "constants copied directly";
+}
+
 ZoneLookup SystemZoneLookup(int year) {
   return [year](const std::string& tzfile) { return StandardZoneHoursWest(tzfile, year); };
 }
@@ -262,6 +362,8 @@ Conversion ConvertTcdData(const TcdData& data, const ConversionOptions& options,
     ++(port.fitted ? s.fittedKept : s.directKept);
     if (port.levels == LevelForm::monthly) ++s.withMonthlyLevels;
     if (port.levels == LevelForm::springNeap) ++s.withSpringNeapLevels;
+    ++s.kept[static_cast<std::size_t>(port.kept)];
+    if (port.fellBack) ++s.fellBack;
   }
 
   c.folder.signature = std::string(kVersionString) + " - tide constants converted from " + options.source +
@@ -314,6 +416,14 @@ std::string SummaryText(const ConversionSummary& s) {
       << " with differences the record cannot hold\n"
       << "stream stations left out: " << s.currentStations << "; unreadable records: " << s.unreadableRecords
       << "\n";
+  if (s.fellBack > 0)
+    out << "the best fit refused at " << s.fellBack
+        << " ports, where the tide tables would find more unpaired high or low waters than before\n";
+  out << "mappings written:";
+  for (int k = 0; k < kMappingKinds; ++k)
+    if (s.kept[static_cast<std::size_t>(k)] > 0)
+      out << " " << MappingKindName(MappingKind(k)) << " " << s.kept[static_cast<std::size_t>(k)] << ";";
+  out << "\n";
   if (!s.notFitted.empty()) {
     out << "not fitted, the direct mapping kept: " << s.notFitted.size() << "\n";
     for (const std::string& line : s.notFitted) out << "  " << line << "\n";

@@ -9,6 +9,7 @@
 //
 // Everything is built and checked in memory first; nothing is written unless
 // every file can be, so a refused conversion leaves the folder as it was.
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -38,6 +39,12 @@ struct ConversionOptions {
   // that event from the tide tables' five-sample detectors (several a year
   // at each such port).
   bool springNeapLevels = false;
+  // The one year the ports were fitted to before (a constant mean level): a
+  // new mapping is kept only where, over the check year, the tide tables
+  // find no more unpaired high or low waters with it than with that one.
+  int previousFitYear = 2026;
+  bool guardTableEvents = true;
+  double guardStepHours = 0.1;  // six minutes, as the tables step
   std::string sampleStreamPort = "Boston - Boston Harbor - Massachusetts";
   std::string source = "harmonics-dwf-20191229-free.tcd";  // named in the databases' header
 };
@@ -46,12 +53,25 @@ struct ConversionOptions {
 using ZoneLookup = std::function<std::optional<double>(const std::string& tzfile)>;
 ZoneLookup SystemZoneLookup(int year);
 
+// The kinds of mapping a port may be written with.
+enum class MappingKind {
+  direct,               // the constants copied over
+  previous,             // fitted to the previous fit year, a constant mean level
+  previousWithMonthly,  // those constants with the monthly levels of the fit years
+  fittedConstant,       // fitted to the fit years, a constant mean level
+  fittedMonthly,        // fitted with monthly levels
+  fittedSpringNeap,     // fitted with monthly and spring-neap levels
+};
+inline constexpr int kMappingKinds = 6;
+const char* MappingKindName(MappingKind kind);
+
 struct ConvertedPort {
   int station = 0;  // position in TcdData::references
   std::string name;
   SimplePort direct;      // the constants copied over
   SimplePort stored;      // the mapping kept, as it is written
   SimplePort withoutLevels;  // the better of direct and fitted with a constant mean level, as stored
+  SimplePort previous;       // the mapping bundled before: the better of direct and the previous year's fit
   // RMS in metres against the full tide of the fit years; -1 when no such fit was made.
   double rmsDirect = 0;
   double rmsFitted = -1;       // fitted, constant mean level
@@ -59,6 +79,11 @@ struct ConvertedPort {
   double rmsSpringNeap = -1;   // fitted with monthly and spring-neap levels
   bool fitted = false;    // whether a fitted mapping was kept
   LevelForm levels = LevelForm::constant;  // the form of the mapping kept
+  MappingKind kept = MappingKind::direct;
+  // The best mapping over the fit years would have left more high or low
+  // waters unpaired in the tables than the previous one: the next best that
+  // does not was kept.
+  bool fellBack = false;
   int indexNumber = -1;   // its entry in the location index
 };
 
@@ -73,6 +98,8 @@ struct ConversionSummary {
   int withMonthlyLevels = 0;     // of the fitted: monthly levels only
   int withSpringNeapLevels = 0;  // monthly and spring-neap levels
   std::vector<std::string> notFitted;  // kept the direct mapping: "name: why
+  std::array<int, kMappingKinds> kept{};  // ports written with each kind of mapping
+  int fellBack = 0;  // the best mapping was refused for the tables' events
   int subordinatesRead = 0;
   int secondaryPortsWritten = 0;
   int secondaryWithRatios = 0;

@@ -1,7 +1,7 @@
 #include "HarmonicSum.h"
 
 #include <cmath>
-#include <complex>
+#include <algorithm>
 #include <numbers>
 
 namespace saltmark::tcd {
@@ -41,14 +41,32 @@ double HarmonicSum::heightAt(double hoursUtc) const {
 }
 
 std::vector<double> HarmonicSum::sample(double startHours, double stepHours, int count) const {
+  // Every term turns together, sample by sample: the terms' cosine and sine
+  // parts side by side, so that the turning runs over plain arrays.
+  const std::size_t n = terms_.size();
   std::vector<double> heights(static_cast<std::size_t>(std::max(count, 0)), meanLevel_);
-  for (const Term& t : terms_) {
-    const std::complex<double> step = std::polar(1.0, t.speed * stepHours);
-    std::complex<double> turn;
-    for (int i = 0; i < count; ++i) {
-      if (i % kReanchorEvery == 0) turn = std::polar(t.amplitude, t.phase + t.speed * (startHours + i * stepHours));
-      heights[static_cast<std::size_t>(i)] += turn.real();
-      turn *= step;
+  std::vector<double> re(n), im(n), stepRe(n), stepIm(n);
+  for (std::size_t k = 0; k < n; ++k) {
+    stepRe[k] = std::cos(terms_[k].speed * stepHours);
+    stepIm[k] = std::sin(terms_[k].speed * stepHours);
+  }
+  for (int first = 0; first < count; first += kReanchorEvery) {
+    for (std::size_t k = 0; k < n; ++k) {
+      const Term& t = terms_[k];
+      const double angle = t.phase + t.speed * (startHours + first * stepHours);
+      re[k] = t.amplitude * std::cos(angle);
+      im[k] = t.amplitude * std::sin(angle);
+    }
+    const int last = std::min(count, first + kReanchorEvery);
+    for (int i = first; i < last; ++i) {
+      double h = 0;
+      for (std::size_t k = 0; k < n; ++k) {
+        h += re[k];
+        const double turned = re[k] * stepRe[k] - im[k] * stepIm[k];
+        im[k] = re[k] * stepIm[k] + im[k] * stepRe[k];
+        re[k] = turned;
+      }
+      heights[static_cast<std::size_t>(i)] += h;
     }
   }
   return heights;

@@ -19,7 +19,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: tcd2saltmark --tcd FILE.tcd --out FOLDER [--fit-year YEAR] [--fit-years FIRST LAST]\n"
-    "                    [--no-fit] [--no-levels] [--spring-neap-levels]\n"
+    "                    [--no-fit] [--no-levels] [--spring-neap-levels] [--no-table-check]\n"
     "                    [--accuracy REPORT.md [--accuracy-year YEAR] [--later-year YEAR]\n"
     "                    [--accuracy-stations N]]\n"
     "       [--notes] lists every skipped station\n";
@@ -46,6 +46,7 @@ bool parse(int argc, char** argv, Arguments& a) {
     if (arg == "--no-fit") a.conversion.fit = false;
     else if (arg == "--no-levels") a.conversion.seasonalLevels = false;
     else if (arg == "--spring-neap-levels") a.conversion.springNeapLevels = true;
+    else if (arg == "--no-table-check") a.conversion.guardTableEvents = false;
     else if (arg == "--fit-years" && i + 2 < argc) {
       if (!readInt(argv[++i], a.conversion.fitFirstYear) || !readInt(argv[++i], a.conversion.fitLastYear)) return false;
     }
