@@ -1,0 +1,49 @@
+#pragma once
+// --format text|csv|json|ics for the listing subcommands, and the rows each
+// listing gives the other forms. Text is the listing as it always was; CSV
+// and JSON hold one row per event or sample; iCalendar one event per high or
+// low water (or per stream event, or per sun and moon event) and is refused
+// for listings of regular samples.
+#include <CLI/CLI.hpp>
+
+#include <string>
+
+#include "common/DateTime.h"
+#include "data/LocationRecord.h"
+#include "data/Settings.h"
+#include "tables/EventExport.h"
+
+namespace saltmark::cli {
+
+enum class ListingFormat { Text, Csv, Json, Ics };
+
+// Adds --format; `ics` only when the listing can hold calendar events.
+void addFormatOption(CLI::App& command, std::string& format);
+ListingFormat readFormat(const std::string& format);
+
+// Prints the table in CSV or JSON (UTF-8).
+void printTable(const ExportTable& table, ListingFormat format);
+
+// The tide table's rows: height (in the table's unit, named by it), kind,
+// and the clearance when the table has one.
+ExportTable TideTableExport(const std::string& tableText, bool metric, int utcOffsetMinutes);
+// The stream table's rows: direction, rate, and the kind of event (`kind`
+// for the peak, slack and fastest rows, the row's own label for the
+// below-speed rows). The fastest listing puts the rate before the direction.
+ExportTable StreamTableExport(const std::string& tableText, const std::string& kind, bool rateFirst,
+                              int utcOffsetMinutes);
+// Calendar events for the rows of a stream table that has events.
+CalendarExport StreamTableCalendar(const ExportTable& table, const std::string& location, const std::string& units,
+                                   double displayToGmtMinutes);
+
+// Calendar events for the high and low waters of a tide table.
+CalendarExport TideTableCalendar(const std::string& tableText, const LocationRecord& port, bool metric,
+                                 double displayToGmtMinutes);
+
+// The port's position in degrees for GEO, when it has one.
+std::optional<std::pair<double, double>> PortGeo(const LocationRecord& port);
+
+// The current moment, GMT, for the calendar's DTSTAMP.
+DateTime NowGmt();
+
+}  // namespace saltmark::cli
