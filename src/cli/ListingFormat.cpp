@@ -39,6 +39,8 @@ void printTable(const ExportTable& table, ListingFormat format) {
   std::cout << (format == ListingFormat::Json ? JsonText(table) : CsvText(table)) << std::flush;
 }
 
+void printCalendar(const CalendarExport& calendar) { std::cout << IcsText(calendar) << std::flush; }
+
 ExportTable TideTableExport(const std::string& tableText, bool metric, int utcOffsetMinutes) {
   ExportTable table;
   table.utcOffsetMinutes = utcOffsetMinutes;

@@ -21,8 +21,9 @@ enum class ListingFormat { Text, Csv, Json, Ics };
 void addFormatOption(CLI::App& command, std::string& format);
 ListingFormat readFormat(const std::string& format);
 
-// Prints the table in CSV or JSON (UTF-8).
+// Prints the table in CSV or JSON, or the calendar (UTF-8).
 void printTable(const ExportTable& table, ListingFormat format);
+void printCalendar(const CalendarExport& calendar);
 
 // The tide table's rows: height (in the table's unit, named by it), kind,
 // and the clearance when the table has one.

@@ -70,7 +70,7 @@ void runSunMoon(const SunMoonOptions& o) {
           const std::string caption(SkyEventCaption(event.kind));
           calendar.events.push_back({event.gmt.addMinutes(toGmt), caption, caption});
         }
-      printText(IcsText(calendar));
+      printCalendar(calendar);
       return;
     }
   }

@@ -46,6 +46,16 @@ std::string jsonString(std::string_view latin1) {
   return out + '"';
 }
 
+// A number as JSON wants it: "045" is 45; text that is no number is null.
+std::string jsonNumber(std::string_view text) {
+  double value = 0;
+  const char* first = text.data() + (!text.empty() && text[0] == '+' ? 1 : 0);
+  const auto [end, ec] = std::from_chars(first, text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return "null";
+  char b[40];
+  return std::string(b, std::to_chars(b, b + sizeof b, value).ptr);
+}
+
 std::string trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return "";
@@ -182,7 +192,7 @@ std::string JsonText(const ExportTable& table) {
       const std::string value = i < row.values.size() ? row.values[i] : std::string();
       out += ", " + jsonString(table.columns[i].name) + ": ";
       if (!table.columns[i].numeric) out += jsonString(value);
-      else out += value.empty() ? std::string("null") : value;
+      else out += jsonNumber(value);
     }
     out += "}";
   }
