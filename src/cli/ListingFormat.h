@@ -12,6 +12,7 @@
 #include "data/LocationRecord.h"
 #include "data/Settings.h"
 #include "tables/EventExport.h"
+#include "tables/TableRowsExport.h"
 
 namespace saltmark::cli {
 
@@ -24,22 +25,6 @@ ListingFormat readFormat(const std::string& format);
 // Prints the table in CSV or JSON, or the calendar (UTF-8).
 void printTable(const ExportTable& table, ListingFormat format);
 void printCalendar(const CalendarExport& calendar);
-
-// The tide table's rows: height (in the table's unit, named by it), kind,
-// and the clearance when the table has one.
-ExportTable TideTableExport(const std::string& tableText, bool metric, int utcOffsetMinutes);
-// The stream table's rows: direction, rate, and the kind of event (`kind`
-// for the peak, slack and fastest rows, the row's own label for the
-// below-speed rows). The fastest listing puts the rate before the direction.
-ExportTable StreamTableExport(const std::string& tableText, const std::string& kind, bool rateFirst,
-                              int utcOffsetMinutes);
-// Calendar events for the rows of a stream table that has events.
-CalendarExport StreamTableCalendar(const ExportTable& table, const std::string& location, const std::string& units,
-                                   double displayToGmtMinutes);
-
-// Calendar events for the high and low waters of a tide table.
-CalendarExport TideTableCalendar(const std::string& tableText, const LocationRecord& port, bool metric,
-                                 double displayToGmtMinutes);
 
 // The port's position in degrees for GEO, when it has one.
 std::optional<std::pair<double, double>> PortGeo(const LocationRecord& port);

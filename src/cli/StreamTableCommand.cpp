@@ -38,11 +38,15 @@ void printStreamTable(const StreamTableOptions& o, const std::string& text, cons
                       const std::string& portZone, const std::string& location) {
   const ListingFormat format = readFormat(o.format);
   if (format == ListingFormat::Text) return printText(text);
-  const double toGmt = DisplayToGmtMinutes(settings, portZone);
-  const std::string kind = o.list == "interval" || o.list == "below" ? "" : o.list;
-  const ExportTable table = StreamTableExport(text, kind, o.list == "fastest", static_cast<int>(std::lround(-toGmt)));
-  if (format == ListingFormat::Ics) return printCalendar(StreamTableCalendar(table, location, o.units, toGmt));
-  printTable(table, format);
+  TableExportContext context;
+  context.streamTable = true;
+  context.utcOffsetMinutes = static_cast<int>(std::lround(-DisplayToGmtMinutes(settings, portZone)));
+  context.location = location;
+  context.streamKind = o.list == "interval" || o.list == "below" ? "" : o.list;
+  context.rateFirst = o.list == "fastest";
+  context.speedUnits = o.units;
+  if (format == ListingFormat::Ics) return printCalendar(TableCalendar(text, context, NowGmt()));
+  printTable(TableRowsForExport(text, context), format);
 }
 
 void runStreamTable(const StreamTableOptions& o) {

@@ -31,15 +31,16 @@ struct TableOptions {
 
 void printTideTable(const TableOptions& o, const std::string& text, const LoadedPort& port) {
   const ListingFormat format = readFormat(o.format);
-  const bool metric = port.settings.metricUnits != kFalse;
-  const double toGmt = DisplayToGmtMinutes(port.settings, port.record.portZone);
+  TableExportContext context;
+  context.metric = port.settings.metricUnits != kFalse;
+  context.utcOffsetMinutes = static_cast<int>(std::lround(-DisplayToGmtMinutes(port.settings, port.record.portZone)));
+  context.location = port.record.portName;
+  context.geo = PortGeo(port.record);
   switch (format) {
     case ListingFormat::Text: printText(text); return;
     case ListingFormat::Csv:
-    case ListingFormat::Json:
-      printTable(TideTableExport(text, metric, static_cast<int>(std::lround(-toGmt))), format);
-      return;
-    case ListingFormat::Ics: printCalendar(TideTableCalendar(text, port.record, metric, toGmt)); return;
+    case ListingFormat::Json: printTable(TableRowsForExport(text, context), format); return;
+    case ListingFormat::Ics: printCalendar(TableCalendar(text, context, NowGmt())); return;
   }
 }
 
