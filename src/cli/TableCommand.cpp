@@ -9,6 +9,8 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandRegistry.h"
 #include "almanac/PortSunMoon.h"
+#include "almanac/SunMoonRows.h"
+#include "common/VbNumbers.h"
 #include "cli/GeneratorCommandSupport.h"
 #include "cli/ListingFormat.h"
 #include "tables/TableHeader.h"
@@ -26,6 +28,7 @@ struct TableOptions {
   std::string minutes = "60";
   std::string count = "5";
   bool ukc = false;
+  bool sunMoon = false;
   std::string format = "text";
 };
 
@@ -66,6 +69,9 @@ void runTable(const TableOptions& o) {
   request.zoneName = "GMT";
   request.creditYear = CurrentYear();
   if (auto refusal = CheckTideTableRequest(request)) throw CliError(*refusal);
+  if (o.sunMoon)
+    request.sunMoonRows = SunMoonTableRows(port->record, port->settings, request.start,
+                                           request.start.addDays(Val(request.daysText)));
   if (readFormat(o.format) == ListingFormat::Ics && (request.listing == TideListing::RegularIntervals ||
                                                     request.listing == TideListing::Passage))
     throw CliError("--format ics is for high and low waters (hilo, highest, lowest)");
@@ -90,6 +96,7 @@ void addTableCommand(CLI::App& app) {
   command->add_option("--mins", options->minutes, "Interval in minutes (interval; default 60)");
   command->add_option("--count", options->count, "How many waters (highest, lowest; default 5)");
   command->add_flag("--ukc", options->ukc, "Add the under-keel clearance column");
+  command->add_flag("--sun-moon", options->sunMoon, "Sunrise, sunset, moonrise, moonset and phases among the waters (hilo)");
   addFormatOption(*command, options->format);
   command->callback([options] { runTable(*options); });
 }

@@ -42,6 +42,7 @@ ExportTable TideTableExport(std::string_view tableText, bool metric, int utcOffs
   if (clearance) table.columns.push_back({metric ? "ukc_m" : "ukc_ft", true});
   for (const auto& row : rows) {
     ExportRow out{row.time, {PlainHeightNumber(field(row, 0)), trimmed(field(row, 1))}};
+    if (row.fields.size() == 1) out.values = {"", trimmed(field(row, 0))};  // a sun or moon row
     if (clearance) {
       const std::string ukc = field(row, 2);
       out.values.push_back(PlainHeightNumber(ukc.rfind("UKC", 0) == 0 ? ukc.substr(3) : ukc));

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "almanac/PortSunMoon.h"
+#include "almanac/SunMoonRows.h"
+#include "common/VbNumbers.h"
 
 #include "display/ClockDisplay.h"
 #include "engine/EngineHeightSource.h"
@@ -97,6 +99,9 @@ void WindowSet::Tables::runTideTable() {
       secondary ? &state.differenceTable.records[static_cast<std::size_t>(state.selectedDifferenceRecord)] : nullptr);
   request.zoneName = zoneName;
   request.creditYear = CurrentYear();
+  if (tideDialog().sunMoon())
+    request.sunMoonRows = SunMoonTableRows(state.location, state.settings, request.start,
+                                           request.start.addDays(Val(request.daysText)));
 
   EngineHeightSource heights(state.engine);
   TableViewerWindow& out = viewerWindow();
