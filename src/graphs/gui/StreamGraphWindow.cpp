@@ -76,6 +76,7 @@ void StreamGraphWindow::buildMenus() {
                                  [this](bool fromMidnight) { midnight_Click(fromMidnight); });
   zoomItems_ = addZoomMenu(bar, this, [this] { ZoomIn_Click(); }, [this] { ZoomOut_Click(); });
   addPrintMenu(bar, this, [this](bool colour) { PrintGraphWindow(colour); });
+  addVectorSaveItems(bar);
   addAccuracyExitHelp(bar, this, state_, "Leave_Gstream", [this] { close(); }, kStreamGraphHelpTopic);
 }
 
@@ -160,8 +161,8 @@ void StreamGraphWindow::DrawStreamGraph() {
   applyScheme();
 
   const StreamGraphDrawing drawing = drawingFor(run_, zoom_.level(), s);
-  Picture1_->setPicture(RenderGraphPicture(Picture1_->size(), devicePixelRatioF(),
-                                           [&](DrawingSurface& surface) { saltmark::DrawStreamGraph(surface, drawing); }));
+  graphDrawing_ = [drawing](DrawingSurface& surface) { saltmark::DrawStreamGraph(surface, drawing); };
+  Picture1_->setPicture(RenderGraphPicture(Picture1_->size(), devicePixelRatioF(), graphDrawing_));
   cursor_.placeForDrawing(run_.grid, state_.startInstant);
   ShowStreamCursorReadout();
 }

@@ -72,6 +72,7 @@ void TideGraphWindow::buildMenus() {
           &TideGraphWindow::Display_Click);
 
   addPrintMenu(bar, this, [this](bool colour) { PrintGraphWindow(colour); });
+  addVectorSaveItems(bar);
   addAccuracyExitHelp(bar, this, state_, "Leave_Graphical", [this] { Leave_Graphical_Click(); }, kTideGraphHelpTopic);
 }
 
@@ -181,9 +182,10 @@ void TideGraphWindow::DrawTideGraph() {
   pass_ = ComputeTidePass(TidePassInput{run_.heights, run_.grid, s.draught, s.chartedDepth, isTrue(s.graphSwitch3)}, s);
   const TideGraphDrawing drawing{run_.heights,          run_.grid, zoom_.level(), isTrue(s.colourDisplay),
                                  isTrue(s.graphSwitch1), header.depth};
-  Picture1_->setPicture(RenderGraphPicture(Picture1_->size(), devicePixelRatioF(), [&](DrawingSurface& surface) {
-    saltmark::DrawTideGraph(surface, drawing, pass_, s, state_.platform);
-  }));
+  graphDrawing_ = [this, drawing](DrawingSurface& surface) {
+    saltmark::DrawTideGraph(surface, drawing, pass_, state_.settings, state_.platform);
+  };
+  Picture1_->setPicture(RenderGraphPicture(Picture1_->size(), devicePixelRatioF(), graphDrawing_));
   for (const std::string& line : pass_.passageLines) Pass_->addItem(toQt(line));
   for (const std::string& line : pass_.highLowLines) Hilo_->addItem(toQt(line));
 
