@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "almanac/PortSunMoon.h"
 #include "cli/CliSupport.h"
 #include "cli/CommandRegistry.h"
 #include "cli/GeneratorCommandSupport.h"
@@ -37,6 +38,7 @@ struct GraphOptions {
   int zoom = kTideGraphStartZoom;
   bool fromNow = false;
   bool noPassageLines = false;
+  bool sunMoon = false;
 };
 
 void runGraph(const GraphOptions& o) {
@@ -61,8 +63,10 @@ void runGraph(const GraphOptions& o) {
   char name[] = "saltmark-cli";
   char* argv[] = {name, nullptr};
   QGuiApplication application(argc, argv);
-  const TideGraphDrawing drawing{columns, grid, o.zoom, isTrue(s.colourDisplay), isTrue(s.graphSwitch1),
-                                 FormatHeight2(s.chartedDepth, s)};
+  TideGraphDrawing drawing{columns, grid, o.zoom, isTrue(s.colourDisplay), isTrue(s.graphSwitch1),
+                           FormatHeight2(s.chartedDepth, s)};
+  if (o.sunMoon)
+    drawing.sky = PortSunMoonEvents(port->record, s, GraphXToTime(grid, 0).addDays(-1), GraphXToTime(grid, 960).addDays(1));
   if (!o.png.empty()) {
     const QImage image = RenderTideGraphImage(drawing, pass, s, platform, QSize(o.width, o.height));
     QByteArray bytes;
@@ -100,6 +104,7 @@ void addGraphCommand(CLI::App& app) {
   command->add_option("--zoom", options->zoom, "Zoom level 0 to 5 (default 3)")->check(CLI::Range(0, 5));
   command->add_flag("--from-now", options->fromNow, "Start at the graticule step before the start, not at midnight");
   command->add_flag("--no-passage-lines", options->noPassageLines, "Leave out the passage lines");
+  command->add_flag("--sun-moon", options->sunMoon, "Shade the night and mark the moon's phases");
   command->callback([options] { runGraph(*options); });
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "graphs/SkyShading.h"
 #include "tables/HeightText.h"
 #include "tables/TimeText.h"
 #include "tables/WaterDetectors.h"
@@ -102,6 +103,7 @@ void DrawTideGraph(DrawingSurface& surface, const TideGraphDrawing& d, const Tid
   surface.clear(colours.background);
   surface.setPenWidth(1);
   surface.setLineStyle(LineStyle::Solid);
+  if (!d.sky.empty()) DrawNightBands(surface, d.grid, d.sky, scale.top, scale.bottom, d.colour);
 
   for (const ValueGraticuleLine& line : ValueGraticule(scale, TideGraticulePattern(settings.metric()))) {
     surface.setColour(colours.graticule);
@@ -125,6 +127,8 @@ void DrawTideGraph(DrawingSurface& surface, const TideGraphDrawing& d, const Tid
       surface.text(line.x, scale.top, line.label);
     }
   }
+
+  if (!d.sky.empty()) DrawMoonMarks(surface, d.grid, d.sky, scale.top, scale.bottom, colours.labels);
 
   std::size_t nextLine = 0, nextPoint = 0;
   const auto h = [&](int c) { return static_cast<double>(d.heights[static_cast<std::size_t>(c)]); };

@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "almanac/SunMoon.h"
 #include "common/DateTime.h"
 #include "data/Settings.h"
 #include "graphs/DrawingSurface.h"
@@ -100,6 +101,9 @@ struct TideGraphDrawing {
   bool colour = true;           // colourDisplay
   bool timeGraticule = true;    // graphSwitch1
   std::string depthCaption;     // the Depth label: FormatHeight2(charted depth)
+  // With "Sun and Moon" ticked: the sunrises, sunsets and moon phases of the
+  // plot (display time base) for night shading and moon marks; none, none drawn.
+  std::vector<SkyEvent> sky = {};
 };
 
 // Draws the picture in order: background, height graticule, seabed line at
