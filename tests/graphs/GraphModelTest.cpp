@@ -90,35 +90,12 @@ TEST(TimeGraticule, HoursForShortPlotsDaysForLongOnes) {
   EXPECT_EQ(five[3].label, "9/12");
 }
 
-TEST(GraphCursor, ClampsToTheComputedColumns) {
-  EXPECT_EQ(ClampCursorColumn(-20), 0);
-  EXPECT_EQ(ClampCursorColumn(1000), 959);
-  EXPECT_EQ(ClampCursorColumn(959.4), 959);
-  EXPECT_EQ(ClampCursorColumn(12.5), 12);
-  EXPECT_TRUE(IsNearCursor(100, 90.5));
-  EXPECT_FALSE(IsNearCursor(100, 90));
-  EXPECT_FALSE(IsNearCursor(100, 110));
-}
-
 TEST(GraphDuration, PromptKeepsOneToFiftyDays) {
   EXPECT_EQ(ClampPlotDurationText("0"), "1");
   EXPECT_EQ(ClampPlotDurationText("1"), "1");
   EXPECT_EQ(ClampPlotDurationText("abc"), "1");
   EXPECT_EQ(ClampPlotDurationText("3"), "3");
   EXPECT_EQ(ClampPlotDurationText("75"), "50");
-}
-
-TEST(GraphZoom, StaysWithinItsLevels) {
-  ZoomControl zoom(5);
-  EXPECT_FALSE(zoom.ZoomIn());
-  EXPECT_FALSE(zoom.zoomInEnabled());
-  EXPECT_TRUE(zoom.ZoomOut());
-  EXPECT_EQ(zoom.level(), 4);
-  EXPECT_TRUE(zoom.zoomInEnabled() && zoom.zoomOutEnabled());
-  ZoomControl bottom(0);
-  EXPECT_FALSE(bottom.ZoomOut());
-  EXPECT_FALSE(bottom.zoomOutEnabled());
-  EXPECT_EQ(bottom.level(), 0);
 }
 
 TEST(ValueGraticule, LabelsAllButTheEdges) {
