@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "common/RuntimeError.h"
-#include "display/StartBoxes.h"
 #include "tables/TimeText.h"
 
 namespace saltmark {
