@@ -23,6 +23,8 @@ TEST(TablePeriod, StepCounts) {
     const std::int64_t steps = c.interval > 0 ? IntervalStepCount(noon, end, c.interval) : SixMinuteStepCount(noon, end);
     EXPECT_EQ(steps, c.steps) << c.minutes << " by " << c.interval;
   }
+  // Hours before the date-time zero (30 December 1899) are counted the same way.
+  EXPECT_EQ(SixMinuteStepCount(DateTime::fromCivil(1899, 12, 29, 22, 30), DateTime::fromCivil(1899, 12, 30, 0, 30)), 20);
 }
 
 }  // namespace
