@@ -46,6 +46,13 @@ class StreamFileTest : public ::testing::Test {
   std::vector<std::string> names;
 };
 
+TEST_F(StreamFileTest, RecordCountsTheFileCannotHoldAreWriteErrors) {
+  for (int count : {-1, kMaxDatabaseRecords + 1}) EXPECT_FALSE(WriteStreamFile(file(), table, count, platform)) << count;
+  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>(2, "Streams file Write Error"));
+  EXPECT_TRUE(WriteStreamFile(file(), table, kMaxDatabaseRecords, platform));
+  EXPECT_EQ(ReadStreamFile(file()).size(), static_cast<std::size_t>(kMaxDatabaseRecords));
+}
+
 TEST_F(StreamFileTest, TheLayoutIsPacked) {
   StreamRecord r;
   r.name = "\xC5";
