@@ -113,6 +113,12 @@ AnchoringWindow::AnchoringWindow(AppState& state, CursorSource cursor, QWidget* 
   connect(help, &QPushButton::clicked, this, [this] { state_.platform.showHelpTopic(kAnchoringHelpTopic); });
   connect(exit, &QPushButton::clicked, this, &QWidget::hide);
 
+  // A sunken panel's right and bottom edges are drawn in the light shade,
+  // which vanishes on a light background: the readouts get a plain box, so
+  // every one shows its whole border.
+  for (QLabel* readout : findChildren<QLabel*>())
+    if (readout->frameShape() == QFrame::Panel) readout->setFrameStyle(QFrame::Box | QFrame::Plain);
+
   auto* layout = new QVBoxLayout(this);
   // Never narrower than the boxes need, so none loses its right edge.
   layout->setSizeConstraint(QLayout::SetMinimumSize);

@@ -60,6 +60,21 @@ void expectEveryReadoutFits(QWidget* window) {
   }
 }
 
+// Every framed readout's right edge stands out from the window around it.
+void expectEveryRightEdgeShows(QWidget* window) {
+  const QImage picture = window->grab().toImage();
+  const double scale = picture.width() / static_cast<double>(window->width());
+  const QColor around = window->palette().color(QPalette::Window);
+  for (QLabel* label : window->findChildren<QLabel*>()) {
+    if (label->frameShape() == QFrame::NoFrame || !label->isVisible()) continue;
+    const QPoint edge = label->mapTo(window, QPoint(label->width() - 1, label->height() / 2));
+    const QColor drawn = picture.pixelColor(static_cast<int>(edge.x() * scale), static_cast<int>(edge.y() * scale));
+    const int contrast = std::abs(qGray(drawn.rgb()) - qGray(around.rgb()));
+    EXPECT_GT(contrast, 60) << fromQt(label->objectName()) << " edge " << qGray(drawn.rgb()) << " on "
+                            << qGray(around.rgb());
+  }
+}
+
 class AidWindowsTest : public ::testing::Test {
  protected:
   void SetUp() override { writeHarbourFolder(dir.path()); }
@@ -118,6 +133,7 @@ TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
   EXPECT_EQ(label("nexthighdat"), listedAt("HI"));
   EXPECT_EQ(label("nextlowdat"), listedAt("LO"));
   expectEveryReadoutFits(calculator);
+  expectEveryRightEdgeShows(calculator);
 
   // The reading now gives the depth at high water and the lengths to pay out.
   auto* esn = calculator->findChild<QLineEdit*>("esn");
