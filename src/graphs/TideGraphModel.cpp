@@ -53,7 +53,10 @@ VerticalScale TideZoomScale(int level) {
   return kTideZoom[static_cast<std::size_t>(level)];
 }
 
-std::string_view TideGraticulePattern(bool metric) { return metric ? " ##;-##;  0" : " ##';-##';  0'"; }
+std::string_view TideGraticulePattern(bool metric, double step) {
+  if (IsWholeStep(step)) return metric ? " ##;-##;  0" : " ##';-##';  0'";
+  return metric ? " #0.0;-#0.0;  0" : " #0.0';-#0.0';  0'";
+}
 
 TidePass ComputeTidePass(const TidePassInput& in, const Settings& settings) {
   TidePass pass;
@@ -105,7 +108,7 @@ void DrawTideGraph(DrawingSurface& surface, const TideGraphDrawing& d, const Tid
   surface.setLineStyle(LineStyle::Solid);
   if (!d.sky.empty()) DrawNightBands(surface, d.grid, d.sky, scale.top, scale.bottom, d.colour);
 
-  for (const ValueGraticuleLine& line : ValueGraticule(scale, TideGraticulePattern(settings.metric()))) {
+  for (const ValueGraticuleLine& line : ValueGraticule(scale, TideGraticulePattern(settings.metric(), scale.step))) {
     surface.setColour(colours.graticule);
     surface.line(0, line.value, kGraphColumns, line.value);
     if (line.label) {
@@ -153,7 +156,7 @@ void DrawTideGraph(DrawingSurface& surface, const TideGraphDrawing& d, const Tid
 TideGraphHeader TideGraphHeaderTexts(const GraphGrid& grid, const Settings& s, std::string_view zoneName,
                                      std::string_view locationText) {
   TideGraphHeader header;
-  header.duration = grid.plotDuration;
+  header.duration = PlotDurationText(grid.plotDuration);
   header.depth = FormatHeight2(s.chartedDepth, s);
   header.draught = FormatHeight2(s.draught, s);
   header.zone = "Time Zone: " + std::string(zoneName);
