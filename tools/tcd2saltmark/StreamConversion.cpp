@@ -120,31 +120,8 @@ std::optional<Fit> fitAgainst(const CurrentStation& station, const ConstituentSe
 
 std::string checkLine(const std::string& file, const ConvertedStream& s, const LocationRecord& port, int year,
                       int month) {
-  Settings settings;
-  settings.metricUnits = true;
-  TideEngine engine(settings);
-  engine.setPort(port);
-  StreamEngine streams(engine);
-  class Quiet : public Platform {
-   public:
-    MessageAnswer message(std::string_view, MessageIcon, MessageButtons, std::string_view) override {
-      return MessageAnswer::Ok;
-    }
-    std::optional<std::string> promptValue(std::string_view, std::string_view, std::string_view) override {
-      return std::nullopt;
-    }
-    std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::filesystem::path> chooseDirectory(const std::filesystem::path&) override { return {}; }
-    void setClipboardText(std::string_view) override {}
-    void beep() override {}
-    void showHelpTopic(int) override {}
-    bool openUrl(std::string_view) override { return false; }
-    void setBusy(bool) override {}
-    void processEvents() override {}
-  } quiet;
   const DateTime at = DateTime::fromCivil(year, month, 10, 13, 0);
-  const auto c = streams.StreamAtInstant(s.record, 100, 0, at, [](int) { return true; }, quiet);
+  const auto c = ProgramStreamAt(port, s.record, at);
   if (!c) return {};
   const RateDirection rd = ComponentsToRateDirection(c->east, c->north);
   std::ostringstream line;

@@ -57,6 +57,16 @@ std::optional<CycleWalk> WalkCycles(const LocationRecord& port, DateTime first, 
   return walk;
 }
 
+std::optional<StreamComponents> ProgramStreamAt(const LocationRecord& port, const StreamRecord& station, DateTime at) {
+  Settings settings;
+  settings.metricUnits = true;
+  TideEngine engine(settings);
+  engine.setPort(port);
+  StreamEngine streams(engine);
+  QuietPlatform quiet;
+  return streams.StreamAtInstant(station, 100, 0, at, [](int) { return true; }, quiet);
+}
+
 SampleWeights WeightsAt(const CyclePlace& place) {
   // The entries around h exactly as the engine takes them.
   const int i = static_cast<int>(Int(place.h));

@@ -32,6 +32,10 @@ struct CycleWalk {
 };
 std::optional<CycleWalk> WalkCycles(const LocationRecord& port, DateTime first, double stepMinutes, int count);
 
+// The program's stream of a station at an instant (port time, knots) when
+// its reference port's engine starts afresh there; nothing when no pair is found.
+std::optional<StreamComponents> ProgramStreamAt(const LocationRecord& port, const StreamRecord& station, DateTime at);
+
 // The entries and weights of one sample: its stream is the sum over the four
 // (unknown, weight) pairs of weight x rate x the set of that unknown's hour.
 struct SampleWeights {
