@@ -25,12 +25,13 @@ constexpr std::string_view kUsage =
     "                    [--accuracy REPORT.md [--accuracy-year YEAR] [--later-year YEAR]\n"
     "                    [--accuracy-stations N]]\n"
     "       [--notes] lists every skipped station\n"
+    "       [--log FILE] writes the summary and every skipped station to FILE\n"
     "       [--stream-check FILE] writes the streams the program must reproduce\n"
     "       [--stream-accuracy REPORT.md] measures the streams in the year after the fit year\n"
     "       [--no-streams] leaves the stream databases out\n";
 
 struct Arguments {
-  std::string tcd, out, accuracy, streamCheck, streamAccuracy;
+  std::string tcd, out, accuracy, streamCheck, streamAccuracy, log;
   bool notes = false;
   saltmark::tcd::ConversionOptions conversion;
   saltmark::tcd::AccuracyOptions accuracyOptions;
@@ -56,6 +57,7 @@ bool parse(int argc, char** argv, Arguments& a) {
     else if (arg == "--out") a.out = argv[++i];
     else if (arg == "--accuracy") a.accuracy = argv[++i];
     else if (arg == "--stream-check") a.streamCheck = argv[++i];
+    else if (arg == "--log") a.log = argv[++i];
     else if (arg == "--stream-accuracy") a.streamAccuracy = argv[++i];
     else if (arg == "--fit-year") { if (!readInt(argv[++i], a.conversion.fitYear)) return false; }
     else if (arg == "--accuracy-year") { if (!readInt(argv[++i], a.accuracyOptions.year)) return false; }
@@ -95,6 +97,16 @@ int main(int argc, char** argv) {
     std::cout << "written to " << args.out << ": " << conversion.folder.tideFiles.size() << " tide databases, "
               << conversion.folder.differenceFiles.size() << " difference files, "
               << conversion.folder.streamFiles.size() << " stream databases, SALTMARK.IND\n";
+    if (!args.log.empty()) {
+      std::string text = SummaryText(conversion.summary) + StreamSummaryText(conversion.streams);
+      for (const auto& note : conversion.summary.notes) text += note + "\n";
+      for (const auto& note : conversion.streams.notes) text += note + "\n";
+      if (const auto saved = saltmark::writeFileAtomically(args.log, text); !saved) {
+        std::cerr << "tcd2saltmark: cannot write " << args.log << ": " << saved.error << "\n";
+        return 1;
+      }
+      std::cout << "every skipped station is listed in " << args.log << "\n";
+    }
     if (!args.streamCheck.empty()) {
       std::string text;
       for (const auto& line : conversion.streams.checkLines) text += line + "\n";
