@@ -52,7 +52,10 @@ VerticalScale TideZoomScale(int level) {
   return kTideZoom[static_cast<std::size_t>(level)];
 }
 
-std::string_view TideGraticulePattern(bool metric) { return metric ? " ##;-##;  0" : " ##';-##';  0'"; }
+std::string_view TideGraticulePattern(bool metric, double step) {
+  if (IsWholeStep(step)) return metric ? " ##;-##;  0" : " ##';-##';  0'";
+  return metric ? " #0.0;-#0.0;  0" : " #0.0';-#0.0';  0'";
+}
 
 TidePass ComputeTidePass(const TidePassInput& in, const Settings& settings) {
   TidePass pass;
@@ -103,7 +106,7 @@ void DrawTideGraph(DrawingSurface& surface, const TideGraphDrawing& d, const Tid
   surface.setPenWidth(1);
   surface.setLineStyle(LineStyle::Solid);
 
-  for (const ValueGraticuleLine& line : ValueGraticule(scale, TideGraticulePattern(settings.metric()))) {
+  for (const ValueGraticuleLine& line : ValueGraticule(scale, TideGraticulePattern(settings.metric(), scale.step))) {
     surface.setColour(colours.graticule);
     surface.line(0, line.value, kGraphColumns, line.value);
     if (line.label) {
@@ -149,7 +152,7 @@ void DrawTideGraph(DrawingSurface& surface, const TideGraphDrawing& d, const Tid
 TideGraphHeader TideGraphHeaderTexts(const GraphGrid& grid, const Settings& s, std::string_view zoneName,
                                      std::string_view locationText) {
   TideGraphHeader header;
-  header.duration = grid.plotDuration;
+  header.duration = PlotDurationText(grid.plotDuration);
   header.depth = FormatHeight2(s.chartedDepth, s);
   header.draught = FormatHeight2(s.draught, s);
   header.zone = "Time Zone: " + std::string(zoneName);

@@ -47,9 +47,10 @@ JobOutcome FillTideColumns(HeightColumns& columns, TideHeightSource& heights, Da
 // (-0.2, 1, 0.2). The tide graph window starts at level 3.
 VerticalScale TideZoomScale(int level);
 inline constexpr int kTideGraphStartZoom = 3;
-// The height graticule's label pattern: " ##;-##;  0" in metres,
-// " ##';-##';  0'" in feet.
-std::string_view TideGraticulePattern(bool metric);
+// The height graticule's label pattern for a level's step: " ##;-##;  0" in
+// metres, " ##';-##';  0'" in feet, with one decimal (" #0.0", " #0.0'") for
+// the steps of 0.5 and 0.2, so that 0.5, 1.0 and 1.5 read as themselves.
+std::string_view TideGraticulePattern(bool metric, double step);
 
 // One entry of the high/low list read by the anchoring calculator.
 struct HighLowRecord {

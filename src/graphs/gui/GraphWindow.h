@@ -36,6 +36,7 @@ class GraphWindow : public QMainWindow {
   void onClockTick();
   bool graphActive() const { return active_; }
   const GraphCursor& cursor() const { return cursor_; }
+  int zoomLevel() const { return zoom_.level(); }
 
   // The cursor handlers, in graph columns (the picture's mouse events come here).
   void Picture1_MouseMove(double column, bool leftButtonHeld);

@@ -142,6 +142,7 @@ void StreamGraphWindow::buildLayout() {
 
 void StreamGraphWindow::showRun(StreamGraphRun run) {
   run_ = std::move(run);
+  zoom_ = ZoomControl(StreamZoomForRates(run_.rates));
   startRun();
 }
 
@@ -149,7 +150,7 @@ void StreamGraphWindow::DrawStreamGraph() {
   if (!hasRun_) return;
   BusyPointer busy(state_.platform);
   const Settings& s = state_.settings;
-  Label11_->setText(toQt(run_.grid.plotDuration));
+  Label11_->setText(toQt(PlotDurationText(run_.grid.plotDuration)));
   zonebox_->setText(toQt("Time Zone: " + run_.zoneText));
   datebox_->setText(toQt("Graph Origin: " + FormatTimeDate(run_.grid.origin)));
   labVessel_->setText(toQt("Vessel ID: " + s.vesselName));
