@@ -1,7 +1,7 @@
 #pragma once
 // The whole conversion of the public constants into a program folder's
 // data: tide databases grouped by coast, the location index, difference
-// files for the subordinate stations and the sample stream database.
+// files for the subordinate stations and the stream databases.
 //
 //   TcdData data = ReadTcdFile(path);
 //   Conversion c = ConvertTcdData(data, options, SystemZoneLookup(options.fitYear));
@@ -18,6 +18,7 @@
 
 #include "PortFit.h"
 #include "SimplePort.h"
+#include "StreamSummary.h"
 #include "TcdData.h"
 #include "common/AtomicFile.h"
 #include "data/LocationIndexFile.h"
@@ -40,12 +41,12 @@ struct ConversionOptions {
   // at each such port).
   bool springNeapLevels = false;
   // The one year the ports were fitted to before (a constant mean level): a
-  // new mapping is kept only where, over the check year, the tide tables
-  // find no more unpaired high or low waters with it than with that one.
+  // new mapping is kept only where, in every fit year, the tide tables find
+  // no more unpaired high or low waters with it than with that one.
   int previousFitYear = 2026;
   bool guardTableEvents = true;
   double guardStepHours = 0.1;  // six minutes, as the tables step
-  std::string sampleStreamPort = "Boston - Boston Harbor - Massachusetts";
+  bool streams = true;       // false: no stream databases (quick runs)
   std::string source = "harmonics-dwf-20191229-free.tcd";  // named in the databases' header
 };
 
@@ -124,13 +125,14 @@ struct ProgramFolderContents {
   std::vector<TideFile> tideFiles;
   LocationIndexContents index;
   std::vector<DifferenceFile> differenceFiles;
-  std::vector<StreamRecord> sampleStreams;
+  std::vector<StreamFileContents> streamFiles;  // the stream databases, by region
 };
 
 struct Conversion {
   ProgramFolderContents folder;
   std::vector<ConvertedPort> ports;  // in location index order
   ConversionSummary summary;
+  StreamSummary streams;
 };
 
 // Throws GroupingError when the ports do not fit the files the program can hold.
