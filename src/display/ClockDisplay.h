@@ -16,9 +16,6 @@
 
 namespace saltmark {
 
-// The largest offset, either way, whose minute count fits 16 bits.
-inline constexpr int kMaxZoneOffsetQuarters = 2184;
-
 struct ClockInstants {
   DateTime clock;  // the computer's reading, in the system zone
   DateTime gmt;
