@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "data/ConfigFile.h"
+#include "data/gui/ZonesDialog.h"
 #include "graphs/gui/GraphProgram.h"
 #include "shell/gui/SaltmarkApplication.h"
 #include "tables/gui/TablesProgram.h"
@@ -106,6 +107,26 @@ TEST_F(RunTimeErrorTest, StoredValuesThatAreNotNumbersAreMendedAtStart) {
   EXPECT_TRUE(calculator->isVisible());
   EXPECT_EQ(control<QLabel>(calculator, "offset")->text().toStdString(), " 0.0");
   EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
+}
+
+// A stored zone offset whose minute count does not fit 16 bits used to stop
+// every clock update after one "Overflow".
+TEST_F(RunTimeErrorTest, AStoredZoneOffsetOutOfRangeIsMendedAndTheClockRuns) {
+  writeSampleFolder(dir.path());
+  Settings stored;
+  stored.timeBase = 1;
+  stored.localZoneOffset = 30000;
+  stored.autoLocalZone = 0;
+  writeFile(dir / "SALTMARK.CFG", EncodeSettings(stored));
+  RunningProgram program(dir.path());
+  EXPECT_EQ(program.platform.messageTexts(),
+            std::vector<std::string>{
+                "Configuration File values out of range were reset to their defaults: local zone offset."});
+  program.action("zone")->trigger();
+  program.window->zonesDialog()->findChild<QPushButton*>("Command1")->click();
+  EXPECT_EQ(program.find<QLabel>("DZone")->text().toStdString(), "-00:15");
+  EXPECT_EQ(program.window->zonesDialog()->findChild<QLabel*>("loctime")->text().toStdString(), "12:15:00");
+  EXPECT_EQ(program.platform.messages.size(), 1u);
 }
 
 }  // namespace
