@@ -13,7 +13,7 @@
 namespace saltmark {
 
 std::string IndexPageHead();
-// sanitizedName is SanitizeFileName of the port's name.
+// sanitizedName is the page's file name without ".html" (PageFileNames).
 std::string IndexPageEntry(std::string_view sanitizedName, std::string_view positionText,
                            std::string_view portName);
 std::string IndexPageEnd();

@@ -5,6 +5,7 @@
 #include "common/VbNumbers.h"
 #include "publisher/HtmlText.h"
 #include "publisher/IndexPage.h"
+#include "publisher/PageNames.h"
 
 namespace saltmark {
 
@@ -82,6 +83,10 @@ JobOutcome PublishDatabase(const WebPublishRequest& request, TideDatabase& datab
   options.fontFace = request.fontFace;
   options.zoneName = request.zoneName;
 
+  std::vector<std::string> portNames;
+  for (int i = 0; i < database.locationCount(); ++i) portNames.push_back(database.LocationListName(i));
+  const std::vector<std::string> pageNames = PageFileNames(portNames);
+
   JobOutcome outcome = JobOutcome::Completed;
   LocationRecord port;
   for (int location : locations) {
@@ -96,7 +101,7 @@ JobOutcome PublishDatabase(const WebPublishRequest& request, TideDatabase& datab
     if (request.zoneNameOf) options.zoneName = request.zoneNameOf(run.settings);
     options.portName = port.portName;
     options.positionText = port.positionText;
-    const std::string name = SanitizeFileName(port.portName);
+    const std::string& name = pageNames[static_cast<std::size_t>(location)];
     const std::filesystem::path file = folder / (PageFileName(name) + ".html");
     WritePlacePage(BuildPlacePage(month.events, options, run.settings), file, port.portName, run);
     if (request.allLocations && run.writer.exists(file)) index += IndexPageEntry(name, port.positionText, port.portName);

@@ -7,6 +7,7 @@
 #include "data/TideDatabaseFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "publisher/MonthEvents.h"
+#include "publisher/PageNames.h"
 #include "support/TestSupport.h"
 #include "tables/GeneratorTestSupport.h"
 
@@ -127,6 +128,36 @@ TEST_F(WebPublisherTest, PagesLieBesideTheirIndexAndEveryLinkResolves) {
   EXPECT_EQ(texts[1].substr(0, texts[1].find('\r')),
             "Web Page: '" + (folder / "North-Bay.html").string() + "' successfully created.");
   EXPECT_EQ(ports.ports, (std::vector<std::string>{"North/Bay", "Ho & Co"}));
+}
+
+// Ports whose names clean to the same file name, or to the index's name,
+// each keep a page of their own.
+TEST(PageNames, EveryPageOfADatabaseHasItsOwnFileAndNoneIsTheIndex) {
+  const std::vector<std::string> ports = {"A B", "A_B", "A/B", "A-B", "index", "INDEX", "A_B_2", "Cowes"};
+  EXPECT_EQ(PageFileNames(ports), (std::vector<std::string>{"A_B", "A_B_2", "A-B", "A-B_2", "index_2", "INDEX_3",
+                                                             "A_B_2_2", "Cowes"}));
+  // The same database gives the same names on every run.
+  EXPECT_EQ(PageFileNames(ports), PageFileNames(ports));
+}
+
+TEST_F(WebPublisherTest, PortsWhoseNamesCleanAlikeGetPagesOfTheirOwn) {
+  const auto path = dir / "CLASH.tid";
+  ASSERT_TRUE(WriteTideDatabaseFile(path, "Saltmark 100", {}, {portLine("A B"), portLine("A_B"), portLine("index")}));
+  ASSERT_TRUE(database.LoadTideDatabase(path.string(), platform));
+  for (int i = 0; i < 3; ++i) platform.answerNext(MessageAnswer::Yes);
+  ASSERT_EQ(PublishDatabase(request, database, {0, 1, 2}, PublishRun{settings, platform, progress, writer, ports, events}),
+            JobOutcome::Completed);
+  const auto folder = dir / "web" / "CLASH";
+  const std::string index = test::readFile(folder / "index.html");
+  const auto indexLinks = links(index);
+  ASSERT_EQ(indexLinks.size(), 5u);
+  EXPECT_EQ(indexLinks[1], "A_B.html");
+  EXPECT_EQ(indexLinks[2], "A_B_2.html");
+  EXPECT_EQ(indexLinks[3], "index_2.html");
+  EXPECT_NE(test::readFile(folder / "A_B.html").find("<title>A B</title>"), std::string::npos);
+  EXPECT_NE(test::readFile(folder / "A_B_2.html").find("<title>A_B</title>"), std::string::npos);
+  EXPECT_NE(test::readFile(folder / "index_2.html").find("<title>index</title>"), std::string::npos);
+  EXPECT_NE(index.find("Home Page"), std::string::npos);
 }
 
 TEST_F(WebPublisherTest, AnsweringNoWritesNothingAndIsNotListed) {
