@@ -49,7 +49,8 @@ std::string WorldIndexPage(const std::vector<std::string>& databaseFolders) {
   for (const std::string& folder : databaseFolders)
     html.AppendHtml("<p><a href=!" + HtmlLinkTargetUtf8(folder) + "/index.html!>" + EscapeHtml(folder) + "</a></p>");
   html.AppendHtml("</body></html>");
-  return html.text() + std::string(kLineEnd);
+  // The mark holds a "!", so it goes in as it is, not as a template line.
+  return std::string(kWorldIndexMark) + html.text() + std::string(kLineEnd);
 }
 
 }  // namespace saltmark

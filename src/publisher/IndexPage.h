@@ -19,7 +19,9 @@ std::string IndexPageEntry(std::string_view sanitizedName, std::string_view posi
 std::string IndexPageEnd();
 
 // The world index: one link per database folder (names as on disk, UTF-8),
-// "<folder>/index.html".
+// "<folder>/index.html". It begins with kWorldIndexMark, by which a later run
+// knows the file as its own and may replace it without asking.
+inline constexpr std::string_view kWorldIndexMark = "<!-- Saltmark world index -->";
 std::string WorldIndexPage(const std::vector<std::string>& databaseFolders);
 
 }  // namespace saltmark

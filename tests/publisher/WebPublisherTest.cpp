@@ -160,6 +160,36 @@ TEST_F(WebPublisherTest, PortsWhoseNamesCleanAlikeGetPagesOfTheirOwn) {
   EXPECT_NE(index.find("Home Page"), std::string::npos);
 }
 
+// The save folder's index.html may be the user's own home page: it is
+// replaced only with the user's yes; the program's own is replaced silently.
+TEST_F(WebPublisherTest, TheUsersOwnWorldIndexIsReplacedOnlyWhenTheUserAgrees) {
+  const auto world = dir / "web" / "index.html";
+  std::filesystem::create_directories(dir / "web");
+  test::writeFile(world, "<html>my home page</html>");
+  struct Case {
+    MessageAnswer answer;
+    bool replaced;
+  } cases[] = {{MessageAnswer::No, false}, {MessageAnswer::Yes, true}};
+  for (const Case& c : cases) {
+    platform.clear();
+    platform.answerNext(MessageAnswer::Yes);
+    platform.answerNext(MessageAnswer::Yes);
+    platform.answerNext(c.answer);
+    ASSERT_EQ(publish(), JobOutcome::Completed);
+    EXPECT_EQ(platform.unansweredQuestions, 0);
+    EXPECT_EQ(platform.messages.back().text, "Create Web Page: '" + world.string() + "' for World Index.  OK");
+    EXPECT_EQ(test::readFile(world) == "<html>my home page</html>", !c.replaced);
+  }
+  // Now the program's own: the next run replaces it without a question.
+  platform.clear();
+  platform.answerNext(MessageAnswer::Yes);
+  platform.answerNext(MessageAnswer::Yes);
+  ASSERT_EQ(publish(), JobOutcome::Completed);
+  EXPECT_EQ(platform.unansweredQuestions, 0);
+  EXPECT_EQ(platform.messages.size(), 4u);
+  EXPECT_EQ(test::readFile(world).rfind("<!-- Saltmark world index -->", 0), 0u);
+}
+
 TEST_F(WebPublisherTest, AnsweringNoWritesNothingAndIsNotListed) {
   platform.answerNext(MessageAnswer::No);
   platform.answerNext(MessageAnswer::Yes);
@@ -172,17 +202,39 @@ TEST_F(WebPublisherTest, AnsweringNoWritesNothingAndIsNotListed) {
   EXPECT_EQ(texts[1].substr(0, 16), "Create Web Page:");
 }
 
-TEST_F(WebPublisherTest, AFailedWriteIsReportedAndTheRunGoesOn) {
+TEST_F(WebPublisherTest, AFailedWriteIsReportedOnceWithItsFileAndReasonAndTheRunGoesOn) {
   platform.answerNext(MessageAnswer::Yes);
   platform.answerNext(MessageAnswer::Yes);
   setWriteFaultForTesting([](const std::filesystem::path& p) { return p.filename() != "North-Bay.html"; });
   ASSERT_EQ(publish(), JobOutcome::Completed);
-  ASSERT_GE(platform.messages.size(), 2u);
-  EXPECT_EQ(platform.messages[1].text, "Error in writing file");
-  EXPECT_EQ(platform.messages[1].caption, "Saltmark Publisher");
-  EXPECT_EQ(platform.messages[1].icon, MessageIcon::Critical);
+  ASSERT_EQ(platform.messages.size(), 4u);  // question, question, success, the report at the end
+  const RecordedMessage& report = platform.messages.back();
+  EXPECT_EQ(report.text, "Error in writing file '" + (dir / "web" / "SOLENT" / "North-Bay.html").string() +
+                             "': No space left on device.");
+  EXPECT_EQ(report.caption, "Saltmark Publisher");
+  EXPECT_EQ(report.icon, MessageIcon::Critical);
   EXPECT_TRUE(std::filesystem::exists(dir / "web" / "SOLENT" / "Ho_&_Co.html"));
   EXPECT_EQ(test::readFile(dir / "web" / "SOLENT" / "index.html").find("North"), std::string::npos);
+}
+
+// A port whose prediction overflows is named and skipped; the others and
+// the index are still written.
+TEST_F(WebPublisherTest, APortThatCannotBePredictedIsSkippedAndNamed) {
+  struct OverflowingFirst : CurvePorts {
+    TideHeightSource& heightsFor(const LocationRecord& port, const Settings& s) override {
+      if (port.portName == "North/Bay") throw RuntimeError(errc::kOverflow);
+      return CurvePorts::heightsFor(port, s);
+    }
+  } failing;
+  platform.answerNext(MessageAnswer::Yes);
+  ASSERT_EQ(PublishDatabase(request, database, {0, 1}, PublishRun{settings, platform, progress, writer, failing, events}),
+            JobOutcome::Completed);
+  EXPECT_TRUE(std::filesystem::exists(dir / "web" / "SOLENT" / "Ho_&_Co.html"));
+  const std::string index = test::readFile(dir / "web" / "SOLENT" / "index.html");
+  EXPECT_EQ(index.find("North"), std::string::npos);
+  EXPECT_NE(index.find("Ho &amp; Co"), std::string::npos);
+  EXPECT_EQ(platform.messages.back().text, "No page for North/Bay: Overflow.");
+  EXPECT_EQ(platform.messages.back().caption, "Saltmark Publisher");
 }
 
 TEST_F(WebPublisherTest, AbortEndsTheRunBeforeAnyPage) {

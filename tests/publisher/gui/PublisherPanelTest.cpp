@@ -113,8 +113,10 @@ TEST_F(PublisherPanelTest, APageThatCannotBeWrittenIsReportedAndTheRunGoesOn) {
   setWriteFaultForTesting([](const std::filesystem::path& p) { return p.filename() != "Portsmouth.html"; });
   generate();
   const auto& messages = program->platform.messages;
+  const std::string expected = "Error in writing file '" + (pages() / "Portsmouth.html").string() +
+                               "': No space left on device.";
   const auto failure = std::find_if(messages.begin(), messages.end(),
-                                    [](const RecordedMessage& m) { return m.text == "Error in writing file"; });
+                                    [&](const RecordedMessage& m) { return m.text == expected; });
   ASSERT_NE(failure, messages.end());
   EXPECT_EQ(failure->caption, "Saltmark Publisher");
   EXPECT_EQ(failure->icon, MessageIcon::Critical);
