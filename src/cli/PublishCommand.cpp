@@ -8,6 +8,7 @@
 #include "cli/GeneratorCommandSupport.h"
 #include "publisher/EnginePortHeights.h"
 #include "publisher/WebPublisher.h"
+#include "tables/TablePeriod.h"
 
 namespace saltmark::cli {
 namespace {
@@ -32,6 +33,7 @@ void runPublish(const PublishOptions& o) {
   request.allLocations = o.all;
   request.zoneName = "GMT";
   if (auto refusal = CheckWebPublishRequest(request)) throw CliError(*refusal);
+  checkRunLength(request.start, 31, kEventStepMinutes, "--start");  // a month of pages
 
   std::vector<int> locations;
   if (o.all) {

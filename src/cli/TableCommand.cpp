@@ -1,12 +1,16 @@
 // saltmark-cli table DB.tid PORT --start ... --days D --list hilo|interval|
 // passage|highest|lowest [--high] [--low] [--mins N] [--count K] [--depth X
-// --draught Y] [--ukc]: the tide table exactly as the table viewer shows it.
+// --draught Y] [--ukc] [--time-base gmt|local|system --local-zone Q
+// --system-zone Q]: the tide table exactly as the table viewer shows it.
 #include <map>
 
 #include "cli/CliSupport.h"
 #include "cli/CommandRegistry.h"
 #include "cli/GeneratorCommandSupport.h"
+#include "cli/TimeBaseOptions.h"
+#include "common/VbNumbers.h"
 #include "tables/TableHeader.h"
+#include "tables/TablePeriod.h"
 #include "tables/TideTableGenerator.h"
 
 namespace saltmark::cli {
@@ -21,6 +25,7 @@ struct TableOptions {
   std::string minutes = "60";
   std::string count = "5";
   bool ukc = false;
+  TimeBaseOptions base;
 };
 
 void runTable(const TableOptions& o) {
@@ -31,6 +36,7 @@ void runTable(const TableOptions& o) {
                                                                {"lowest", TideListing::Lowest}};
   ConsolePlatform platform;
   auto port = loadPort(o.port, platform);
+  applyTimeBase(o.base, port->settings);
   TideTableRequest request;
   request.start = port->start;
   request.daysText = o.days;
@@ -42,9 +48,11 @@ void runTable(const TableOptions& o) {
   request.clearance = request.listing == TideListing::Passage ? ClearanceBox::Greyed
                                                               : (o.ukc ? ClearanceBox::Ticked : ClearanceBox::Unticked);
   request.locationText = PortLocationText(port->record);
-  request.zoneName = "GMT";
+  request.zoneName = zoneCaption(port->settings);
   request.creditYear = CurrentYear();
   if (auto refusal = CheckTideTableRequest(request)) throw CliError(*refusal);
+  const bool intervals = request.listing == TideListing::RegularIntervals;
+  checkRunLength(request.start, Val(o.days), intervals ? Val(o.minutes) : kEventStepMinutes, "--mins");
 
   auto heights = engineHeights(port->record, port->settings);
   TableTextBuffer text;
@@ -66,6 +74,7 @@ void addTableCommand(CLI::App& app) {
   command->add_option("--mins", options->minutes, "Interval in minutes (interval; default 60)");
   command->add_option("--count", options->count, "How many waters (highest, lowest; default 5)");
   command->add_flag("--ukc", options->ukc, "Add the under-keel clearance column");
+  addTimeBaseOptions(*command, options->base);
   command->callback([options] { runTable(*options); });
 }
 

@@ -50,7 +50,7 @@ void writeWorldIndex(const WebPublishRequest& request, PublishRun& run, PublishP
 std::optional<std::string> CheckWebPublishRequest(const WebPublishRequest& request) {
   if (request.saveDir.find_first_not_of(' ') == std::string::npos)
     return "Please enter the folder for the web pages.";
-  if (rowsOf(request) < 1) return "Please enter a number of rows of at least 1.";
+  if (rowsOf(request) < 1) return "Please enter a number of rows from 1 to 32767.";
   return std::nullopt;
 }
 

@@ -259,10 +259,13 @@ TEST_F(WebPublisherTest, AnAbortedRunKeepsTheIndexOfTheLastRun) {
 TEST_F(WebPublisherTest, BadRowsOrNoFolderAreRefused) {
   request.rowsText = "0";
   EXPECT_EQ(publish(), JobOutcome::Refused);
+  request.rowsText = "100000";
+  EXPECT_EQ(publish(), JobOutcome::Refused);
   request.rowsText = "8";
   request.saveDir = "  ";
   EXPECT_EQ(publish(), JobOutcome::Refused);
-  ASSERT_EQ(platform.messages.size(), 2u);
+  ASSERT_EQ(platform.messages.size(), 3u);
+  EXPECT_EQ(platform.messages[1].text, "Please enter a number of rows from 1 to 32767.");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
   EXPECT_FALSE(std::filesystem::exists(dir / "web"));
   EXPECT_TRUE(ports.ports.empty());
