@@ -169,7 +169,7 @@ TEST(PlacePage, GroupingKeepsTwentyOneEventsADay) {
 }
 
 TEST(IndexPage, HeadEntriesAndEnd) {
-  EXPECT_EQ(IndexPageHead().substr(0, 119),
+  EXPECT_EQ(IndexPageHead().substr(0, 120),
             "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-1\">"
             "<title>Home Page</title></head><body");
   EXPECT_NE(IndexPageHead().find("link=\"#FFFFFF\" vlink=\"#FFFFFF\" alink=\"#FFFFFF\">"), std::string::npos);
