@@ -7,6 +7,7 @@
 #include "publisher/HtmlText.h"
 #include "publisher/IndexPage.h"
 #include "publisher/PageNames.h"
+#include "publisher/PageSunTimes.h"
 
 namespace saltmark {
 
@@ -118,7 +119,9 @@ JobOutcome PublishDatabase(const WebPublishRequest& request, TideDatabase& datab
         if (request.zoneNameOf) options.zoneName = request.zoneNameOf(run.settings);
         options.portName = port.portName;
         options.positionText = port.positionText;
-        page = BuildPlacePage(month.events, options, run.settings);
+        const std::vector<MonthEvent> events =
+            request.sunMoon ? WithSunriseAndSunset(month.events, port, run.settings, request.start) : month.events;
+        page = BuildPlacePage(events, options, run.settings);
       }
     } catch (const RuntimeError& error) {
       problems.portFailed(port.portName, error.what());

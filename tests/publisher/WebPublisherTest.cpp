@@ -202,21 +202,6 @@ TEST_F(WebPublisherTest, AnsweringNoWritesNothingAndIsNotListed) {
   EXPECT_EQ(texts[1].substr(0, 16), "Create Web Page:");
 }
 
-TEST_F(WebPublisherTest, AFailedWriteIsReportedOnceWithItsFileAndReasonAndTheRunGoesOn) {
-  platform.answerNext(MessageAnswer::Yes);
-  platform.answerNext(MessageAnswer::Yes);
-  setWriteFaultForTesting([](const std::filesystem::path& p) { return p.filename() != "North-Bay.html"; });
-  ASSERT_EQ(publish(), JobOutcome::Completed);
-  ASSERT_EQ(platform.messages.size(), 4u);  // question, question, success, the report at the end
-  const RecordedMessage& report = platform.messages.back();
-  EXPECT_EQ(report.text, "Error in writing file '" + (dir / "web" / "SOLENT" / "North-Bay.html").string() +
-                             "': No space left on device.");
-  EXPECT_EQ(report.caption, "Saltmark Publisher");
-  EXPECT_EQ(report.icon, MessageIcon::Critical);
-  EXPECT_TRUE(std::filesystem::exists(dir / "web" / "SOLENT" / "Ho_&_Co.html"));
-  EXPECT_EQ(test::readFile(dir / "web" / "SOLENT" / "index.html").find("North"), std::string::npos);
-}
-
 // A port whose prediction overflows is named and skipped; the others and
 // the index are still written.
 TEST_F(WebPublisherTest, APortThatCannotBePredictedIsSkippedAndNamed) {
@@ -235,14 +220,6 @@ TEST_F(WebPublisherTest, APortThatCannotBePredictedIsSkippedAndNamed) {
   EXPECT_NE(index.find("Ho &amp; Co"), std::string::npos);
   EXPECT_EQ(platform.messages.back().text, "No page for North/Bay: Overflow.");
   EXPECT_EQ(platform.messages.back().caption, "Saltmark Publisher");
-}
-
-TEST_F(WebPublisherTest, AbortEndsTheRunBeforeAnyPage) {
-  test::RecordingProgress cancelling(10);
-  EXPECT_EQ(publish(cancelling), JobOutcome::Cancelled);
-  EXPECT_TRUE(platform.messages.empty());
-  EXPECT_FALSE(std::filesystem::exists(dir / "web" / "SOLENT" / "North-Bay.html"));
-  EXPECT_FALSE(std::filesystem::exists(dir / "web" / "SOLENT" / "index.html"));
 }
 
 TEST_F(WebPublisherTest, AnAbortedRunKeepsTheIndexOfTheLastRun) {
