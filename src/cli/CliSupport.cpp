@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <optional>
+#include <vector>
 
 #include "cli/CommandRegistry.h"
+#include "common/TextEncoding.h"
 
 namespace saltmark::cli {
 
@@ -17,6 +20,19 @@ std::string lowerCase(std::string text) {
 }
 
 }  // namespace
+
+std::optional<int> findName(const std::vector<std::string>& latin1Names, const std::string& typed) {
+  std::vector<std::string> spellings{typed};
+  if (const auto latin1 = utf8ToLatin1(typed); latin1 && *latin1 != typed) spellings.push_back(*latin1);
+  const int count = static_cast<int>(latin1Names.size());
+  for (const std::string& wanted : spellings)
+    for (int i = 0; i < count; ++i)
+      if (latin1Names[static_cast<std::size_t>(i)] == wanted) return i;
+  for (const std::string& wanted : spellings)
+    for (int i = 0; i < count; ++i)
+      if (lowerCase(latin1Names[static_cast<std::size_t>(i)]) == lowerCase(wanted)) return i;
+  return std::nullopt;
+}
 
 void openDatabase(TideDatabase& database, const std::string& path, ConsolePlatform& platform) {
   if (!database.LoadTideDatabase(path, platform)) throw CliError("cannot load tide database " + path);
@@ -32,11 +48,9 @@ int resolvePort(const TideDatabase& database, const std::string& port) {
     }
     throw CliError("no port " + port + " in " + database.currentDatabase());
   }
-  for (int i = 0; i < count; ++i)
-    if (database.LocationListName(i) == port) return i;
-  const std::string wanted = lowerCase(port);
-  for (int i = 0; i < count; ++i)
-    if (lowerCase(database.LocationListName(i)) == wanted) return i;
+  std::vector<std::string> names;
+  for (int i = 0; i < count; ++i) names.push_back(database.LocationListName(i));
+  if (const auto found = findName(names, port)) return *found;
   throw CliError("no port named \"" + port + "\" in " + database.currentDatabase());
 }
 
@@ -48,12 +62,30 @@ void readPort(TideDatabase& database, int index, LocationRecord& record, Setting
 
 DateTime parseStartInstant(const std::string& text) {
   int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
-  char tail = 0;
-  const int n = std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d%c", &y, &mo, &d, &h, &mi, &s, &tail);
-  if (n == 5 || n == 6) {
-    if (auto instant = DateTime::tryFromCivil(y, mo, d, h, mi, n == 6 ? s : 0)) return *instant;
+  int end = 0;
+  bool read = std::sscanf(text.c_str(), " %d-%d-%d %d:%d:%d %n", &y, &mo, &d, &h, &mi, &s, &end) == 6 &&
+              end == static_cast<int>(text.size());
+  if (!read) {
+    s = 0;
+    end = 0;
+    read = std::sscanf(text.c_str(), " %d-%d-%d %d:%d %n", &y, &mo, &d, &h, &mi, &end) == 5 &&
+           end == static_cast<int>(text.size());
+  }
+  if (read) {
+    if (auto instant = DateTime::tryFromCivil(y, mo, d, h, mi, s)) return *instant;
   }
   throw CliError("start must be \"YYYY-MM-DD HH:MM\", not \"" + text + "\"");
+}
+
+long long checkRunLength(DateTime start, double days, double stepMinutes, const std::string& stepOption) {
+  if (!(stepMinutes >= 1)) throw CliError(stepOption + " must be at least 1 minute");
+  const double steps = days * 1440 / stepMinutes;
+  if (!(steps <= static_cast<double>(kMaxRunSteps)))
+    throw CliError("a run of more than " + std::to_string(kMaxRunSteps) + " steps is refused: shorten the days or lengthen " +
+                   stepOption);
+  const DateTime lastInstant = DateTime::fromCivil(9999, 12, 31, 23, 59, 59);
+  if (!(start.addMinutes(days * 1440) <= lastInstant)) throw CliError("the run must end by 9999-12-31");
+  return static_cast<long long>(steps);
 }
 
 std::string formatInstant(DateTime instant) {

@@ -23,6 +23,7 @@
 #include "graphs/gui/GraphVector.h"
 #include "tables/HeightText.h"
 #include "tables/TableHeader.h"
+#include "tables/TablePeriod.h"
 #include "tables/ZoneShift.h"
 
 namespace saltmark::cli {
@@ -46,6 +47,17 @@ void runGraph(const GraphOptions& o) {
   ConsolePlatform platform;
   auto port = loadPort(o.port, platform);
   Settings& s = port->settings;
+  // As the plot duration box takes it: a number of days from 1 to 50, nothing after it.
+  std::size_t used = 0;
+  double days = 0;
+  try {
+    days = std::stod(o.days, &used);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  if (used == 0 || o.days.find_first_not_of(' ', used) != std::string::npos || !(days >= 1 && days <= 50))
+    throw CliError("--days must be a number of days from 1 to 50, not \"" + o.days + "\"");
+  checkRunLength(port->start, days, kEventStepMinutes, "--days");
   s.graphDays = ClampPlotDurationText(o.days);
   s.graphSwitch2 = toFlag(!o.fromNow);
   s.graphSwitch3 = toFlag(!o.noPassageLines);

@@ -8,6 +8,7 @@
 #include "cli/GeneratorCommandSupport.h"
 #include "publisher/EnginePortHeights.h"
 #include "publisher/WebPublisher.h"
+#include "tables/TablePeriod.h"
 
 namespace saltmark::cli {
 namespace {
@@ -34,6 +35,7 @@ void runPublish(const PublishOptions& o) {
   request.sunMoon = o.sunMoon;
   request.zoneName = "GMT";
   if (auto refusal = CheckWebPublishRequest(request)) throw CliError(*refusal);
+  checkRunLength(request.start, 31, kEventStepMinutes, "--start");  // a month of pages
 
   std::vector<int> locations;
   if (o.all) {

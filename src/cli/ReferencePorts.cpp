@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "cli/CliSupport.h"
 #include "cli/CommandRegistry.h"
 #include "common/RuntimeError.h"
 #include "editors/StreamFile.h"
@@ -57,16 +58,6 @@ std::vector<std::string> splitNames(const std::string& list) {
   return names;
 }
 
-namespace {
-
-std::string lowerCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
-}  // namespace
-
 int findRecordByName(const std::vector<std::string>& names, const std::string& wanted, const char* what) {
   const int count = static_cast<int>(names.size());
   if (wanted.size() > 1 && wanted[0] == '#' &&
@@ -75,10 +66,7 @@ int findRecordByName(const std::vector<std::string>& names, const std::string& w
     const int index = std::stoi(wanted.substr(1));
     if (index < count) return index;
   }
-  for (int i = 0; i < count; ++i)
-    if (names[i] == wanted) return i;
-  for (int i = 0; i < count; ++i)
-    if (lowerCase(names[i]) == lowerCase(wanted)) return i;
+  if (const auto found = findName(names, wanted)) return *found;
   throw CliError(std::string("no ") + what + " named \"" + wanted + "\"");
 }
 

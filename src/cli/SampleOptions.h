@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "common/DateTime.h"
+#include "cli/TimeBaseOptions.h"
 #include "data/Settings.h"
 
 namespace saltmark::cli {
@@ -18,9 +19,7 @@ struct SampleOptions {
   double days = 1;
   double stepMinutes = 60;
   bool feet = false;
-  std::string timeBase = "gmt";
-  int localZone = 0;  // quarter-hours, positive west
-  int systemZone = 0;
+  TimeBaseOptions base;
 };
 
 // --start, --days, --step, --time-base, --local-zone, --system-zone (and
@@ -32,7 +31,9 @@ void addSampleOptions(CLI::App& command, SampleOptions& options, bool withFeet =
 Settings sampleSettings(const SampleOptions& options);
 
 // Calls line(instant in the time base, the same instant in the port's own)
-// for every step; a run-time error of the engine becomes a CliError.
+// for every step; a run-time error of the engine becomes a CliError. A step
+// under one minute, a run of more than kMaxRunSteps steps, or one that
+// leaves the years 100 to 9999 is refused (CliError).
 void forEachSample(const SampleOptions& options, const Settings& settings, std::string_view portZone,
                    const std::function<void(DateTime listed, DateTime portInstant)>& line);
 

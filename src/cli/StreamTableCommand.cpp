@@ -1,7 +1,8 @@
 // saltmark-cli stream-table VEL STATION[,STATION...] [--at LAT LON] --start ...
 // --days D --list slack|peak|interval|below|fastest [--mins N] [--below X]
-// [--count K] [--units ...]: the stream table exactly as the table viewer
-// shows it; --format csv|json|ics gives its rows (ics for the event listings).
+// [--count K] [--units ...] [--time-base gmt|local|system --local-zone Q
+// --system-zone Q]: the stream table exactly as the table viewer shows it;
+// --format csv|json|ics gives its rows (ics for the event listings).
 #include <cmath>
 #include <map>
 
@@ -11,11 +12,13 @@
 #include "cli/GeneratorCommandSupport.h"
 #include "cli/ListingFormat.h"
 #include "cli/ReferencePorts.h"
+#include "cli/TimeBaseOptions.h"
 #include "common/VbNumbers.h"
 #include "engine/EngineStreamSource.h"
 #include "tables/NumberFormat.h"
 #include "tables/StreamText.h"
 #include "tables/TableHeader.h"
+#include "tables/TablePeriod.h"
 
 namespace saltmark::cli {
 namespace {
@@ -31,6 +34,7 @@ struct StreamTableOptions {
   std::string below = "1";
   std::string count = "5";
   std::string units = "knots";
+  TimeBaseOptions base;
   std::string format = "text";
 };
 
@@ -58,8 +62,7 @@ void runStreamTable(const StreamTableOptions& o) {
   static const std::map<std::string, std::int16_t> kUnits = {{"knots", 0}, {"mph", 1}, {"kmh", 2}, {"ms", 3}};
   ConsolePlatform platform;
   Settings settings;
-  settings.autoLocalZone = 0;
-  settings.timeBase = static_cast<std::int16_t>(TimeBase::Gmt);
+  applyTimeBase(o.base, settings);
   settings.speedUnits = kUnits.at(o.units);
   ReferencePorts ports(std::filesystem::path(o.database).parent_path(), settings, platform);
   ports.chooseStations(o.database, splitNames(o.stations), o.at);
@@ -78,9 +81,11 @@ void runStreamTable(const StreamTableOptions& o) {
     const StreamRecord& station = ports.streamTable.records[ports.stations.selectedStations[k]];
     request.stations.push_back(station.name + " " + FormatNumberPoint(ports.stations.stationWeights[k], "0.0") + "%");
   }
-  request.zoneName = "GMT";
+  request.zoneName = zoneCaption(settings);
   request.creditYear = CurrentYear();
   if (auto refusal = CheckStreamTableRequest(request)) throw CliError(*refusal);
+  const bool intervals = request.listing == StreamListing::RegularIntervals;
+  checkRunLength(request.start, Val(o.days), intervals ? Val(o.minutes) : kEventStepMinutes, "--mins");
   if (readFormat(o.format) == ListingFormat::Ics && o.list == "interval")
     throw CliError("--format ics is for event listings, not regular intervals");
 
@@ -107,6 +112,7 @@ void addStreamTableCommand(CLI::App& app) {
   command->add_option("--below", o->below, "Speed of the below-speed listing");
   command->add_option("--count", o->count, "Number of the fastest streams");
   command->add_option("--units", o->units, "Speed unit")->check(CLI::IsMember({"knots", "mph", "kmh", "ms"}));
+  addTimeBaseOptions(*command, o->base);
   addFormatOption(*command, o->format);
   command->callback([o] { runStreamTable(*o); });
 }

@@ -83,13 +83,7 @@ void addSunMoonCommand(CLI::App& app) {
   command->add_option("port", o->port, "Port name, or #N for its location number")->required();
   command->add_option("--start", o->samples.start, "First day, \"YYYY-MM-DD HH:MM\" in the time base")->required();
   command->add_option("--days", o->samples.days, "Number of days")->default_val(1);
-  command->add_option("--time-base", o->samples.timeBase, "Time base of --start and the listing")
-      ->check(CLI::IsMember({"gmt", "local", "system"}))
-      ->default_val("gmt");
-  command->add_option("--local-zone", o->samples.localZone, "Local zone offset, quarter-hours positive west")
-      ->check(CLI::Range(-96, 96));
-  command->add_option("--system-zone", o->samples.systemZone, "Computer's zone offset, quarter-hours positive west")
-      ->check(CLI::Range(-96, 96));
+  addTimeBaseOptions(*command, o->samples.base);
   addFormatOption(*command, o->format);
   command->callback([o] { runSunMoon(*o); });
 }

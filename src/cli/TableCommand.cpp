@@ -1,7 +1,8 @@
 // saltmark-cli table DB.tid PORT --start ... --days D --list hilo|interval|
 // passage|highest|lowest [--high] [--low] [--mins N] [--count K] [--depth X
-// --draught Y] [--ukc] [--format text|csv|json|ics]: the tide table exactly
-// as the table viewer shows it, or its rows for a spreadsheet, a script or
+// --draught Y] [--ukc] [--time-base gmt|local|system --local-zone Q
+// --system-zone Q] [--format text|csv|json|ics]: the tide table exactly as
+// the table viewer shows it, or its rows for a spreadsheet, a script or
 // (high and low waters only) a calendar.
 #include <cmath>
 #include <map>
@@ -13,7 +14,9 @@
 #include "common/VbNumbers.h"
 #include "cli/GeneratorCommandSupport.h"
 #include "cli/ListingFormat.h"
+#include "cli/TimeBaseOptions.h"
 #include "tables/TableHeader.h"
+#include "tables/TablePeriod.h"
 #include "tables/TideTableGenerator.h"
 
 namespace saltmark::cli {
@@ -28,6 +31,7 @@ struct TableOptions {
   std::string minutes = "60";
   std::string count = "5";
   bool ukc = false;
+  TimeBaseOptions base;
   bool sunMoon = false;
   std::string format = "text";
 };
@@ -55,6 +59,7 @@ void runTable(const TableOptions& o) {
                                                                {"lowest", TideListing::Lowest}};
   ConsolePlatform platform;
   auto port = loadPort(o.port, platform);
+  applyTimeBase(o.base, port->settings);
   TideTableRequest request;
   request.start = port->start;
   request.daysText = o.days;
@@ -66,9 +71,11 @@ void runTable(const TableOptions& o) {
   request.clearance = request.listing == TideListing::Passage ? ClearanceBox::Greyed
                                                               : (o.ukc ? ClearanceBox::Ticked : ClearanceBox::Unticked);
   request.locationText = PortLocationText(port->record);
-  request.zoneName = "GMT";
+  request.zoneName = zoneCaption(port->settings);
   request.creditYear = CurrentYear();
   if (auto refusal = CheckTideTableRequest(request)) throw CliError(*refusal);
+  const bool intervals = request.listing == TideListing::RegularIntervals;
+  checkRunLength(request.start, Val(o.days), intervals ? Val(o.minutes) : kEventStepMinutes, "--mins");
   if (o.sunMoon)
     request.sunMoonRows = SunMoonTableRows(port->record, port->settings, request.start,
                                            request.start.addDays(Val(request.daysText)));
@@ -96,6 +103,7 @@ void addTableCommand(CLI::App& app) {
   command->add_option("--mins", options->minutes, "Interval in minutes (interval; default 60)");
   command->add_option("--count", options->count, "How many waters (highest, lowest; default 5)");
   command->add_flag("--ukc", options->ukc, "Add the under-keel clearance column");
+  addTimeBaseOptions(*command, options->base);
   command->add_flag("--sun-moon", options->sunMoon, "Sunrise, sunset, moonrise, moonset and phases among the waters (hilo)");
   addFormatOption(*command, options->format);
   command->callback([options] { runTable(*options); });

@@ -1,7 +1,9 @@
 #pragma once
 // Writes a whole file so that a failure part way never damages the file that
 // was there before: the bytes go to a temporary file in the same folder, are
-// flushed to disk, and only then replace the target by a rename.
+// flushed to disk, and only then replace the target by a rename. The first
+// write into a folder also removes the temporary files that runs killed part
+// way left there ("<name>.tmp<pid>_<n>" of a process that no longer runs).
 #include <filesystem>
 #include <functional>
 #include <string>

@@ -9,6 +9,7 @@
 #include "common/ByteIO.h"
 #include "common/RuntimeError.h"
 #include "common/Version.h"
+#include "data/SettingsLimits.h"
 
 namespace saltmark {
 
@@ -71,29 +72,30 @@ Settings DecodeSettings(std::string_view bytes) {
 SettingsSource LoadSettings(Settings& settings, Settings& savedCopy, const std::filesystem::path& folder,
                             Platform& platform) {
   setDefaultSettings(settings);
-  SettingsSource source = SettingsSource::Defaults;
+  savedCopy = settings;
   const std::filesystem::path path = ConfigFilePath(folder);
   std::error_code ec;
-  if (std::filesystem::exists(path, ec)) {
-    // Read into a separate record, so that a damaged or foreign file leaves
-    // nothing of itself behind.
-    bool accepted = false;
-    Settings read;
-    try {
-      read = DecodeSettings(readWholeFile(path));
-      accepted = hasSignature(read.versionText);
-    } catch (const std::exception&) {
-    }
-    if (accepted) {
-      settings = std::move(read);
-      source = SettingsSource::File;
-    } else {
-      platform.message("Error in Loading Configuration File", MessageIcon::None);
-      source = SettingsSource::Rejected;
-    }
+  if (!std::filesystem::exists(path, ec)) return SettingsSource::Defaults;
+  // Read into a separate record, so that a damaged or foreign file leaves
+  // nothing of itself behind.
+  bool accepted = false;
+  Settings read;
+  try {
+    read = DecodeSettings(readWholeFile(path));
+    accepted = hasSignature(read.versionText);
+  } catch (const std::exception&) {
   }
+  if (!accepted) {
+    platform.message("Error in Loading Configuration File", MessageIcon::None);
+    return SettingsSource::Rejected;
+  }
+  settings = std::move(read);
+  // The copy keeps the file's values, so that the exit question offers to
+  // store the mended ones.
   savedCopy = settings;
-  return source;
+  const std::vector<std::string> reset = ResetUnusableSettings(settings);
+  if (!reset.empty()) platform.message(UnusableSettingsMessage(reset), MessageIcon::Exclamation);
+  return SettingsSource::File;
 }
 
 bool SaveSettings(Settings& settings, const std::filesystem::path& folder, Platform& platform) {

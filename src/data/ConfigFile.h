@@ -32,7 +32,10 @@ enum class SettingsSource { File, Defaults, Rejected };
 // there is one. A file that is damaged or that another program wrote (its
 // version text does not begin with the program's eight signature characters)
 // shows "Error in Loading Configuration File" and leaves the defaults.
-// Finally savedCopy becomes a copy of the record.
+// Finally savedCopy becomes a copy of the record as read. Fields that the
+// program cannot work with (a draught that is not a number, a zone offset
+// out of range) are then set back to their defaults with one message, so
+// that the exit question offers to save the mended record.
 SettingsSource LoadSettings(Settings& settings, Settings& savedCopy, const std::filesystem::path& folder,
                             Platform& platform);
 

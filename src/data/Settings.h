@@ -15,6 +15,9 @@ inline constexpr std::int16_t kFalse = 0;
 inline bool isTrue(std::int16_t flag) { return flag != 0; }
 inline std::int16_t toFlag(bool value) { return value ? kTrue : kFalse; }
 
+// The largest zone offset, either way, whose minute count fits 16 bits.
+inline constexpr int kMaxZoneOffsetQuarters = 2184;
+
 enum class TimeBase : std::int16_t { Gmt = 0, Local = 1, System = 2 };
 
 struct Settings {

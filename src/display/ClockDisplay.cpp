@@ -16,6 +16,9 @@ double zoneMinutes(std::int16_t quarters) {
 
 bool withinLimit(int quarters) { return quarters >= -kMaxZoneOffsetQuarters && quarters <= kMaxZoneOffsetQuarters; }
 
+// An offset beyond the limit may still step back toward it.
+bool acceptable(int from, int to) { return withinLimit(to) || std::abs(to) < std::abs(from); }
+
 }  // namespace
 
 ClockInstants ClockInstantsAt(DateTime clock, const Settings& settings) {
@@ -68,7 +71,7 @@ std::optional<ZoneStep> ZoneButtonStep(std::string_view buttonName) {
 bool ApplyZoneStep(Settings& settings, ZoneStep step) {
   const int local = settings.localZoneOffset + step.local;
   const int system = settings.systemZoneOffset + step.system;
-  if (!withinLimit(local) || !withinLimit(system)) return false;
+  if (!acceptable(settings.localZoneOffset, local) || !acceptable(settings.systemZoneOffset, system)) return false;
   settings.localZoneOffset = static_cast<std::int16_t>(local);
   settings.systemZoneOffset = static_cast<std::int16_t>(system);
   return true;

@@ -16,9 +16,6 @@
 
 namespace saltmark {
 
-// The largest offset, either way, whose minute count fits 16 bits.
-inline constexpr int kMaxZoneOffsetQuarters = 2184;
-
 struct ClockInstants {
   DateTime clock;  // the computer's reading, in the system zone
   DateTime gmt;
@@ -55,7 +52,7 @@ struct ZoneStep {
 std::optional<ZoneStep> ZoneButtonStep(std::string_view buttonName);
 
 // Moves the offsets; when either would pass the limit nothing changes and
-// false is returned.
+// false is returned. A step back toward the limit is always taken.
 bool ApplyZoneStep(Settings& settings, ZoneStep step);
 
 // The local offset that follows a port's zone (hours, positive west):

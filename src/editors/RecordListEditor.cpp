@@ -92,6 +92,16 @@ void RecordListEditor::remove() {
   showPosition(current_);
 }
 
+bool RecordListEditor::settleEditedRecord() {
+  if (!fieldsChanged()) return true;
+  const MessageAnswer answer = platform_.message(kRecordChangedQuestion, MessageIcon::Exclamation,
+                                                 MessageButtons::YesNoCancel, wording_.recordQuestionCaption);
+  if (answer == MessageAnswer::Cancel) return false;
+  if (answer == MessageAnswer::Yes) return storeCurrent();
+  restoreFieldsFromTags();
+  return true;
+}
+
 bool RecordListEditor::askToSaveIfChanged() {
   if (!dataChanged()) return true;
   const MessageAnswer answer = platform_.message(wording_.dataChangedQuestion, MessageIcon::Exclamation,
@@ -100,7 +110,7 @@ bool RecordListEditor::askToSaveIfChanged() {
 }
 
 bool RecordListEditor::newDatabase() {
-  if (!askToSaveIfChanged()) return false;
+  if (!settleEditedRecord() || !askToSaveIfChanged()) return false;
   startNewDatabase();
   return true;
 }
@@ -123,7 +133,7 @@ FileDialogRequest RecordListEditor::dialogRequest(std::string_view title, const 
 }
 
 void RecordListEditor::open() {
-  if (!askToSaveIfChanged()) return;
+  if (!settleEditedRecord() || !askToSaveIfChanged()) return;
   const auto chosen = platform_.chooseOpenFile(dialogRequest(wording_.openTitle, {}));
   if (!chosen) return;
   const std::filesystem::path path = withDefaultExtension(*chosen);
@@ -147,11 +157,13 @@ void RecordListEditor::open() {
 }
 
 bool RecordListEditor::save() {
+  if (!settleEditedRecord()) return false;
   if (fileName_.empty()) return saveAs();
   return writeFile(fileName_, recordCount());
 }
 
 bool RecordListEditor::saveAs() {
+  if (!settleEditedRecord()) return false;
   FileDialogRequest request = dialogRequest(wording_.saveTitle, fileName_);
   request.dialogAsksBeforeReplacing = false;  // the editor asks its own question below
   const auto chosen = platform_.chooseSaveFile(request);

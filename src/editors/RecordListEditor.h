@@ -15,7 +15,9 @@
 // Beyond the plain commands, nothing typed or stored is lost silently: a
 // question answered Yes whose save fails or is cancelled keeps the editor
 // open with its data; a failed Open leaves the database being edited as it
-// was; Open asks to save first, like New; and Delete counts as a change to save.
+// was; Open asks to save first, like New; Delete counts as a change to save;
+// and New, Open, Save, Save As and Exit first ask about a record changed in
+// the boxes but not yet stored.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -76,7 +78,7 @@ class RecordListEditor {
   void open();
   bool save();
   bool saveAs();
-  bool exit() { return askToSaveIfChanged(); }
+  bool exit() { return settleEditedRecord() && askToSaveIfChanged(); }
   void help() { platform_.showHelpTopic(wording_.helpContext); }
 
   virtual bool dataChanged() const = 0;
@@ -102,6 +104,10 @@ class RecordListEditor {
   virtual bool writeFile(const std::filesystem::path& path, int recordCount) = 0;
 
  private:
+  // A record changed in the boxes but not stored: "Current record has
+  // changed. Save changes?" with Yes (store it), No (drop the edits) and
+  // Cancel (false: the command does not run). True when nothing was changed.
+  bool settleEditedRecord();
   bool askToSaveIfChanged();
   // Checks and stores the record being edited; a new record gets a new blank
   // entry after it. False when refused (the message has been shown).

@@ -15,6 +15,13 @@ namespace saltmark {
 
 std::string EscapeHtml(std::string_view text);
 
+// The character set the bytes of a page are in, declared in its head: the
+// place pages and database indexes hold the program's Latin-1 texts, the
+// world index the folder names as the disk has them.
+inline constexpr std::string_view kLatin1CharsetMeta =
+    "<meta http-equiv=!Content-Type! content=!text/html; charset=ISO-8859-1!>";
+inline constexpr std::string_view kUtf8CharsetMeta = "<meta http-equiv=!Content-Type! content=!text/html; charset=UTF-8!>";
+
 class HtmlBuffer {
  public:
   void ClearHtml() { text_.clear(); }

@@ -9,10 +9,10 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-void appendHeadLines(HtmlBuffer& html, std::string_view title) {
-  html.AppendHtml("<html><head><title>" + std::string(title) + "</title></head>");
+void appendHeadLines(HtmlBuffer& html, std::string_view title, std::string_view charsetMeta) {
+  html.AppendHtml("<html><head>" + std::string(charsetMeta) + "<title>" + std::string(title) + "</title></head>");
   html.AppendHtml(
-      "<body background=!wertilea.jpg! text=!#FFFFFF! bgcolor=!#000000! link=!#FFFFFF!vlink=!#FFFFFF! "
+      "<body background=!wertilea.jpg! text=!#FFFFFF! bgcolor=!#000000! link=!#FFFFFF! vlink=!#FFFFFF! "
       "alink=!#FFFFFF!>");
   html.AppendHtml(
       "<p><font face=!Arial Black!><big><strong>World Tide Tables ON-LINE from Saltmark</strong></big></font></p>");
@@ -24,7 +24,7 @@ void appendHeadLines(HtmlBuffer& html, std::string_view title) {
 
 std::string IndexPageHead() {
   HtmlBuffer html;
-  appendHeadLines(html, "Home Page");
+  appendHeadLines(html, "Home Page", kLatin1CharsetMeta);
   return html.text() + std::string(kLineEnd);
 }
 
@@ -45,11 +45,13 @@ std::string IndexPageEnd() {
 
 std::string WorldIndexPage(const std::vector<std::string>& databaseFolders) {
   HtmlBuffer html;
-  appendHeadLines(html, "World Index");
+  // Its folder names come from the disk, in UTF-8.
+  appendHeadLines(html, "World Index", kUtf8CharsetMeta);
   for (const std::string& folder : databaseFolders)
     html.AppendHtml("<p><a href=!" + HtmlLinkTargetUtf8(folder) + "/index.html!>" + EscapeHtml(folder) + "</a></p>");
   html.AppendHtml("</body></html>");
-  return html.text() + std::string(kLineEnd);
+  // The mark holds a "!", so it goes in as it is, not as a template line.
+  return std::string(kWorldIndexMark) + html.text() + std::string(kLineEnd);
 }
 
 }  // namespace saltmark

@@ -13,13 +13,15 @@
 namespace saltmark {
 
 std::string IndexPageHead();
-// sanitizedName is SanitizeFileName of the port's name.
+// sanitizedName is the page's file name without ".html" (PageFileNames).
 std::string IndexPageEntry(std::string_view sanitizedName, std::string_view positionText,
                            std::string_view portName);
 std::string IndexPageEnd();
 
 // The world index: one link per database folder (names as on disk, UTF-8),
-// "<folder>/index.html".
+// "<folder>/index.html". It begins with kWorldIndexMark, by which a later run
+// knows the file as its own and may replace it without asking.
+inline constexpr std::string_view kWorldIndexMark = "<!-- Saltmark world index -->";
 std::string WorldIndexPage(const std::vector<std::string>& databaseFolders);
 
 }  // namespace saltmark

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "common/ByteIO.h"
+
 namespace saltmark {
 
 WriteResult FilePageWriter::createFolder(const std::filesystem::path& folder) {
@@ -19,6 +21,14 @@ WriteResult FilePageWriter::writeFile(const std::filesystem::path& path, std::st
 bool FilePageWriter::exists(const std::filesystem::path& path) {
   std::error_code error;
   return std::filesystem::exists(path, error);
+}
+
+std::optional<std::string> FilePageWriter::read(const std::filesystem::path& path) {
+  try {
+    return readWholeFile(path);
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
 }
 
 std::vector<std::filesystem::path> FilePageWriter::subfolders(const std::filesystem::path& folder) {

@@ -44,6 +44,7 @@ class PageBuilder {
     const std::string name = EscapeHtml(o_.portName);
     html_.AppendHtml("<html>");
     html_.AppendHtml("<head>");
+    html_.AppendHtml(kLatin1CharsetMeta);
     html_.AppendHtml("<meta NAME=!Keywords! CONTENT=!tide,table,tidal,prediction!>");
     html_.AppendHtml("<meta NAME=!Description! CONTENT=!Tide Tables: " + name + "!>");
     html_.AppendHtml("<title>" + name + "</title>");
@@ -53,7 +54,7 @@ class PageBuilder {
                      "&nbsp;&nbsp;Saltmark tidal predictions<br>");
     html_.AppendHtml(s_.metric() ? "Heights in meters<br>" : "Heights in feet<br>");
     html_.AppendHtml("Predicted by <a href=!" + std::string(kMakerWebAddress) +
-                     "!>Saltmark</a>, not for navigation</h1></font>");
+                     "!>Saltmark</a>, not for navigation</font></h1>");
     html_.AppendHtml("<p><font face=!" + font_ + "! size=!2!><strong>" + FormatDate(o_.start) +
                      "</strong></font></p>");
     html_.AppendHtml("<p><font face=!" + font_ + "! size=!2!>");
@@ -98,7 +99,7 @@ class PageBuilder {
       const bool untimed = e && e->label.rfind("no ", 0) == 0;  // "no sunrise"
       cell(e && !untimed ? timeHHMM(e->time) : std::string());
       cell(e ? (e->label.empty() ? FormatHeight1(e->height, s_) : e->label) : std::string());
-      if (c != columns - 1) html_.AppendHtml("<td>&nbsp&nbsp;</td>");
+      if (c != columns - 1) html_.AppendHtml("<td>&nbsp;&nbsp;</td>");
       any = any || e;
     }
     html_.AppendHtml("</tr>");

@@ -23,14 +23,18 @@ JobOutcome PublishChosen(const WebPublishRequest& request, const PublishChoice& 
     run.platform.message(*refusal, MessageIcon::Exclamation);
     return JobOutcome::Refused;
   }
+  PublishProblems problems;
+  JobOutcome outcome = JobOutcome::Completed;
   for (const std::string& path : choice.databases) {
     if (!database.LoadDatabaseIfNew(path, run.platform)) continue;
     const std::vector<int> lines = LocationsToPublish(database, choice, request.allLocations);
     if (lines.empty()) continue;
-    const JobOutcome outcome = PublishDatabase(request, database, lines, run);
-    if (outcome == JobOutcome::Cancelled || outcome == JobOutcome::Refused) return outcome;
+    outcome = PublishDatabase(request, database, lines, run, problems);
+    if (outcome == JobOutcome::Cancelled || outcome == JobOutcome::Refused) break;
+    outcome = JobOutcome::Completed;
   }
-  return JobOutcome::Completed;
+  problems.report(run.platform);
+  return outcome;
 }
 
 }  // namespace saltmark

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "common/RuntimeError.h"
 #include "common/VbNumbers.h"
 #include "publisher/HtmlText.h"
 #include "publisher/IndexPage.h"
+#include "publisher/PageNames.h"
 #include "publisher/PageSunTimes.h"
 
 namespace saltmark {
@@ -19,14 +21,29 @@ std::int32_t rowsOf(const WebPublishRequest& request) {
   return CInt(rows);
 }
 
-void writeWorldIndex(const WebPublishRequest& request, PublishRun& run) {
+void writePage(PublishRun& run, PublishProblems& problems, const std::filesystem::path& file,
+               std::string_view bytes) {
+  if (const WriteResult result = run.writer.writeFile(file, bytes); !result) problems.writeFailed(file, result.error);
+}
+
+// The world index is the one file of the save folder itself, which may be
+// the user's own home page: it is replaced without a question only when it
+// is missing or was written by this program.
+void writeWorldIndex(const WebPublishRequest& request, PublishRun& run, PublishProblems& problems) {
   const std::filesystem::path saveFolder(request.saveDir);
+  const std::filesystem::path file = saveFolder / kIndexFileName;
   std::vector<std::string> folders;
   for (const auto& folder : run.writer.subfolders(saveFolder))
     if (run.writer.exists(folder / kIndexFileName)) folders.push_back(folder.filename().string());
   std::sort(folders.begin(), folders.end());
-  if (!run.writer.writeFile(saveFolder / kIndexFileName, WorldIndexPage(folders)))
-    run.platform.message(kPageWriteError, MessageIcon::Critical, MessageButtons::Ok, kPublisherCaption);
+  if (run.writer.exists(file)) {
+    const std::optional<std::string> present = run.writer.read(file);
+    const bool ours = present && present->find(kWorldIndexMark) != std::string::npos;
+    if (!ours && run.platform.message("Create Web Page: '" + file.string() + "' for World Index.  OK",
+                                      MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+      return;
+  }
+  writePage(run, problems, file, WorldIndexPage(folders));
 }
 
 }  // namespace
@@ -34,7 +51,7 @@ void writeWorldIndex(const WebPublishRequest& request, PublishRun& run) {
 std::optional<std::string> CheckWebPublishRequest(const WebPublishRequest& request) {
   if (request.saveDir.find_first_not_of(' ') == std::string::npos)
     return "Please enter the folder for the web pages.";
-  if (rowsOf(request) < 1) return "Please enter a number of rows of at least 1.";
+  if (rowsOf(request) < 1) return "Please enter a number of rows from 1 to 32767.";
   return std::nullopt;
 }
 
@@ -46,13 +63,13 @@ std::filesystem::path DatabaseFolder(const std::string& saveDir, const std::stri
 }
 
 PageResult WritePlacePage(const std::string& page, const std::filesystem::path& file, const std::string& portName,
-                          PublishRun run) {
+                          PublishRun run, PublishProblems& problems) {
   const std::string shownName = file.string();
   const MessageAnswer answer = run.platform.message(
       "Create Web Page: '" + shownName + "' for " + portName + ".  OK", MessageIcon::Question, MessageButtons::YesNo);
   if (answer != MessageAnswer::Yes) return PageResult::Declined;
-  if (!run.writer.writeFile(file, page)) {
-    run.platform.message(kPageWriteError, MessageIcon::Critical, MessageButtons::Ok, kPublisherCaption);
+  if (const WriteResult result = run.writer.writeFile(file, page); !result) {
+    problems.writeFailed(file, result.error);
     return PageResult::Failed;
   }
   run.platform.message("Web Page: '" + shownName + "'" + " successfully created." + "\r" +
@@ -63,14 +80,14 @@ PageResult WritePlacePage(const std::string& page, const std::filesystem::path& 
 }
 
 JobOutcome PublishDatabase(const WebPublishRequest& request, TideDatabase& database,
-                           const std::vector<int>& locations, PublishRun run) {
+                           const std::vector<int>& locations, PublishRun run, PublishProblems& problems) {
   if (auto refusal = CheckWebPublishRequest(request)) {
     run.platform.message(*refusal, MessageIcon::Exclamation);
     return JobOutcome::Refused;
   }
   const std::filesystem::path folder = DatabaseFolder(request.saveDir, database.currentDatabase());
-  if (!run.writer.createFolder(folder)) {
-    run.platform.message(kPageWriteError, MessageIcon::Critical, MessageButtons::Ok, kPublisherCaption);
+  if (const WriteResult created = run.writer.createFolder(folder); !created) {
+    problems.writeFailed(folder, created.error);
     return JobOutcome::Failed;
   }
   // The index is gathered here and written once at the end, with an entry
@@ -83,34 +100,56 @@ JobOutcome PublishDatabase(const WebPublishRequest& request, TideDatabase& datab
   options.fontFace = request.fontFace;
   options.zoneName = request.zoneName;
 
+  std::vector<std::string> portNames;
+  for (int i = 0; i < database.locationCount(); ++i) portNames.push_back(database.LocationListName(i));
+  const std::vector<std::string> pageNames = PageFileNames(portNames);
+
   JobOutcome outcome = JobOutcome::Completed;
   LocationRecord port;
   for (int location : locations) {
     if (!database.ReadLocation(location, port, run.settings, run.platform)) continue;
-    TideHeightSource& heights = run.heights.heightsFor(port, run.settings);
-    const MonthEventsResult month =
-        CollectMonthEvents(request.start, heights, run.settings, port.portZone, run.progress, run.events);
+    // A port whose prediction fails (its constants overflow) is skipped and
+    // named at the end; the others are still published.
+    MonthEventsResult month;
+    std::string page;
+    try {
+      TideHeightSource& heights = run.heights.heightsFor(port, run.settings);
+      month = CollectMonthEvents(request.start, heights, run.settings, port.portZone, run.progress, run.events);
+      if (month.outcome != JobOutcome::Cancelled) {
+        if (request.zoneNameOf) options.zoneName = request.zoneNameOf(run.settings);
+        options.portName = port.portName;
+        options.positionText = port.positionText;
+        const std::vector<MonthEvent> events =
+            request.sunMoon ? WithSunriseAndSunset(month.events, port, run.settings, request.start) : month.events;
+        page = BuildPlacePage(events, options, run.settings);
+      }
+    } catch (const RuntimeError& error) {
+      problems.portFailed(port.portName, error.what());
+      continue;
+    }
     if (month.outcome == JobOutcome::Cancelled) {
       outcome = JobOutcome::Cancelled;
       break;
     }
-    if (request.zoneNameOf) options.zoneName = request.zoneNameOf(run.settings);
-    options.portName = port.portName;
-    options.positionText = port.positionText;
-    const std::string name = SanitizeFileName(port.portName);
+    const std::string& name = pageNames[static_cast<std::size_t>(location)];
     const std::filesystem::path file = folder / (PageFileName(name) + ".html");
-    const std::vector<MonthEvent> events =
-        request.sunMoon ? WithSunriseAndSunset(month.events, port, run.settings, request.start) : month.events;
-    WritePlacePage(BuildPlacePage(events, options, run.settings), file, port.portName, run);
+    WritePlacePage(page, file, port.portName, run, problems);
     if (request.allLocations && run.writer.exists(file)) index += IndexPageEntry(name, port.positionText, port.portName);
   }
   // An aborted run leaves the indexes of an earlier run as they were.
   if (request.allLocations && outcome != JobOutcome::Cancelled) {
     index += IndexPageEnd();
-    if (!run.writer.writeFile(folder / kIndexFileName, index))
-      run.platform.message(kPageWriteError, MessageIcon::Critical, MessageButtons::Ok, kPublisherCaption);
-    writeWorldIndex(request, run);
+    writePage(run, problems, folder / kIndexFileName, index);
+    writeWorldIndex(request, run, problems);
   }
+  return outcome;
+}
+
+JobOutcome PublishDatabase(const WebPublishRequest& request, TideDatabase& database,
+                           const std::vector<int>& locations, PublishRun run) {
+  PublishProblems problems;
+  const JobOutcome outcome = PublishDatabase(request, database, locations, run, problems);
+  problems.report(run.platform);
   return outcome;
 }
 
@@ -120,6 +159,7 @@ JobOutcome PublishDatabases(const WebPublishRequest& request, const std::vector<
     run.platform.message(*refusal, MessageIcon::Exclamation);
     return JobOutcome::Refused;
   }
+  PublishProblems problems;
   for (const std::string& path : databasePaths) {
     if (!database.LoadDatabaseIfNew(path, run.platform)) continue;
     std::vector<int> locations;
@@ -128,9 +168,13 @@ JobOutcome PublishDatabases(const WebPublishRequest& request, const std::vector<
     } else {
       locations.push_back(currentLocation);
     }
-    const JobOutcome outcome = PublishDatabase(request, database, locations, run);
-    if (outcome == JobOutcome::Cancelled || outcome == JobOutcome::Refused) return outcome;
+    const JobOutcome outcome = PublishDatabase(request, database, locations, run, problems);
+    if (outcome == JobOutcome::Cancelled || outcome == JobOutcome::Refused) {
+      problems.report(run.platform);
+      return outcome;
+    }
   }
+  problems.report(run.platform);
   return JobOutcome::Completed;
 }
 

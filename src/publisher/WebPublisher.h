@@ -11,10 +11,12 @@
 // each database folder holding an index.
 //
 // Messages: "Create Web Page: '<file>' for <port>.  OK" (Yes/No) before each
-// page; "Web Page: '<file>' successfully created." and a note after it; a
-// failed write gives "Error in writing file" (critical, caption "Saltmark
-// Publisher") and the run goes on with the next location. An index entry is
-// written for each location whose page exists after its turn.
+// page; "Web Page: '<file>' successfully created." and a note after it. A
+// failed write, or a port whose prediction fails, does not stop the run: it
+// goes on with the next location and the failures are told once at the end
+// (PublishProblems). An index entry is written for each location whose page
+// exists after its turn. A world index that the program did not write (the
+// user's own home page) is replaced only when the user agrees.
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -30,14 +32,13 @@
 #include "publisher/MonthEvents.h"
 #include "publisher/PageWriter.h"
 #include "publisher/PlacePage.h"
+#include "publisher/PublishProblems.h"
 #include "tables/HeightSource.h"
 #include "tables/JobProgress.h"
 #include "tables/WaterDetectors.h"
 
 namespace saltmark {
 
-inline constexpr std::string_view kPublisherCaption = "Saltmark Publisher";
-inline constexpr std::string_view kPageWriteError = "Error in writing file";
 
 // What the main window's publisher boxes hold when Generate is pressed.
 struct WebPublishRequest {
@@ -79,12 +80,17 @@ std::filesystem::path DatabaseFolder(const std::string& saveDir, const std::stri
 
 enum class PageResult { Written, Declined, Failed };
 
-// Asks, writes the page atomically, and tells the user.
+// Asks, writes the page atomically, and tells the user; a failed write is
+// kept in problems.
 PageResult WritePlacePage(const std::string& page, const std::filesystem::path& file, const std::string& portName,
-                          PublishRun run);
+                          PublishRun run, PublishProblems& problems);
 
 // One database, already loaded: the locations (indices into it) in list
-// order. Cancelled as soon as the user aborts a page's run.
+// order. Cancelled as soon as the user aborts a page's run. What failed is
+// kept in problems, for one report at the end of the whole run.
+JobOutcome PublishDatabase(const WebPublishRequest& request, TideDatabase& database,
+                           const std::vector<int>& locations, PublishRun run, PublishProblems& problems);
+// The same, reporting its problems at its end.
 JobOutcome PublishDatabase(const WebPublishRequest& request, TideDatabase& database,
                            const std::vector<int>& locations, PublishRun run);
 

@@ -227,7 +227,11 @@ JobOutcome GenerateTideTable(const TideTableRequest& request, TideHeightSource& 
         const bool highest = request.listing == TideListing::Highest;
         if (highest ? window.high(run.events) : window.low(run.events)) {
           const float c = window.middle();
-          ranked->offer(c, FormatTimeDate(middleTime) + "\t" + FormatHeight2(c, s) + "\t" + (highest ? "HI " : "LO "));
+          const std::string heightText = FormatHeight2(c, s);
+          std::string entry = FormatTimeDate(middleTime) + "\t" + heightText + "\t" + (highest ? "HI " : "LO ");
+          // The header promised the clearance: each row carries it, as in the high/low listing.
+          if (request.clearance == ClearanceBox::Ticked) entry += "\t" + FormatUkc(heightText, s, run.platform);
+          ranked->offer(c, std::move(entry));
         }
         break;
       }

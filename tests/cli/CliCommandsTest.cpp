@@ -41,7 +41,10 @@ CliRun run(const std::string& arguments) {
 class CliCommands : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {}, {kPortLine}));
+    // The second port's name has a letter beyond ASCII, as "Mayag\xFC" "ez" in the bundled data.
+    std::string accented = kPortLine;
+    accented.replace(0, std::string("Test Harbour").size(), "Mayag\xFC" "ez");
+    ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {}, {kPortLine, accented}));
     LocationIndexContents index;
     index.databaseNames = {"TEST.tid"};
     index.entries = {{0, 0, "Test Harbour", 0.886, -0.0195}};
@@ -113,15 +116,74 @@ TEST_F(CliCommands, MistakesExitWithStatusTwo) {
       "heights TEST.tid '#0' --start 'yesterday'",
       "heights TEST.tid '#0' --start '2026-03-01 00:00' --step 0",
       "stream TEST.vel 'No Such Diamond' --start '2026-03-01 00:00'",
+      // steps under a minute, runs past the cap of steps or past the year 9999
+      "heights TEST.tid '#0' --start '2026-03-01 00:00' --step 1e-9",
+      "heights TEST.tid '#0' --start '2026-03-01 00:00' --step 0.5",
+      "table TEST.tid '#0' --start '2026-03-01 00:00' --list interval --mins 0.001",
+      "table TEST.tid '#0' --start '2026-03-01 00:00' --days 5000",
+      "stream-table TEST.vel '#0' --start '2026-03-01 00:00' --list interval --mins 0.5",
+      "heights TEST.tid '#0' --start '9999-12-31 00:00' --days 2",
+      "table TEST.tid '#0' --start '9999-12-30 00:00' --days 5",
+      // what the program's boxes refuse
+      "heights TEST.tid '#0' --start '2026-03-01 00:00 tomorrow'",
+      "graph TEST.tid '#0' --start '2026-03-01 00:00' --days 60 --png /dev/null",
+      "graph TEST.tid '#0' --start '2026-03-01 00:00' --days 0.5 --png /dev/null",
+      "graph TEST.tid '#0' --start '2026-03-01 00:00' --days 2x --png /dev/null",
+      "publish TEST.tid '#0' --start '2026-03-01 00:00' --out OUT --rows 100000",
   };
   for (const char* c : cases) {
     std::string arguments = c;
-    for (const char* name : {"TEST.tid", "TEST.vel"}) {
+    for (const char* name : {"TEST.tid", "TEST.vel", "OUT"}) {
       const auto at = arguments.find(name);
       if (at != std::string::npos) arguments.replace(at, std::string(name).size(), (dir / name).string());
     }
     EXPECT_EQ(run(arguments).status, 2) << c;
   }
+}
+
+// The commands print names in UTF-8; the same spelling selects the port.
+TEST_F(CliCommands, APortIsFoundByTheNameAsPrinted) {
+  const std::string utf8Name = "'Mayag\xC3\xBC" "ez'";
+  for (const std::string command : {"heights", "table"}) {
+    const CliRun r = run(command + " " + path("TEST.tid") + " " + utf8Name + " --start '2026-03-01 00:00'");
+    EXPECT_EQ(r.status, 0) << command;
+  }
+  const CliRun table = run("table " + path("TEST.tid") + " 'MAYAG\xC3\xBC" "EZ' --start '2026-03-01 00:00'");
+  EXPECT_EQ(table.status, 0);
+  EXPECT_NE(table.out.find("Mayag\xC3\xBC" "ez"), std::string::npos) << table.out;
+}
+
+// The tables list their times in the chosen base and name its zone.
+TEST_F(CliCommands, TablesTakeTheTimeBaseOfTheHeights) {
+  const std::string table = "table " + path("TEST.tid") + " '#0' --list interval --mins 60 --days 1 ";
+  const CliRun gmt = run(table + "--start '2026-03-01 00:00'");
+  const CliRun local = run(table + "--start '2026-03-01 01:00' --time-base local --local-zone -4");
+  ASSERT_EQ(gmt.status, 0);
+  ASSERT_EQ(local.status, 0);
+  EXPECT_NE(gmt.out.find("Time Zone: GMT"), std::string::npos);
+  EXPECT_NE(local.out.find("Time Zone: -01:00"), std::string::npos) << local.out;
+  // 01:00 local, one hour east, is 00:00 GMT: the same heights, row by row,
+  // listed an hour later. A row: "... hh:nn<TAB>height<TAB>".
+  const auto rows = [](const std::string& out) {
+    std::vector<std::pair<std::string, std::string>> found;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+      const auto tab = line.find('\t');
+      if (tab == std::string::npos || tab < 5) continue;
+      found.emplace_back(line.substr(tab - 5, 5), line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1));
+    }
+    return found;
+  };
+  const auto gmtRows = rows(gmt.out), localRows = rows(local.out);
+  ASSERT_EQ(gmtRows.size(), 25u);
+  ASSERT_EQ(localRows.size(), 25u);
+  for (std::size_t i = 0; i < gmtRows.size(); ++i) EXPECT_EQ(localRows[i].second, gmtRows[i].second) << i;
+  EXPECT_EQ(gmtRows[3].first, "03:00");
+  EXPECT_EQ(localRows[3].first, "04:00");
+  const CliRun streams = run("stream-table " + path("TEST.vel") +
+                             " '#0' --start '2026-03-01 00:00' --time-base system --system-zone 8");
+  ASSERT_EQ(streams.status, 0);
+  EXPECT_NE(streams.out.find("Time Zone: +02:00"), std::string::npos) << streams.out;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -68,6 +69,30 @@ TEST(AtomicFile, AFailedWriteKeepsThePreviousFile) {
 
   EXPECT_EQ(test::readFile(file), "precious");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+// A run killed between its temporary file and the rename leaves the file;
+// the next write into the folder removes it, and only files of that pattern
+// whose process is gone.
+TEST(AtomicFile, TheFirstWriteIntoAFolderRemovesTemporaryFilesOfEndedRuns) {
+  test::TempDir dir;
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ASSERT_GT(child, 0);
+  ::waitpid(child, nullptr, 0);  // now a process that no longer runs
+  const std::string ended = std::to_string(child), running = std::to_string(::getpid());
+  struct Case {
+    std::string name;
+    bool removed;
+  } cases[] = {
+      {"page.html.tmp" + ended + "_3", true},    {"SALTMARK.CFG.tmp" + ended + "_0", true},
+      {"page.html.tmp" + running + "_99", false}, {"notes.tmp", false},
+      {"page.tmp" + ended, false},                {"page.tmp" + ended + "_x", false},
+  };
+  for (const Case& c : cases) test::writeFile(dir / c.name, "left");
+  ASSERT_TRUE(writeFileAtomically(dir / "index.html", "page"));
+  for (const Case& c : cases) EXPECT_EQ(std::filesystem::exists(dir / c.name), !c.removed) << c.name;
+  EXPECT_EQ(test::readFile(dir / "index.html"), "page");
 }
 
 }  // namespace

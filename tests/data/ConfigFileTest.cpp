@@ -110,6 +110,73 @@ TEST(ConfigFile, AcceptsAnotherVersionWithTheSameSignatureAndIgnoresTrailingByte
   EXPECT_TRUE(platform.messages.empty());
 }
 
+// A stored value that would fail every computation reading it goes back to
+// its default; the other fields stay as stored and one message names the
+// mended fields.
+TEST(ConfigFile, UnusableStoredValuesAreResetOnceAtLoad) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  struct Case {
+    const char* what;
+    void (*damage)(Settings&);
+    bool (*isDefault)(const Settings&);
+    const char* named;
+  };
+  static float bad;
+  const Case cases[] = {
+      {"NaN draught", [](Settings& s) { s.draught = bad; }, [](const Settings& s) { return s.draught == 0; },
+       "draught"},
+      {"charted depth", [](Settings& s) { s.chartedDepth = bad; },
+       [](const Settings& s) { return s.chartedDepth == 0; }, "charted depth"},
+      {"rope on board", [](Settings& s) { s.ropeOnBoard = bad; },
+       [](const Settings& s) { return s.ropeOnBoard == 0; }, "rope on board"},
+      {"echo sounder", [](Settings& s) { s.echoSounderOffset = bad; },
+       [](const Settings& s) { return s.echoSounderOffset == 0; }, "echo sounder offset"},
+      {"rope multiplier", [](Settings& s) { s.ropeMultiplier = "1e39"; },
+       [](const Settings& s) { return s.ropeMultiplier == "6"; }, "rope multiplier"},
+      {"plot duration", [](Settings& s) { s.graphDays = "1e400"; },
+       [](const Settings& s) { return s.graphDays == "1"; }, "plot duration"},
+      {"local zone", [](Settings& s) { s.localZoneOffset = 2185; },
+       [](const Settings& s) { return s.localZoneOffset == 0; }, "local zone offset"},
+      {"system zone", [](Settings& s) { s.systemZoneOffset = -32768; },
+       [](const Settings& s) { return s.systemZoneOffset == 0; }, "system zone offset"},
+      {"stream units", [](Settings& s) { s.speedUnits = 7; }, [](const Settings& s) { return s.speedUnits == 0; },
+       "stream units"},
+  };
+  for (float value : {nan, inf, -inf, 1e30f}) {
+    bad = value;
+    for (const Case& c : cases) {
+      test::TempDir dir;
+      ScriptedPlatform platform;
+      Settings stored = unusualSettings();
+      c.damage(stored);
+      test::writeFile(ConfigFilePath(dir.path()), EncodeSettings(stored));
+      Settings s, saved;
+      EXPECT_EQ(LoadSettings(s, saved, dir.path(), platform), SettingsSource::File) << c.what;
+      EXPECT_TRUE(c.isDefault(s)) << c.what << " " << value;
+      EXPECT_EQ(s.vesselName, stored.vesselName) << c.what;
+      ASSERT_EQ(platform.messages.size(), 1u) << c.what << " " << value;
+      EXPECT_EQ(platform.messages[0].text,
+                std::string("Configuration File values out of range were reset to their defaults: ") + c.named + ".");
+      EXPECT_TRUE(SettingsChanged(s, saved)) << "the exit question offers to store the mended record";
+    }
+  }
+  // Values at the limits are kept without a word.
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  Settings edge = unusualSettings();
+  edge.draught = -199.0f;
+  edge.ropeOnBoard = 652.8f;  // 199 m converted to feet
+  edge.localZoneOffset = 2184;
+  edge.systemZoneOffset = -2184;
+  edge.ropeMultiplier = "1000";
+  test::writeFile(ConfigFilePath(dir.path()), EncodeSettings(edge));
+  Settings s, saved;
+  LoadSettings(s, saved, dir.path(), platform);
+  EXPECT_EQ(s, edge);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
 // Every way a configuration file can be unusable: one message, the defaults,
 // and nothing taken from the file.
 TEST(ConfigFile, UnusableFilesAreReplacedByTheDefaultsAfterOneMessage) {

@@ -125,6 +125,28 @@ TEST(ZonesDialog, StepPastTheLimitChangesNothing) {
   EXPECT_TRUE(ApplyZoneStep(s, ZoneStep{-1, 0}));
 }
 
+// An offset already beyond the limit (set before the load mends it) is let
+// back toward the range, never further out.
+TEST(ZonesDialog, StepsFromBeyondTheLimitGoOnlyTowardIt) {
+  struct Case {
+    std::int16_t local, system;
+    ZoneStep step;
+    bool taken;
+  } cases[] = {
+      {3000, 0, {-1, 0}, true},   {3000, 0, {1, 0}, false},  {-3000, 0, {1, 0}, true},
+      {-3000, 0, {-1, 0}, false}, {0, 2185, {0, -1}, true},  {2185, 2185, {-1, -1}, true},
+      {2185, 0, {-1, -1}, true},  {-2185, 0, {1, 1}, true},  {2185, 2184, {1, 1}, false},
+  };
+  for (const Case& c : cases) {
+    Settings s;
+    s.localZoneOffset = c.local;
+    s.systemZoneOffset = c.system;
+    EXPECT_EQ(ApplyZoneStep(s, c.step), c.taken) << c.local << " " << c.system;
+    EXPECT_EQ(s.localZoneOffset, c.taken ? c.local + c.step.local : c.local);
+    EXPECT_EQ(s.systemZoneOffset, c.taken ? c.system + c.step.system : c.system);
+  }
+}
+
 TEST(ZonesDialog, PortZoneInQuarterHours) {
   EXPECT_EQ(PortZoneQuarters("1"), 4);
   EXPECT_EQ(PortZoneQuarters("-5.5"), -22);

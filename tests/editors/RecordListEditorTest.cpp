@@ -324,5 +324,54 @@ TEST_F(DifferenceEditorTest, NewAndExitAskToSaveAndStayWhenTheSaveDoesNotHappen)
   EXPECT_EQ(platform.helpTopics, std::vector<int>{16});
 }
 
+// A record typed into the boxes but not stored with OK is not lost by a file
+// command: Yes stores it first, No drops it, Cancel stays.
+TEST_F(DifferenceEditorTest, FileCommandsAskAboutARecordNotYetStored) {
+  enum class Command { Exit, New, Open, Save };
+  const struct {
+    const char* what;
+    Command command;
+    MessageAnswer answer;
+    bool goesOn;
+    std::vector<std::string> namesAfter;
+  } cases[] = {
+      {"Exit, Cancel", Command::Exit, MessageAnswer::Cancel, false, {""}},
+      {"Exit, No", Command::Exit, MessageAnswer::No, true, {""}},
+      {"New, Cancel", Command::New, MessageAnswer::Cancel, false, {""}},
+      {"Open, Cancel", Command::Open, MessageAnswer::Cancel, false, {""}},
+      {"Save, Yes", Command::Save, MessageAnswer::Yes, true, {"Hamble", ""}},
+      {"Save, No", Command::Save, MessageAnswer::No, true, {""}},
+  };
+  for (const auto& c : cases) {
+    editor.startNewDatabase();
+    std::filesystem::remove(dir / "SAVED.dif");
+    editor.form.name = "Hamble";
+    editor.form.values[difference::kTimeMHW] = "+0030";
+    editor.form.values[difference::kTimeMLW] = "-0015";
+    platform.clear();
+    platform.answerNext(c.answer);
+    platform.fileNext(dir / "SAVED.dif");
+    bool wentOn = true;
+    switch (c.command) {
+      case Command::Exit: wentOn = editor.exit(); break;
+      case Command::New: wentOn = editor.newDatabase(); break;
+      case Command::Open: editor.open(); wentOn = editor.fieldsChanged() == false; break;
+      case Command::Save: wentOn = editor.save(); break;
+    }
+    ASSERT_FALSE(platform.messages.empty()) << c.what;
+    EXPECT_EQ(platform.messages.front().text, kRecordChangedQuestion) << c.what;
+    EXPECT_EQ(platform.messages.front().buttons, MessageButtons::YesNoCancel) << c.what;
+    EXPECT_EQ(wentOn, c.goesOn) << c.what;
+    EXPECT_EQ(names(), c.namesAfter) << c.what;
+    // Cancel leaves the typed record in the boxes; No puts them back.
+    EXPECT_EQ(editor.form.name == "Hamble", c.answer != MessageAnswer::No) << c.what;
+    if (c.command == Command::Save && c.answer == MessageAnswer::Yes) {
+      const auto saved = ReadDifferenceFile(dir / "SAVED.dif");
+      ASSERT_EQ(saved.size(), 1u);
+      EXPECT_EQ(saved[0].name, "Hamble");
+    }
+  }
+}
+
 }  // namespace
 }  // namespace saltmark

@@ -16,7 +16,7 @@ std::string emptyLine(int columns) {
   std::string line = "<tr>";
   for (int c = 0; c < columns; ++c) {
     line += cell("") + cell("") + cell("");
-    if (c != columns - 1) line += "<td>&nbsp&nbsp;</td>";
+    if (c != columns - 1) line += "<td>&nbsp;&nbsp;</td>";
   }
   return line + "</tr>";
 }
@@ -67,12 +67,13 @@ TEST(PlacePage, ByteExactForASmallMonth) {
   PlacePageLayout layout;
   const std::string page = BuildPlacePage(events, options(31), Settings{}, &layout);
   std::string expected =
-      "<html><head><meta NAME=\"Keywords\" CONTENT=\"tide,table,tidal,prediction\">"
+      "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-1\">"
+      "<meta NAME=\"Keywords\" CONTENT=\"tide,table,tidal,prediction\">"
       "<meta NAME=\"Description\" CONTENT=\"Tide Tables: Testport\"><title>Testport</title>"
       "</head><body><h1>TIDE TABLES:&nbsp;Testport<font face=\"Arial\" size=\"1\"><br>"
       "TIME ZONE:GMT 50\xB0" "48'N  1\xB0" "07'W&nbsp;&nbsp;Saltmark tidal predictions<br>"
       "Heights in meters<br>"
-      "Predicted by <a href=\"https://www.saltmark.example/\">Saltmark</a>, not for navigation</h1></font>"
+      "Predicted by <a href=\"https://www.saltmark.example/\">Saltmark</a>, not for navigation</font></h1>"
       "<p><font face=\"Arial\" size=\"2\"><strong>05 Dec 2026</strong></font></p>"
       "<p><font face=\"Arial\" size=\"2\"><table border=\"0\">";
   expected += "<tr>" + cell("<strong>5</strong>") + cell("0300") + cell(" 3.5") + "</tr>";
@@ -168,8 +169,11 @@ TEST(PlacePage, GroupingKeepsTwentyOneEventsADay) {
 }
 
 TEST(IndexPage, HeadEntriesAndEnd) {
-  EXPECT_EQ(IndexPageHead().substr(0, 48), "<html><head><title>Home Page</title></head><body");
-  EXPECT_NE(IndexPageHead().find("link=\"#FFFFFF\"vlink=\"#FFFFFF\" alink=\"#FFFFFF\">"), std::string::npos);
+  EXPECT_EQ(IndexPageHead().substr(0, 120),
+            "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-1\">"
+            "<title>Home Page</title></head><body");
+  EXPECT_NE(IndexPageHead().find("link=\"#FFFFFF\" vlink=\"#FFFFFF\" alink=\"#FFFFFF\">"), std::string::npos);
+  EXPECT_NE(WorldIndexPage({"SOLENT"}).find("charset=UTF-8"), std::string::npos);
   EXPECT_EQ(IndexPageHead().substr(IndexPageHead().size() - 2), "\r\n");
   EXPECT_EQ(IndexPageEntry("St._Mary's_Bay", "50\xB0" "48'N", "St. Mary's Bay"),
             "<a href=\"St._Mary's_Bay.html\">50\xB0" "48'N St. Mary's Bay</a><br>\r\n\r\n");

@@ -7,6 +7,7 @@
 #include "data/TideDatabaseFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "publisher/MonthEvents.h"
+#include "publisher/PageNames.h"
 #include "support/TestSupport.h"
 #include "tables/GeneratorTestSupport.h"
 
@@ -129,6 +130,66 @@ TEST_F(WebPublisherTest, PagesLieBesideTheirIndexAndEveryLinkResolves) {
   EXPECT_EQ(ports.ports, (std::vector<std::string>{"North/Bay", "Ho & Co"}));
 }
 
+// Ports whose names clean to the same file name, or to the index's name,
+// each keep a page of their own.
+TEST(PageNames, EveryPageOfADatabaseHasItsOwnFileAndNoneIsTheIndex) {
+  const std::vector<std::string> ports = {"A B", "A_B", "A/B", "A-B", "index", "INDEX", "A_B_2", "Cowes"};
+  EXPECT_EQ(PageFileNames(ports), (std::vector<std::string>{"A_B", "A_B_2", "A-B", "A-B_2", "index_2", "INDEX_3",
+                                                             "A_B_2_2", "Cowes"}));
+  // The same database gives the same names on every run.
+  EXPECT_EQ(PageFileNames(ports), PageFileNames(ports));
+}
+
+TEST_F(WebPublisherTest, PortsWhoseNamesCleanAlikeGetPagesOfTheirOwn) {
+  const auto path = dir / "CLASH.tid";
+  ASSERT_TRUE(WriteTideDatabaseFile(path, "Saltmark 100", {}, {portLine("A B"), portLine("A_B"), portLine("index")}));
+  ASSERT_TRUE(database.LoadTideDatabase(path.string(), platform));
+  for (int i = 0; i < 3; ++i) platform.answerNext(MessageAnswer::Yes);
+  ASSERT_EQ(PublishDatabase(request, database, {0, 1, 2}, PublishRun{settings, platform, progress, writer, ports, events}),
+            JobOutcome::Completed);
+  const auto folder = dir / "web" / "CLASH";
+  const std::string index = test::readFile(folder / "index.html");
+  const auto indexLinks = links(index);
+  ASSERT_EQ(indexLinks.size(), 5u);
+  EXPECT_EQ(indexLinks[1], "A_B.html");
+  EXPECT_EQ(indexLinks[2], "A_B_2.html");
+  EXPECT_EQ(indexLinks[3], "index_2.html");
+  EXPECT_NE(test::readFile(folder / "A_B.html").find("<title>A B</title>"), std::string::npos);
+  EXPECT_NE(test::readFile(folder / "A_B_2.html").find("<title>A_B</title>"), std::string::npos);
+  EXPECT_NE(test::readFile(folder / "index_2.html").find("<title>index</title>"), std::string::npos);
+  EXPECT_NE(index.find("Home Page"), std::string::npos);
+}
+
+// The save folder's index.html may be the user's own home page: it is
+// replaced only with the user's yes; the program's own is replaced silently.
+TEST_F(WebPublisherTest, TheUsersOwnWorldIndexIsReplacedOnlyWhenTheUserAgrees) {
+  const auto world = dir / "web" / "index.html";
+  std::filesystem::create_directories(dir / "web");
+  test::writeFile(world, "<html>my home page</html>");
+  struct Case {
+    MessageAnswer answer;
+    bool replaced;
+  } cases[] = {{MessageAnswer::No, false}, {MessageAnswer::Yes, true}};
+  for (const Case& c : cases) {
+    platform.clear();
+    platform.answerNext(MessageAnswer::Yes);
+    platform.answerNext(MessageAnswer::Yes);
+    platform.answerNext(c.answer);
+    ASSERT_EQ(publish(), JobOutcome::Completed);
+    EXPECT_EQ(platform.unansweredQuestions, 0);
+    EXPECT_EQ(platform.messages.back().text, "Create Web Page: '" + world.string() + "' for World Index.  OK");
+    EXPECT_EQ(test::readFile(world) == "<html>my home page</html>", !c.replaced);
+  }
+  // Now the program's own: the next run replaces it without a question.
+  platform.clear();
+  platform.answerNext(MessageAnswer::Yes);
+  platform.answerNext(MessageAnswer::Yes);
+  ASSERT_EQ(publish(), JobOutcome::Completed);
+  EXPECT_EQ(platform.unansweredQuestions, 0);
+  EXPECT_EQ(platform.messages.size(), 4u);
+  EXPECT_EQ(test::readFile(world).rfind("<!-- Saltmark world index -->", 0), 0u);
+}
+
 TEST_F(WebPublisherTest, AnsweringNoWritesNothingAndIsNotListed) {
   platform.answerNext(MessageAnswer::No);
   platform.answerNext(MessageAnswer::Yes);
@@ -139,6 +200,26 @@ TEST_F(WebPublisherTest, AnsweringNoWritesNothingAndIsNotListed) {
   const auto texts = platform.messageTexts();
   ASSERT_EQ(texts.size(), 3u);  // no message after the No
   EXPECT_EQ(texts[1].substr(0, 16), "Create Web Page:");
+}
+
+// A port whose prediction overflows is named and skipped; the others and
+// the index are still written.
+TEST_F(WebPublisherTest, APortThatCannotBePredictedIsSkippedAndNamed) {
+  struct OverflowingFirst : CurvePorts {
+    TideHeightSource& heightsFor(const LocationRecord& port, const Settings& s) override {
+      if (port.portName == "North/Bay") throw RuntimeError(errc::kOverflow);
+      return CurvePorts::heightsFor(port, s);
+    }
+  } failing;
+  platform.answerNext(MessageAnswer::Yes);
+  ASSERT_EQ(PublishDatabase(request, database, {0, 1}, PublishRun{settings, platform, progress, writer, failing, events}),
+            JobOutcome::Completed);
+  EXPECT_TRUE(std::filesystem::exists(dir / "web" / "SOLENT" / "Ho_&_Co.html"));
+  const std::string index = test::readFile(dir / "web" / "SOLENT" / "index.html");
+  EXPECT_EQ(index.find("North"), std::string::npos);
+  EXPECT_NE(index.find("Ho &amp; Co"), std::string::npos);
+  EXPECT_EQ(platform.messages.back().text, "No page for North/Bay: Overflow.");
+  EXPECT_EQ(platform.messages.back().caption, "Saltmark Publisher");
 }
 
 TEST_F(WebPublisherTest, AnAbortedRunKeepsTheIndexOfTheLastRun) {
@@ -155,10 +236,13 @@ TEST_F(WebPublisherTest, AnAbortedRunKeepsTheIndexOfTheLastRun) {
 TEST_F(WebPublisherTest, BadRowsOrNoFolderAreRefused) {
   request.rowsText = "0";
   EXPECT_EQ(publish(), JobOutcome::Refused);
+  request.rowsText = "100000";
+  EXPECT_EQ(publish(), JobOutcome::Refused);
   request.rowsText = "8";
   request.saveDir = "  ";
   EXPECT_EQ(publish(), JobOutcome::Refused);
-  ASSERT_EQ(platform.messages.size(), 2u);
+  ASSERT_EQ(platform.messages.size(), 3u);
+  EXPECT_EQ(platform.messages[1].text, "Please enter a number of rows from 1 to 32767.");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
   EXPECT_FALSE(std::filesystem::exists(dir / "web"));
   EXPECT_TRUE(ports.ports.empty());

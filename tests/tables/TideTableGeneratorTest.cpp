@@ -220,6 +220,29 @@ TEST_F(TideTableTest, LowestListsTheLowestFirst) {
             "04:00 05 Dec 2026\t-3.00\tLO \r\n");
 }
 
+// The header says "And Under Keel Clearance.": the ranked rows carry it too.
+TEST_F(TideTableTest, HighestAndLowestRowsCarryTheClearanceWhenTicked) {
+  settings.chartedDepth = 2.0f;
+  settings.draught = 1.5f;
+  request.clearance = ClearanceBox::Ticked;
+  struct Case {
+    TideListing listing;
+    std::vector<double> peaks;
+    const char* rows;
+  } cases[] = {
+      {TideListing::Highest, {1.0, 3.0}, "02:00 05 Dec 2026\t3.00\tHI \tUKC  3.5 \r\n"},
+      {TideListing::Lowest, {-1.0, -3.0}, "02:00 05 Dec 2026\t-3.00\tLO \tUKC -2.5 \r\n"},
+  };
+  for (const Case& c : cases) {
+    text.ClearTableText();
+    request.listing = c.listing;
+    request.highestText = request.lowestText = "1";
+    ASSERT_EQ(runCurve(peaksOf(c.peaks)), JobOutcome::Completed);
+    EXPECT_NE(text.text().find("And Under Keel Clearance.\r\n"), std::string::npos);
+    EXPECT_EQ(body(), c.rows);
+  }
+}
+
 TEST_F(TideTableTest, SamplesAreShiftedIntoThePortsTimeBaseButShownUnshifted) {
   port.portZone = "-1";  // an hour east of Greenwich: port time = GMT + 1 h
   request.listing = TideListing::RegularIntervals;

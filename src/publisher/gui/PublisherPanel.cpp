@@ -38,12 +38,15 @@ PublisherPanel::PublisherPanel(AppState& state, std::function<ProgressWindow&()>
                                QWidget* parent)
     : QWidget(parent), state_(state), progress_(std::move(progress)), hooks_(std::move(hooks)) {
   setObjectName("Publisher");
-  fontface_ = namedBox("fontface", "Arial", "Font face of the web pages", this);
-  web_rows_ = namedBox("web_rows", "31", "Rows of days on a page (31: one column)", this);
-  savedir_ = namedBox("savedir", QString(), "Folder for the web pages. Double-click to choose it.", this);
-  All_locs_ = namedCheck("All_locs", "All Locations", "Publish every location of the database, with an index page",
+  fontface_ = namedBox("fontface", "Arial", "Enter the font name to use in web page.", this);
+  web_rows_ = namedBox("web_rows", "31",
+                       "Enter the number of rows in the web page. The number of columns is then determined from "
+                       "the number of days in the month.",
+                       this);
+  savedir_ = namedBox("savedir", QString(), "Enter directory path or double click to browse.", this);
+  All_locs_ = namedCheck("All_locs", "All Locs", "Publish every location of the database, with an index page",
                          this);
-  All_tids_ = namedCheck("All_tids", "All Databases", "Publish from every tide database of the list", this);
+  All_tids_ = namedCheck("All_tids", "All Dbs", "Publish from every tide database of the list", this);
   Web_SunMoon_ = namedCheck("Web_SunMoon", "Sunrise and Sunset", "Add each day's sunrise and sunset to the pages", this);
   Generate_ = new QPushButton("Generate &Web Page", this);
   Generate_->setObjectName("Generate");
@@ -54,7 +57,7 @@ PublisherPanel::PublisherPanel(AppState& state, std::function<ProgressWindow&()>
   grid->addWidget(fontface_, 0, 1);
   grid->addWidget(new QLabel("Rows", this), 0, 2);
   grid->addWidget(web_rows_, 0, 3);
-  grid->addWidget(new QLabel("Save Directory", this), 1, 0);
+  grid->addWidget(new QLabel("Save in Directory", this), 1, 0);
   grid->addWidget(savedir_, 1, 1, 1, 3);
   grid->addWidget(All_locs_, 2, 0, 1, 2);
   grid->addWidget(All_tids_, 2, 2, 1, 2);

@@ -19,15 +19,17 @@
 #include "shell/Startup.h"
 #include "shell/gui/HelpWindow.h"
 #include "shell/gui/MainWindow.h"
+#include "shell/gui/SaltmarkApplication.h"
 
 int main(int argc, char* argv[]) {
   using namespace saltmark;
-  QApplication app(argc, argv);
+  SaltmarkApplication app(argc, argv);
   QApplication::setApplicationName(toQt(kAppTitle));
   // Hidden windows stay alive; the program ends through the exit sequence.
   QApplication::setQuitOnLastWindowClosed(false);
 
   QtPlatform platform;
+  app.reportErrorsTo(&platform);
   SingleInstanceLock lock;
   if (!lock.acquire()) {
     platform.message(kSecondCopyMessage, MessageIcon::Critical, MessageButtons::Ok, kAppTitle);
@@ -94,5 +96,6 @@ int main(int argc, char* argv[]) {
   const int result = app.exec();
   platform.setHelpHandler({});
   platform.setOwner(nullptr);
+  app.reportErrorsTo(nullptr);
   return result;
 }

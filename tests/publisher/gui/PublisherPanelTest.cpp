@@ -62,6 +62,37 @@ class PublisherPanelTest : public ::testing::Test {
   std::unique_ptr<RunningProgram> program;
 };
 
+// The panel speaks as the main window's description and the help page do.
+TEST_F(PublisherPanelTest, CaptionsAndTooltipsAreTheProgramsOwn) {
+  struct Case {
+    const char* control;
+    const char* caption;
+    const char* tooltip;
+  } cases[] = {
+      {"fontface", nullptr, "Enter the font name to use in web page."},
+      {"web_rows", nullptr,
+       "Enter the number of rows in the web page. The number of columns is then determined from the number of "
+       "days in the month."},
+      {"savedir", nullptr, "Enter directory path or double click to browse."},
+      {"All_locs", "All Locs", nullptr},
+      {"All_tids", "All Dbs", nullptr},
+  };
+  for (const Case& c : cases) {
+    auto* widget = program->find<QWidget>(c.control);
+    ASSERT_NE(widget, nullptr) << c.control;
+    if (c.tooltip) {
+      EXPECT_EQ(fromQt(widget->toolTip()), c.tooltip) << c.control;
+    }
+    if (c.caption) {
+      EXPECT_EQ(fromQt(qobject_cast<QCheckBox*>(widget)->text()), c.caption) << c.control;
+    }
+  }
+  bool labelled = false;
+  for (auto* label : program->find<QWidget>("Publisher")->findChildren<QLabel*>())
+    labelled = labelled || label->text() == "Save in Directory";
+  EXPECT_TRUE(labelled);
+}
+
 TEST_F(PublisherPanelTest, EveryPortOfTheDatabaseWithIndexPagesWhoseLinksResolve) {
   EXPECT_EQ(fromQt(program->find<QLineEdit>("fontface")->text()), "Arial");
   chooseDatabase();
@@ -113,8 +144,10 @@ TEST_F(PublisherPanelTest, APageThatCannotBeWrittenIsReportedAndTheRunGoesOn) {
   setWriteFaultForTesting([](const std::filesystem::path& p) { return p.filename() != "Portsmouth.html"; });
   generate();
   const auto& messages = program->platform.messages;
+  const std::string expected = "Error in writing file '" + (pages() / "Portsmouth.html").string() +
+                               "': No space left on device.";
   const auto failure = std::find_if(messages.begin(), messages.end(),
-                                    [](const RecordedMessage& m) { return m.text == "Error in writing file"; });
+                                    [&](const RecordedMessage& m) { return m.text == expected; });
   ASSERT_NE(failure, messages.end());
   EXPECT_EQ(failure->caption, "Saltmark Publisher");
   EXPECT_EQ(failure->icon, MessageIcon::Critical);

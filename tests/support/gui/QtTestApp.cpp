@@ -1,7 +1,9 @@
-// One QApplication for every window test program; linked into each of them.
-#include <QApplication>
-
+// One application object for every window test program; linked into each of
+// them. It is the program's own, so that errors escaping an event handler are
+// caught as they are in the program.
 #include <gtest/gtest.h>
+
+#include "shell/gui/SaltmarkApplication.h"
 
 namespace {
 
@@ -11,7 +13,7 @@ class QtApplicationEnvironment : public ::testing::Environment {
     static int argc = 1;
     static char name[] = "saltmark_window_tests";
     static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) app_ = new QApplication(argc, argv);
+    if (!QApplication::instance()) app_ = new saltmark::SaltmarkApplication(argc, argv);
   }
   void TearDown() override {
     delete app_;

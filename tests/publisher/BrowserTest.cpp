@@ -1,0 +1,104 @@
+// Published pages as a browser reads them: headless Chromium loads a month's
+// page and the database index; the bytes decode to the right letters, the
+// month's table has every day, and every link within the site resolves.
+// Skipped where Chromium is not installed.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <regex>
+#include <set>
+
+#include "data/TideDatabaseFile.h"
+#include "platform/ScriptedPlatform.h"
+#include "publisher/WebPublisher.h"
+#include "support/TestSupport.h"
+#include "tables/GeneratorTestSupport.h"
+
+namespace saltmark {
+namespace {
+
+constexpr const char* kChromium = "/usr/bin/chromium";
+
+class TwiceDailyPorts : public PortHeights {
+ public:
+  TideHeightSource& heightsFor(const LocationRecord&, const Settings&) override { return heights; }
+  test::CurveHeights heights{DateTime::fromCivil(2026, 12, 5), test::twiceDaily};
+};
+
+std::string portLine(const std::string& name) {
+  std::string line = name + ",0,50,48,n,1,7,w";
+  for (int i = 0; i < 47; ++i) line += ",0";
+  return line;
+}
+
+// The page's document as the browser built it, serialised in UTF-8.
+std::string browserDom(const std::filesystem::path& page, const std::filesystem::path& profile) {
+  const std::string command = std::string(kChromium) +
+                              " --headless --no-sandbox --disable-gpu --disable-background-networking"
+                              " --disable-component-update --disable-sync --no-first-run --user-data-dir='" +
+                              profile.string() + "' --dump-dom 'file://" + page.string() + "' 2>/dev/null";
+  std::string dom;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return dom;
+  std::array<char, 4096> buffer;
+  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) dom.append(buffer.data(), n);
+  pclose(pipe);
+  return dom;
+}
+
+std::vector<std::string> matches(const std::string& text, const std::regex& pattern) {
+  std::vector<std::string> found;
+  for (std::sregex_iterator it(text.begin(), text.end(), pattern), end; it != end; ++it) found.push_back((*it)[1]);
+  return found;
+}
+
+TEST(PublishedPagesInABrowser, LoadWithEveryDayAndEveryLinkResolving) {
+  if (::access(kChromium, X_OK) != 0) GTEST_SKIP() << "chromium is not installed";
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  Settings settings;
+  settings.autoLocalZone = 0;
+  TideDatabase database;
+  ASSERT_TRUE(WriteTideDatabaseFile(dir / "SOLENT.tid", "Saltmark 100", {}, {portLine("North Bay"), portLine("A/B")}));
+  ASSERT_TRUE(database.LoadTideDatabase((dir / "SOLENT.tid").string(), platform));
+  WebPublishRequest request;
+  request.start = DateTime::fromCivil(2026, 12, 5);
+  request.saveDir = (dir / "web").string();
+  request.rowsText = "8";
+  request.allLocations = true;
+  request.zoneName = "GMT";
+  platform.answerNext(MessageAnswer::Yes);
+  platform.answerNext(MessageAnswer::Yes);
+  test::RecordingProgress progress;
+  FilePageWriter writer;
+  TwiceDailyPorts ports;
+  WaterEventCounter events;
+  ASSERT_EQ(PublishDatabase(request, database, {0, 1}, PublishRun{settings, platform, progress, writer, ports, events}),
+            JobOutcome::Completed);
+  const auto folder = dir / "web" / "SOLENT";
+
+  const std::string page = browserDom(folder / "North_Bay.html", dir / "profile");
+  ASSERT_NE(page.find("<table"), std::string::npos) << page;
+  EXPECT_NE(page.find("50\xC2\xB0" "48'N"), std::string::npos) << "the degree sign decodes";
+  // 5 December to 4 January: every day once in the grid, each with its waters.
+  const auto days = matches(page, std::regex("<strong>([0-9]+)</strong>"));
+  EXPECT_EQ(days.size(), 31u);
+  EXPECT_EQ(std::set<std::string>(days.begin(), days.end()).size(), 31u);
+  EXPECT_EQ(matches(page, std::regex("<td><font[^>]*>([0-9]{4})</font></td>")).size(), 124u);
+
+  for (const auto& index : {folder / "index.html", dir / "web" / "index.html"}) {
+    const std::string dom = browserDom(index, dir / "profile");
+    const auto links = matches(dom, std::regex("href=\"([^\"]*)\""));
+    EXPECT_GE(links.size(), 2u) << index;
+    for (const std::string& link : links) {
+      if (link.rfind("http", 0) == 0) continue;  // the maker's site
+      EXPECT_TRUE(std::filesystem::is_regular_file(index.parent_path() / link)) << index << " links " << link;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace saltmark

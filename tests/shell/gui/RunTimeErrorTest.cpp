@@ -1,0 +1,133 @@
+// Run-time errors inside window events: the program shows the error's message
+// and keeps running; stored values it cannot work with are mended at start.
+#include <limits>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "data/ConfigFile.h"
+#include "data/gui/ZonesDialog.h"
+#include "graphs/gui/GraphProgram.h"
+#include "shell/gui/SaltmarkApplication.h"
+#include "tables/gui/TablesProgram.h"
+
+namespace saltmark::test {
+namespace {
+
+// A left click as the window system delivers it, through the application.
+void clickThroughEvents(QWidget* widget) {
+  const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+  }
+}
+
+class RunTimeErrorTest : public ::testing::Test {
+ protected:
+  void TearDown() override { SaltmarkApplication::instance()->reportErrorsTo(nullptr); }
+  void reportTo(RunningProgram& program) { SaltmarkApplication::instance()->reportErrorsTo(&program.platform); }
+  TempDir dir;
+};
+
+TEST_F(RunTimeErrorTest, APlotDurationTooLargeToHoldIsReportedAndTheGraphStays) {
+  writeHarbourFolder(dir.path());
+  GraphProgram program(dir.path());
+  reportTo(program);
+  program.pressGraph();
+  program.platform.clear();
+  program.platform.promptNext("1e400");
+  clickThroughEvents(program.in<QLabel>("Graphical", "Label11"));
+  ASSERT_EQ(program.platform.messageTexts(), std::vector<std::string>{"Overflow"});
+  EXPECT_EQ(program.platform.lastMessage()->icon, MessageIcon::Exclamation);
+  EXPECT_EQ(program.state.settings.graphDays, "1");
+  EXPECT_TRUE(program.graphWindow("Graphical")->isVisible());
+}
+
+TEST_F(RunTimeErrorTest, ATypedRopeMultiplierTooLargeForASingleIsReported) {
+  writeHarbourFolder(dir.path());
+  GraphProgram program(dir.path());
+  reportTo(program);
+  program.state.settings.chainOnBoard = 1;  // so that rope is paid out
+  program.pressGraph();
+  program.actionIn("Graphical", "Anchor")->trigger();
+  QWidget* calculator = program.graphWindow("Anchorcalc");
+  ASSERT_NE(calculator, nullptr);
+  calculator->findChild<QLineEdit*>("esn")->setText("4.0");
+  calculator->findChild<QPushButton*>("Command1")->click();
+  QWidget* formulae = program.graphWindow("Formulae");
+  ASSERT_NE(formulae, nullptr);
+  formulae->findChild<QLineEdit*>("warp")->setText("1e39");
+  program.platform.clear();
+  clickThroughEvents(formulae->findChild<QPushButton*>("Exit"));
+  EXPECT_EQ(program.platform.messageTexts(), std::vector<std::string>{"Overflow"});
+  EXPECT_TRUE(calculator->isVisible());
+}
+
+// One flipped bit in the stored draught, rope or echo-sounder offset: one
+// message at start, then Table and the anchoring calculator work.
+TEST_F(RunTimeErrorTest, StoredValuesThatAreNotNumbersAreMendedAtStart) {
+  writeTidalFolder(dir.path());
+  Settings stored;
+  stored.draught = std::numeric_limits<float>::quiet_NaN();
+  stored.chartedDepth = std::numeric_limits<float>::infinity();
+  stored.ropeOnBoard = std::numeric_limits<float>::quiet_NaN();
+  stored.echoSounderOffset = -std::numeric_limits<float>::infinity();
+  stored.ropeMultiplier = "1e39";
+  writeFile(dir / "SALTMARK.CFG", EncodeSettings(stored));
+  RunningProgram program(dir.path());
+  reportTo(program);
+  ASSERT_EQ(program.platform.messages.size(), 1u);
+  EXPECT_EQ(program.platform.messages[0].text,
+            "Configuration File values out of range were reset to their defaults: draught, charted depth, "
+            "rope on board, rope multiplier, echo sounder offset.");
+  program.platform.clear();
+
+  program.choose("Tfile", "SOUTH.tid");
+  program.click("tloc", 1);
+  typeStart(program, "5/12/2026", "0:00");
+  pressTable(program);
+  QWidget* dialog = tableWindow(program, "Tableset");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(control<QLineEdit>(dialog, "t_draught")->text().toStdString(), "0.00");
+  control<QPushButton>(dialog, "Cancel")->click();
+
+  program.find<QPushButton>("graph")->click();
+  ASSERT_NE(tableWindow(program, "Graphical"), nullptr);
+  tableWindow(program, "Graphical")->findChild<QAction*>("Anchor")->trigger();
+  QWidget* calculator = tableWindow(program, "Anchorcalc");
+  ASSERT_NE(calculator, nullptr);
+  EXPECT_TRUE(calculator->isVisible());
+  EXPECT_EQ(control<QLabel>(calculator, "offset")->text().toStdString(), " 0.0");
+  EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
+}
+
+// A stored zone offset whose minute count does not fit 16 bits used to stop
+// every clock update after one "Overflow".
+TEST_F(RunTimeErrorTest, AStoredZoneOffsetOutOfRangeIsMendedAndTheClockRuns) {
+  writeSampleFolder(dir.path());
+  Settings stored;
+  stored.timeBase = 1;
+  stored.localZoneOffset = 30000;
+  stored.autoLocalZone = 0;
+  writeFile(dir / "SALTMARK.CFG", EncodeSettings(stored));
+  RunningProgram program(dir.path());
+  EXPECT_EQ(program.platform.messageTexts(),
+            std::vector<std::string>{
+                "Configuration File values out of range were reset to their defaults: local zone offset."});
+  program.action("zone")->trigger();
+  program.window->zonesDialog()->findChild<QPushButton*>("Command1")->click();
+  EXPECT_EQ(program.find<QLabel>("DZone")->text().toStdString(), "-00:15");
+  EXPECT_EQ(program.window->zonesDialog()->findChild<QLabel*>("loctime")->text().toStdString(), "12:15:00");
+  EXPECT_EQ(program.platform.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace saltmark::test
