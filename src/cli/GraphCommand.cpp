@@ -1,6 +1,7 @@
-// saltmark-cli graph DB.tid PORT --start ... --days D --png FILE [--width W
-// --height H]: the tide graph (curve, graticules, passage lines, high and low
-// waters) drawn by the same model as the graph window, saved as a PNG; the
+// saltmark-cli graph DB.tid PORT --start ... --days D --png FILE [--svg FILE]
+// [--width W --height H]: the tide graph (curve, graticules, passage lines,
+// high and low waters) drawn by the same model as the graph window, saved as
+// a PNG and/or an SVG drawing (one of the two is needed); the
 // passage and tide information lists are printed. Built where Qt is found.
 #ifdef SALTMARK_CLI_PNG
 
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "almanac/PortSunMoon.h"
 #include "cli/CliSupport.h"
 #include "cli/CommandRegistry.h"
 #include "cli/GeneratorCommandSupport.h"
@@ -18,6 +20,7 @@
 #include "graphs/GraphModel.h"
 #include "graphs/TideGraphModel.h"
 #include "graphs/gui/GraphImage.h"
+#include "graphs/gui/GraphVector.h"
 #include "tables/HeightText.h"
 #include "tables/TableHeader.h"
 #include "tables/ZoneShift.h"
@@ -29,14 +32,17 @@ struct GraphOptions {
   PortOptions port;
   std::string days = "1";
   std::string png;
+  std::string svg;
   int width = 960;
   int height = 480;
   int zoom = kTideGraphStartZoom;
   bool fromNow = false;
   bool noPassageLines = false;
+  bool sunMoon = false;
 };
 
 void runGraph(const GraphOptions& o) {
+  if (o.png.empty() && o.svg.empty()) throw CliError("give --png FILE, --svg FILE or both");
   ConsolePlatform platform;
   auto port = loadPort(o.port, platform);
   Settings& s = port->settings;
@@ -57,16 +63,26 @@ void runGraph(const GraphOptions& o) {
   char name[] = "saltmark-cli";
   char* argv[] = {name, nullptr};
   QGuiApplication application(argc, argv);
-  const TideGraphDrawing drawing{columns, grid, o.zoom, isTrue(s.colourDisplay), isTrue(s.graphSwitch1),
-                                 FormatHeight2(s.chartedDepth, s)};
-  const QImage image = RenderTideGraphImage(drawing, pass, s, platform, QSize(o.width, o.height));
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) throw CliError("cannot encode the graph as PNG");
-  if (const WriteResult written = writeFileAtomically(o.png, std::string_view(bytes.constData(), bytes.size()));
-      !written)
-    throw CliError("cannot write " + o.png + ": " + written.error);
+  TideGraphDrawing drawing{columns, grid, o.zoom, isTrue(s.colourDisplay), isTrue(s.graphSwitch1),
+                           FormatHeight2(s.chartedDepth, s)};
+  if (o.sunMoon)
+    drawing.sky = PortSunMoonEvents(port->record, s, GraphXToTime(grid, 0).addDays(-1), GraphXToTime(grid, 960).addDays(1));
+  if (!o.png.empty()) {
+    const QImage image = RenderTideGraphImage(drawing, pass, s, platform, QSize(o.width, o.height));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) throw CliError("cannot encode the graph as PNG");
+    if (const WriteResult written = writeFileAtomically(o.png, std::string_view(bytes.constData(), bytes.size()));
+        !written)
+      throw CliError("cannot write " + o.png + ": " + written.error);
+  }
+  if (!o.svg.empty()) {
+    const QByteArray svg = RenderGraphSvg(QSize(o.width, o.height), [&](DrawingSurface& surface) {
+      DrawTideGraph(surface, drawing, pass, s, platform);
+    });
+    if (const auto failure = SaveGraphFile(o.svg, svg)) throw CliError(*failure);
+  }
 
   const TideGraphHeader header = TideGraphHeaderTexts(grid, s, "GMT", PortLocationText(port->record));
   std::string text = header.location + "\n" + header.origin + "\n" + header.units + "\nPassage Information\n";
@@ -77,16 +93,18 @@ void runGraph(const GraphOptions& o) {
 }
 
 void addGraphCommand(CLI::App& app) {
-  auto* command = app.add_subcommand("graph", "Draw the tide graph to a PNG file");
+  auto* command = app.add_subcommand("graph", "Draw the tide graph to a PNG file or an SVG drawing");
   auto options = std::make_shared<GraphOptions>();
   addPortOptions(*command, options->port);
   command->add_option("--days", options->days, "Plot duration in days, 1 to 50 (default 1)");
-  command->add_option("--png", options->png, "PNG file to write")->required();
+  command->add_option("--png", options->png, "PNG file to write");
+  command->add_option("--svg", options->svg, "SVG drawing to write");
   command->add_option("--width", options->width, "Width in pixels (default 960)")->check(CLI::Range(16, 10000));
   command->add_option("--height", options->height, "Height in pixels (default 480)")->check(CLI::Range(16, 10000));
   command->add_option("--zoom", options->zoom, "Zoom level 0 to 5 (default 3)")->check(CLI::Range(0, 5));
   command->add_flag("--from-now", options->fromNow, "Start at the graticule step before the start, not at midnight");
   command->add_flag("--no-passage-lines", options->noPassageLines, "Leave out the passage lines");
+  command->add_flag("--sun-moon", options->sunMoon, "Shade the night and mark the moon's phases");
   command->callback([options] { runGraph(*options); });
 }
 
