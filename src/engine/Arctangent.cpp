@@ -108,6 +108,7 @@ template <class Real, class Bits>
   }
 }
 
+#if SALTMARK_X86_LANES
 using AnglesRun = void (*)(const double*, const double*, double*, std::size_t);
 
 void anglesInTwoLanes(const double* first, const double* second, double* angles, std::size_t count) {
@@ -124,6 +125,15 @@ void anglesInWidestLanes(const double* first, const double* second, double* angl
   static const AnglesRun run = widestOf<AnglesRun>(anglesInTwoLanes, anglesInFourLanes);
   run(first, second, angles, count);
 }
+#else
+void anglesOneByOne(const double* first, const double* second, double* angles, std::size_t count) {
+  anglesInLanes<double, std::uint64_t>(first, second, angles, count);
+}
+
+// Without the vector lanes every run is one angle at a time.
+const auto anglesInTwoLanes = anglesOneByOne;
+const auto anglesInWidestLanes = anglesOneByOne;
+#endif
 
 }  // namespace
 

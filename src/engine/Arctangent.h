@@ -1,10 +1,11 @@
 #pragma once
 // The arctangent for the height engine: the group phases need four at every
 // instant. Like the engine's sine and cosine (SineCosine.h) it is written
-// without branches, four lanes at a time, and gives the same bits on every
-// machine: the argument is brought below 7/16 by one of four exact
-// identities round atan(1/2), atan(1), atan(3/2) and pi/2, and the rest goes
-// through the classic minimax polynomial. Within one unit in the last place.
+// without branches, in as many lanes as the engine has (four with AVX2), and
+// gives the same bits on every machine: the argument is brought below 7/16
+// by one of four exact identities round atan(1/2), atan(1), atan(3/2) and
+// pi/2, and the rest goes through the classic minimax polynomial. Within one
+// unit in the last place.
 #include <array>
 #include <cstddef>
 

@@ -390,6 +390,11 @@ GroupCorrections groupFactorsAt(std::int64_t ms, bool withSpringNeapDay) {
 using Instants = std::array<std::int64_t, kSideBySide>;
 using Results = std::array<GroupCorrections, kSideBySide>;
 
+void oneByOne(const Instants& milliseconds, bool withSpringNeapDay, Results& results) {
+  for (std::size_t k = 0; k < kSideBySide; ++k) results[k] = groupFactorsAt(milliseconds[k], withSpringNeapDay);
+}
+
+#if SALTMARK_X86_LANES
 // Built for AVX2 whatever the machine, and taken only where it has it: in
 // narrower lanes the compiler would pass every sum through memory.
 [[gnu::target("avx2")]] void sideBySideInFourLanes(const Instants& milliseconds, bool withSpringNeapDay,
@@ -398,11 +403,8 @@ using Results = std::array<GroupCorrections, kSideBySide>;
   groupFactorsInLanes<lanes::Double4>(milliseconds.data(), withSpringNeapDay, results.data());
 }
 
-void oneByOne(const Instants& milliseconds, bool withSpringNeapDay, Results& results) {
-  for (std::size_t k = 0; k < kSideBySide; ++k) results[k] = groupFactorsAt(milliseconds[k], withSpringNeapDay);
-}
-
 using SideBySideRun = void (*)(const Instants&, bool, Results&);
+#endif
 
 }  // namespace
 
@@ -412,8 +414,12 @@ GroupCorrections ComputeGroupFactors(DateTime instant, bool withSpringNeapDay) {
 
 void ComputeGroupFactorsSideBySide(const std::array<std::int64_t, kSideBySide>& milliseconds, bool withSpringNeapDay,
                                    std::array<GroupCorrections, kSideBySide>& results) {
+#if SALTMARK_X86_LANES
   static const SideBySideRun run = lanes::widestOf<SideBySideRun>(oneByOne, sideBySideInFourLanes);
   run(milliseconds, withSpringNeapDay, results);
+#else
+  oneByOne(milliseconds, withSpringNeapDay, results);
+#endif
 }
 
 }  // namespace saltmark

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <math.h>  // cosf128, sinf128
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -114,7 +115,11 @@ RawHeight<double> rawHeightAtOffset(const CorrectedConstituents& c, const PortCo
 }
 
 // cos and sin of kOffsetSpeed * x for x = m / 60 hours in single precision,
-// m from -kMinutesTurnedAhead on, worked out once in long double.
+// m from -kMinutesTurnedAhead on, worked out once in quadruple precision and
+// rounded to doubles. The C library's binary128 functions are the same code
+// on every processor (long double is not: x86's has 64 bits, which leaves
+// some forty of these a unit in the last place off), so the table is the
+// correctly rounded one everywhere.
 struct MinuteTurn {
   std::array<double, kGroupCount> cosine, sine;
 };
@@ -123,12 +128,12 @@ const std::vector<MinuteTurn>& minuteTurns() {
   static const std::vector<MinuteTurn> table = [] {
     std::vector<MinuteTurn> out(2 * kMinutesTurnedAhead + 1);
     for (int m = -kMinutesTurnedAhead; m <= kMinutesTurnedAhead; ++m) {
-      const long double x = Single(m / 60.0);
+      const _Float128 x = Single(m / 60.0);
       MinuteTurn& turn = out[m + kMinutesTurnedAhead];
       for (int g = 0; g < kGroupCount; ++g) {
-        const long double angle = static_cast<long double>(kOffsetSpeed[g]) * x;
-        turn.cosine[g] = static_cast<double>(std::cos(angle));
-        turn.sine[g] = static_cast<double>(std::sin(angle));
+        const _Float128 angle = static_cast<_Float128>(kOffsetSpeed[g]) * x;  // exact
+        turn.cosine[g] = static_cast<double>(cosf128(angle));
+        turn.sine[g] = static_cast<double>(sinf128(angle));
       }
     }
     return out;
@@ -179,6 +184,7 @@ void heightsOneByOne(const Corrected& corrected, const PortConstants& constants,
   for (std::size_t k = 0; k < kSideBySide; ++k) heights[k] = rawHeightAtOffset(corrected[k], constants, 0);
 }
 
+#if SALTMARK_X86_LANES
 [[gnu::target("avx2")]] lanes::Double4 fourRoots(lanes::Double4 x) { return __builtin_ia32_sqrtpd256(x); }
 
 // Built for AVX2 whatever the machine, and taken only where it has it.
@@ -204,12 +210,17 @@ void heightsOneByOne(const Corrected& corrected, const PortConstants& constants,
 }
 
 using HeightsRun = void (*)(const Corrected&, const PortConstants&, Heights&);
+#endif
 
 }  // namespace
 
 void HeightsSideBySide(const Corrected& corrected, const PortConstants& constants, Heights& heights) {
+#if SALTMARK_X86_LANES
   static const HeightsRun run = lanes::widestOf<HeightsRun>(heightsOneByOne, heightsInFourLanes);
   run(corrected, constants, heights);
+#else
+  heightsOneByOne(corrected, constants, heights);
+#endif
 }
 
 }  // namespace saltmark

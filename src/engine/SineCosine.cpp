@@ -81,8 +81,19 @@ SineAndCosine SinCos(double x) {
 
 namespace {
 
-// Whole vectors of angles, then the rest one by one. True when some angle is
-// beyond the reduced range (its results are then to be replaced).
+// One angle at a time. True when some angle is beyond the reduced range
+// (its results are then to be replaced).
+bool sinCosOneByOne(const double* angles, double* sines, double* cosines, std::size_t count) {
+  bool anyLarge = false;
+  for (std::size_t i = 0; i < count; ++i) {
+    anyLarge |= !reducible(angles[i]);
+    sineAndCosine<double, std::uint64_t>(angles[i], sines[i], cosines[i]);
+  }
+  return anyLarge;
+}
+
+#if SALTMARK_X86_LANES
+// Whole vectors of angles, then the rest one by one.
 template <class Real, class Bits>
 [[gnu::always_inline]] inline bool sinCosLanes(const double* angles, double* sines, double* cosines,
                                                std::size_t count) {
@@ -100,24 +111,24 @@ template <class Real, class Bits>
   }
   bool anyLarge = false;
   for (std::size_t lane = 0; lane < kLanes; ++lane) anyLarge |= large[lane] != 0;
-  for (; i < count; ++i) {
-    anyLarge |= !reducible(angles[i]);
-    sineAndCosine<double, std::uint64_t>(angles[i], sines[i], cosines[i]);
-  }
-  return anyLarge;
+  return sinCosOneByOne(angles + i, sines + i, cosines + i, count - i) || anyLarge;
 }
 
 bool sinCosTwoLanes(const double* angles, double* sines, double* cosines, std::size_t count) {
   return sinCosLanes<Double2, Bits2>(angles, sines, cosines, count);
 }
 
-using SinCosRun = bool (*)(const double*, double*, double*, std::size_t);
-
 // Built for AVX2 whatever the machine, and taken only where it has it.
 [[gnu::target("avx2")]] bool sinCosFourLanes(const double* angles, double* sines, double* cosines,
                                              std::size_t count) {
   return sinCosLanes<Double4, Bits4>(angles, sines, cosines, count);
 }
+
+using SinCosRun = bool (*)(const double*, double*, double*, std::size_t);
+#else
+// Without the vector lanes every run is one angle at a time.
+const auto sinCosTwoLanes = sinCosOneByOne;
+#endif
 
 // Angles the reduction cannot take go to the C library.
 void fixLargeAngles(const double* angles, double* sines, double* cosines, std::size_t count) {
@@ -132,7 +143,11 @@ void fixLargeAngles(const double* angles, double* sines, double* cosines, std::s
 }  // namespace
 
 void SinCosEach(const double* angles, double* sines, double* cosines, std::size_t count) {
+#if SALTMARK_X86_LANES
   static const SinCosRun run = widestOf<SinCosRun>(sinCosTwoLanes, sinCosFourLanes);
+#else
+  const auto run = sinCosOneByOne;
+#endif
   if (run(angles, sines, cosines, count)) fixLargeAngles(angles, sines, cosines, count);
 }
 

@@ -6,7 +6,8 @@
 // each one through a call with range checks, branches and table lookups,
 // which costs more than the rest of the height put together. These are
 // written without branches and work on arrays, two angles at a time in the
-// vector registers every x86-64 has, four where it has AVX2: the angle is reduced by pi/2 in two steps, which keeps
+// vector registers every x86-64 has, four where it has AVX2, one at a time
+// on other processors: the angle is reduced by pi/2 in two steps, which keeps
 // the remainder exact to far below a unit in the last place, and the
 // remainder goes through the classic minimax polynomials on [-pi/4, pi/4].
 // The results are within one unit in the last place of the true values (the
@@ -29,7 +30,8 @@ inline double Cosine(double x) { return SinCos(x).cosine; }
 // The sines and cosines of count angles; the arrays may not overlap.
 void SinCosEach(const double* angles, double* sines, double* cosines, std::size_t count);
 
-// The same in two lanes only, as on a processor without AVX2 (for the tests).
+// The same in two lanes only, as on a processor without AVX2 (for the tests;
+// one at a time where the engine has no vector lanes).
 void SinCosEachInTwoLanes(const double* angles, double* sines, double* cosines, std::size_t count);
 
 template <std::size_t N>
