@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
+#include "data/DifferenceRecord.h"
 #include "data/LocationIndex.h"
-#include "editors/DifferenceRecord.h"
 #include "editors/RecordListEditor.h"
 #include "editors/ReferencePortList.h"
 

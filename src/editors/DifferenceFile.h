@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "common/AtomicFile.h"
-#include "editors/DifferenceRecord.h"
-#include "editors/RecordFile.h"
+#include "data/DifferenceRecord.h"
+#include "data/RecordFile.h"
 #include "platform/Platform.h"
 
 namespace saltmark {

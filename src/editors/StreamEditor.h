@@ -7,9 +7,9 @@
 #include <string>
 
 #include "data/LocationIndex.h"
+#include "data/StreamRecord.h"
 #include "editors/RecordListEditor.h"
 #include "editors/ReferencePortList.h"
-#include "editors/StreamRecord.h"
 
 namespace saltmark {
 

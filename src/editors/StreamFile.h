@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "common/AtomicFile.h"
-#include "editors/RecordFile.h"
-#include "editors/StreamRecord.h"
+#include "data/RecordFile.h"
+#include "data/StreamRecord.h"
 #include "platform/Platform.h"
 
 namespace saltmark {

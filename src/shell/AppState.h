@@ -7,12 +7,12 @@
 #include <filesystem>
 
 #include "common/DateTime.h"
+#include "data/DifferenceRecord.h"
 #include "data/LocationIndex.h"
 #include "data/LocationRecord.h"
 #include "data/Settings.h"
+#include "data/StreamRecord.h"
 #include "data/TideDatabase.h"
-#include "editors/DifferenceRecord.h"
-#include "editors/StreamRecord.h"
 #include "engine/StreamEngine.h"
 #include "engine/StreamStations.h"
 #include "engine/TideEngine.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "editors/StreamRecord.h"
+#include "data/StreamRecord.h"
 
 namespace saltmark::tcd {
 
