@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchFolder.h"
-#include "engine/StreamState.h"
+#include "cli/StreamState.h"
 #include "platform/ScriptedPlatform.h"
 
 namespace saltmark {

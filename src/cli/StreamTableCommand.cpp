@@ -8,9 +8,9 @@
 #include "cli/CommandRegistry.h"
 #include "cli/GeneratorCommandSupport.h"
 #include "cli/ReferencePorts.h"
+#include "common/NumberFormat.h"
 #include "common/VbNumbers.h"
-#include "engine/EngineStreamSource.h"
-#include "tables/NumberFormat.h"
+#include "tables/EngineStreamSource.h"
 #include "tables/StreamText.h"
 #include "tables/TableHeader.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "common/NumberFormat.h"
 #include "common/VbNumbers.h"
-#include "tables/NumberFormat.h"
 #include "tables/TimeText.h"
 
 namespace saltmark {

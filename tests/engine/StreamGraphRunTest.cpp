@@ -3,9 +3,9 @@
 // station found for the others on the same port.
 #include <gtest/gtest.h>
 
+#include "cli/StreamState.h"
 #include "data/LocationIndexFile.h"
 #include "data/TideDatabaseFile.h"
-#include "engine/StreamState.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 

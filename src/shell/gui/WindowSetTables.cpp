@@ -3,12 +3,12 @@
 #include <QLabel>
 
 #include "display/ClockDisplay.h"
-#include "engine/EngineHeightSource.h"
-#include "engine/EngineStreamSource.h"
 #include "platform/gui/QtText.h"
 #include "shell/AppState.h"
 #include "shell/gui/MainWindow.h"
 #include "shell/gui/WindowSetParts.h"
+#include "tables/EngineHeightSource.h"
+#include "tables/EngineStreamSource.h"
 #include "tables/TableDialogRules.h"
 #include "tables/TableHeader.h"
 #include "tables/TableJob.h"
