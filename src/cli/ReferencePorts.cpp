@@ -5,7 +5,7 @@
 
 #include "cli/CommandRegistry.h"
 #include "common/RuntimeError.h"
-#include "editors/StreamFile.h"
+#include "data/StreamFile.h"
 #include <sstream>
 
 namespace saltmark::cli {

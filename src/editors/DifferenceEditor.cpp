@@ -1,6 +1,6 @@
 #include "editors/DifferenceEditor.h"
 
-#include "editors/DifferenceFile.h"
+#include "data/DifferenceFile.h"
 #include "editors/DifferenceValues.h"
 
 namespace saltmark {

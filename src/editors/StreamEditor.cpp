@@ -1,6 +1,6 @@
 #include "editors/StreamEditor.h"
 
-#include "editors/StreamFile.h"
+#include "data/StreamFile.h"
 #include "editors/StreamValues.h"
 
 namespace saltmark {

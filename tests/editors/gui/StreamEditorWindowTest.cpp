@@ -13,7 +13,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "editors/StreamFile.h"
+#include "data/StreamFile.h"
 #include "editors/gui/StreamEditorWindow.h"
 #include "editors/gui/TidalFolder.h"
 #include "engine/StreamStations.h"

@@ -1,4 +1,4 @@
-#include "editors/DifferenceFile.h"
+#include "data/DifferenceFile.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
-#include "editors/StreamFile.h"
+#include "data/StreamFile.h"
 
 #include <exception>
 
