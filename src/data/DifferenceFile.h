@@ -26,6 +26,18 @@ inline constexpr std::string_view kDifferenceWriteError = "Difference File Write
 inline constexpr std::string_view kNotValidDifferenceDatabase =
     "The file is not a valid Saltmark Difference Database";
 
+struct DifferenceFileFormat {
+  using Record = DifferenceRecord;
+  using Table = DifferenceTable;
+  static Record read(ByteReader& reader);
+  static void write(ByteWriter& writer, const Record& record);
+  static bool& changed(Table& table) { return table.differenceDataChanged; }
+  // The editor says kNotValidDifferenceDatabase itself.
+  static constexpr std::optional<std::string_view> readError{};
+  static constexpr std::string_view writeError = kDifferenceWriteError;
+};
+using DifferenceFile = RecordFile<DifferenceFileFormat>;
+
 // Throws std::invalid_argument for more than 257 records and
 // RuntimeError(errc::kOverflow) for a text longer than 65535 bytes.
 std::string EncodeDifferenceRecords(std::span<const DifferenceRecord> records);
