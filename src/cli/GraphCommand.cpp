@@ -4,20 +4,16 @@
 // passage and tide information lists are printed. Built where Qt is found.
 #ifdef SALTMARK_CLI_PNG
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QGuiApplication>
-
 #include <cstdlib>
 #include <iostream>
 
 #include "cli/CliSupport.h"
 #include "cli/CommandRegistry.h"
 #include "cli/GeneratorCommandSupport.h"
+#include "cli/gui/TideGraphPng.h"
 #include "common/AtomicFile.h"
 #include "graphs/GraphModel.h"
 #include "graphs/TideGraphModel.h"
-#include "graphs/gui/GraphImage.h"
 #include "tables/HeightText.h"
 #include "tables/TableHeader.h"
 #include "tables/ZoneShift.h"
@@ -52,20 +48,11 @@ void runGraph(const GraphOptions& o) {
   FillTideColumns(columns, *heights, engineOrigin, s.graphDays, progress);
   const TidePass pass = ComputeTidePass(TidePassInput{columns, grid, s.draught, s.chartedDepth, isTrue(s.graphSwitch3)}, s);
 
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "saltmark-cli";
-  char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
   const TideGraphDrawing drawing{columns, grid, o.zoom, isTrue(s.colourDisplay), isTrue(s.graphSwitch1),
                                  FormatHeight2(s.chartedDepth, s)};
-  const QImage image = RenderTideGraphImage(drawing, pass, s, platform, QSize(o.width, o.height));
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) throw CliError("cannot encode the graph as PNG");
-  if (const WriteResult written = writeFileAtomically(o.png, std::string_view(bytes.constData(), bytes.size()));
-      !written)
+  const std::optional<std::string> png = TideGraphPng(drawing, pass, s, platform, o.width, o.height);
+  if (!png) throw CliError("cannot encode the graph as PNG");
+  if (const WriteResult written = writeFileAtomically(o.png, *png); !written)
     throw CliError("cannot write " + o.png + ": " + written.error);
 
   const TideGraphHeader header = TideGraphHeaderTexts(grid, s, "GMT", PortLocationText(port->record));
