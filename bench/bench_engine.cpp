@@ -3,9 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <string>
 
 #include "BenchPorts.h"
 #include "engine/TideEngine.h"
+#include "tables/ListingText.h"
+#include "tables/ZoneShift.h"
 
 namespace saltmark {
 namespace {
@@ -54,6 +58,34 @@ void BM_YearOfSixMinuteSamples(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_YearOfSixMinuteSamples)->Unit(benchmark::kMillisecond);
+
+// The same year as `saltmark-cli heights --step 6` lists it: each instant
+// moved into the port's time base, the height predicted, the line formatted
+// into one buffer and the buffer written out. Compare with the one above.
+void BM_YearOfSixMinuteSamplesListed(benchmark::State& state) {
+  Settings settings;
+  TideEngine engine(settings);
+  engine.setPort(bench::busyPort());
+  const DateTime start = DateTime::fromCivil(2026, 1, 1);
+  FILE* sink = std::fopen("/dev/null", "w");
+  std::string out;
+  const double shiftMinutes = 15.0 * DisplayZoneShiftQuarters(settings, "0");  // as the command works it out
+  for (auto _ : state) {
+    out.clear();
+    for (int i = 0; i < 365 * 240; ++i) {
+      const DateTime listed = start.addMinutes(6.0 * i);
+      engine.PredictHeight(listed.addMinutes(shiftMinutes));
+      AppendListingInstant(out, listed);
+      out += '\t';
+      AppendGeneral(out, static_cast<double>(engine.tideHeight()), 9);
+      out += '\n';
+    }
+    if (sink != nullptr) std::fwrite(out.data(), 1, out.size(), sink);
+    benchmark::DoNotOptimize(out.data());
+  }
+  if (sink != nullptr) std::fclose(sink);
+}
+BENCHMARK(BM_YearOfSixMinuteSamplesListed)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace saltmark

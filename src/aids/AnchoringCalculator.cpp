@@ -33,11 +33,11 @@ void RefreshAnchoring(AnchoringDisplay& d, const AnchoringCursor& cursor, const 
   d.nexthighdat = d.nexthighval = d.nextlowdat = d.nextlowval = na;
   d.fall = d.rise = d.esr = d.Depth = na;
   if (const HighLowRecord* high = nextEvent(cursor, "HI")) {
-    d.nexthighdat = FormatDate(high->instant);
+    d.nexthighdat = FormatTimeDate(high->instant);
     d.nexthighval = high->heightText;
   }
   if (const HighLowRecord* low = nextEvent(cursor, "LO")) {
-    d.nextlowdat = FormatDate(low->instant);
+    d.nextlowdat = FormatTimeDate(low->instant);
     d.nextlowval = low->heightText;
   }
   d.offset = FormatHeight1(s.echoSounderOffset, s);

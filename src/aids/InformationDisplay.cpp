@@ -5,6 +5,11 @@
 
 namespace saltmark {
 
+InformationPlace InformationPlaceFor(const LocationRecord& port, const DifferenceRecord* secondary) {
+  if (secondary) return {secondary->name, secondary->latitudeText + " " + secondary->longitudeText};
+  return {port.portName, port.positionText};
+}
+
 float ClearanceOffset(const Settings& settings) { return Single(settings.chartedDepth - settings.draught); }
 
 PresentTide PresentTideAt(float height, float clearanceOffset, const Settings& settings) {

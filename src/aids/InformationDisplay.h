@@ -10,7 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "data/LocationRecord.h"
 #include "data/Settings.h"
+#include "editors/DifferenceRecord.h"
 
 namespace saltmark {
 
@@ -19,6 +21,15 @@ inline constexpr std::string_view kInformationNeedsClock =
     "1. Click on Exit and \r"
     "2. Click the Use Clock checkbox on the main control panel";
 inline constexpr std::string_view kAlarmNeedsClock = "Alarm option requires Now to be checked on main control window";
+
+// The place the display names: the secondary port when heights are worked
+// at one (secondary is its difference record, else null), otherwise the
+// selected port; the position is the latitude, a blank and the longitude.
+struct InformationPlace {
+  std::string location;  // Location
+  std::string position;  // Position
+};
+InformationPlace InformationPlaceFor(const LocationRecord& port, const DifferenceRecord* secondary);
 
 // The offset the tide graph hands over: charted depth - draught.
 float ClearanceOffset(const Settings& settings);

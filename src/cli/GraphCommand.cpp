@@ -1,17 +1,18 @@
-// saltmark-cli graph DB.tid PORT --start ... --days D --png FILE [--width W
-// --height H]: the tide graph (curve, graticules, passage lines, high and low
-// waters) drawn by the same model as the graph window, saved as a PNG; the
+// saltmark-cli graph DB.tid PORT --start ... --days D --png FILE [--svg FILE]
+// [--width W --height H]: the tide graph (curve, graticules, passage lines,
+// high and low waters) drawn by the same model as the graph window, saved as
+// a PNG and/or an SVG drawing (one of the two is needed); the
 // passage and tide information lists are printed. Built where Qt is found.
 #ifdef SALTMARK_CLI_PNG
 
 #include <cstdlib>
 #include <iostream>
 
+#include "almanac/PortSunMoon.h"
 #include "cli/CliSupport.h"
 #include "cli/CommandRegistry.h"
 #include "cli/GeneratorCommandSupport.h"
-#include "cli/gui/TideGraphPng.h"
-#include "common/AtomicFile.h"
+#include "cli/gui/TideGraphFiles.h"
 #include "graphs/GraphModel.h"
 #include "graphs/TideGraphModel.h"
 #include "tables/HeightText.h"
@@ -25,14 +26,17 @@ struct GraphOptions {
   PortOptions port;
   std::string days = "1";
   std::string png;
+  std::string svg;
   int width = 960;
   int height = 480;
   int zoom = kTideGraphStartZoom;
   bool fromNow = false;
   bool noPassageLines = false;
+  bool sunMoon = false;
 };
 
 void runGraph(const GraphOptions& o) {
+  if (o.png.empty() && o.svg.empty()) throw CliError("give --png FILE, --svg FILE or both");
   ConsolePlatform platform;
   auto port = loadPort(o.port, platform);
   Settings& s = port->settings;
@@ -48,12 +52,11 @@ void runGraph(const GraphOptions& o) {
   FillTideColumns(columns, *heights, engineOrigin, s.graphDays, progress);
   const TidePass pass = ComputeTidePass(TidePassInput{columns, grid, s.draught, s.chartedDepth, isTrue(s.graphSwitch3)}, s);
 
-  const TideGraphDrawing drawing{columns, grid, o.zoom, isTrue(s.colourDisplay), isTrue(s.graphSwitch1),
-                                 FormatHeight2(s.chartedDepth, s)};
-  const std::optional<std::string> png = TideGraphPng(drawing, pass, s, platform, o.width, o.height);
-  if (!png) throw CliError("cannot encode the graph as PNG");
-  if (const WriteResult written = writeFileAtomically(o.png, *png); !written)
-    throw CliError("cannot write " + o.png + ": " + written.error);
+  TideGraphDrawing drawing{columns, grid, o.zoom, isTrue(s.colourDisplay), isTrue(s.graphSwitch1),
+                           FormatHeight2(s.chartedDepth, s)};
+  if (o.sunMoon)
+    drawing.sky = PortSunMoonEvents(port->record, s, GraphXToTime(grid, 0).addDays(-1), GraphXToTime(grid, 960).addDays(1));
+  SaveTideGraphFiles(drawing, pass, s, platform, o.width, o.height, o.png, o.svg);
 
   const TideGraphHeader header = TideGraphHeaderTexts(grid, s, "GMT", PortLocationText(port->record));
   std::string text = header.location + "\n" + header.origin + "\n" + header.units + "\nPassage Information\n";
@@ -64,16 +67,18 @@ void runGraph(const GraphOptions& o) {
 }
 
 void addGraphCommand(CLI::App& app) {
-  auto* command = app.add_subcommand("graph", "Draw the tide graph to a PNG file");
+  auto* command = app.add_subcommand("graph", "Draw the tide graph to a PNG file or an SVG drawing");
   auto options = std::make_shared<GraphOptions>();
   addPortOptions(*command, options->port);
   command->add_option("--days", options->days, "Plot duration in days, 1 to 50 (default 1)");
-  command->add_option("--png", options->png, "PNG file to write")->required();
+  command->add_option("--png", options->png, "PNG file to write");
+  command->add_option("--svg", options->svg, "SVG drawing to write");
   command->add_option("--width", options->width, "Width in pixels (default 960)")->check(CLI::Range(16, 10000));
   command->add_option("--height", options->height, "Height in pixels (default 480)")->check(CLI::Range(16, 10000));
   command->add_option("--zoom", options->zoom, "Zoom level 0 to 5 (default 3)")->check(CLI::Range(0, 5));
   command->add_flag("--from-now", options->fromNow, "Start at the graticule step before the start, not at midnight");
   command->add_flag("--no-passage-lines", options->noPassageLines, "Leave out the passage lines");
+  command->add_flag("--sun-moon", options->sunMoon, "Shade the night and mark the moon's phases");
   command->callback([options] { runGraph(*options); });
 }
 

@@ -4,10 +4,14 @@
 // "YYYY-MM-DD HH:MM:SS", a TAB and the height with 9 significant digits, so
 // that other programs can check the engine exactly. The instants are in the
 // chosen time base and are moved into the port's own before each height.
-#include <cstdio>
+// --format csv|json gives the same samples with ISO 8601 times.
+#include <cmath>
 
 #include "cli/CliSupport.h"
+#include "almanac/PortSunMoon.h"
 #include "cli/CommandRegistry.h"
+#include "cli/ListingFormat.h"
+#include "cli/ListingOutput.h"
 #include "cli/SampleOptions.h"
 #include "engine/TideEngine.h"
 
@@ -18,6 +22,7 @@ struct HeightsOptions {
   std::string database;
   std::string port;
   SampleOptions samples;
+  std::string format = "text";
 };
 
 void runHeights(const HeightsOptions& o) {
@@ -28,11 +33,17 @@ void runHeights(const HeightsOptions& o) {
   LocationRecord record;
   readPort(database, resolvePort(database, o.port), record, settings, platform);
 
+  const ListingFormat format = readFormat(o.format);
+  if (format == ListingFormat::Ics) throw CliError("--format ics is for event listings; heights are samples");
   TideEngine engine(settings);
   engine.setPort(record);
+  SampleListingOutput out(format, {o.samples.feet ? "height_ft" : "height_m"},
+                          static_cast<int>(std::lround(-DisplayToGmtMinutes(settings, record.portZone))));
   forEachSample(o.samples, settings, record.portZone, [&](DateTime listed, DateTime portInstant) {
     engine.PredictHeight(portInstant);
-    std::printf("%s\t%.9g\n", formatInstant(listed).c_str(), static_cast<double>(engine.tideHeight()));
+    out.beginRow(listed);
+    out.value(static_cast<double>(engine.tideHeight()), 9);
+    out.endRow();
   });
 }
 
@@ -42,6 +53,7 @@ void addHeightsCommand(CLI::App& app) {
   command->add_option("database", o->database, "Tide database (*.tid)")->required();
   command->add_option("port", o->port, "Port name, or #N for its location number")->required();
   addSampleOptions(*command, o->samples);
+  addFormatOption(*command, o->format);
   command->callback([o] { runHeights(*o); });
 }
 

@@ -1,5 +1,5 @@
 // saltmark-cli publish DB.tid (PORT|--all) --start ... --out DIR [--rows R]
-// [--font F]: the monthly web pages (and, with --all, the index pages) as
+// [--font F] [--sun-moon]: the monthly web pages (and, with --all, the index pages) as
 // the program's web publisher writes them.
 #include <iostream>
 
@@ -18,6 +18,7 @@ struct PublishOptions {
   std::string out;
   std::string rows = "31";
   std::string font = "Arial";
+  bool sunMoon = false;
 };
 
 void runPublish(const PublishOptions& o) {
@@ -30,6 +31,7 @@ void runPublish(const PublishOptions& o) {
   request.rowsText = o.rows;
   request.fontFace = o.font;
   request.allLocations = o.all;
+  request.sunMoon = o.sunMoon;
   request.zoneName = "GMT";
   if (auto refusal = CheckWebPublishRequest(request)) throw CliError(*refusal);
 
@@ -61,6 +63,7 @@ void addPublishCommand(CLI::App& app) {
   command->add_option("--rows", options->rows, "Rows of the day grid (default 31)");
   command->add_option("--font", options->font, "Font face (default Arial)");
   command->add_flag("--feet", options->port.feet, "Heights in feet and inches instead of metres");
+  command->add_flag("--sun-moon", options->sunMoon, "Each day's sunrise and sunset under its waters");
   command->callback([options] { runPublish(*options); });
 }
 

@@ -3,12 +3,16 @@
 // three stations, one line per step: instant, TAB, rate (9 significant
 // digits), TAB, direction in whole degrees. With --at the stations are
 // weighted for that position as the program's interpolation does; without it
-// one station counts whole and several share equally.
-#include <cstdio>
+// one station counts whole and several share equally. --format csv|json
+// gives the same samples with ISO 8601 times.
+#include <cmath>
 #include <map>
 
 #include "cli/CliSupport.h"
+#include "almanac/PortSunMoon.h"
 #include "cli/CommandRegistry.h"
+#include "cli/ListingFormat.h"
+#include "cli/ListingOutput.h"
 #include "cli/ReferencePorts.h"
 #include "cli/SampleOptions.h"
 
@@ -21,6 +25,7 @@ struct StreamOptions {
   std::vector<std::string> at;
   std::string units = "knots";
   SampleOptions samples;
+  std::string format = "text";
 };
 
 void runStream(const StreamOptions& o) {
@@ -31,11 +36,17 @@ void runStream(const StreamOptions& o) {
   ReferencePorts ports(std::filesystem::path(o.database).parent_path(), settings, platform);
   ports.chooseStations(o.database, splitNames(o.stations), o.at);
   const std::string zone = ports.location.portZone;
+  const ListingFormat format = readFormat(o.format);
+  if (format == ListingFormat::Ics) throw CliError("--format ics is for event listings; streams are samples");
+  SampleListingOutput out(format, {"rate_" + o.units, "direction_deg"},
+                          static_cast<int>(std::lround(-DisplayToGmtMinutes(settings, zone))));
   forEachSample(o.samples, settings, zone, [&](DateTime listed, DateTime portInstant) {
     const auto stream = StreamSumAtInstant(ports.context, portInstant);
     if (!stream) throw CliError("the stream cannot be predicted at " + formatInstant(listed));
-    std::printf("%s\t%.6g\t%d\n", formatInstant(listed).c_str(), static_cast<double>(stream->rate),
-                static_cast<int>(stream->direction));
+    out.beginRow(listed);
+    out.value(static_cast<double>(stream->rate), 6);
+    out.value(static_cast<long long>(stream->direction));
+    out.endRow();
   });
 }
 
@@ -50,6 +61,7 @@ void addStreamCommand(CLI::App& app) {
       ->check(CLI::IsMember({"knots", "mph", "kmh", "ms"}))
       ->default_val("knots");
   addSampleOptions(*command, o->samples, false);
+  addFormatOption(*command, o->format);
   command->callback([o] { runStream(*o); });
 }
 

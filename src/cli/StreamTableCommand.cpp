@@ -1,12 +1,15 @@
 // saltmark-cli stream-table VEL STATION[,STATION...] [--at LAT LON] --start ...
 // --days D --list slack|peak|interval|below|fastest [--mins N] [--below X]
 // [--count K] [--units ...]: the stream table exactly as the table viewer
-// shows it.
+// shows it; --format csv|json|ics gives its rows (ics for the event listings).
+#include <cmath>
 #include <map>
 
 #include "cli/CliSupport.h"
 #include "cli/CommandRegistry.h"
+#include "almanac/PortSunMoon.h"
 #include "cli/GeneratorCommandSupport.h"
+#include "cli/ListingFormat.h"
 #include "cli/ReferencePorts.h"
 #include "common/NumberFormat.h"
 #include "common/VbNumbers.h"
@@ -28,7 +31,23 @@ struct StreamTableOptions {
   std::string below = "1";
   std::string count = "5";
   std::string units = "knots";
+  std::string format = "text";
 };
+
+void printStreamTable(const StreamTableOptions& o, const std::string& text, const Settings& settings,
+                      const std::string& portZone, const std::string& location) {
+  const ListingFormat format = readFormat(o.format);
+  if (format == ListingFormat::Text) return printText(text);
+  TableExportContext context;
+  context.streamTable = true;
+  context.utcOffsetMinutes = static_cast<int>(std::lround(-DisplayToGmtMinutes(settings, portZone)));
+  context.location = location;
+  context.streamKind = o.list == "interval" || o.list == "below" ? "" : o.list;
+  context.rateFirst = o.list == "fastest";
+  context.speedUnits = o.units;
+  if (format == ListingFormat::Ics) return printCalendar(TableCalendar(text, context, NowGmt()));
+  printTable(TableRowsForExport(text, context), format);
+}
 
 void runStreamTable(const StreamTableOptions& o) {
   static const std::map<std::string, StreamListing> kListings = {{"slack", StreamListing::Slack},
@@ -62,6 +81,8 @@ void runStreamTable(const StreamTableOptions& o) {
   request.zoneName = "GMT";
   request.creditYear = CurrentYear();
   if (auto refusal = CheckStreamTableRequest(request)) throw CliError(*refusal);
+  if (readFormat(o.format) == ListingFormat::Ics && o.list == "interval")
+    throw CliError("--format ics is for event listings, not regular intervals");
 
   EngineStreamSource streams(ports.context);
   TableTextBuffer text;
@@ -69,7 +90,7 @@ void runStreamTable(const StreamTableOptions& o) {
   WaterEventCounter events;
   const JobOutcome outcome = GenerateStreamTable(
       request, streams, TableRun{settings, ports.location.portZone, text, progress, platform, events});
-  printText(text.text());
+  printStreamTable(o, text.text(), settings, ports.location.portZone, request.locationText);
   if (outcome == JobOutcome::Failed) throw CliError("the stream could not be predicted for the whole period");
 }
 
@@ -86,6 +107,7 @@ void addStreamTableCommand(CLI::App& app) {
   command->add_option("--below", o->below, "Speed of the below-speed listing");
   command->add_option("--count", o->count, "Number of the fastest streams");
   command->add_option("--units", o->units, "Speed unit")->check(CLI::IsMember({"knots", "mph", "kmh", "ms"}));
+  addFormatOption(*command, o->format);
   command->callback([o] { runStreamTable(*o); });
 }
 

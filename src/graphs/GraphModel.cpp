@@ -1,5 +1,6 @@
 #include "graphs/GraphModel.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/NumberFormat.h"
@@ -13,6 +14,7 @@ namespace {
 constexpr double kMinimumPlotDays = 1.0;
 constexpr double kMaximumPlotDays = 50.0;
 constexpr std::int64_t kMillisecondsPerThreeHours = 3LL * 3600 * 1000;
+constexpr double kSecondsPerPeriod = 3 * 3600.0;
 
 std::int64_t floorDivide(std::int64_t a, std::int64_t b) {
   std::int64_t q = a / b;
@@ -26,14 +28,18 @@ double PlotDurationDays(std::string_view plotDuration) {
   const double days = Val(plotDuration);
   if (!(days >= kMinimumPlotDays)) return kMinimumPlotDays;
   if (days > kMaximumPlotDays) return kMaximumPlotDays;
-  return days;
+  return std::max(kMinimumPlotDays, static_cast<double>(CLng(days)));
 }
 
 std::string ClampPlotDurationText(std::string_view typed) {
   const double days = Val(typed);
-  if (days <= kMinimumPlotDays) return "1";
+  if (!(days > kMinimumPlotDays)) return "1";
   if (days >= kMaximumPlotDays) return "50";
-  return std::string(typed);
+  return PlotDurationText(typed);
+}
+
+std::string PlotDurationText(std::string_view plotDuration) {
+  return std::to_string(static_cast<int>(PlotDurationDays(plotDuration)));
 }
 
 std::int16_t TimeToGraphX(const GraphGrid& grid, DateTime instant) {
@@ -70,7 +76,7 @@ DateTime ComputeGraphOrigin(DateTime start, std::string_view plotDuration, bool 
 }
 
 std::int32_t SecondsPerColumn(std::string_view plotDuration) {
-  return CLng(CLng(PlotDurationDays(plotDuration)) * 86400.0 / kGraphColumns);
+  return CLng(PlotDurationDays(plotDuration) * 86400.0 / kGraphColumns);
 }
 
 DateTime ColumnInstant(DateTime engineOrigin, int x, std::int32_t secondsPerColumn) {
@@ -83,7 +89,9 @@ std::vector<TimeGraticuleLine> TimeGraticule(const GraphGrid& grid) {
   std::vector<TimeGraticuleLine> lines;
   for (int k = 1; k <= 9; ++k) {
     const double x = static_cast<double>(k) * step * kGraphColumns / periods;
-    const CivilDateTime when = GraphXToTime(grid, CInt(x)).civil();
+    // The line's own instant: rounding x to a column first would put a
+    // day's line two minutes before its midnight and label the day before.
+    const CivilDateTime when = grid.origin.addSeconds(static_cast<double>(k) * step * kSecondsPerPeriod).civil();
     std::string label;
     if (periods <= 32)
       label = FormatNumberPoint(when.hour, "00") + ":00";
@@ -128,5 +136,7 @@ std::vector<ValueGraticuleLine> ValueGraticule(const VerticalScale& scale, std::
   }
   return lines;
 }
+
+bool IsWholeStep(double step) { return std::abs(step - std::round(step)) < 1e-9; }
 
 }  // namespace saltmark

@@ -6,9 +6,11 @@
 // 0..959. The origin is the instant at column 0 in the user's time base; the
 // engine samples from the same instant moved into the port's time base.
 //
-// Whole days are what the engine samples: 90 seconds per column for each
-// day, counted on the plot duration rounded to whole days (halves to even),
-// while the mapping between instants and columns uses the full duration.
+// The plot duration is a whole number of days: the engine samples 90 seconds
+// per column for each day, and the mapping between instants and columns uses
+// the same days, so every time read off a graph is the time its column was
+// computed for. A fractional duration is rounded to whole days (halves to
+// even) wherever it is read.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -24,15 +26,18 @@ inline constexpr int kGraphColumns = 960;
 inline constexpr int kGraphValues = kGraphColumns + 1;
 inline constexpr int kLastCursorColumn = kGraphColumns - 1;
 
-// The plot duration text (the settings' graphDays) in days. The duration
-// prompt keeps it between 1 and 50; a stored text outside that range (a
-// damaged settings file) is read as the nearer limit, so the grid never
-// divides by zero.
+// The plot duration text (the settings' graphDays) in whole days. The
+// duration prompt keeps it between 1 and 50; a stored text outside that range
+// (a damaged settings file) is read as the nearer limit, so the grid never
+// divides by zero, and a stored fraction as its whole days.
 double PlotDurationDays(std::string_view plotDuration);
 
 // The duration prompt's rule for a typed value: 1 or less becomes "1", 50 or
-// more becomes "50", anything between is kept as typed.
+// more becomes "50", anything between becomes its whole days ("2.5" gives
+// "2", "3.5" gives "4"), the duration the graph then plots.
 std::string ClampPlotDurationText(std::string_view typed);
+// The whole days that a stored duration text plots, as the header shows them.
+std::string PlotDurationText(std::string_view plotDuration);
 
 struct GraphGrid {
   std::string plotDuration = "1";
@@ -59,7 +64,7 @@ std::int32_t GraticuleStep(std::int32_t periodCount);
 // starts on the three-hour boundary at or before the start).
 DateTime ComputeGraphOrigin(DateTime start, std::string_view plotDuration, bool fromMidnight);
 
-// The engine's sampling step: CLng(CLng(duration) x 86400 / 960) seconds.
+// The engine's sampling step: whole days x 86400 / 960 seconds.
 std::int32_t SecondsPerColumn(std::string_view plotDuration);
 // The instant at which the engine computes column x.
 DateTime ColumnInstant(DateTime engineOrigin, int x, std::int32_t secondsPerColumn);
@@ -70,8 +75,9 @@ struct TimeGraticuleLine {
   std::string label;
 };
 // The lines k = 1..9 at x = k * step * 960 / periodCount (those beyond column
-// 960 fall outside the picture). Labels are the hour as "hh:00" for plots of
-// up to four days (32 periods), otherwise the day and month numbers "d/m".
+// 960 fall outside the picture). Each is labelled with the instant it stands
+// for, origin + k * step * 3 hours: the hour as "hh:00" for plots of up to
+// four days (32 periods), otherwise the day and month numbers "d/m".
 std::vector<TimeGraticuleLine> TimeGraticule(const GraphGrid& grid);
 
 // The cursor stays on the computed columns: x is clamped to 0..959.
@@ -112,5 +118,8 @@ struct ValueGraticuleLine {
 // Lines from bottom to top in the scale's steps, labelled by the number
 // pattern (FormatNumberPoint).
 std::vector<ValueGraticuleLine> ValueGraticule(const VerticalScale& scale, std::string_view pattern);
+
+// Whether a graticule step is a whole number, so its labels need no decimals.
+bool IsWholeStep(double step);
 
 }  // namespace saltmark

@@ -1,5 +1,6 @@
 #include "graphs/StreamGraphModel.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/VbNumbers.h"
@@ -31,23 +32,43 @@ VerticalScale StreamZoomScale(int level) {
   return kStreamZoom[static_cast<std::size_t>(level)];
 }
 
+int StreamZoomForRates(const RateColumns& rates) {
+  float largest = 0;
+  for (int x = 0; x < kGraphColumns; ++x) largest = std::max(largest, std::abs(rates[static_cast<std::size_t>(x)]));
+  int level = 0;
+  for (int next = 1; next < static_cast<int>(kStreamZoom.size()); ++next)
+    if (largest <= kStreamZoom[static_cast<std::size_t>(next)].top) level = next;
+  return level;
+}
+
+Colour ContrastingColour(Colour background) { return background == kBlack ? kWhite : kBlack; }
+
+std::string_view StreamGraticulePattern(double step) { return IsWholeStep(step) ? "#;-#;0" : "#0.0;-#0.0;0"; }
+
 void DrawStreamGraph(DrawingSurface& surface, const StreamGraphDrawing& d) {
   const VerticalScale scale = StreamZoomScale(d.zoomLevel);
   surface.setCoordinateWindow(0, scale.top, kGraphColumns, 0);
   surface.clear(d.background);
   surface.setPenWidth(1);
   surface.setLineStyle(LineStyle::Solid);
+  const auto barColour = [&](int x) { return DirectionColour(DirectionSector(d.directions[static_cast<std::size_t>(x)])); };
   for (int x = 0; x < kGraphColumns; ++x) {
-    const auto i = static_cast<std::size_t>(x);
-    surface.setColour(DirectionColour(DirectionSector(d.directions[i])));
-    surface.line(x, 0, x, d.rates[i]);
+    surface.setColour(barColour(x));
+    surface.line(x, 0, x, d.rates[static_cast<std::size_t>(x)]);
   }
+  // Bars in the picture's own colour: edges where such a stretch begins and ends.
   surface.setColour(d.outline);
+  for (int x = 0; x < kGraphColumns; ++x) {
+    if (barColour(x) != d.background) continue;
+    const bool begins = x == 0 || barColour(x - 1) != d.background;
+    const bool ends = x == kGraphColumns - 1 || barColour(x + 1) != d.background;
+    if (begins || ends) surface.line(x, 0, x, d.rates[static_cast<std::size_t>(x)]);
+  }
   for (int x = 1; x < kGraphColumns; ++x) {
     const auto i = static_cast<std::size_t>(x);
     surface.line(x - 1, d.rates[i - 1], x, d.rates[i]);
   }
-  for (const ValueGraticuleLine& line : ValueGraticule(scale, kStreamGraticulePattern)) {
+  for (const ValueGraticuleLine& line : ValueGraticule(scale, StreamGraticulePattern(scale.step))) {
     surface.setColour(d.graticule);
     surface.line(0, line.value, kGraphColumns, line.value);
     if (line.label) {
@@ -75,6 +96,13 @@ void DrawCompassRing(DrawingSurface& surface, Colour background) {
     const double x = 0.5 * std::sin(radians), y = 0.5 * std::cos(radians);
     surface.setColour(DirectionColour(DirectionSector(a)));
     surface.line(x, y, 2 * x, 2 * y);
+  }
+  surface.setColour(ContrastingColour(background));
+  for (double radius : {0.5, 1.0}) {
+    for (int a = 0; a < 360; ++a) {
+      const double from = a * kDegreesToRadians, to = (a + 1) * kDegreesToRadians;
+      surface.line(radius * std::sin(from), radius * std::cos(from), radius * std::sin(to), radius * std::cos(to));
+    }
   }
 }
 

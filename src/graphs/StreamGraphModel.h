@@ -27,10 +27,16 @@ Colour DirectionColour(int sector);
 
 // The vertical scale of the stream graph's zoom level 0..5 (bottom always 0):
 // tops 40, 20, 10, 4, 2, 1 with steps 10, 5, 2, 1, 0.5, 0.2. The window starts
-// at level 0.
+// at level 0 and each run at StreamZoomForRates.
 VerticalScale StreamZoomScale(int level);
 inline constexpr int kStreamGraphStartZoom = 0;
-inline constexpr std::string_view kStreamGraticulePattern = "#;-#;0";
+// The closest zoom whose range holds the run's largest rate (columns
+// 0..959), so a 0.7 knot stream fills the picture rather than a thin strip
+// under a 40 knot scale; level 0 when even 40 is exceeded.
+int StreamZoomForRates(const RateColumns& rates);
+// The rate graticule's label pattern for a level's step: "#;-#;0", with one
+// decimal ("#0.0") for the steps of 0.5 and 0.2.
+std::string_view StreamGraticulePattern(double step);
 
 struct StreamGraphDrawing {
   const RateColumns& rates;
@@ -45,12 +51,18 @@ struct StreamGraphDrawing {
 };
 
 // Draws the bars (columns 0..959), the outline (1..959), the rate graticule
-// and, when on, the time graticule.
+// and, when on, the time graticule. Bars whose sector colour is the picture's
+// own (south on black, north on white) get side edges in the outline colour,
+// so that they still show as a shape under the rate curve.
 void DrawStreamGraph(DrawingSurface& surface, const StreamGraphDrawing& drawing);
 
 // The compass picture: coordinates (-1, 1)-(1, -1), north up; for each whole
-// degree a line from radius 0.5 to radius 1 in its sector's colour.
+// degree a line from radius 0.5 to radius 1 in its sector's colour, then the
+// ring's inner and outer circles in the colour that contrasts with the
+// background, which outline the sector drawn in the background's colour.
 void DrawCompassRing(DrawingSurface& surface, Colour background);
+// White on a black picture, black on any other.
+Colour ContrastingColour(Colour background);
 
 // The needle's end point for a direction: (0.36 sin d, 0.36 cos d).
 struct NeedlePoint {

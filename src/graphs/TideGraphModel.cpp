@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "graphs/SkyShading.h"
 #include "tables/HeightText.h"
 #include "tables/TimeText.h"
 #include "tables/WaterDetectors.h"
@@ -52,7 +53,10 @@ VerticalScale TideZoomScale(int level) {
   return kTideZoom[static_cast<std::size_t>(level)];
 }
 
-std::string_view TideGraticulePattern(bool metric) { return metric ? " ##;-##;  0" : " ##';-##';  0'"; }
+std::string_view TideGraticulePattern(bool metric, double step) {
+  if (IsWholeStep(step)) return metric ? " ##;-##;  0" : " ##';-##';  0'";
+  return metric ? " #0.0;-#0.0;  0" : " #0.0';-#0.0';  0'";
+}
 
 TidePass ComputeTidePass(const TidePassInput& in, const Settings& settings) {
   TidePass pass;
@@ -102,8 +106,9 @@ void DrawTideGraph(DrawingSurface& surface, const TideGraphDrawing& d, const Tid
   surface.clear(colours.background);
   surface.setPenWidth(1);
   surface.setLineStyle(LineStyle::Solid);
+  if (!d.sky.empty()) DrawNightBands(surface, d.grid, d.sky, scale.top, scale.bottom, d.colour);
 
-  for (const ValueGraticuleLine& line : ValueGraticule(scale, TideGraticulePattern(settings.metric()))) {
+  for (const ValueGraticuleLine& line : ValueGraticule(scale, TideGraticulePattern(settings.metric(), scale.step))) {
     surface.setColour(colours.graticule);
     surface.line(0, line.value, kGraphColumns, line.value);
     if (line.label) {
@@ -125,6 +130,8 @@ void DrawTideGraph(DrawingSurface& surface, const TideGraphDrawing& d, const Tid
       surface.text(line.x, scale.top, line.label);
     }
   }
+
+  if (!d.sky.empty()) DrawMoonMarks(surface, d.grid, d.sky, scale.top, scale.bottom, colours.labels);
 
   std::size_t nextLine = 0, nextPoint = 0;
   const auto h = [&](int c) { return static_cast<double>(d.heights[static_cast<std::size_t>(c)]); };
@@ -149,7 +156,7 @@ void DrawTideGraph(DrawingSurface& surface, const TideGraphDrawing& d, const Tid
 TideGraphHeader TideGraphHeaderTexts(const GraphGrid& grid, const Settings& s, std::string_view zoneName,
                                      std::string_view locationText) {
   TideGraphHeader header;
-  header.duration = grid.plotDuration;
+  header.duration = PlotDurationText(grid.plotDuration);
   header.depth = FormatHeight2(s.chartedDepth, s);
   header.draught = FormatHeight2(s.draught, s);
   header.zone = "Time Zone: " + std::string(zoneName);

@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "almanac/SunMoon.h"
 #include "common/DateTime.h"
 #include "data/Settings.h"
 #include "graphs/DrawingSurface.h"
@@ -47,9 +48,10 @@ JobOutcome FillTideColumns(HeightColumns& columns, TideHeightSource& heights, Da
 // (-0.2, 1, 0.2). The tide graph window starts at level 3.
 VerticalScale TideZoomScale(int level);
 inline constexpr int kTideGraphStartZoom = 3;
-// The height graticule's label pattern: " ##;-##;  0" in metres,
-// " ##';-##';  0'" in feet.
-std::string_view TideGraticulePattern(bool metric);
+// The height graticule's label pattern for a level's step: " ##;-##;  0" in
+// metres, " ##';-##';  0'" in feet, with one decimal (" #0.0", " #0.0'") for
+// the steps of 0.5 and 0.2, so that 0.5, 1.0 and 1.5 read as themselves.
+std::string_view TideGraticulePattern(bool metric, double step);
 
 // One entry of the high/low list read by the anchoring calculator.
 struct HighLowRecord {
@@ -100,6 +102,9 @@ struct TideGraphDrawing {
   bool colour = true;           // colourDisplay
   bool timeGraticule = true;    // graphSwitch1
   std::string depthCaption;     // the Depth label: FormatHeight2(charted depth)
+  // With "Sun and Moon" ticked: the sunrises, sunsets and moon phases of the
+  // plot (display time base) for night shading and moon marks; none, none drawn.
+  std::vector<SkyEvent> sky = {};
 };
 
 // Draws the picture in order: background, height graticule, seabed line at

@@ -4,6 +4,7 @@
 // found with the five-sample detectors, as in the tide table. High and low
 // waters are not told apart: a page shows each event's time and height.
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +21,9 @@ inline constexpr std::size_t kMaxMonthEvents = 1001;  // later events are not ke
 struct MonthEvent {
   DateTime time;
   float height = 0;
+  // Empty for a high or low water; else the text shown in place of the
+  // height ("Sunrise", "Sunset"; "no sunrise" also leaves the time empty).
+  std::string label = {};
 };
 
 // The same day and time one calendar month later; a day that the next month

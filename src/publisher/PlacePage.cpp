@@ -95,8 +95,9 @@ class PageBuilder {
       if (slot == 0 && e) dayCell = "<strong>" + FormatDayOfMonth(e->time) + "</strong>";
       if (slot == 1 && e) dayCell = "<strong>" + FormatWeekday2(e->time) + "</strong>";
       cell(dayCell);
-      cell(e ? timeHHMM(e->time) : std::string());
-      cell(e ? FormatHeight1(e->height, s_) : std::string());
+      const bool untimed = e && e->label.rfind("no ", 0) == 0;  // "no sunrise"
+      cell(e && !untimed ? timeHHMM(e->time) : std::string());
+      cell(e ? (e->label.empty() ? FormatHeight1(e->height, s_) : e->label) : std::string());
       if (c != columns - 1) html_.AppendHtml("<td>&nbsp&nbsp;</td>");
       any = any || e;
     }

@@ -5,6 +5,7 @@
 #include "common/VbNumbers.h"
 #include "publisher/HtmlText.h"
 #include "publisher/IndexPage.h"
+#include "publisher/PageSunTimes.h"
 
 namespace saltmark {
 
@@ -98,7 +99,9 @@ JobOutcome PublishDatabase(const WebPublishRequest& request, TideDatabase& datab
     options.positionText = port.positionText;
     const std::string name = SanitizeFileName(port.portName);
     const std::filesystem::path file = folder / (PageFileName(name) + ".html");
-    WritePlacePage(BuildPlacePage(month.events, options, run.settings), file, port.portName, run);
+    const std::vector<MonthEvent> events =
+        request.sunMoon ? WithSunriseAndSunset(month.events, port, run.settings, request.start) : month.events;
+    WritePlacePage(BuildPlacePage(events, options, run.settings), file, port.portName, run);
     if (request.allLocations && run.writer.exists(file)) index += IndexPageEntry(name, port.positionText, port.portName);
   }
   // An aborted run leaves the indexes of an earlier run as they were.

@@ -46,6 +46,7 @@ struct WebPublishRequest {
   std::string rowsText = "31"; // web_rows
   std::string fontFace = "Arial";
   bool allLocations = false;   // All_locs
+  bool sunMoon = false;        // sunrise and sunset under each day's waters (off: the pages as always)
   std::string zoneName;        // the display time zone's name
   // When given, each page's zone name as it stands once its port was read:
   // with the automatic local zone the local zone follows each port.

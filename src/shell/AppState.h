@@ -18,17 +18,19 @@
 #include "engine/TideEngine.h"
 #include "locations/StreamStations.h"
 #include "platform/Platform.h"
+#include "shell/HelpTopics.h"
 
 namespace saltmark {
 
 struct AppState {
   AppState(Platform& platformServices, std::filesystem::path folder)
-      : platform(platformServices), programFolder(std::move(folder)) {}
+      : platform(platformServices), programFolder(std::move(folder)), helpFolder(programFolder / kHelpFolderName) {}
   AppState(const AppState&) = delete;
   AppState& operator=(const AppState&) = delete;
 
   Platform& platform;
   std::filesystem::path programFolder;  // where the data files lie
+  std::filesystem::path helpFolder;     // the help pages, which an installed program keeps apart
 
   Settings settings;
   Settings savedSettings;  // as loaded, for the exit question

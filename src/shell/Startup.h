@@ -1,5 +1,5 @@
 #pragma once
-// The start of a run: the program's folder becomes the working folder (every
+// The start of a run: the data folder (data/DataFolder.h) becomes the working folder (every
 // data file is found there by bare name), then the settings record and the
 // location index are loaded.
 #include <filesystem>

@@ -177,6 +177,15 @@ JobOutcome GenerateTideTable(const TideTableRequest& request, TideHeightSource& 
 
   SampleWindow window;
   bool afloat = false;
+  // Sun and moon rows go in before the first tide row that is later.
+  auto nextSky = request.sunMoonRows.begin();
+  const bool withSky = request.listing == TideListing::HighLow;
+  const auto skyRowsBefore = [&](DateTime limit, bool inclusive) {
+    for (; withSky && nextSky != request.sunMoonRows.end() &&
+           (nextSky->first < limit || (inclusive && nextSky->first == limit));
+         ++nextSky)
+      run.out.AppendTableLine(nextSky->second);
+  };
   for (std::int64_t i = 0; i <= n; ++i) {
     if (run.progress.cancelRequested()) return JobOutcome::Cancelled;
     run.progress.DrawProgress(i, n);
@@ -189,6 +198,7 @@ JobOutcome GenerateTideTable(const TideTableRequest& request, TideHeightSource& 
     switch (request.listing) {
       case TideListing::HighLow:
         if (!windowFull) break;
+        skyRowsBefore(middleTime, false);
         if (request.high && window.high(run.events))
           WriteTideRow(request, run, middleTime, "HI", FormatHeight2(window.middle(), s));
         if (request.low && window.low(run.events))
@@ -223,6 +233,7 @@ JobOutcome GenerateTideTable(const TideTableRequest& request, TideHeightSource& 
       }
     }
   }
+  skyRowsBefore(end, true);
   if (ranked) ranked->write(run.out);
   return JobOutcome::Completed;
 }

@@ -26,6 +26,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common/DateTime.h"
 #include "data/Settings.h"
@@ -63,6 +65,11 @@ struct TideTableRequest {
   std::string locationText;         // PortLocationText or SecondaryPortLocationText
   std::string zoneName;             // the display time zone's name
   int creditYear = 2026;            // CurrentYear() in the program
+  // With the "Sun and Moon" box ticked, the high and low water listing also
+  // shows these rows (sunrise, moon phases, ...), each in time order among
+  // the tide rows: the instant (display time base) and the row's whole text.
+  // Empty by default, so the table is as it always was.
+  std::vector<std::pair<DateTime, std::string>> sunMoonRows;
 };
 
 // What a table run reads and writes besides the request.

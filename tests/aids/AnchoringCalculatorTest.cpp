@@ -33,8 +33,10 @@ TEST_F(AnchoringTest, FallRiseReadingAndDepthFromTheShownTexts) {
   refresh(at(6), 2.04f);  // shown as 2.0: the results use the shown figure
   EXPECT_EQ(display.Datenow, "06:00 05 Dec 2026");
   EXPECT_EQ(display.Tidenow, " 2.0");
-  EXPECT_EQ(display.nexthighdat, "05 Dec 2026");
+  // The next waters with their time, not only the day.
+  EXPECT_EQ(display.nexthighdat, "15:00 05 Dec 2026");
   EXPECT_EQ(display.nexthighval, "3.50 ");
+  EXPECT_EQ(display.nextlowdat, "09:00 05 Dec 2026");
   EXPECT_EQ(display.nextlowval, "0.50 ");
   EXPECT_EQ(display.fall, " 1.5");
   EXPECT_EQ(display.rise, " 1.5");

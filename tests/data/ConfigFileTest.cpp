@@ -75,25 +75,6 @@ TEST(ConfigFile, SinglesAndNegativeIntegersAreLittleEndian) {
   EXPECT_EQ(bytes.substr(offsetOfZone + 4, 4), std::string("\x00\x00\xC0\x3F", 4));
 }
 
-TEST(ConfigFile, SaveLoadSaveGivesBackEveryFieldAndTheSameBytes) {
-  test::TempDir dir;
-  ScriptedPlatform platform;
-  Settings original = unusualSettings();
-  ASSERT_TRUE(SaveSettings(original, dir.path(), platform));
-  const std::string firstBytes = test::readFile(ConfigFilePath(dir.path()));
-  EXPECT_EQ(firstBytes, EncodeSettings(original));
-
-  Settings loaded, saved;
-  EXPECT_EQ(LoadSettings(loaded, saved, dir.path(), platform), SettingsSource::File);
-  EXPECT_EQ(loaded, original);
-  EXPECT_EQ(saved, loaded);
-  EXPECT_FALSE(SettingsChanged(loaded, saved));
-
-  ASSERT_TRUE(SaveSettings(loaded, dir.path(), platform));
-  EXPECT_EQ(test::readFile(ConfigFilePath(dir.path())), firstBytes);
-  EXPECT_TRUE(platform.messages.empty());
-}
-
 TEST(ConfigFile, SaveStampsTheVersionAndReplacesALongerFileWhole) {
   test::TempDir dir;
   ScriptedPlatform platform;
@@ -188,26 +169,6 @@ TEST(ConfigFile, AFolderInPlaceOfTheFileIsRejected) {
   EXPECT_TRUE(std::filesystem::is_directory(ConfigFilePath(dir.path())));
 }
 
-TEST(ConfigFile, AFailedSaveShowsTheMessageAndKeepsTheOldFile) {
-  test::TempDir dir;
-  ScriptedPlatform platform;
-  const std::string oldBytes = EncodeSettings(unusualSettings());
-  test::writeFile(ConfigFilePath(dir.path()), oldBytes);
-
-  Settings s;
-  s.vesselName = "New name";
-  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
-  const bool saved = SaveSettings(s, dir.path(), platform);
-  setWriteFaultForTesting({});
-
-  EXPECT_FALSE(saved);
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Cannot Save Configuration File");
-  EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
-  EXPECT_EQ(test::readFile(ConfigFilePath(dir.path())), oldBytes);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
 TEST(ConfigFile, ChangesAreSeenFieldByFieldAndTextsCaseSensitively) {
   const Settings saved = unusualSettings();
   EXPECT_FALSE(SettingsChanged(saved, saved));
@@ -266,23 +227,6 @@ TEST(ConfigFile, ExitAsksOnlyWhenSomethingChangedAndCancelKeepsTheProgramRunning
       EXPECT_EQ(test::readFile(ConfigFilePath(dir.path())), EncodeSettings(s));
     }
   }
-}
-
-TEST(ConfigFile, ExitAfterAFailedSaveStillEndsWithTheMessage) {
-  test::TempDir dir;
-  ScriptedPlatform platform;
-  platform.answerNext(MessageAnswer::Yes);
-  const Settings saved;
-  Settings s;
-  s.vesselName = "Sea Wren";
-  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
-  const bool mayEnd = ConfirmExit(s, saved, dir.path(), platform);
-  setWriteFaultForTesting({});
-  EXPECT_TRUE(mayEnd);
-  EXPECT_EQ(platform.messageTexts(),
-            (std::vector<std::string>{"Configuration Settings Have Changed. Save New Values?",
-                                      "Cannot Save Configuration File"}));
-  EXPECT_FALSE(std::filesystem::exists(ConfigFilePath(dir.path())));
 }
 
 }  // namespace

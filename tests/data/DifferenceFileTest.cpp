@@ -41,26 +41,6 @@ class DifferenceFileTest : public ::testing::Test {
   std::vector<std::string> names;
 };
 
-TEST_F(DifferenceFileTest, RecordsComeBackExactlyAsWritten) {
-  std::vector<DifferenceRecord> written = ports(3);
-  written[1].name = "Saint-Val\xE9ry-en-Caux";  // one byte per letter
-  written[1].reserved = -1234;                   // never touched, written back as read
-  written[2].diffText = {};                      // no values at all
-  ASSERT_TRUE(WriteDifferenceRecords(file(), written));
-  EXPECT_EQ(ReadDifferenceFile(file()), written);
-
-  ASSERT_TRUE(LoadDifferenceFile(file(), table, names, platform));
-  EXPECT_EQ(names, (std::vector<std::string>{"Port 0", "Saint-Val\xE9ry-en-Caux", "Port 2"}));
-  EXPECT_EQ(table.records[1], written[1]);
-  EXPECT_EQ(platform.busyDepth, 0);
-  EXPECT_TRUE(platform.messages.empty());
-
-  // What was loaded writes back to the very same bytes, reserved included.
-  const std::string before = test::readFile(file());
-  ASSERT_TRUE(WriteDifferenceFile(dir / "copy.dif", table, 3, platform));
-  EXPECT_EQ(test::readFile(dir / "copy.dif"), before);
-}
-
 TEST_F(DifferenceFileTest, TheLayoutIsPacked) {
   DifferenceRecord r;
   r.name = "A\xE9";
@@ -130,30 +110,6 @@ TEST_F(DifferenceFileTest, AFolderInPlaceOfTheFileIsRefused) {
   EXPECT_FALSE(WriteDifferenceFile(file(), table, 0, platform));
   EXPECT_TRUE(table.differenceDataChanged);
   EXPECT_TRUE(std::filesystem::is_directory(file()));
-}
-
-TEST_F(DifferenceFileTest, AFailedWriteKeepsTheOldFileAndTheChangedFlag) {
-  ASSERT_TRUE(WriteDifferenceRecords(file(), ports(2)));
-  const std::string before = test::readFile(file());
-  for (int i = 0; i < 4; ++i) table.records[static_cast<std::size_t>(i)] = secondaryPort(10 + i);
-  table.differenceDataChanged = true;
-  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
-
-  EXPECT_FALSE(WriteDifferenceFile(file(), table, 4, platform));
-  EXPECT_EQ(test::readFile(file()), before);
-  EXPECT_TRUE(table.differenceDataChanged);
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Difference File Write Error");
-  EXPECT_EQ(platform.messages[0].caption, "Saltmark");
-  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_EQ(platform.busyDepth, 0);
-  // Nothing but the file itself is left in the folder.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-
-  setWriteFaultForTesting({});
-  EXPECT_TRUE(WriteDifferenceFile(file(), table, 4, platform));
-  EXPECT_FALSE(table.differenceDataChanged);
-  EXPECT_EQ(ReadDifferenceFile(file()).size(), 4u);
 }
 
 TEST_F(DifferenceFileTest, RecordCountsTheFileCannotHoldAreWriteErrors) {

@@ -36,25 +36,6 @@ class LocationIndexLoad : public ::testing::Test {
   LocationIndex index;
 };
 
-TEST_F(LocationIndexLoad, WhatTheWriterWritesTheReaderGivesBack) {
-  LocationIndexContents written = sampleIndex(3);
-  written.entries[1].LocationName = "Saint-Malo \xE9";
-  written.entries[2].databaseNumber = -1;
-  ASSERT_TRUE(WriteLocationIndexFile(indexPath(), written));
-  EXPECT_EQ(ReadLocationIndexFile(indexPath()), written);
-
-  EXPECT_EQ(index.indexEntryCount(), -1);
-  ASSERT_TRUE(index.LoadLocationIndex(dir.path(), platform));
-  EXPECT_EQ(index.indexEntryCount(), 3);
-  EXPECT_EQ(index.indexDatabaseNames(), written.databaseNames);
-  EXPECT_EQ(index.entries(), written.entries);
-  EXPECT_EQ(index.databaseName(1), "DB1.tid");
-  EXPECT_EQ(index.databaseName(2), "");
-  EXPECT_EQ(index.databaseName(-1), "");
-  EXPECT_EQ(platform.eventPumps, 2 + 3);
-  EXPECT_TRUE(platform.messages.empty());
-}
-
 TEST_F(LocationIndexLoad, TheLayoutIsPacked) {
   LocationIndexContents c;
   c.databaseNames = {"A.tid"};

@@ -55,18 +55,6 @@ TEST(TideDatabaseFile, ScramblingChainsEachByteOnTheStoredOneBefore) {
   EXPECT_NE(ScrambleRecordText(all), all);
 }
 
-TEST(TideDatabaseFile, WhatTheWriterWritesTheReaderGivesBack) {
-  test::TempDir dir;
-  const auto path = dir / "SOLENT.tid";
-  const std::vector<std::string> headers = {"Solent ports", "", "Checked 2024 \xB0"};
-  const auto lines = portLines(5);
-  ASSERT_TRUE(WriteTideDatabaseFile(path, "Saltmark 731 data", headers, lines));
-  const TideDatabaseContents read = ReadTideDatabaseFile(path);
-  EXPECT_EQ(read.signature, "Saltmark 731 data");
-  EXPECT_EQ(read.headers, headers);
-  EXPECT_EQ(read.locationLines, lines);
-}
-
 TEST(TideDatabaseFile, TheWriterRefusesWhatTheReaderCouldNotGiveBack) {
   struct Case {
     std::string name;

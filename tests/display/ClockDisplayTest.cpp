@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "common/RuntimeError.h"
-#include "display/StartBoxes.h"
 #include "tables/TimeText.h"
 
 namespace saltmark {
@@ -132,38 +131,6 @@ TEST(ZonesDialog, PortZoneInQuarterHours) {
   EXPECT_EQ(PortZoneQuarters("0.125"), 0);  // half a quarter rounds to even
   EXPECT_EQ(PortZoneQuarters(""), 0);
   EXPECT_THROW(PortZoneQuarters("9000"), RuntimeError);
-}
-
-TEST(StartBoxes, DateBoxChecks) {
-  struct Case {
-    const char* typed;
-    bool valid;
-    const char* shown;
-  } cases[] = {{"", true, ""},
-               {"5 dec 2026", true, "05 Dec 2026"},
-               {"5/12/2026", true, "05 Dec 2026"},
-               {"31 Apr 2026", false, ""},
-               {"tomorrow", false, ""}};
-  for (const auto& c : cases) {
-    const auto check = CheckDateBox(c.typed);
-    EXPECT_EQ(check.valid, c.valid) << c.typed;
-    EXPECT_EQ(check.text, c.shown) << c.typed;
-  }
-}
-
-TEST(StartBoxes, TimeBoxChecks) {
-  struct Case {
-    const char* typed;
-    bool valid;
-    const char* shown;
-  } cases[] = {{"", true, ""},           {"7:5", true, "07:05"},     {"23:59:59", true, "23:59"},
-               {"25:00", false, "25:00"}, {"12:60", false, "12:60"}, {"noon", false, "noon"}};
-  for (const auto& c : cases) {
-    const auto check = CheckTimeBox(c.typed);
-    EXPECT_EQ(check.valid, c.valid) << c.typed;
-    EXPECT_EQ(check.text, c.shown) << c.typed;
-  }
-  EXPECT_EQ(kTimeNotValid.find('\r'), std::string_view("Time not valid or in unknown format.").size());
 }
 
 }  // namespace

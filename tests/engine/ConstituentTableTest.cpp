@@ -94,8 +94,24 @@ TEST(ConstituentTable, SpringNeapDayStaysWithinAWeekEitherSide) {
   EXPECT_EQ(highest, 7);
 }
 
-// The group sums worked out from the table's rows in long double, each
-// argument summed from the mean longitudes as the formula writes it.
+// The nineteen equilibrium constituents as the tide tables give them, so that
+// the sums below do not depend on the table under test.
+struct EquilibriumRow {
+  const char* doodson;
+  double amplitude;
+  int group;
+};
+constexpr EquilibriumRow kEquilibrium[] = {
+    {"145555", 0.37689, 0},  {"163555", 0.17554, 1},  {"165555", -0.5305, 1},  {"227655", 0.00671, 2},
+    {"245645", -0.00648, 2}, {"265655", 0.00643, 2},  {"235755", 0.02301, 2},  {"237555", 0.02777, 2},
+    {"245655", 0.17387, 2},  {"247455", 0.03303, 2},  {"255545", -0.03386, 2}, {"255555", 0.90812, 2},
+    {"263655", -0.0067, 2},  {"265455", -0.02567, 2}, {"272556", 0.02479, 3},  {"273555", 0.42358, 3},
+    {"275555", 0.07858, 3},  {"275555", 0.03648, 3},  {"275565", 0.03423, 3}};
+constexpr double kPrincipalAmplitude[kGroupCount] = {0.37689, 0.5305, 0.90812, 0.42358};
+
+// The group sums worked out in long double, each Doodson argument summed
+// from the mean longitudes: V = d0 (2 pi f + h - s) + d1 s + d2 h + d3 p + d4 N' + d5 p1,
+// less a quarter turn for the diurnal ones.
 struct ExactGroups {
   std::array<long double, kGroupCount> factor, phase;
 };
@@ -107,14 +123,16 @@ ExactGroups exactGroupsAt(DateTime instant) {
   const long double f = t - std::nearbyint(t);
   const long double pi = std::acos(-1.0L);
   std::array<long double, kGroupCount> C{}, S{};
-  for (const ConstituentRow& row : InitConstituentTable()) {
-    const auto& d = row.digits;
-    const long double V = 2 * pi * d[0] * f + (d[2] + d[0]) * static_cast<long double>(a.h) +
-                          (d[1] - d[0]) * static_cast<long double>(a.s) + d[3] * static_cast<long double>(a.p) +
-                          d[4] * static_cast<long double>(a.Nprime) + d[5] * static_cast<long double>(a.p1) -
-                          (d[0] == 1 ? pi / 2 : 0);
-    C[row.group] += row.amplitude * std::cos(V);
-    S[row.group] -= row.amplitude * std::sin(V);
+  for (const EquilibriumRow& row : kEquilibrium) {
+    int d[6];
+    for (int j = 0; j < 6; ++j) d[j] = row.doodson[j] - '0' - (j > 0 ? 5 : 0);
+    const long double tau = 2 * pi * f + static_cast<long double>(a.h) - a.s;
+    const long double V = d[0] * tau + d[1] * static_cast<long double>(a.s) + d[2] * static_cast<long double>(a.h) +
+                          d[3] * static_cast<long double>(a.p) + d[4] * static_cast<long double>(a.Nprime) +
+                          d[5] * static_cast<long double>(a.p1) - (d[0] == 1 ? pi / 2 : 0);
+    const long double amplitude = row.amplitude / kPrincipalAmplitude[row.group];
+    C[row.group] += amplitude * std::cos(V);
+    S[row.group] -= amplitude * std::sin(V);
   }
   ExactGroups out;
   for (int g = 0; g < kGroupCount; ++g) {
@@ -137,6 +155,20 @@ TEST(ConstituentTable, GroupSumsKeepThePrecisionOfTheLongitudes) {
       const long double apart = std::remainder(g.groupPhase[k] - exact.phase[k], turn);
       EXPECT_NEAR(static_cast<double>(apart), 0, 1e-12) << t.serial() << " group " << k;
     }
+  }
+}
+
+TEST(ConstituentTable, ElongationIsTheMoonsTrueLongitudeLessTheSuns) {
+  const long double degrees = 180 / std::acos(-1.0L);
+  for (double days = -3000; days < 80000; days += 2777.7) {
+    const AstroArguments a = ComputeAstroArguments(days);
+    const long double s = a.s, h = a.h, p = a.p, N = a.Nprime, p1 = a.p1;
+    const long double moon = s + 0.022236 * std::sin(s - 2 * h + p) + 0.10976 * std::sin(s - p) +
+                             0.01149 * std::sin(2 * (s - h)) - 0.003243 * std::sin(h - p1) -
+                             0.001026 * std::sin(2 * (h - p)) - 0.001 * std::sin(s - 3 * h + p) +
+                             0.003728 * std::sin(2 * (s - p)) - 0.001996 * std::sin(2 * (N + s));
+    const long double sun = h + 0.033501 * std::sin(h - p1);
+    EXPECT_NEAR(MoonSunElongation(a), static_cast<double>((moon - sun) * degrees), 1e-8) << days;
   }
 }
 

@@ -95,6 +95,34 @@ TEST(HeightComputation, SingleConstituentPortsRiseWithTheirOwnPeriod) {
   }
 }
 
+// Moved by x hours, a port of one constituent follows A cos(phase - w x), so
+// h(x) = h(0) cos(w x) + h(q) sin(w x) with q a quarter turn of w.
+TEST(HeightComputation, OffsetsMoveEachConstituentAtItsOwnSpeed) {
+  struct Case {
+    const char* name;
+    Harmonics harmonics;
+    double degreesPerHour;
+  };
+  const Case cases[] = {
+      {"O1", {.o1 = 1, .o1Phase = 40}, 13.83},
+      {"K1", {.k1 = 1, .k1Phase = 40}, 15.00},
+      {"M2", {.m2 = 1, .m2Phase = 40}, 28.87},
+      {"S2", {.s2 = 1, .s2Phase = 40}, 29.96},
+  };
+  const GroupCorrections g = ComputeGroupFactors(DateTime::fromCivil(2026, 5, 3, 7, 20));
+  for (const Case& c : cases) {
+    const PortConstants pc = PreparePortConstants(portWith(c.harmonics), g.monthIndex, g.springNeapDay);
+    const CorrectedConstituents corrected = CombineGroupCorrections(pc, g);
+    const double h0 = HeightAtOffset(corrected, pc, 0).height;
+    const double hq = HeightAtOffset(corrected, pc, static_cast<float>(90 / c.degreesPerHour)).height;
+    for (const float x : {1.5F, -3.25F, 7.0F, 12.5F}) {
+      const double wx = c.degreesPerHour * x * kDegreesToRadians;
+      EXPECT_NEAR(HeightAtOffset(corrected, pc, x).height, h0 * std::cos(wx) + hq * std::sin(wx), 2e-5)
+          << c.name << " " << x;
+    }
+  }
+}
+
 TEST(HeightComputation, ShallowWaterTermsFollowTheCombinedSemidiurnalAngle) {
   // quarter-diurnal: k R^2 cos(2 theta + phase); sixth-diurnal: k R^3 cos(3 theta + phase)
   const Harmonics plain{.meanLevel = 3, .m2 = 1.2, .m2Phase = 75};

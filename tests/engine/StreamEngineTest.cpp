@@ -88,15 +88,6 @@ TEST_F(StreamEngineTest, AtHighWaterTheHighWaterEntryStandsAlone) {
   EXPECT_EQ(atHighWater->direction, 45);
 }
 
-TEST_F(StreamEngineTest, SpringsAndNeapsBlendByTheFraction) {
-  const StreamRecord r = station(180, 300, 100);
-  const auto s = streamAt(r, t0);
-  ASSERT_TRUE(s);
-  const float F = streams.springNeapFraction();
-  EXPECT_NEAR(s->rate, 3 * F + (1 - F) * 1, 1e-5);
-  EXPECT_EQ(s->direction, 180);
-}
-
 TEST_F(StreamEngineTest, OppositeStationsCancel) {
   const auto a = streams.StreamAtInstant(station(90, 120, 80), 50, 0, t0, loader, platform);
   const auto b = streams.StreamAtInstant(station(270, 120, 80), 50, 0, t0, loader, platform);

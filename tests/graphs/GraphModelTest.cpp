@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "common/RuntimeError.h"
 
 namespace saltmark {
@@ -32,7 +35,7 @@ TEST(GraphGrid, DamagedDurationsAreReadWithinOneToFiftyDays) {
   EXPECT_EQ(PlotDurationDays("0"), 1.0);
   EXPECT_EQ(PlotDurationDays(""), 1.0);
   EXPECT_EQ(PlotDurationDays("-3"), 1.0);
-  EXPECT_EQ(PlotDurationDays("2.5"), 2.5);
+  EXPECT_EQ(PlotDurationDays("2.5"), 2.0);  // whole days, halves to even
   EXPECT_EQ(PlotDurationDays("90"), 50.0);
   EXPECT_EQ(TimeToGraphX(GraphGrid{"0", at(5, 0)}, at(5, 12)), 480);
 }
@@ -68,12 +71,26 @@ TEST(GraphOrigin, StepIsTheFirstPowerOfTwoGivingFewerThanTenPeriods) {
   EXPECT_EQ(GraticuleStep(100000), 1024);
 }
 
-TEST(GraphColumns, EngineStepsWholeDays) {
-  EXPECT_EQ(SecondsPerColumn("1"), 90);
-  EXPECT_EQ(SecondsPerColumn("7"), 630);
-  EXPECT_EQ(SecondsPerColumn("2.5"), 180);  // 2.5 rounds to 2 days
-  EXPECT_EQ(SecondsPerColumn("3.5"), 360);  // and 3.5 to 4
-  EXPECT_EQ(ColumnInstant(at(5, 0), 40, 90), at(5, 1));
+// Every column is computed at the instant the graph shows for it, whatever
+// duration was typed: a fraction plots its whole days (halves to even).
+TEST(GraphColumns, SamplingAndMappingUseTheSameDuration) {
+  struct Case {
+    const char* typed;
+    const char* plotted;
+    std::int32_t secondsPerColumn;  // 90 s per day
+  };
+  const Case cases[] = {{"1", "1", 90}, {"2.5", "2", 180}, {"3.5", "4", 360}, {"7.2", "7", 630}, {"50", "50", 4500}};
+  for (const Case& c : cases) {
+    const std::string plotted = ClampPlotDurationText(c.typed);
+    EXPECT_EQ(plotted, c.plotted) << c.typed;
+    EXPECT_EQ(SecondsPerColumn(plotted), c.secondsPerColumn) << c.typed;
+    // A stored fraction (an old settings file) is read the same way.
+    EXPECT_EQ(SecondsPerColumn(c.typed), c.secondsPerColumn) << c.typed;
+    EXPECT_EQ(PlotDurationText(c.typed), c.plotted) << c.typed;
+    const GraphGrid grid{c.typed, at(5, 0)};
+    for (int x : {1, 480, 959})
+      EXPECT_EQ(ColumnInstant(grid.origin, x, SecondsPerColumn(c.typed)), GraphXToTime(grid, x)) << c.typed << " " << x;
+  }
 }
 
 TEST(TimeGraticule, HoursForShortPlotsDaysForLongOnes) {
@@ -83,21 +100,28 @@ TEST(TimeGraticule, HoursForShortPlotsDaysForLongOnes) {
   EXPECT_EQ(two[0].label, "12:00");
   EXPECT_EQ(two[3].label, "06:00");
   EXPECT_DOUBLE_EQ(two[8].x, 1080);  // beyond the picture
-
-  const auto five = TimeGraticule(GraphGrid{"5", at(5, 0)});  // n = 40 > 32, step 8: daily
-  EXPECT_DOUBLE_EQ(five[0].x, 192);
-  EXPECT_EQ(five[0].label, "6/12");
-  EXPECT_EQ(five[3].label, "9/12");
 }
 
-TEST(GraphCursor, ClampsToTheComputedColumns) {
-  EXPECT_EQ(ClampCursorColumn(-20), 0);
-  EXPECT_EQ(ClampCursorColumn(1000), 959);
-  EXPECT_EQ(ClampCursorColumn(959.4), 959);
-  EXPECT_EQ(ClampCursorColumn(12.5), 12);
-  EXPECT_TRUE(IsNearCursor(100, 90.5));
-  EXPECT_FALSE(IsNearCursor(100, 90));
-  EXPECT_FALSE(IsNearCursor(100, 110));
+// Each day line carries the date it stands on (origin + k steps), never the
+// day before: a 7-day line at column 137.14 is not labelled from column 137.
+TEST(TimeGraticule, DayLinesCarryTheirOwnDate) {
+  struct Case {
+    const char* days;
+    std::vector<std::string> labels;
+  };
+  const DateTime third = DateTime::fromCivil(2027, 1, 3);
+  const Case cases[] = {
+      {"5", {"4/1", "5/1", "6/1", "7/1", "8/1", "9/1", "10/1", "11/1", "12/1"}},         // daily
+      {"7", {"4/1", "5/1", "6/1", "7/1", "8/1", "9/1", "10/1", "11/1", "12/1"}},         // daily
+      {"14", {"5/1", "7/1", "9/1", "11/1", "13/1", "15/1", "17/1", "19/1", "21/1"}},     // two days
+      {"30", {"7/1", "11/1", "15/1", "19/1", "23/1", "27/1", "31/1", "4/2", "8/2"}},     // four days
+      {"50", {"11/1", "19/1", "27/1", "4/2", "12/2", "20/2", "28/2", "8/3", "16/3"}},    // eight days
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> labels;
+    for (const TimeGraticuleLine& line : TimeGraticule(GraphGrid{c.days, third})) labels.push_back(line.label);
+    EXPECT_EQ(labels, c.labels) << c.days << " days";
+  }
 }
 
 TEST(GraphDuration, PromptKeepsOneToFiftyDays) {
@@ -106,19 +130,6 @@ TEST(GraphDuration, PromptKeepsOneToFiftyDays) {
   EXPECT_EQ(ClampPlotDurationText("abc"), "1");
   EXPECT_EQ(ClampPlotDurationText("3"), "3");
   EXPECT_EQ(ClampPlotDurationText("75"), "50");
-}
-
-TEST(GraphZoom, StaysWithinItsLevels) {
-  ZoomControl zoom(5);
-  EXPECT_FALSE(zoom.ZoomIn());
-  EXPECT_FALSE(zoom.zoomInEnabled());
-  EXPECT_TRUE(zoom.ZoomOut());
-  EXPECT_EQ(zoom.level(), 4);
-  EXPECT_TRUE(zoom.zoomInEnabled() && zoom.zoomOutEnabled());
-  ZoomControl bottom(0);
-  EXPECT_FALSE(bottom.ZoomOut());
-  EXPECT_FALSE(bottom.zoomOutEnabled());
-  EXPECT_EQ(bottom.level(), 0);
 }
 
 TEST(ValueGraticule, LabelsAllButTheEdges) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+#include <vector>
+
 #include "RecordingSurface.h"
 
 namespace saltmark {
@@ -48,7 +52,7 @@ TEST(StreamGraph, BarsInTheDirectionsColourUnderTheOutline) {
 TEST(StreamGraph, CompassRingAndNeedle) {
   test::RecordingSurface surface;
   DrawCompassRing(surface, kBlack);
-  ASSERT_EQ(surface.lines.size(), 361u);
+  ASSERT_EQ(surface.lines.size(), 361u + 2 * 360u);  // spokes, then the two circles
   EXPECT_NEAR(surface.lines[90].x1, 0.5, 1e-9);
   EXPECT_NEAR(surface.lines[90].x2, 1.0, 1e-9);
   EXPECT_EQ(surface.lines[90].colour, DirectionColour(4));
@@ -59,6 +63,73 @@ TEST(StreamGraph, CompassRingAndNeedle) {
   ASSERT_EQ(surface.lines.size(), 2u);
   EXPECT_EQ(surface.lines[0].colour, kBlack);
   EXPECT_EQ(surface.lines[1].colour, kGreen);
+}
+
+// A stretch of bars in the picture's own colour (south on the black picture,
+// north on the white one) gets edges in the outline colour; the ring's
+// circles outline its matching sector.
+TEST(StreamGraph, BarsAndSectorInThePicturesColourAreOutlined) {
+  struct Case {
+    bool colour;
+    std::int16_t hiddenDirection;
+    Colour background, outline;
+  };
+  const Case cases[] = {{true, 180, kBlack, kWhite}, {false, 0, kWhite, kBlack}};
+  const GraphGrid grid{"1", DateTime::fromCivil(2026, 12, 5)};
+  for (const Case& c : cases) {
+    RateColumns rates{};
+    DirectionColumns directions{};
+    for (int x = 0; x < kGraphValues; ++x) {
+      rates[static_cast<std::size_t>(x)] = 1.0f;
+      directions[static_cast<std::size_t>(x)] = (x >= 300 && x < 600) ? c.hiddenDirection : 90;
+    }
+    StreamGraphDrawing drawing{rates, directions, grid, 5, false, c.background};
+    drawing.graticule = drawing.labels = drawing.outline = c.outline;
+    test::RecordingSurface surface;
+    DrawStreamGraph(surface, drawing);
+    std::vector<double> edges;
+    for (const auto& l : surface.lines)
+      if (l.colour == c.outline && l.x1 == l.x2 && l.y1 == 0 && l.y2 == 1.0) edges.push_back(l.x1);
+    EXPECT_EQ(edges, (std::vector<double>{300, 599})) << (c.colour ? "colour" : "monochrome");
+
+    test::RecordingSurface compass;
+    DrawCompassRing(compass, c.background);
+    int circleSegments = 0;
+    for (const auto& l : compass.lines) {
+      const double r1 = std::hypot(l.x1, l.y1), r2 = std::hypot(l.x2, l.y2);
+      if (l.colour == c.outline && std::abs(r1 - r2) < 1e-9) ++circleSegments;
+    }
+    EXPECT_EQ(circleSegments, 720) << (c.colour ? "colour" : "monochrome");
+  }
+}
+
+TEST(StreamGraph, RateLabelsOfEveryLevel) {
+  const std::vector<std::vector<std::string>> expected = {
+      {"10", "20", "30"}, {"5", "10", "15"}, {"2", "4", "6", "8"}, {"1", "2", "3"},
+      {"0.5", "1.0", "1.5"}, {"0.2", "0.4", "0.6", "0.8"}};
+  const RateColumns rates{};
+  const DirectionColumns directions{};
+  const GraphGrid grid{"1", DateTime::fromCivil(2026, 12, 5)};
+  for (int level = 0; level <= 5; ++level) {
+    test::RecordingSurface surface;
+    DrawStreamGraph(surface, StreamGraphDrawing{rates, directions, grid, level, false});
+    std::vector<std::string> labels;
+    for (const auto& text : surface.texts) labels.push_back(text.text);
+    EXPECT_EQ(labels, expected[static_cast<std::size_t>(level)]) << "level " << level;
+  }
+}
+
+// The run starts at the closest range that holds its largest rate
+// (tops 40, 20, 10, 4, 2, 1); column 960 is never drawn and does not count.
+TEST(StreamGraph, ZoomForTheLargestRate) {
+  const std::pair<float, int> cases[] = {{0, 5}, {0.7f, 5}, {1.0f, 5}, {1.01f, 4}, {2.5f, 3}, {4.0f, 3},
+                                         {4.5f, 2}, {15, 1}, {39, 0}, {45, 0}};
+  for (auto [largest, level] : cases) {
+    RateColumns rates{};
+    rates[123] = largest;
+    rates[960] = 100;
+    EXPECT_EQ(StreamZoomForRates(rates), level) << largest;
+  }
 }
 
 TEST(StreamGraph, CursorReadout) {

@@ -5,6 +5,7 @@
 
 #include "RecordingSurface.h"
 #include "platform/ScriptedPlatform.h"
+#include "tables/TimeText.h"
 
 namespace saltmark {
 namespace {
@@ -144,6 +145,40 @@ TEST_F(TidePassTest, DrawingFollowsThePass) {
   EXPECT_EQ(surface.texts.size(), 5u);
 }
 
+// Every zoom level's height labels, in metres and in feet: the levels with
+// steps of 0.5 and 0.2 need their decimal.
+TEST(TideZoom, HeightLabelsOfEveryLevel) {
+  struct Case {
+    int level;
+    bool metric;
+    std::vector<std::string> labels;
+  };
+  const Case cases[] = {
+      {0, true, {"  0", " 10", " 20", " 30"}},
+      {1, true, {"  0", " 5", " 10", " 15"}},
+      {2, true, {"  0", " 2", " 4", " 6", " 8"}},
+      {3, true, {"  0", " 1", " 2", " 3", " 4"}},
+      {4, true, {"  0", " 0.5", " 1.0", " 1.5"}},
+      {5, true, {"  0", " 0.2", " 0.4", " 0.6", " 0.8"}},
+      {3, false, {"  0'", " 1'", " 2'", " 3'", " 4'"}},
+      {4, false, {"  0'", " 0.5'", " 1.0'", " 1.5'"}},
+      {5, false, {"  0'", " 0.2'", " 0.4'", " 0.6'", " 0.8'"}},
+  };
+  const HeightColumns heights{};
+  const GraphGrid grid{"1", origin()};
+  ScriptedPlatform platform;
+  for (const Case& c : cases) {
+    Settings settings;
+    settings.metricUnits = c.metric ? kTrue : kFalse;
+    test::RecordingSurface surface;
+    const TidePass pass = ComputeTidePass(TidePassInput{heights, grid}, settings);
+    DrawTideGraph(surface, TideGraphDrawing{heights, grid, c.level, true, false, "0"}, pass, settings, platform);
+    std::vector<std::string> labels;
+    for (const auto& text : surface.texts) labels.push_back(text.text);
+    EXPECT_EQ(labels, c.labels) << "level " << c.level << (c.metric ? " metres" : " feet");
+  }
+}
+
 TEST(TideZoom, ScalesByLevel) {
   EXPECT_EQ(TideZoomScale(0).top, 40);
   EXPECT_EQ(TideZoomScale(3).bottom, -1);
@@ -190,6 +225,47 @@ TEST(TideColumns, FillsColumnsZeroTo959FromTheEngineOrigin) {
   CountingHeights more;
   EXPECT_EQ(FillTideColumns(columns, more, engineOrigin, "1", soon), JobOutcome::Cancelled);
   EXPECT_EQ(more.asked.size(), 10u);
+}
+
+// High water of a made-up M2 tide every 12.42 hours from 01:30 on the first
+// day: the times a graph lists must be those of the tide, to within the time
+// of one column, for any typed duration.
+class M2Tide : public TideHeightSource {
+ public:
+  static constexpr double kPeriodSeconds = 12.4206012 * 3600;
+  explicit M2Tide(DateTime firstHighWater) : first_(firstHighWater) {}
+  float heightAt(DateTime t) override {
+    return static_cast<float>(2.0 + 1.5 * std::cos(2 * M_PI * secondsFromFirst(t) / kPeriodSeconds));
+  }
+  double secondsFromFirst(DateTime t) const { return (t.serial() - first_.serial()) * 86400.0; }
+
+ private:
+  DateTime first_;
+};
+
+TEST(TideColumns, ListedHighWatersAreTheTidesOwnForEveryDuration) {
+  const DateTime start = DateTime::fromCivil(2027, 1, 3);
+  M2Tide tide(DateTime::fromCivil(2027, 1, 3, 1, 30));
+  Settings settings;
+  for (const char* typed : {"1", "2.5", "7", "50"}) {
+    const GraphGrid grid{ClampPlotDurationText(typed), start};
+    HeightColumns columns{};
+    CancelAfter never(100000);
+    ASSERT_EQ(FillTideColumns(columns, tide, start, grid.plotDuration, never), JobOutcome::Completed);
+    const TidePass pass = ComputeTidePass(TidePassInput{columns, grid}, settings);
+    const double columnSeconds = PlotDurationDays(grid.plotDuration) * 86400 / kGraphColumns;
+    int highWaters = 0;
+    for (const HighLowRecord& event : pass.highLowList) {
+      if (event.label != "HI") continue;
+      ++highWaters;
+      const double cycles = tide.secondsFromFirst(event.instant) / M2Tide::kPeriodSeconds;
+      const double offBy = std::abs(cycles - std::round(cycles)) * M2Tide::kPeriodSeconds;
+      EXPECT_LE(offBy, columnSeconds) << typed << " days: " << FormatTimeDate(event.instant);
+    }
+    // About 1.93 high waters a day over the plotted days.
+    const double expected = PlotDurationDays(grid.plotDuration) * 86400 / M2Tide::kPeriodSeconds;
+    EXPECT_NEAR(highWaters, expected, 1.0) << typed << " days";
+  }
 }
 
 TEST(TideCursor, ReadoutAndClearance) {

@@ -141,27 +141,6 @@ TEST_F(WebPublisherTest, AnsweringNoWritesNothingAndIsNotListed) {
   EXPECT_EQ(texts[1].substr(0, 16), "Create Web Page:");
 }
 
-TEST_F(WebPublisherTest, AFailedWriteIsReportedAndTheRunGoesOn) {
-  platform.answerNext(MessageAnswer::Yes);
-  platform.answerNext(MessageAnswer::Yes);
-  setWriteFaultForTesting([](const std::filesystem::path& p) { return p.filename() != "North-Bay.html"; });
-  ASSERT_EQ(publish(), JobOutcome::Completed);
-  ASSERT_GE(platform.messages.size(), 2u);
-  EXPECT_EQ(platform.messages[1].text, "Error in writing file");
-  EXPECT_EQ(platform.messages[1].caption, "Saltmark Publisher");
-  EXPECT_EQ(platform.messages[1].icon, MessageIcon::Critical);
-  EXPECT_TRUE(std::filesystem::exists(dir / "web" / "SOLENT" / "Ho_&_Co.html"));
-  EXPECT_EQ(test::readFile(dir / "web" / "SOLENT" / "index.html").find("North"), std::string::npos);
-}
-
-TEST_F(WebPublisherTest, AbortEndsTheRunBeforeAnyPage) {
-  test::RecordingProgress cancelling(10);
-  EXPECT_EQ(publish(cancelling), JobOutcome::Cancelled);
-  EXPECT_TRUE(platform.messages.empty());
-  EXPECT_FALSE(std::filesystem::exists(dir / "web" / "SOLENT" / "North-Bay.html"));
-  EXPECT_FALSE(std::filesystem::exists(dir / "web" / "SOLENT" / "index.html"));
-}
-
 TEST_F(WebPublisherTest, AnAbortedRunKeepsTheIndexOfTheLastRun) {
   platform.answerNext(MessageAnswer::Yes);
   platform.answerNext(MessageAnswer::Yes);

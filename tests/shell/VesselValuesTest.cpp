@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/ScriptedPlatform.h"
-#include "shell/ColourScheme.h"
 
 namespace saltmark {
 namespace {
@@ -86,18 +85,6 @@ TEST(VesselPrompts, VesselIdAndEchoSounder) {
   EXPECT_EQ(s.vesselName, "Kittiwake");
   EXPECT_FLOAT_EQ(s.echoSounderOffset, 0.8f);
   EXPECT_EQ(platform.prompts.back(), "Enter the Echo Sounder Offset ");
-}
-
-TEST(ColourSchemes, ColourAndMonochrome) {
-  const auto colour = ColourSchemeFor(true);
-  EXPECT_FALSE(colour.background);
-  EXPECT_EQ(colour.drawing1, 0x00FF00u);
-  EXPECT_EQ(colour.drawing2, 0x000000u);
-  EXPECT_EQ(colour.drawing3, 0x00FF00u);
-  const auto mono = ColourSchemeFor(false);
-  EXPECT_EQ(mono.background, 0xFFFFFFu);
-  EXPECT_EQ(mono.drawing1, 0xFFFFFFu);
-  EXPECT_EQ(mono.drawing3, 0x000000u);
 }
 
 }  // namespace

@@ -46,14 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
                       HeightCase{false, 10.99, 1, " 10'11 "}, HeightCase{false, -0.5, 1, "- 0' 6 "},
                       HeightCase{false, 9.999, 2, "  9'11 "}, HeightCase{false, 150.25, 2, " 150' 3 "}));
 
-TEST(FormatHeight, SingleStylesMatchTheGeneralForm) {
-  const Settings metric = unitSettings(true);
-  EXPECT_EQ(FormatHeight1(3.25f, metric), " 3.3");
-  EXPECT_EQ(FormatHeight2(3.25f, metric), "3.25");
-  EXPECT_EQ(FormatHeight2(-0.46f, metric), "-0.46");
-  EXPECT_EQ(FormatHeight1(8.5f, unitSettings(false)), "  8' 6 ");
-}
-
 struct ParseCase {
   bool metric;
   const char* typed;

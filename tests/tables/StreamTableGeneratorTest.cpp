@@ -19,12 +19,13 @@ class TidalStream : public StreamSource {
     asked.push_back(t);
     if (failAt >= 0 && static_cast<long>(asked.size()) > failAt) return std::nullopt;
     const double minutes = static_cast<double>(t.linearMilliseconds() - startInstant().linearMilliseconds()) / 60000.0;
-    const double v = 1.5 * std::cos(2 * M_PI * minutes / 720.0) * scale;
+    const double v = 1.5 * std::cos(2 * M_PI * minutes / 720.0) * scale * (1 + growth * minutes / 1440);
     return StreamSample{static_cast<float>(std::fabs(v)), static_cast<std::int16_t>(v >= 0 ? 90 : 270)};
   }
   std::vector<DateTime> asked;
   long failAt = -1;
   double scale = 1.0;
+  double growth = 0;  // of the rate per day
 };
 
 class StreamTableTest : public ::testing::Test {
@@ -126,6 +127,18 @@ TEST_F(StreamTableTest, FastestNumbersThePeaksFound) {
             "1 06:00 05 Dec 2026\t 1.5\t270\r\n"
             "2 12:00 05 Dec 2026\t 1.5\t090\r\n"
             "3 18:00 05 Dec 2026\t 1.5\t270\r\n");
+}
+
+// Growing by 30% a day, the peaks are 1.5 x 1.075, 1.15 and 1.225 at 06:00,
+// 12:00 and 18:00: the two fastest come first, fastest first.
+TEST_F(StreamTableTest, FastestKeepsTheFastestInOrder) {
+  stream.growth = 0.3;
+  request.listing = StreamListing::Fastest;
+  request.fastestText = "2";
+  ASSERT_EQ(run(), JobOutcome::Completed);
+  EXPECT_EQ(body(),
+            "1 18:00 05 Dec 2026\t 1.8\t270\r\n"
+            "2 12:00 05 Dec 2026\t 1.7\t090\r\n");
 }
 
 TEST_F(StreamTableTest, SamplesAreShiftedIntoTheReferencePortsTimeBase) {

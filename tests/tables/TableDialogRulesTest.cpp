@@ -7,53 +7,6 @@
 namespace saltmark {
 namespace {
 
-TEST(TableDialogRules, EachTideListingShowsOnlyItsOwnBoxes) {
-  struct Case {
-    TideListing listing;
-    bool minutes, highest, lowest, highLow;
-    ClearanceBox clearance;
-  } cases[] = {
-      {TideListing::HighLow, false, false, false, true, ClearanceBox::Unticked},
-      {TideListing::RegularIntervals, true, false, false, false, ClearanceBox::Unticked},
-      {TideListing::Passage, false, false, false, false, ClearanceBox::Greyed},
-      {TideListing::Highest, false, true, false, false, ClearanceBox::Unticked},
-      {TideListing::Lowest, false, false, true, false, ClearanceBox::Unticked},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(TideListingCaption(c.listing));
-    const TideDialogView view = TideDialogViewFor(c.listing);
-    EXPECT_EQ(view.minutesBox, c.minutes);
-    EXPECT_EQ(view.highestBox, c.highest);
-    EXPECT_EQ(view.lowestBox, c.lowest);
-    EXPECT_EQ(view.highLowBoxes, c.highLow);
-    EXPECT_EQ(ClearanceForListing(c.listing), c.clearance);
-  }
-}
-
-TEST(TableDialogRules, ClearanceBoxClicksAndTheDepthAndDraughtBoxes) {
-  struct Case {
-    TideListing listing;
-    ClearanceBox before;
-    ClearanceBox after;
-    bool depthShown;  // after the click
-  } cases[] = {
-      // The times of passage always use the clearance: the box stays greyed.
-      {TideListing::Passage, ClearanceBox::Greyed, ClearanceBox::Greyed, true},
-      {TideListing::Passage, ClearanceBox::Unticked, ClearanceBox::Greyed, true},
-      {TideListing::HighLow, ClearanceBox::Unticked, ClearanceBox::Ticked, true},
-      {TideListing::HighLow, ClearanceBox::Ticked, ClearanceBox::Unticked, false},
-      {TideListing::RegularIntervals, ClearanceBox::Unticked, ClearanceBox::Ticked, true},
-      // A box left greyed by an earlier listing is ticked by the next click.
-      {TideListing::Lowest, ClearanceBox::Greyed, ClearanceBox::Ticked, true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(TideListingCaption(c.listing)) + " from " + std::to_string(static_cast<int>(c.before)));
-    const ClearanceBox after = ClearanceAfterClick(c.listing, c.before);
-    EXPECT_EQ(after, c.after);
-    EXPECT_EQ(DepthAndDraughtShown(c.listing, after), c.depthShown);
-  }
-}
-
 TEST(TableDialogRules, EachStreamListingShowsOnlyItsOwnBoxes) {
   struct Case {
     StreamListing listing;
@@ -70,13 +23,6 @@ TEST(TableDialogRules, EachStreamListingShowsOnlyItsOwnBoxes) {
     EXPECT_EQ(view.belowBox, c.below);
     EXPECT_EQ(view.fastestBox, c.fastest);
   }
-}
-
-TEST(TableDialogRules, TheFirstSetOptionNamesTheListing) {
-  EXPECT_EQ(FirstSetOption({false, false, true, false, false}), 2);
-  EXPECT_EQ(FirstSetOption({false, true, false, true, false}), 1);
-  EXPECT_EQ(FirstSetOption({false, false, false, false, true}), 4);
-  EXPECT_EQ(FirstSetOption({false, false, false, false, false}), 0);
 }
 
 TEST(TableDialogRules, DepthAndDraughtAreReadIntoTheSettingsAndShownBack) {

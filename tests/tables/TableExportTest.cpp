@@ -5,7 +5,6 @@
 #include "common/RuntimeError.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
-#include "support/WriteFaults.h"
 #include "tables/TableJob.h"
 
 namespace saltmark {
@@ -24,26 +23,6 @@ TEST(TableExport, TheFileIsTheTextAndOneMoreLineEnd) {
     EXPECT_EQ(test::readFile(dir / "table.txt"), c.contents);
   }
 }
-
-class TableExportFault : public ::testing::TestWithParam<test::WriteFault> {};
-
-TEST_P(TableExportFault, AFailedSaveSaysSoAndKeepsTheOldFile) {
-  test::TempDir dir;
-  if (const auto why = test::WriteFaultUnavailable(GetParam(), dir.path()); !why.empty()) GTEST_SKIP() << why;
-  const bool folderInPlace = GetParam() == test::WriteFault::FolderInPlaceOfFile;
-  const auto target = dir / "table.txt";
-  if (!folderInPlace) test::writeFile(target, "the old table\r\n");
-  test::WriteFaultScope fault(GetParam(), target);
-  ASSERT_TRUE(fault.active()) << fault.whyNot();
-  const auto before = test::FolderSnapshot(dir.path());
-  const std::optional<std::string> message = SaveTableFile(target, kTable + std::string(200, '-'));
-  ASSERT_TRUE(message);
-  EXPECT_NE(message->find("table.txt"), std::string::npos) << *message;
-  EXPECT_EQ(test::FolderSnapshot(dir.path()), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryFault, TableExportFault, ::testing::ValuesIn(test::kAllWriteFaults),
-                         [](const auto& info) { return test::WriteFaultName(info.param); });
 
 TEST(TableJob, AComputationThatCannotGoOnIsReportedAsAFailure) {
   ScriptedPlatform platform;

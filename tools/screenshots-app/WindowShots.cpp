@@ -98,6 +98,41 @@ QWidget* informationDisplay(ScreenshotSession& session) {
   return fromTideGraph(session, "Display", "Info");
 }
 
+// A week of tide graph one zoom step in: day lines and the half-metre labels.
+QWidget* tideGraphWeekZoomedIn(ScreenshotSession& session) {
+  session.state.settings.graphDays = "7";
+  QWidget* graph = graphWindow(session, 0, "Graphical");
+  if (graph)
+    if (auto* zoomIn = graph->findChild<QAction*>("ZoomIn")) zoomIn->trigger();
+  return graph;
+}
+
+// The information display at a secondary port with a long name (the first
+// one with "Kukak" in it, else the first secondary port).
+QWidget* informationAtSecondaryPort(ScreenshotSession& session) {
+  session.state.settings.graphDays = "1";
+  chooseMode(session, 2);
+  auto* files = find<QComboBox>(session, "Dfile");
+  for (int f = 0; files && f < files->count(); ++f) {
+    if (!files->itemText(f).startsWith("Alaska")) continue;
+    files->setCurrentIndex(f);
+    emit files->activated(f);
+    auto* places = find<QListWidget>(session, "Dloc");
+    for (int row = 0; places && row < places->count(); ++row) {
+      if (!places->item(row)->text().contains("Kukak")) continue;
+      clickRow(session, "Dloc", row);
+      break;
+    }
+    break;
+  }
+  if (auto* useClock = find<QCheckBox>(session, "Usenow"); useClock && !useClock->isChecked()) useClock->click();
+  if (auto* graph = find<QPushButton>(session, "graph")) graph->click();
+  QWidget* graph = session.main().windows().window("Graphical");
+  if (!graph) return nullptr;
+  if (auto* item = graph->findChild<QAction*>("Display")) item->trigger();
+  return session.main().windows().window("Info");
+}
+
 // A database editor with the first database of its kind in the program
 // folder opened in it, shown without the modal loop that the Databases menu runs.
 std::filesystem::path firstFileWith(const std::filesystem::path& folder, const char* extension) {
@@ -218,6 +253,14 @@ const std::vector<WindowShot>& WindowShots() {
        [](ScreenshotSession& s) -> QWidget* {
          chooseMode(s, 3);
          return s.main().findChild<QWidget*>("Frame_Publisher");
+       }},
+      {"graph-tide-week-zoom4.png", tideGraphWeekZoomedIn},
+      {"info-secondary.png", informationAtSecondaryPort},
+      // Last: it leaves the session in monochrome.
+      {"graph-stream-mono.png",
+       [](ScreenshotSession& s) {
+         s.state.settings.colourDisplay = kFalse;
+         return graphWindow(s, 1, "GStream");
        }},
   };
   return shots;

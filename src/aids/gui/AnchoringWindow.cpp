@@ -55,10 +55,10 @@ AnchoringWindow::AnchoringWindow(AppState& state, CursorSource cursor, QWidget* 
   Datenow_ = readoutLabel("Datenow", this, 130);
   Tidenow_ = readoutLabel("Tidenow", this);
   line("Date and time, height", Datenow_, Tidenow_);
-  nexthighdat_ = readoutLabel("nexthighdat", this);
+  nexthighdat_ = readoutLabel("nexthighdat", this, 130);
   nexthighval_ = readoutLabel("nexthighval", this);
   line("Next High Tide", nexthighdat_, nexthighval_);
-  nextlowdat_ = readoutLabel("nextlowdat", this);
+  nextlowdat_ = readoutLabel("nextlowdat", this, 130);
   nextlowval_ = readoutLabel("nextlowval", this);
   line("Next Low Tide", nextlowdat_, nextlowval_);
 
@@ -113,7 +113,15 @@ AnchoringWindow::AnchoringWindow(AppState& state, CursorSource cursor, QWidget* 
   connect(help, &QPushButton::clicked, this, [this] { state_.platform.showHelpTopic(kAnchoringHelpTopic); });
   connect(exit, &QPushButton::clicked, this, &QWidget::hide);
 
+  // A sunken panel's right and bottom edges are drawn in the light shade,
+  // which vanishes on a light background: the readouts get a plain box, so
+  // every one shows its whole border.
+  for (QLabel* readout : findChildren<QLabel*>())
+    if (readout->frameShape() == QFrame::Panel) readout->setFrameStyle(QFrame::Box | QFrame::Plain);
+
   auto* layout = new QVBoxLayout(this);
+  // Never narrower than the boxes need, so none loses its right edge.
+  layout->setSizeConstraint(QLayout::SetMinimumSize);
   layout->addLayout(grid);
   layout->addLayout(buttons);
 

@@ -1,5 +1,7 @@
 #include "aids/gui/InformationWindow.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
@@ -47,8 +49,16 @@ QLabel* largeValue(const char* name, QWidget* parent, int points) {
   font.setBold(true);
   label->setFont(font);
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setMinimumWidth(points >= 30 ? 220 : 380);
+  const int baseWidth = points >= 30 ? 220 : 380;
+  label->setProperty("baseWidth", baseWidth);
+  label->setMinimumWidth(baseWidth);
   return label;
+}
+
+// A value label is at least its base width and always as wide as its text.
+void fitToText(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->setMinimumWidth(std::max(label->property("baseWidth").toInt(), label->sizeHint().width()));
 }
 
 }  // namespace
@@ -103,14 +113,22 @@ InformationWindow::InformationWindow(AppState& state, QWidget* parent) : QWidget
   connect(leave, &QPushButton::clicked, this, &QWidget::close);
 
   auto* layout = new QVBoxLayout(this);
+  // The window grows with its texts: a long location name is shown whole.
+  layout->setSizeConstraint(QLayout::SetMinimumSize);
   layout->addLayout(grid);
   layout->addLayout(buttons);
 }
 
 void InformationWindow::activate() {
   ApplyWindowScheme(*this, state_.settings);
-  Location_->setText(toQt(state_.location.portName));
-  Position_->setText(toQt(state_.location.positionText));
+  const int record = state_.selectedDifferenceRecord;
+  const auto& secondaries = state_.differenceTable.records;
+  const bool atSecondary =
+      state_.settings.portMode == 2 && record >= 0 && record < static_cast<int>(secondaries.size());
+  const InformationPlace place =
+      InformationPlaceFor(state_.location, atSecondary ? &secondaries[static_cast<std::size_t>(record)] : nullptr);
+  fitToText(Location_, toQt(place.location));
+  fitToText(Position_, toQt(place.position));
   DZone_->setText(toQt(ZoneLabelText(state_.settings)));
 }
 

@@ -67,7 +67,18 @@ void WaitWindow::OK_Click() {
 
 void WaitWindow::closeEvent(QCloseEvent* event) {
   event->accept();
-  if (!started_) emit abandoned();
+  abandon();
+}
+
+void WaitWindow::reject() {
+  QDialog::reject();
+  abandon();
+}
+
+void WaitWindow::abandon() {
+  if (started_ || abandoned_) return;
+  abandoned_ = true;
+  emit abandoned();
 }
 
 }  // namespace saltmark

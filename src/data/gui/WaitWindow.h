@@ -23,8 +23,12 @@ class WaitWindow : public QDialog {
  signals:
   // OK: the main window takes over.
   void startRequested();
-  // Closed without OK: the program ends.
+  // Closed without OK (the close box, Esc): the program ends.
   void abandoned();
+
+ public slots:
+  // Esc, or any other reject, ends the start as the close box does.
+  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -34,11 +38,14 @@ class WaitWindow : public QDialog {
   void OK_Click();
 
  private:
+  void abandon();
+
   AppState& state_;
   QLabel* Label1_;
   QPushButton* OK_;
   bool loaded_ = false;
   bool started_ = false;
+  bool abandoned_ = false;
 };
 
 // Left = (screen width - window width) / 2, Top likewise.

@@ -66,8 +66,9 @@ ZonesDialog::ZonesDialog(AppState& state, QWidget* parent) : QDialog(parent), st
       {"Command2", "+", "Both zones a quarter-hour later (the computer's clock was changed)", 2, 5},
       {"Command1", "-", "Local zone a quarter-hour earlier", 3, 4},
       {"Command3", "+", "Local zone a quarter-hour later", 3, 5},
-      {"Command14", "<", "Local clock a quarter-hour back", 4, 4},
-      {"Command13", ">", "Local clock a quarter-hour on", 4, 5},
+      // The local clock is GMT minus the offset: a smaller offset puts it on.
+      {"Command14", "<", "Local clock a quarter-hour on (local zone offset a quarter-hour less)", 4, 4},
+      {"Command13", ">", "Local clock a quarter-hour back (local zone offset a quarter-hour more)", 4, 5},
   };
   int local = 0;
   for (const ZoneButtonEntry& entry : entries) {

@@ -4,9 +4,12 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
 
 #include "graphs/gui/GraphPicture.h"
+#include "graphs/gui/GraphVector.h"
 #include "graphs/gui/GraphWindowParts.h"
 #include "platform/gui/Printing.h"
 #include "platform/gui/QtText.h"
@@ -108,6 +111,30 @@ void GraphWindow::page_Click(int direction) {
 void GraphWindow::PrintGraphWindow(bool colour) {
   saltmark::PrintGraphWindow(colour, GraphPrintout{*this, state_.settings, state_.platform, choosePrinter_,
                                                    [this] { applyScheme(); }, [this] { redraw(); }});
+}
+
+void GraphWindow::addVectorSaveItems(QMenuBar* bar) {
+  QMenu* menu = bar->findChild<QMenu*>("Print");
+  if (menu == nullptr) return;
+  menu->addSeparator();
+  QAction* svg = menu->addAction("Save as SVG");
+  svg->setObjectName("SaveSvg");
+  connect(svg, &QAction::triggered, this, [this] { SaveGraph_Click(false); });
+  QAction* pdf = menu->addAction("Save as PDF");
+  pdf->setObjectName("SavePdf");
+  connect(pdf, &QAction::triggered, this, [this] { SaveGraph_Click(true); });
+}
+
+void GraphWindow::SaveGraph_Click(bool pdf) {
+  if (!graphDrawing_) return;
+  const char* name = pdf ? "graph.pdf" : "graph.svg";
+  const auto chosen = state_.platform.chooseSaveFile({pdf ? "Save Graph as PDF" : "Save Graph as SVG",
+                                                      std::string(pdf ? kPdfFileFilter : kSvgFileFilter),
+                                                      state_.programFolder / name});
+  if (!chosen) return;
+  const QSize size = Picture1_->size();
+  const QByteArray bytes = pdf ? RenderGraphPdf(size, graphDrawing_) : RenderGraphSvg(size, graphDrawing_);
+  if (const auto failure = SaveGraphFile(*chosen, bytes)) state_.platform.message(*failure, MessageIcon::Critical);
 }
 
 bool GraphWindow::event(QEvent* event) {

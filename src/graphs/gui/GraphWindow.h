@@ -4,17 +4,20 @@
 // items, the plot duration prompt, the page buttons, printing, and the
 // active-window tracking the clock follows. Each window draws its own graph
 // and cursor readout.
+#include <functional>
 #include <utility>
 
 #include <QMainWindow>
 
 #include "graphs/GraphCursor.h"
+#include "graphs/DrawingSurface.h"
 #include "graphs/GraphModel.h"
 #include "graphs/gui/GraphPrinting.h"
 
 class QAction;
 class QFrame;
 class QLabel;
+class QMenuBar;
 
 namespace saltmark {
 
@@ -36,12 +39,16 @@ class GraphWindow : public QMainWindow {
   void onClockTick();
   bool graphActive() const { return active_; }
   const GraphCursor& cursor() const { return cursor_; }
+  int zoomLevel() const { return zoom_.level(); }
 
   // The cursor handlers, in graph columns (the picture's mouse events come here).
   void Picture1_MouseMove(double column, bool leftButtonHeld);
   void Picture1_MouseDown(double column, bool leftOrRightButton);
 
   void PrintGraphWindow(bool colour);
+  // The print menu's "Save as SVG" and "Save as PDF": the graph as last
+  // drawn, through the same drawing, at the picture's size.
+  void SaveGraph_Click(bool pdf);
   void setPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
 
  signals:
@@ -64,6 +71,8 @@ class GraphWindow : public QMainWindow {
   // A finished run is in: the cursor is live again; the window is shown,
   // raised and drawn.
   void startRun();
+  // Adds "Save as SVG" (SaveSvg) and "Save as PDF" (SavePdf) to the Print menu.
+  void addVectorSaveItems(QMenuBar* bar);
   void applyScheme();
 
   void Label11_Click();
@@ -79,6 +88,8 @@ class GraphWindow : public QMainWindow {
   ZoomControl zoom_;
   bool active_ = false;
   PrinterChooser choosePrinter_;
+  // The graph's drawing as last shown, set by redraw.
+  std::function<void(DrawingSurface&)> graphDrawing_;
 
   GraphPicture* Picture1_ = nullptr;
   QLabel* Label11_ = nullptr;

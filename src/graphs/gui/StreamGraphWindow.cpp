@@ -76,6 +76,7 @@ void StreamGraphWindow::buildMenus() {
                                  [this](bool fromMidnight) { midnight_Click(fromMidnight); });
   zoomItems_ = addZoomMenu(bar, this, [this] { ZoomIn_Click(); }, [this] { ZoomOut_Click(); });
   addPrintMenu(bar, this, [this](bool colour) { PrintGraphWindow(colour); });
+  addVectorSaveItems(bar);
   addAccuracyExitHelp(bar, this, state_, "Leave_Gstream", [this] { close(); }, kStreamGraphHelpTopic);
 }
 
@@ -142,6 +143,7 @@ void StreamGraphWindow::buildLayout() {
 
 void StreamGraphWindow::showRun(StreamGraphRun run) {
   run_ = std::move(run);
+  zoom_ = ZoomControl(StreamZoomForRates(run_.rates));
   startRun();
 }
 
@@ -149,7 +151,7 @@ void StreamGraphWindow::DrawStreamGraph() {
   if (!hasRun_) return;
   BusyPointer busy(state_.platform);
   const Settings& s = state_.settings;
-  Label11_->setText(toQt(run_.grid.plotDuration));
+  Label11_->setText(toQt(PlotDurationText(run_.grid.plotDuration)));
   zonebox_->setText(toQt("Time Zone: " + run_.zoneText));
   datebox_->setText(toQt("Graph Origin: " + FormatTimeDate(run_.grid.origin)));
   labVessel_->setText(toQt("Vessel ID: " + s.vesselName));
@@ -160,8 +162,8 @@ void StreamGraphWindow::DrawStreamGraph() {
   applyScheme();
 
   const StreamGraphDrawing drawing = drawingFor(run_, zoom_.level(), s);
-  Picture1_->setPicture(RenderGraphPicture(Picture1_->size(), devicePixelRatioF(),
-                                           [&](DrawingSurface& surface) { saltmark::DrawStreamGraph(surface, drawing); }));
+  graphDrawing_ = [drawing](DrawingSurface& surface) { saltmark::DrawStreamGraph(surface, drawing); };
+  Picture1_->setPicture(RenderGraphPicture(Picture1_->size(), devicePixelRatioF(), graphDrawing_));
   cursor_.placeForDrawing(run_.grid, state_.startInstant);
   ShowStreamCursorReadout();
 }

@@ -40,6 +40,8 @@ class StreamGraphWindow : public GraphWindow {
   ~StreamGraphWindow() override;
 
   const GraphGrid& grid() const override { return run_.grid; }
+  const StreamGraphRun& run() const { return run_; }
+  // Each run starts at the zoom that holds its largest rate.
   void showRun(StreamGraphRun run);
 
   void DrawStreamGraph();

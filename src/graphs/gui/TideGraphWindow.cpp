@@ -1,5 +1,10 @@
 #include "graphs/gui/TideGraphWindow.h"
 
+#include <exception>
+
+#include "almanac/PortSunMoon.h"
+#include "almanac/SunMoonGraphSetting.h"
+
 #include <QAction>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -64,6 +69,12 @@ void TideGraphWindow::buildMenus() {
                                 [this](bool on) { passagelines_Click(on); });
   midnightItems_ = namedTickPair(settings, "midnight_on", "From Midnight", "Midnight_Off", "From Now", this,
                                  [this](bool fromMidnight) { midnight_Click(fromMidnight); });
+  settings->addSeparator();
+  SunMoon_ = settings->addAction("Sun and Moon");
+  SunMoon_->setObjectName("SunMoon");
+  SunMoon_->setCheckable(true);
+  SunMoon_->setChecked(LoadSunMoonGraphSetting(state_.programFolder));
+  connect(SunMoon_, &QAction::toggled, this, &TideGraphWindow::SunMoon_Click);
   zoomItems_ = addZoomMenu(bar, this, [this] { ZoomIn_Click(); }, [this] { ZoomOut_Click(); });
 
   connect(namedMenuBarAction(bar, "Anchor", "&Anchor"), &QAction::triggered, this,
@@ -72,6 +83,7 @@ void TideGraphWindow::buildMenus() {
           &TideGraphWindow::Display_Click);
 
   addPrintMenu(bar, this, [this](bool colour) { PrintGraphWindow(colour); });
+  addVectorSaveItems(bar);
   addAccuracyExitHelp(bar, this, state_, "Leave_Graphical", [this] { Leave_Graphical_Click(); }, kTideGraphHelpTopic);
 }
 
@@ -160,6 +172,23 @@ void TideGraphWindow::showRun(TideGraphRun run) {
   startRun();
 }
 
+void TideGraphWindow::SunMoon_Click(bool on) {
+  if (const WriteResult saved = SaveSunMoonGraphSetting(state_.programFolder, on); !saved)
+    state_.platform.message("The Sun and Moon choice could not be saved: " + saved.error, MessageIcon::Critical);
+  redraw();
+}
+
+std::vector<SkyEvent> TideGraphWindow::plotSkyEvents() const {
+  const DateTime from = GraphXToTime(run_.grid, 0), to = GraphXToTime(run_.grid, 960);
+  std::vector<SkyEvent> events;
+  try {
+    events = PortSunMoonEvents(state_.location, state_.settings, from.addDays(-1), to.addDays(1));
+  } catch (const std::exception&) {
+    return {};  // no sun and moon rather than no graph
+  }
+  return events;
+}
+
 void TideGraphWindow::DrawTideGraph() {
   Pass_->clear();
   Hilo_->clear();
@@ -179,11 +208,13 @@ void TideGraphWindow::DrawTideGraph() {
   applyScheme();
 
   pass_ = ComputeTidePass(TidePassInput{run_.heights, run_.grid, s.draught, s.chartedDepth, isTrue(s.graphSwitch3)}, s);
-  const TideGraphDrawing drawing{run_.heights,          run_.grid, zoom_.level(), isTrue(s.colourDisplay),
-                                 isTrue(s.graphSwitch1), header.depth};
-  Picture1_->setPicture(RenderGraphPicture(Picture1_->size(), devicePixelRatioF(), [&](DrawingSurface& surface) {
-    saltmark::DrawTideGraph(surface, drawing, pass_, s, state_.platform);
-  }));
+  TideGraphDrawing drawing{run_.heights,          run_.grid, zoom_.level(), isTrue(s.colourDisplay),
+                           isTrue(s.graphSwitch1), header.depth};
+  if (SunMoon_->isChecked()) drawing.sky = plotSkyEvents();
+  graphDrawing_ = [this, drawing](DrawingSurface& surface) {
+    saltmark::DrawTideGraph(surface, drawing, pass_, state_.settings, state_.platform);
+  };
+  Picture1_->setPicture(RenderGraphPicture(Picture1_->size(), devicePixelRatioF(), graphDrawing_));
   for (const std::string& line : pass_.passageLines) Pass_->addItem(toQt(line));
   for (const std::string& line : pass_.highLowLines) Hilo_->addItem(toQt(line));
 

@@ -80,6 +80,9 @@ class TideGraphWindow : public GraphWindow {
   void MDraught_Click();
   void MUKC_Click();
   void passagelines_Click(bool on);
+  // "Sun and Moon": night shading and moon-phase marks, kept in SUNMOON.CFG.
+  void SunMoon_Click(bool on);
+  std::vector<SkyEvent> plotSkyEvents() const;
   void Display_Click();
   void Leave_Graphical_Click();
 
@@ -94,6 +97,7 @@ class TideGraphWindow : public GraphWindow {
   QFrame* Frame1_ = nullptr;
   // passlineon/passlineoff.
   std::pair<QAction*, QAction*> passageItems_{};
+  QAction* SunMoon_ = nullptr;
 };
 
 }  // namespace saltmark

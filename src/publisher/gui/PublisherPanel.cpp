@@ -44,6 +44,7 @@ PublisherPanel::PublisherPanel(AppState& state, std::function<ProgressWindow&()>
   All_locs_ = namedCheck("All_locs", "All Locations", "Publish every location of the database, with an index page",
                          this);
   All_tids_ = namedCheck("All_tids", "All Databases", "Publish from every tide database of the list", this);
+  Web_SunMoon_ = namedCheck("Web_SunMoon", "Sunrise and Sunset", "Add each day's sunrise and sunset to the pages", this);
   Generate_ = new QPushButton("Generate &Web Page", this);
   Generate_->setObjectName("Generate");
   connect(Generate_, &QPushButton::clicked, this, &PublisherPanel::Generate_Click);
@@ -57,7 +58,8 @@ PublisherPanel::PublisherPanel(AppState& state, std::function<ProgressWindow&()>
   grid->addWidget(savedir_, 1, 1, 1, 3);
   grid->addWidget(All_locs_, 2, 0, 1, 2);
   grid->addWidget(All_tids_, 2, 2, 1, 2);
-  grid->addWidget(Generate_, 3, 0, 1, 4);
+  grid->addWidget(Web_SunMoon_, 3, 0, 1, 4);
+  grid->addWidget(Generate_, 4, 0, 1, 4);
 }
 
 void PublisherPanel::Generate_Click() {
@@ -70,6 +72,7 @@ void PublisherPanel::Generate_Click() {
   request.rowsText = fromQt(web_rows_->text());
   request.fontFace = fromQt(fontface_->text());
   request.allLocations = All_locs_->isChecked();
+  request.sunMoon = Web_SunMoon_->isChecked();
   request.zoneName = ZoneLabelText(settings);
   request.zoneNameOf = [](const Settings& s) { return ZoneLabelText(s); };
 

@@ -47,6 +47,7 @@ class PublisherPanel : public QWidget {
   QLineEdit* savedir_ = nullptr;
   QCheckBox* All_locs_ = nullptr;
   QCheckBox* All_tids_ = nullptr;
+  QCheckBox* Web_SunMoon_ = nullptr;  // sunrise and sunset on the pages
   QPushButton* Generate_ = nullptr;
 };
 

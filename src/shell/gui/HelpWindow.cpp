@@ -1,5 +1,6 @@
 #include "shell/gui/HelpWindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "platform/gui/QtText.h"
 #include "shell/HelpTopics.h"
@@ -106,9 +108,27 @@ void HelpWindow::showPage(const QString& page) {
                       "</b> was not found in the folder " + pathToQt(folder_).toHtmlEscaped() +
                       ". Reinstall the program to restore its help pages.</p>");
   }
+  stayUsableOverModalWindow();
   show();
   raise();
   activateWindow();
+}
+
+// A modal window (table settings, an editor) blocks every window that is not
+// its own; help asked for from it must not be blocked, so the help window
+// becomes that modal window's companion until help is next opened from
+// elsewhere.
+void HelpWindow::stayUsableOverModalWindow() {
+  QWidget* modal = QApplication::activeModalWidget();
+  QWindow* owner = modal && modal->window() != this ? modal->window()->windowHandle() : nullptr;
+  create();
+  QWindow* own = windowHandle();
+  if (!own || own->transientParent() == owner) return;
+  // The blocked state is decided when the window is shown.
+  const bool wasVisible = isVisible();
+  if (wasVisible) hide();
+  own->setTransientParent(owner);
+  if (wasVisible) show();
 }
 
 QStringList HelpWindow::search(const QString& query) const {

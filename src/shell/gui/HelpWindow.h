@@ -3,6 +3,7 @@
 // folder's "help" folder) in a browser with back and forward, opened at the
 // contents, the index, the search page or one window's topic. The search page
 // looks for words in every page and lists the pages that hold all of them.
+// Help opened from a modal window stays usable while that window is open.
 #include <filesystem>
 
 #include <QWidget>
@@ -34,6 +35,7 @@ class HelpWindow : public QWidget {
 
  private:
   void showPage(const QString& page);
+  void stayUsableOverModalWindow();
 
   std::filesystem::path folder_;
   QTextBrowser* browser_;

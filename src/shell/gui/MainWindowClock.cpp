@@ -25,6 +25,17 @@
 
 namespace saltmark {
 
+namespace {
+
+// A menu, a context menu or the menu bar taking the keyboard for a moment is
+// no change of box: the half-typed text stays and is checked when the user
+// really leaves the box.
+bool IsRealFocusChange(const QFocusEvent& event) {
+  return event.reason() != Qt::PopupFocusReason && event.reason() != Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
 DateTime MainWindow::systemClock() {
   const QDateTime now = QDateTime::currentDateTime();
   const QDate d = now.date();
@@ -129,7 +140,7 @@ void MainWindow::commitFocusedBox() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut && !inBoxCheck_) {
+  if (event->type() == QEvent::FocusOut && !inBoxCheck_ && IsRealFocusChange(*static_cast<QFocusEvent*>(event))) {
     // A message box of the check takes the focus too; check once.
     inBoxCheck_ = true;
     if (watched == pdatebox_) pdatebox_LostFocus();

@@ -42,7 +42,7 @@ MainWindow::~MainWindow() = default;
 WindowSet& MainWindow::windows() { return *windows_; }
 
 HelpWindow& MainWindow::help() {
-  if (!help_) help_ = std::make_unique<HelpWindow>(state_.programFolder / kHelpFolderName);
+  if (!help_) help_ = std::make_unique<HelpWindow>(state_.helpFolder);
   return *help_;
 }
 

@@ -104,11 +104,13 @@ void MainWindow::Draught_Click() { PromptDraught(state_.settings, state_.platfor
 void MainWindow::offset_Click() { PromptEchoSounderOffset(state_.settings, state_.platform); }
 
 void MainWindow::zone_Click() {
-  if (!zones_) zones_ = std::make_unique<ZonesDialog>(state_, this);
-  connect(zones_.get(), &ZonesDialog::offsetsChanged, this, &MainWindow::UpdateClockDisplay, Qt::UniqueConnection);
-  connect(zones_.get(), &ZonesDialog::autoLocalZoneChanged, this, &MainWindow::SetAutoLocalZone,
-          Qt::UniqueConnection);
-  connect(zones_.get(), &ZonesDialog::closed, this, [this] { zonesOpen_ = false; }, Qt::UniqueConnection);
+  if (!zones_) {
+    // Connected once, when the dialog is made: it is only hidden and shown afterwards.
+    zones_ = std::make_unique<ZonesDialog>(state_, this);
+    connect(zones_.get(), &ZonesDialog::offsetsChanged, this, &MainWindow::UpdateClockDisplay);
+    connect(zones_.get(), &ZonesDialog::autoLocalZoneChanged, this, &MainWindow::SetAutoLocalZone);
+    connect(zones_.get(), &ZonesDialog::closed, this, [this] { zonesOpen_ = false; });
+  }
   zonesOpen_ = true;
   zones_->activate(palette().color(QPalette::Window));
   UpdateClockDisplay();

@@ -28,6 +28,53 @@ namespace saltmark {
 
 inline constexpr std::string_view kCannotDrawStreamGraph = "Cannot Draw Tidal Stream Graph";
 
+namespace {
+
+// Holds back the plain notices given during a stream run, so that a failed
+// run says what failed and why in one message box; every other service goes
+// straight through.
+class HeldNotices : public Platform {
+ public:
+  explicit HeldNotices(Platform& target) : target_(target) {}
+  MessageAnswer message(std::string_view text, MessageIcon icon, MessageButtons buttons,
+                        std::string_view caption) override {
+    if (buttons != MessageButtons::Ok) return target_.message(text, icon, buttons, caption);
+    notices.push_back({std::string(text), icon});
+    return MessageAnswer::Ok;
+  }
+  std::optional<std::string> promptValue(std::string_view p, std::string_view l, std::string_view v) override {
+    return target_.promptValue(p, l, v);
+  }
+  std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& r) override {
+    return target_.chooseOpenFile(r);
+  }
+  std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& r) override {
+    return target_.chooseSaveFile(r);
+  }
+  std::optional<std::filesystem::path> chooseDirectory(const std::filesystem::path& start) override {
+    return target_.chooseDirectory(start);
+  }
+  void setClipboardText(std::string_view text) override { target_.setClipboardText(text); }
+  void beep() override { target_.beep(); }
+  void showHelpTopic(int contextNumber) override { target_.showHelpTopic(contextNumber); }
+  bool openUrl(std::string_view url) override { return target_.openUrl(url); }
+  void setBusy(bool busy) override { target_.setBusy(busy); }
+  void processEvents() override { target_.processEvents(); }
+
+  // The notices as they would have been shown.
+  void release() {
+    for (const auto& [text, icon] : notices) target_.message(text, icon);
+    notices.clear();
+  }
+
+  std::vector<std::pair<std::string, MessageIcon>> notices;
+
+ private:
+  Platform& target_;
+};
+
+}  // namespace
+
 struct WindowSet::Graphs {
   explicit Graphs(WindowSet& windowSet) : set(windowSet), state(windowSet.state()) {}
 
@@ -197,20 +244,31 @@ void WindowSet::Graphs::runStreamGraph(const GraphGrid& grid) {
         FormatNumberPoint(state.stations.stationWeights[static_cast<std::size_t>(k)], "0.0") + "%";
   }
   auto* main = qobject_cast<MainWindow*>(set.mainWindow());
-  StreamContext context = state.streamContext([main] {
+  const StreamContext shared = state.streamContext([main] {
     if (main) main->UpdateClockDisplay();
   });
+  HeldNotices held(state.platform);
+  StreamContext context{shared.tideDatabase, shared.locationIndex, shared.settings, shared.location,
+                        shared.engine,       shared.streams,       shared.streamTable, shared.stations,
+                        held,                shared.programFolder, shared.refreshClockDisplay, shared.portLoaded};
   const JobOutcome outcome = set.progress().run([&](JobProgress& progress) {
     try {
       const DateTime engineOrigin = ShiftToDisplayZone(grid.origin, s, state.location.portZone);
       return RunStreamGraph(context, engineOrigin, SecondsPerColumn(grid.plotDuration), run.rates, run.directions,
                             progress);
     } catch (const RuntimeError& error) {
-      state.platform.message(error.what(), MessageIcon::Exclamation);
+      held.notices.push_back({error.what(), MessageIcon::Exclamation});
       return JobOutcome::Failed;
     }
   });
-  if (outcome == JobOutcome::Failed) state.platform.message(kCannotDrawStreamGraph);
+  // One message for a failed run: what failed, then why.
+  if (outcome == JobOutcome::Failed) {
+    std::string text(kCannotDrawStreamGraph);
+    for (const auto& notice : held.notices) text += "\r" + notice.first;
+    state.platform.message(text, held.notices.empty() ? MessageIcon::None : MessageIcon::Exclamation);
+  } else {
+    held.release();
+  }
   if (outcome == JobOutcome::Completed)
     streamWindow().showRun(std::move(run));
   else

@@ -2,6 +2,12 @@
 // the progress window and the table viewer.
 #include <QLabel>
 
+#include <cmath>
+
+#include "almanac/PortSunMoon.h"
+#include "almanac/SunMoonRows.h"
+#include "common/VbNumbers.h"
+
 #include "display/ClockDisplay.h"
 #include "platform/gui/QtText.h"
 #include "shell/AppState.h"
@@ -23,6 +29,9 @@ struct WindowSet::Tables {
   explicit Tables(WindowSet& windows) : set(windows) {}
 
   TableViewerWindow& viewerWindow();
+  // What the viewer's CSV and iCalendar exports need of the table run.
+  TableExportContext tideExportContext(bool secondary) const;
+  TableExportContext streamExportContext(const StreamTableRequest& request) const;
   TideTableDialog& tideDialog();
   StreamTableDialog& streamDialog();
   // Before a dialog opens: the main window's predictions brought up to
@@ -90,10 +99,14 @@ void WindowSet::Tables::runTideTable() {
       secondary ? &state.differenceTable.records[static_cast<std::size_t>(state.selectedDifferenceRecord)] : nullptr);
   request.zoneName = zoneName;
   request.creditYear = CurrentYear();
+  if (tideDialog().sunMoon())
+    request.sunMoonRows = SunMoonTableRows(state.location, state.settings, request.start,
+                                           request.start.addDays(Val(request.daysText)));
 
   EngineHeightSource heights(state.engine);
   TableViewerWindow& out = viewerWindow();
   const std::string portZone = state.location.portZone;
+  out.setExportContext(tideExportContext(secondary));
   finish(set.progress().run([&](JobProgress& progress) {
     BusyPointer busy(state.platform);
     return RunTableJob(
@@ -103,6 +116,39 @@ void WindowSet::Tables::runTideTable() {
         },
         state.platform);
   }));
+}
+
+TableExportContext WindowSet::Tables::tideExportContext(bool secondary) const {
+  const AppState& state = set.state();
+  TableExportContext context;
+  context.metric = state.settings.metricUnits != kFalse;
+  context.utcOffsetMinutes =
+      static_cast<int>(std::lround(-DisplayToGmtMinutes(state.settings, state.location.portZone)));
+  context.location = state.location.portName;
+  context.geo = GeoFromTexts(state.location.latitudeText, state.location.longitudeText);
+  if (secondary) {
+    const DifferenceRecord& port =
+        state.differenceTable.records[static_cast<std::size_t>(state.selectedDifferenceRecord)];
+    context.location = port.name;
+    context.geo = GeoFromTexts(port.latitudeText, port.longitudeText);
+  }
+  return context;
+}
+
+TableExportContext WindowSet::Tables::streamExportContext(const StreamTableRequest& request) const {
+  const AppState& state = set.state();
+  TableExportContext context;
+  context.streamTable = true;
+  context.utcOffsetMinutes =
+      static_cast<int>(std::lround(-DisplayToGmtMinutes(state.settings, state.location.portZone)));
+  context.location = request.locationText;
+  context.streamKind = request.listing == StreamListing::Peak      ? "peak"
+                       : request.listing == StreamListing::Slack   ? "slack"
+                       : request.listing == StreamListing::Fastest ? "fastest"
+                                                                   : "";
+  context.rateFirst = request.listing == StreamListing::Fastest;
+  context.speedUnits = request.speedUnitCaption;
+  return context;
 }
 
 // Each chosen station as the main window shows it: its name, a blank and
@@ -146,6 +192,7 @@ void WindowSet::Tables::runStreamTable() {
 
   EngineStreamSource streams(context);
   TableViewerWindow& out = viewerWindow();
+  out.setExportContext(streamExportContext(request));
   finish(set.progress().run([&](JobProgress& progress) {
     BusyPointer busy(state.platform);
     return RunTableJob(

@@ -1,5 +1,6 @@
 #include "tables/gui/TableViewerWindow.h"
 
+#include <QDateTime>
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -40,7 +41,11 @@ QAction* menuAction(QMenu* menu, const char* name, const char* caption) {
 }  // namespace
 
 TableViewerWindow::TableViewerWindow(Platform& platform, std::filesystem::path saveFolder, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), savePath_(std::move(saveFolder) / kTableFileName) {
+    : QMainWindow(parent),
+      platform_(platform),
+      savePath_(saveFolder / kTableFileName),
+      csvPath_(saveFolder / kCsvFileName),
+      icsPath_(saveFolder / kIcsFileName) {
   setObjectName("Tabulate");
   setWindowTitle(toQt(kAppTitle));
   resize(640, 480);
@@ -59,6 +64,10 @@ TableViewerWindow::TableViewerWindow(Platform& platform, std::filesystem::path s
   connect(menuAction(exportMenu, "Clip", "To &Clipboard"), &QAction::triggered, this, &TableViewerWindow::Clip_Click);
   connect(menuAction(exportMenu, "MyFil", "To &File"), &QAction::triggered, this, &TableViewerWindow::MyFil_Click);
   connect(menuAction(exportMenu, "Print", "&Print"), &QAction::triggered, this, &TableViewerWindow::Print_Click);
+  exportMenu->addSeparator();
+  connect(menuAction(exportMenu, "CsvExport", "CSV"), &QAction::triggered, this, &TableViewerWindow::CsvExport_Click);
+  connect(menuAction(exportMenu, "IcsExport", "iCalendar"), &QAction::triggered, this,
+          &TableViewerWindow::IcsExport_Click);
   QAction* help = menuBar()->addAction("&Help");
   help->setObjectName("Help");
   connect(help, &QAction::triggered, this, &TableViewerWindow::Help_Click);
@@ -108,6 +117,25 @@ void TableViewerWindow::MyFil_Click() {
   if (!chosen) return;
   savePath_ = *chosen;
   if (const auto failure = SaveTableFile(*chosen, text_.text()))
+    platform_.message(*failure, MessageIcon::Critical);
+}
+
+void TableViewerWindow::CsvExport_Click() {
+  const auto chosen = platform_.chooseSaveFile({std::string(kCsvFileTitle), std::string(kCsvFileFilter), csvPath_});
+  if (!chosen) return;
+  csvPath_ = *chosen;
+  if (const auto failure = SaveExportFile(*chosen, CsvText(TableRowsForExport(text_.text(), exportContext_))))
+    platform_.message(*failure, MessageIcon::Critical);
+}
+
+void TableViewerWindow::IcsExport_Click() {
+  const auto chosen = platform_.chooseSaveFile({std::string(kIcsFileTitle), std::string(kIcsFileFilter), icsPath_});
+  if (!chosen) return;
+  icsPath_ = *chosen;
+  const auto now = QDateTime::currentDateTimeUtc();
+  const DateTime stamp = DateTime::fromCivil(now.date().year(), now.date().month(), now.date().day(),
+                                             now.time().hour(), now.time().minute(), now.time().second());
+  if (const auto failure = SaveExportFile(*chosen, IcsText(TableCalendar(text_.text(), exportContext_, stamp))))
     platform_.message(*failure, MessageIcon::Critical);
 }
 

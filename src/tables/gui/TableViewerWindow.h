@@ -1,7 +1,7 @@
 #pragma once
 // The table viewer Tabulate: the text the table generators wrote, read-only
 // in a fixed-pitch box (RTFBox), with the Export menu (To Clipboard, To File,
-// Print), Help and Exit. The window is the generators' text sink: the text is
+// Print, CSV, iCalendar), Help and Exit. The window is the generators' text sink: the text is
 // kept as written (8-bit, CR LF line ends) and put into the box when the run
 // is over, so that a year-long table is not slowed by the box.
 #include <filesystem>
@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 
+#include "tables/TableRowsExport.h"
 #include "tables/TableText.h"
 
 class QAction;
@@ -44,16 +45,25 @@ class TableViewerWindow : public QMainWindow, public TableText {
 
   QPlainTextEdit* box() const { return RTFBox_; }
 
+  // What the CSV and iCalendar exports need to know of the table shown:
+  // set by whoever runs the table.
+  void setExportContext(TableExportContext context) { exportContext_ = std::move(context); }
+
  public slots:
   void Clip_Click();
   void MyFil_Click();
   void Print_Click();
+  void CsvExport_Click();
+  void IcsExport_Click();
   void Help_Click();
   void Exit_Table_Click();
 
  private:
   Platform& platform_;
   std::filesystem::path savePath_;
+  std::filesystem::path csvPath_;
+  std::filesystem::path icsPath_;
+  TableExportContext exportContext_;
   TableTextBuffer text_;
   bool boxCurrent_ = true;
   QPlainTextEdit* RTFBox_;

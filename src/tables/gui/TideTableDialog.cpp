@@ -57,6 +57,9 @@ TideTableDialog::TideTableDialog(Settings& settings, Platform& platform, QWidget
     chk_hilo_[static_cast<std::size_t>(k)] = box;
     hilo->addWidget(box);
   }
+  chk_sunmoon_ = new QCheckBox("Sun and Moon", list);
+  chk_sunmoon_->setObjectName("chk_sunmoon");
+  hilo->addWidget(chk_sunmoon_);
   grid->addLayout(hilo, 0, 1);
   Mins_Box_ = new SelectingLineEdit("Mins_Box", "60", list);
   Highest_ = new SelectingLineEdit("Highest", "5", list);
@@ -147,6 +150,8 @@ TideTableRequest TideTableDialog::request() const {
   return request;
 }
 
+bool TideTableDialog::sunMoon() const { return chk_sunmoon_->isChecked() && listing() == TideListing::HighLow; }
+
 void TideTableDialog::List_Option_Click(int index) {
   const TideListing chosen = static_cast<TideListing>(index);
   const TideDialogView view = TideDialogViewFor(chosen);
@@ -154,6 +159,7 @@ void TideTableDialog::List_Option_Click(int index) {
   Highest_->setVisible(view.highestBox);
   Lowest_->setVisible(view.lowestBox);
   for (QCheckBox* box : chk_hilo_) box->setVisible(view.highLowBoxes);
+  chk_sunmoon_->setVisible(view.highLowBoxes);
   setClearance(ClearanceForListing(chosen));
 }
 

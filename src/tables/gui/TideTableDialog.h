@@ -48,6 +48,9 @@ class TideTableDialog : public QDialog {
   // caller's).
   TideTableRequest request() const;
   TideListing listing() const;
+  // The "Sun and Moon" box (high and low waters only): the caller then fills
+  // the request's sun and moon rows for the port.
+  bool sunMoon() const;
 
  signals:
   // Calculate was pressed and the boxes were accepted; the dialog is hidden.
@@ -70,6 +73,7 @@ class TideTableDialog : public QDialog {
   QButtonGroup* List_Option_;
   std::array<QRadioButton*, 5> options_{};
   std::array<QCheckBox*, 2> chk_hilo_{};
+  QCheckBox* chk_sunmoon_ = nullptr;  // "Sun and Moon" rows in the high and low water listing
   QLineEdit *Mins_Box_, *Highest_, *Lowest_, *Days_Box_, *t_depth_, *t_draught_;
   QLabel *depthLabel_, *draughtLabel_;
   ClearanceCheckBox* Check1_;

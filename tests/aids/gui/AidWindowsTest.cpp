@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "aids/gui/AnchoringWindow.h"
+#include "editors/DifferenceFile.h"
 #include "display/StartInstant.h"
 #include "graphs/gui/GraphPicture.h"
 #include "graphs/gui/GraphProgram.h"
@@ -41,6 +42,37 @@ std::string nextListedHeight(QListWidget* hilo, const std::string& kind, DateTim
     if (line.substr(18, 2) == kind && at > after) return line.substr(21, 5);
   }
   return "NA";
+}
+
+// Every framed readout and box lies inside the window and is wide enough for
+// its text, so none loses its border or the end of its text.
+void expectEveryReadoutFits(QWidget* window) {
+  QApplication::processEvents();
+  for (QWidget* child : window->findChildren<QWidget*>()) {
+    auto* label = qobject_cast<QLabel*>(child);
+    const bool readout = (label && label->frameShape() != QFrame::NoFrame) || qobject_cast<QLineEdit*>(child);
+    if (!readout || !child->isVisible()) continue;
+    const QRect place(child->mapTo(window, QPoint(0, 0)), child->size());
+    EXPECT_TRUE(window->rect().contains(place)) << fromQt(child->objectName());
+    if (label) {
+      EXPECT_GE(label->width(), label->sizeHint().width()) << fromQt(child->objectName());
+    }
+  }
+}
+
+// Every framed readout's right edge stands out from the window around it.
+void expectEveryRightEdgeShows(QWidget* window) {
+  const QImage picture = window->grab().toImage();
+  const double scale = picture.width() / static_cast<double>(window->width());
+  const QColor around = window->palette().color(QPalette::Window);
+  for (QLabel* label : window->findChildren<QLabel*>()) {
+    if (label->frameShape() == QFrame::NoFrame || !label->isVisible()) continue;
+    const QPoint edge = label->mapTo(window, QPoint(label->width() - 1, label->height() / 2));
+    const QColor drawn = picture.pixelColor(static_cast<int>(edge.x() * scale), static_cast<int>(edge.y() * scale));
+    const int contrast = std::abs(qGray(drawn.rgb()) - qGray(around.rgb()));
+    EXPECT_GT(contrast, 60) << fromQt(label->objectName()) << " edge " << qGray(drawn.rgb()) << " on "
+                            << qGray(around.rgb());
+  }
 }
 
 class AidWindowsTest : public ::testing::Test {
@@ -89,6 +121,19 @@ TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
   }
   EXPECT_EQ(label("offset"), " 1.0");
   EXPECT_EQ(label("Draught"), " 1.5");
+  // The next waters by time and date, as the graph lists them.
+  const auto listedAt = [&](const std::string& kind) {
+    for (int i = 0; i < hilo->count(); ++i) {
+      const std::string line = fromQt(hilo->item(i)->text());
+      const DateTime at = *saltmark::ReadStartInstant(line.substr(6, 11), line.substr(0, 5));
+      if (line.substr(18, 2) == kind && at > graph->cursorInstant()) return line.substr(0, 17);
+    }
+    return std::string("NA");
+  };
+  EXPECT_EQ(label("nexthighdat"), listedAt("HI"));
+  EXPECT_EQ(label("nextlowdat"), listedAt("LO"));
+  expectEveryReadoutFits(calculator);
+  expectEveryRightEdgeShows(calculator);
 
   // The reading now gives the depth at high water and the lengths to pay out.
   auto* esn = calculator->findChild<QLineEdit*>("esn");
@@ -193,6 +238,28 @@ TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecond) {
   EXPECT_EQ(label("Time"), "12:21:01");
   EXPECT_EQ(program.platform.beeps, 1);
   EXPECT_TRUE(program.graphWindow("Graphical")->isVisible());
+}
+
+// At a secondary port the display names the secondary port, not its
+// reference port, and shows its long name whole.
+TEST_F(InformationTest, NamesTheSecondaryPortWhole) {
+  DifferenceRecord secondary;
+  secondary.name = "Uyak Bay, Kodiak Island, Larsen Bay entrance opposite Kukak Bay - Alaska";
+  secondary.latitudeText = "57 32N";
+  secondary.longitudeText = "153 59W";
+  secondary.referencePort = 0;
+  secondary.diffText = {"4.50", "3.60", "1.40", "0.50", "+0030", "+0045", "0.20", "0.10", "0.00", "0.00"};
+  ASSERT_TRUE(WriteDifferenceRecords(dir.path() / "USER.dif", std::vector<DifferenceRecord>{secondary}));
+  GraphProgram program(dir.path());
+  program.action("Tidemode_2")->trigger();
+  program.choose("Dfile", "USER.dif");
+  program.click("Dloc", 0);
+  openInformation(program);
+  QWidget* info = program.graphWindow("Info");
+  ASSERT_NE(info, nullptr);
+  EXPECT_EQ(text(info->findChild<QLabel*>("Location")), secondary.name);
+  EXPECT_EQ(text(info->findChild<QLabel*>("Position")), "57 32N 153 59W");
+  expectEveryReadoutFits(info);
 }
 
 TEST_F(InformationTest, AlarmBeepsWhileTheClearanceIsBelowTheLevel) {

@@ -1,0 +1,121 @@
+// What an installed saltmark-cli adds: the --folder data folder and a manual
+// page that describes every command and option the program really parses.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "data/TideDatabaseFile.h"
+#include "support/TestSupport.h"
+
+namespace saltmark {
+namespace {
+
+constexpr const char* kPortLine =
+    "Test Harbour,1,50,48,N,1,7,W,2.9,112.4,1.62,151.0,0.55,322.7,0.09,310.2,0.08,230.0,0.021,40.0,0.004"
+    ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
+
+struct CliRun {
+  int status;
+  std::string out;
+};
+
+CliRun cli(const std::string& arguments) {
+  const std::string command = (test::programDir() / "saltmark-cli").string() + " " + arguments + " 2>&1";
+  CliRun result{-1, {}};
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return result;
+  std::array<char, 4096> buffer;
+  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) result.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+// The names CLI11's own --help lists in one of its sections ("Subcommands:",
+// "Options:", "Positionals:"): the first word of each indented line.
+std::set<std::string> helpSection(const std::string& help, const std::string& section) {
+  std::set<std::string> names;
+  std::istringstream lines(help);
+  std::string line;
+  bool inside = false;
+  while (std::getline(lines, line)) {
+    if (line.empty() || line[0] != ' ') {
+      inside = line == section;
+      continue;
+    }
+    std::smatch word;
+    if (inside && std::regex_search(line, word, std::regex(R"(^  ([-\w]+))"))) names.insert(word[1]);
+  }
+  return names;
+}
+
+// The page as a reader sees it: font changes gone, escaped hyphens plain.
+std::string plainText(std::string page) {
+  page = std::regex_replace(page, std::regex(R"(\\f[BIR])"), "");
+  return std::regex_replace(page, std::regex(R"(\\-)"), "-");
+}
+
+TEST(CliInstall, ManualPageDescribesEveryCommandAndOption) {
+  const CliRun page = cli("--manual-page");
+  ASSERT_EQ(page.status, 0);
+  const std::string text = plainText(page.out);
+  EXPECT_NE(text.find("\n--folder DIR\n"), std::string::npos);
+
+  const std::set<std::string> commands = helpSection(cli("--help").out, "Subcommands:");
+  ASSERT_GE(commands.size(), 8u);
+  for (const std::string& command : commands) {
+    SCOPED_TRACE(command);
+    const std::size_t start = text.find(".SS \"" + command + "\"\n");
+    ASSERT_NE(start, std::string::npos);
+    const std::size_t end = text.find("\n.S", start + 1);
+    const std::string section = text.substr(start, end - start);
+    const std::string help = cli(command + " --help").out;
+    std::set<std::string> names = helpSection(help, "Options:");
+    names.erase("-h");  // said once for every command
+    for (const std::string& name : names) EXPECT_NE(section.find("\n" + name), std::string::npos) << name;
+    for (const std::string& name : helpSection(help, "Positionals:"))
+      EXPECT_NE(section.find("\n.TP\n" + name + "\n"), std::string::npos) << name;
+  }
+}
+
+// A folder nobody may write to: a process's /proc folder refuses even root.
+std::string unwritableFolder(const test::TempDir& dir) {
+  if (::geteuid() == 0) return "/proc/self";
+  std::filesystem::create_directory(dir / "locked");
+  std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  return (dir / "locked").string();
+}
+
+TEST(CliInstall, FolderOptionFindsBareNamesAndRefusesUnusableFolders) {
+  test::TempDir dir;
+  ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {},
+                                    {kPortLine}));
+  struct Case {
+    std::string folder;
+    int status;
+    const char* says;
+  };
+  const Case cases[] = {
+      {dir.path().string(), 0, "Test Harbour"},
+      {(dir / "missing").string(), 2, "does not exist"},
+      {(dir / "TEST.tid").string(), 2, "is not a folder"},
+      {unwritableFolder(dir), 2, "cannot be written to"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder);
+    const CliRun r = cli("--folder '" + c.folder + "' ports TEST.tid");
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_NE(r.out.find(c.says), std::string::npos) << r.out;
+  }
+  std::error_code ignored;
+  std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_all, ignored);
+}
+
+}  // namespace
+}  // namespace saltmark

@@ -1,0 +1,154 @@
+// Which folder the program works in, and how the user's folder is filled and
+// kept up to date from the installed data without losing the user's edits.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "data/DataFolder.h"
+#include "platform/ScriptedPlatform.h"
+#include "support/TestSupport.h"
+
+namespace saltmark {
+namespace {
+namespace fs = std::filesystem;
+
+// A folder the test may not write to; root may write anywhere it has set
+// permissions on, but not into a process's /proc folder.
+fs::path unwritableFolder(const test::TempDir& dir) {
+  if (::geteuid() == 0) return "/proc/self";
+  const fs::path folder = dir / "locked";
+  fs::create_directory(folder);
+  ::chmod(folder.c_str(), 0555);
+  return folder;
+}
+
+class DataFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"program", "installed"}) fs::create_directory(dir / name);
+    test::writeFile(dir / "installed/SALTMARK.IND", "index 1");
+    test::writeFile(dir / "installed/Coast.tid", "coast 1");
+    test::writeFile(dir / "installed/Coast.dif", "differences 1");
+    test::writeFile(dir / "installed/SAMPLE.vel", "streams 1");
+    test::writeFile(dir / "installed/README", "not data");
+    places.programFolder = dir / "program";
+    places.installedFolder = dir / "installed";
+    places.userFolder = dir / "home/.local/share/saltmark";
+  }
+  void TearDown() override { ::chmod((dir / "locked").c_str(), 0755); }
+
+  std::optional<DataFolderChoice> choose() { return ChooseDataFolder(places, platform); }
+  void upgradeBundled(const char* name, const char* bytes) { test::writeFile(dir / "installed" / name, bytes); }
+  std::string user(const char* name) { return test::readFile(places.userFolder / name); }
+
+  test::TempDir dir;
+  DataFolderPlaces places;
+  ScriptedPlatform platform;
+};
+
+TEST_F(DataFolderTest, FolderIsChosenInOrder) {
+  struct Case {
+    const char* what;
+    bool given;
+    bool programHoldsIndex;
+    fs::path expected;
+  };
+  const Case cases[] = {
+      {"--folder wins over a program folder with data", true, true, dir / "mine"},
+      {"a program folder with data is used as it is", false, true, dir / "program"},
+      {"an installed program works in the user's folder", false, false, places.userFolder},
+  };
+  fs::create_directory(dir / "mine");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    places.given = c.given ? std::optional<fs::path>(dir / "mine") : std::nullopt;
+    fs::remove(dir / "program/SALTMARK.IND");
+    if (c.programHoldsIndex) test::writeFile(dir / "program/SALTMARK.IND", "index");
+    const auto choice = choose();
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->folder, c.expected);
+    EXPECT_TRUE(platform.messages.empty());
+  }
+}
+
+TEST_F(DataFolderTest, UnusableFolderStopsTheStartWithAMessage) {
+  struct Case {
+    const char* what;
+    fs::path given;  // empty: the user folder cannot be created
+    const char* says;
+  };
+  test::writeFile(dir / "plain-file", "x");
+  const Case cases[] = {
+      {"missing", dir / "nowhere", "does not exist"},
+      {"a file, not a folder", dir / "plain-file", "is not a folder"},
+      {"read only", unwritableFolder(dir), "cannot be written to"},
+      {"the installed data", dir / "installed", "kept as shipped"},
+      {"user folder blocked by a file", {}, "cannot be created"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    platform.clear();
+    places.given = c.given.empty() ? std::nullopt : std::optional<fs::path>(c.given);
+    if (c.given.empty()) places.userFolder = dir / "plain-file/saltmark";
+    EXPECT_FALSE(choose());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].text.find(c.says), std::string::npos) << platform.messages[0].text;
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
+  }
+}
+
+TEST_F(DataFolderTest, FirstStartCopiesOnlyTheDataFiles) {
+  ASSERT_TRUE(choose());
+  EXPECT_EQ(user("SALTMARK.IND"), "index 1");
+  EXPECT_EQ(user("Coast.tid"), "coast 1");
+  EXPECT_EQ(user("Coast.dif"), "differences 1");
+  EXPECT_EQ(user("SAMPLE.vel"), "streams 1");
+  EXPECT_FALSE(fs::exists(places.userFolder / "README"));
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DataFolderTest, UpgradeReplacesUneditedCopiesAndKeepsEditedOnes) {
+  ASSERT_TRUE(choose());
+  test::writeFile(places.userFolder / "Coast.dif", "my own secondary ports");
+  test::writeFile(places.userFolder / "SALTMARK.CFG", "settings");
+  upgradeBundled("Coast.tid", "coast 2");
+  upgradeBundled("Coast.dif", "differences 2");
+  upgradeBundled("New.tid", "new coast");
+
+  ASSERT_TRUE(choose());
+  EXPECT_EQ(user("Coast.tid"), "coast 2");
+  EXPECT_EQ(user("New.tid"), "new coast");
+  EXPECT_EQ(user("Coast.dif"), "my own secondary ports");
+  EXPECT_EQ(user("SALTMARK.CFG"), "settings");
+  EXPECT_EQ(test::readFile(dir / "installed/Coast.dif"), "differences 2");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  const std::string& note = platform.messages[0].text;
+  EXPECT_NE(note.find("Coast.dif"), std::string::npos) << note;
+  EXPECT_EQ(note.find("Coast.tid"), std::string::npos) << note;
+
+  platform.clear();
+  ASSERT_TRUE(choose());
+  EXPECT_TRUE(platform.messages.empty()) << "said once";
+  EXPECT_EQ(user("Coast.dif"), "my own secondary ports");
+}
+
+TEST_F(DataFolderTest, InstalledIntoTheUsersOwnFolderTheInstalledDataStayAsShipped) {
+  places.userFolder = places.installedFolder;  // cmake --install --prefix ~/.local
+  const auto choice = choose();
+  ASSERT_TRUE(choice);
+  EXPECT_EQ(choice->folder, dir / "installed/user");
+  EXPECT_EQ(user("user/Coast.tid"), "coast 1");
+  EXPECT_FALSE(fs::exists(dir / "installed/.bundled-copies"));
+}
+
+TEST_F(DataFolderTest, UsersOwnFileOfABundledNameIsNeverReplaced) {
+  fs::create_directories(places.userFolder);
+  test::writeFile(places.userFolder / "Coast.tid", "brought from elsewhere");
+  ASSERT_TRUE(choose());
+  EXPECT_EQ(user("Coast.tid"), "brought from elsewhere");
+  EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace saltmark

@@ -1,0 +1,85 @@
+// Vector graphs: the SVG that a browser shows must look like the PNG of the
+// same drawing (headless Chromium takes the screenshot; skipped where it is
+// absent), the PDF is a PDF, and a file that cannot be written says so.
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "graphs/gui/GraphImage.h"
+#include "graphs/gui/GraphVector.h"
+#include "support/TestSupport.h"
+
+namespace saltmark::test {
+namespace {
+
+// A graph-like picture: a grid, a filled band, a curve and a label.
+void drawSample(DrawingSurface& s) {
+  s.setCoordinateWindow(0, 5, 960, -1);
+  s.clear(kBlack);
+  s.setColour(QBColor(8));
+  s.fill(200, 5, 400, -1);
+  s.setColour(QBColor(7));
+  for (int x = 120; x < 960; x += 120) s.line(x, 5, x, -1);
+  for (int y = 0; y <= 4; ++y) s.line(0, y, 960, y);
+  s.setColour(QBColor(11));
+  s.setPenWidth(2);
+  double px = 0, py = 2;
+  for (int x = 4; x <= 960; x += 4) {
+    const double y = 2 + 1.5 * std::sin(x / 80.0);
+    s.line(px, py, x, y);
+    px = x;
+    py = y;
+  }
+  s.setColour(kWhite);
+  s.text(10, 4.8, "12:00");
+}
+
+// The share of pixels whose colour differs by more than a quarter in some channel.
+double differingShare(const QImage& a, const QImage& b) {
+  const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+  if (x.size() != y.size()) return 1;
+  long differing = 0;
+  for (int row = 0; row < x.height(); ++row)
+    for (int col = 0; col < x.width(); ++col) {
+      const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+      if (std::abs(qRed(p) - qRed(q)) > 64 || std::abs(qGreen(p) - qGreen(q)) > 64 ||
+          std::abs(qBlue(p) - qBlue(q)) > 64)
+        ++differing;
+    }
+  return static_cast<double>(differing) / (x.width() * x.height());
+}
+
+TEST(GraphVector, TheSvgInABrowserLooksLikeThePng) {
+  TempDir dir;
+  const QSize size(960, 480);
+  const auto svgPath = dir / "graph.svg";
+  ASSERT_FALSE(SaveGraphFile(svgPath, RenderGraphSvg(size, drawSample)));
+  if (std::system("command -v chromium >/dev/null 2>&1") != 0) GTEST_SKIP() << "no chromium";
+  const auto shot = dir / "shot.png";
+  const std::string command = "timeout 120 chromium --headless=new --no-sandbox --disable-gpu --hide-scrollbars "
+                              "--force-device-scale-factor=1 --window-size=960,480 --screenshot='" +
+                              shot.string() + "' 'file://" + svgPath.string() + "' >/dev/null 2>&1";
+  if (std::system(command.c_str()) != 0 || !std::filesystem::exists(shot)) GTEST_SKIP() << "chromium took no screenshot";
+  const QImage browser(QString::fromStdString(shot.string()));
+  const QImage png = RenderGraphPicture(size, 1, drawSample);
+  EXPECT_LT(differingShare(browser, png), 0.02);
+  // and a different drawing is told apart
+  const QImage blank = RenderGraphPicture(size, 1, [](DrawingSurface& s) { s.clear(kBlack); });
+  EXPECT_GT(differingShare(browser, blank), 0.05);
+}
+
+TEST(GraphVector, PdfIsAPageAndAFailedSaveSaysSo) {
+  const QByteArray pdf = RenderGraphPdf(QSize(960, 480), drawSample);
+  EXPECT_TRUE(pdf.startsWith("%PDF-"));
+  EXPECT_TRUE(RenderGraphSvg(QSize(), drawSample).isEmpty());
+  TempDir dir;
+  const auto failure = SaveGraphFile(dir / "no such folder" / "graph.svg", pdf);
+  ASSERT_TRUE(failure);
+  EXPECT_EQ(failure->rfind("The graph could not be saved as ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace saltmark::test
