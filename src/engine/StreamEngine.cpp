@@ -10,9 +10,6 @@
 namespace saltmark {
 namespace {
 
-// The furthest a high water is looked for on either side of an instant.
-constexpr int kSearchMinutes = 780;
-
 // Where the instant lies in the cycle: 0 at the previous high water, 13 at
 // the next; -1 when there is no pair or it has no length.
 double cyclePosition(const std::optional<DateTime>& previous, const std::optional<DateTime>& next, DateTime instant) {
@@ -50,18 +47,39 @@ RateDirection ComponentsToRateDirection(double east, double north) {
 }
 
 void StreamEngine::resetHighWaterPair() {
-  previousHighWater_.reset();
-  nextHighWater_.reset();
+  current_.clear();
+  last_.reset();
 }
 
-bool StreamEngine::findHighWaterPair(DateTime instant, Platform& platform) {
+void StreamEngine::notePortZone(std::int16_t referencePort, const std::string& zone) {
+  portZones_[referencePort] = zone;
+}
+
+std::optional<std::string> StreamEngine::portZone(std::int16_t referencePort) const {
+  const auto known = portZones_.find(referencePort);
+  if (known == portZones_.end()) return std::nullopt;
+  return known->second;
+}
+
+std::optional<DateTime> StreamEngine::previousHighWater() const {
+  if (!last_) return std::nullopt;
+  return last_->previous;
+}
+
+std::optional<DateTime> StreamEngine::nextHighWater() const {
+  if (!last_) return std::nullopt;
+  return last_->next;
+}
+
+std::optional<StreamEngine::FoundPair> StreamEngine::findHighWaterPair(std::int16_t referencePort, DateTime instant,
+                                                                       Platform& platform) {
   engine_.PrepareInstant(instant);
   auto y = [this](int minute) { return engine_.HeightAtMinutes(minute); };
 
   // Backward: the previous high water is the sample just before the top.
-  int backward = 0;
+  std::optional<int> backward;
   float later = y(0), top = y(-1);
-  for (int m = -2; m >= -kSearchMinutes; --m) {
+  for (int m = -2; m >= -kHighWaterSearchMinutes; --m) {
     const float sample = y(m);
     if (later <= top && top > sample) {
       backward = m;
@@ -71,10 +89,10 @@ bool StreamEngine::findHighWaterPair(DateTime instant, Platform& platform) {
     top = sample;
   }
   // Forward: the next high water is the sample just after the top.
-  int forward = 0;
+  std::optional<int> forward;
   float earlier = y(-1);
   top = y(0);
-  for (int m = 1; m <= kSearchMinutes; ++m) {
+  for (int m = 1; m <= kHighWaterSearchMinutes; ++m) {
     const float sample = y(m);
     if (earlier <= top && top > sample) {
       forward = m;
@@ -86,12 +104,16 @@ bool StreamEngine::findHighWaterPair(DateTime instant, Platform& platform) {
   // R of the forward search's last sample.
   const double R = engine_.semidiurnalAmplitude();
 
-  previousHighWater_ = instant.addMinutes(backward);
-  nextHighWater_ = instant.addMinutes(forward);
-  if (outsideCycle(cyclePosition(previousHighWater_, nextHighWater_, instant))) {
+  // Without a high water on both sides the instant has no cycle (an instant
+  // taken as its own previous high water would put it at high water).
+  if (!backward || !forward) {
     platform.message(kNoHighTidesMessage, MessageIcon::Exclamation, MessageButtons::Ok, kAppTitle);
-    resetHighWaterPair();
-    return false;
+    return std::nullopt;
+  }
+  FoundPair pair{referencePort, instant.addMinutes(*backward), instant.addMinutes(*forward), 0.0F};
+  if (outsideCycle(cyclePosition(pair.previous, pair.next, instant))) {
+    platform.message(kNoHighTidesMessage, MessageIcon::Exclamation, MessageButtons::Ok, kAppTitle);
+    return std::nullopt;
   }
 
   // 0 at mean neaps, 1 at mean springs, not clamped. A port without S2 has
@@ -99,8 +121,8 @@ bool StreamEngine::findHighWaterPair(DateTime instant, Platform& platform) {
   const double m2 = engine_.constants().portConstant[2];
   const double s2 = engine_.constants().portConstant[4];
   const double neaps = m2 - s2, springs = m2 + s2;
-  springNeapFraction_ = springs == neaps ? 1.0F : Single((R - neaps) / (springs - neaps));
-  return true;
+  pair.springNeapFraction = springs == neaps ? 1.0F : Single((R - neaps) / (springs - neaps));
+  return pair;
 }
 
 void StreamEngine::rememberPairs(bool on) {
@@ -108,32 +130,50 @@ void StreamEngine::rememberPairs(bool on) {
   remembered_.clear();
 }
 
-bool StreamEngine::takeRememberedPair(std::int16_t referencePort, DateTime instant) {
-  for (auto pair = remembered_.rbegin(); pair != remembered_.rend(); ++pair) {
-    if (pair->referencePort != referencePort || outsideCycle(cyclePosition(pair->previous, pair->next, instant)))
-      continue;
-    previousHighWater_ = pair->previous;
-    nextHighWater_ = pair->next;
-    springNeapFraction_ = pair->springNeapFraction;
-    return true;
+const StreamEngine::FoundPair* StreamEngine::pairHolding(const std::vector<FoundPair>& pairs,
+                                                         std::int16_t referencePort, DateTime instant) const {
+  for (auto pair = pairs.rbegin(); pair != pairs.rend(); ++pair)
+    if (pair->referencePort == referencePort && !outsideCycle(cyclePosition(pair->previous, pair->next, instant)))
+      return &*pair;
+  return nullptr;
+}
+
+void StreamEngine::keepAsCurrent(const FoundPair& pair) {
+  last_ = pair;
+  for (FoundPair& kept : current_)
+    if (kept.referencePort == pair.referencePort) {
+      kept = pair;
+      return;
+    }
+  current_.push_back(pair);
+}
+
+std::optional<CyclePlace> StreamEngine::PlaceInCycle(std::int16_t referencePort, DateTime instant,
+                                                     const ReferencePortLoader& loadReferencePort,
+                                                     Platform& platform) {
+  if (const FoundPair* kept = pairHolding(current_, referencePort, instant)) {
+    last_ = *kept;
+  } else {
+    if (!loadReferencePort(referencePort)) return std::nullopt;
+    if (const FoundPair* remembered = pairHolding(remembered_, referencePort, instant)) {
+      keepAsCurrent(*remembered);
+    } else {
+      const auto found = findHighWaterPair(referencePort, instant, platform);
+      if (!found) return std::nullopt;
+      if (remembering_) remembered_.push_back(*found);
+      keepAsCurrent(*found);
+    }
   }
-  return false;
+  return CyclePlace{cyclePosition(last_->previous, last_->next, instant), last_->springNeapFraction};
 }
 
 std::optional<StreamComponents> StreamEngine::StreamAtInstant(const StreamRecord& station, float weight,
                                                               int resultSpeedUnits, DateTime instant,
                                                               const ReferencePortLoader& loadReferencePort,
                                                               Platform& platform) {
-  double h = cyclePosition(previousHighWater_, nextHighWater_, instant);
-  if (outsideCycle(h)) {
-    if (!loadReferencePort(station.referencePort)) return std::nullopt;
-    if (!takeRememberedPair(station.referencePort, instant)) {
-      if (!findHighWaterPair(instant, platform)) return std::nullopt;
-      if (remembering_)
-        remembered_.push_back({station.referencePort, *previousHighWater_, *nextHighWater_, springNeapFraction_});
-    }
-    h = cyclePosition(previousHighWater_, nextHighWater_, instant);
-  }
+  const auto place = PlaceInCycle(station.referencePort, instant, loadReferencePort, platform);
+  if (!place) return std::nullopt;
+  const double h = place->h;
 
   const double w = weight * speedFactor(resultSpeedUnits) / speedFactor(station.speedUnits);
   // Thirteen entries cover one cycle from high water to high water; after
@@ -150,7 +190,7 @@ std::optional<StreamComponents> StreamEngine::StreamAtInstant(const StreamRecord
   const double springNorth = g * a.springNorth + f * b.springNorth;
   const double neapEast = g * a.neapEast + f * b.neapEast;
   const double neapNorth = g * a.neapNorth + f * b.neapNorth;
-  const double F = springNeapFraction_;
+  const double F = place->springNeapFraction;
   return StreamComponents{(springEast * F + (1 - F) * neapEast) * w / 100,
                           (springNorth * F + (1 - F) * neapNorth) * w / 100};
 }

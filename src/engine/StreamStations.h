@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "data/LocationIndex.h"
 #include "data/LocationRecord.h"
@@ -41,7 +42,23 @@ struct StreamContext {
 // line read, the engine set to it.
 bool LoadReferencePort(StreamContext& context, int locationNumber);
 
-// The stream of chosen station slot k (0..count-1) at the instant.
+// A run's instants are in the time base of the first chosen station's
+// reference port (the port the run's table and graph are headed by); every
+// station is predicted in its own reference port's time base, so a station
+// on a port in another zone is moved by the difference of the two zones.
+
+// The zone text of slot k's reference port (loading the port the first time).
+std::optional<std::string> ReferencePortZone(StreamContext& context, int k);
+
+// An instant of the run moved into slot k's own reference port's time base.
+std::optional<DateTime> StationInstant(StreamContext& context, int k, DateTime instant);
+
+// A displayed instant (in the main window's time base) moved into the run's
+// time base, as stream tables and graphs start from it; nothing without a
+// chosen station or when its reference port cannot be loaded.
+std::optional<DateTime> StreamRunInstant(StreamContext& context, DateTime displayInstant);
+
+// The stream of chosen station slot k (0..count-1) at the run's instant.
 std::optional<StreamComponents> StreamAtInstant(StreamContext& context, int k, DateTime instant);
 
 // The sum over the chosen stations as a rate and a direction; nothing when

@@ -95,6 +95,46 @@ TEST_F(StreamEngineTest, OppositeStationsCancel) {
   EXPECT_NEAR(ComponentsToRateDirection(a->east + b->east, a->north + b->north).rate, 0, 1e-6);
 }
 
+// Where one high water of the day is only a stand, high waters lie a day
+// apart: at a diurnal port a K1 period (the engine moves K1 at 15.00 degrees
+// an hour: 1,440 minutes) on.
+TEST_F(StreamEngineTest, DiurnalPortsFindTheirHighWatersADayApart) {
+  engine.setPort(test::portWith({.meanLevel = 2, .k1 = 1, .k1Phase = 100}));
+  const StreamRecord r = station(45, 100, 50);
+  for (int day = 0; day < 3; ++day) {
+    const DateTime t = t0.addMinutes(day * 1440.0 + 300);
+    ASSERT_TRUE(streamAt(r, t)) << day;
+    const auto interval = minutesBetween(*streams.previousHighWater(), *streams.nextHighWater());
+    EXPECT_NEAR(interval, 1440, 10) << day;
+    EXPECT_GT(interval, 780);
+  }
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+// Where O1 outweighs K1 the two beat: once a fortnight the day's tide slows
+// and its high waters lie further apart than two semidiurnal cycles (up to
+// about 2,200 minutes, as at some Gulf ports). Such instants fail with the
+// message; every other instant gets a pair around it.
+TEST_F(StreamEngineTest, HighWatersBeyondTheSearchAreSaidSo) {
+  engine.setPort(test::portWith({.meanLevel = 2, .k1 = 1, .k1Phase = 100, .o1 = 1.6, .o1Phase = 300}));
+  const StreamRecord r = station(45, 100, 50);
+  int failures = 0;
+  for (int hour = 0; hour < 30 * 24; hour += 3) {
+    const DateTime t = t0.addMinutes(60.0 * hour);
+    streams.resetHighWaterPair();
+    if (!streamAt(r, t)) {
+      ++failures;
+      continue;
+    }
+    EXPECT_LE(*streams.previousHighWater(), t);
+    EXPECT_GT(*streams.nextHighWater(), t);
+  }
+  EXPECT_GT(failures, 0);
+  EXPECT_LT(failures, 30);  // a few hours around each slack of the day's tide
+  ASSERT_EQ(platform.messages.size(), static_cast<std::size_t>(failures));
+  for (const auto& message : platform.messages) EXPECT_EQ(message.text, kNoHighTidesMessage);
+}
+
 TEST_F(StreamEngineTest, NoHighWaterOrNoReferencePortFails) {
   engine.setPort(test::portWith({.meanLevel = 2}));  // a flat sea
   EXPECT_FALSE(streamAt(station(0, 100, 100), t0));

@@ -79,14 +79,28 @@ TEST_F(BundledFolder, EverySecondaryPortsReferenceExists) {
   }
 }
 
-TEST_F(BundledFolder, TheSampleStreamsSayTheyAreSamples) {
-  const auto records = ReadStreamFile(dir_ / "SAMPLE.vel");
-  ASSERT_FALSE(records.empty());
-  for (const StreamRecord& r : records) {
-    EXPECT_NE(r.name.find("Sample"), std::string::npos) << r.name;
-    EXPECT_NE(r.name.find("not real data"), std::string::npos) << r.name;
-    EXPECT_LT(r.referencePort, static_cast<int>(index_.entries.size())) << r.name;
+TEST_F(BundledFolder, TheStreamDatabasesHoldRealStationsOnRealPorts) {
+  EXPECT_FALSE(fs::exists(dir_ / "SAMPLE.vel"));
+  const auto files = filesWith(".vel");
+  ASSERT_FALSE(files.empty());
+  std::size_t stations = 0;
+  for (const fs::path& file : files) {
+    const auto records = ReadStreamFile(file);
+    EXPECT_FALSE(records.empty()) << file;
+    EXPECT_LE(records.size(), 257u) << file;
+    stations += records.size();
+    for (const StreamRecord& r : records) {
+      EXPECT_EQ(r.name.find("not real data"), std::string::npos) << r.name;
+      EXPECT_GE(r.referencePort, 0) << r.name;
+      EXPECT_LT(r.referencePort, static_cast<int>(index_.entries.size())) << r.name;
+      for (int j = 0; j < kStreamHours; ++j) {
+        EXPECT_GE(r.springRate[j], 0) << r.name;
+        EXPECT_GE(r.neapRate[j], 0) << r.name;
+        EXPECT_LT(r.direction[j], 360) << r.name;
+      }
+    }
   }
+  EXPECT_GT(stations, 300u);
 }
 
 }  // namespace

@@ -55,8 +55,8 @@ QWidget* tableWindow(ScreenshotSession& session, int mode, const char* name) {
   return session.main().windows().window(name);
 }
 
-QWidget* tableWithText(ScreenshotSession& session) {
-  QWidget* dialog = tableWindow(session, 0, "Tableset");
+QWidget* tableWithText(ScreenshotSession& session, int mode, const char* dialogName) {
+  QWidget* dialog = tableWindow(session, mode, dialogName);
   if (!dialog) return nullptr;
   if (auto* days = dialog->findChild<QLineEdit*>("Days_Box")) days->setText("2");
   if (auto* calculate = dialog->findChild<QPushButton*>("OK")) calculate->click();
@@ -227,7 +227,8 @@ const std::vector<WindowShot>& WindowShots() {
       {"tableset.png", [](ScreenshotSession& s) { return tableWindow(s, 0, "Tableset"); }},
       {"tablestr.png", [](ScreenshotSession& s) { return tableWindow(s, 1, "Tablestr"); }},
       {"progress.png", progressPartWay},
-      {"tabulate.png", tableWithText},
+      {"tabulate.png", [](ScreenshotSession& s) { return tableWithText(s, 0, "Tableset"); }},
+      {"tabulate-stream.png", [](ScreenshotSession& s) { return tableWithText(s, 1, "Tablestr"); }},
       {"help.png",
        [](ScreenshotSession& s) -> QWidget* {
          s.main().help().showContents();

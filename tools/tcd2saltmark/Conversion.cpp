@@ -11,7 +11,7 @@
 #include "PortLine.h"
 #include "PortMapping.h"
 #include "Regions.h"
-#include "SampleStreams.h"
+#include "StreamConversion.h"
 #include "SimplifiedModel.h"
 #include "StationZone.h"
 #include "common/VbNumbers.h"
@@ -162,16 +162,6 @@ void buildDifferenceFiles(const TcdData& data, const std::vector<ConvertedPort>&
   }
 }
 
-void buildSampleStreams(const std::vector<ConvertedPort>& ports, const TcdData& data,
-                        const ConversionOptions& options, ProgramFolderContents& folder) {
-  if (ports.empty()) return;
-  const auto named = std::ranges::find(ports, options.sampleStreamPort, &ConvertedPort::name);
-  const ConvertedPort& port = named != ports.end() ? *named : ports.front();
-  const ReferenceStation& station = data.references[static_cast<std::size_t>(port.station)];
-  folder.sampleStreams =
-      SampleStreamRecords(static_cast<std::int16_t>(port.indexNumber), station.latitude, station.longitude);
-}
-
 }  // namespace
 
 ZoneLookup SystemZoneLookup(int year) {
@@ -197,7 +187,11 @@ Conversion ConvertTcdData(const TcdData& data, const ConversionOptions& options,
   buildTideFiles(data, c.ports, c.folder);
   s.portsWritten = static_cast<int>(c.ports.size());
   buildDifferenceFiles(data, c.ports, c.folder, s);
-  buildSampleStreams(c.ports, data, options, c.folder);
+  if (options.streams) {
+    StreamOptions streamOptions;
+    streamOptions.fitYear = options.fitYear;
+    c.streams = ConvertStreams(data, c.ports, c.folder, streamOptions, c.folder.streamFiles);
+  }
   return c;
 }
 
@@ -210,8 +204,8 @@ WriteResult WriteProgramFolder(const std::filesystem::path& folder, const Progra
     files.emplace_back(folder / std::string(kLocationIndexFileName), EncodeLocationIndex(contents.index));
     for (const auto& file : contents.differenceFiles)
       files.emplace_back(folder / file.name, EncodeDifferenceRecords(file.records));
-    if (!contents.sampleStreams.empty())
-      files.emplace_back(folder / kSampleStreamFile, EncodeStreamRecords(contents.sampleStreams));
+    for (const auto& file : contents.streamFiles)
+      files.emplace_back(folder / file.name, EncodeStreamRecords(file.records));
   } catch (const std::exception& error) {
     return {false, std::string("nothing written: ") + error.what()};
   }
@@ -222,6 +216,9 @@ WriteResult WriteProgramFolder(const std::filesystem::path& folder, const Progra
     const WriteResult written = writeFileAtomically(path, bytes);
     if (!written) return {false, path.string() + ": " + written.error};
   }
+  // The invented sample streams of earlier conversions are real ones now.
+  std::error_code gone;
+  std::filesystem::remove(folder / "SAMPLE.vel", gone);
   return {};
 }
 

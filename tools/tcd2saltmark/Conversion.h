@@ -1,7 +1,7 @@
 #pragma once
 // The whole conversion of the public constants into a program folder's
 // data: tide databases grouped by coast, the location index, difference
-// files for the subordinate stations and the sample stream database.
+// files for the subordinate stations and the stream databases.
 //
 //   TcdData data = ReadTcdFile(path);
 //   Conversion c = ConvertTcdData(data, options, SystemZoneLookup(options.fitYear));
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "SimplePort.h"
+#include "StreamSummary.h"
 #include "TcdData.h"
 #include "common/AtomicFile.h"
 #include "data/DifferenceRecord.h"
@@ -28,7 +29,7 @@ struct ConversionOptions {
   int fitYear = 2026;        // the year of full-constituent tide the ports are fitted to
   double fitStepHours = 1;   // one sample an hour
   bool fit = true;           // false: the constants copied directly
-  std::string sampleStreamPort = "Boston - Boston Harbor - Massachusetts";
+  bool streams = true;       // false: no stream databases (quick runs)
   std::string source = "harmonics-dwf-20191229-free.tcd";  // named in the databases' header
 };
 
@@ -79,13 +80,14 @@ struct ProgramFolderContents {
   std::vector<TideFile> tideFiles;
   LocationIndexContents index;
   std::vector<DifferenceFile> differenceFiles;
-  std::vector<StreamRecord> sampleStreams;
+  std::vector<StreamFileContents> streamFiles;  // the stream databases, by region
 };
 
 struct Conversion {
   ProgramFolderContents folder;
   std::vector<ConvertedPort> ports;  // in location index order
   ConversionSummary summary;
+  StreamSummary streams;
 };
 
 // Throws GroupingError when the ports do not fit the files the program can hold.

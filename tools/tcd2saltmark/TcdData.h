@@ -64,10 +64,20 @@ struct SubordinateStation {
   double minLevelMultiply = 0;
 };
 
+// A reference current station: a signed speed along a major axis (positive
+// floods), in knots or knots squared, with its flood and ebb directions
+// (degrees true; 361 in the file when it has none).
+struct CurrentStation {
+  ReferenceStation harmonics;  // the speed's constants; levelUnits "knots" or "knots^2"
+  int floodDirection = 361;
+  int ebbDirection = 361;
+};
+
 struct TcdData {
   ConstituentSet constituents;
   std::vector<ReferenceStation> references;  // tide stations only (levels, not currents)
   std::vector<SubordinateStation> subordinates;
+  std::vector<CurrentStation> currents;  // reference current stations
   int currentStations = 0;    // stations of streams (or any unit that is not a level), left out
   int unreadableRecords = 0;  // records the reader could not decode
 };

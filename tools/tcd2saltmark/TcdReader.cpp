@@ -94,10 +94,13 @@ TcdData ReadTcdFile(const std::filesystem::path& path) {
     // Streams (knots) have no place in a tide database.
     const bool levels = MetresPerLevelUnit(get_level_units(record->level_units)).has_value();
     if (record->header.record_type == REFERENCE_STATION) {
-      if (levels)
+      if (levels) {
         data.references.push_back(readReference(*record, static_cast<int>(header.constituents)));
-      else
+      } else {
         ++data.currentStations;
+        data.currents.push_back({readReference(*record, static_cast<int>(header.constituents)),
+                                 record->max_direction, record->min_direction});
+      }
     } else if (record->header.record_type == SUBORDINATE_STATION) {
       if (levels)
         data.subordinates.push_back(readSubordinate(*record));

@@ -4,6 +4,7 @@
 //
 //   tcd2saltmark --tcd harmonics.tcd --out build/saltmark
 //   tcd2saltmark --tcd harmonics.tcd --out /tmp/x --accuracy docs/accuracy.md
+//   tcd2saltmark --tcd harmonics.tcd --out /tmp/x --stream-accuracy docs/stream-accuracy.md
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -13,6 +14,8 @@
 #include "AccuracyReport.h"
 #include "Conversion.h"
 #include "Regions.h"
+#include "StreamAccuracy.h"
+#include "StreamConversion.h"
 #include "TcdReader.h"
 
 namespace {
@@ -21,10 +24,14 @@ constexpr std::string_view kUsage =
     "usage: tcd2saltmark --tcd FILE.tcd --out FOLDER [--fit-year YEAR] [--no-fit]\n"
     "                    [--accuracy REPORT.md [--accuracy-year YEAR] [--later-year YEAR]\n"
     "                    [--accuracy-stations N]]\n"
-    "       [--notes] lists every skipped station\n";
+    "       [--notes] lists every skipped station\n"
+    "       [--log FILE] writes the summary and every skipped station to FILE\n"
+    "       [--stream-check FILE] writes the streams the program must reproduce\n"
+    "       [--stream-accuracy REPORT.md] measures the streams in the year after the fit year\n"
+    "       [--no-streams] leaves the stream databases out\n";
 
 struct Arguments {
-  std::string tcd, out, accuracy;
+  std::string tcd, out, accuracy, streamCheck, streamAccuracy, log;
   bool notes = false;
   saltmark::tcd::ConversionOptions conversion;
   saltmark::tcd::AccuracyOptions accuracyOptions;
@@ -44,10 +51,14 @@ bool parse(int argc, char** argv, Arguments& a) {
     const bool hasValue = i + 1 < argc;
     if (arg == "--no-fit") a.conversion.fit = false;
     else if (arg == "--notes") a.notes = true;
+    else if (arg == "--no-streams") a.conversion.streams = false;
     else if (!hasValue) return false;
     else if (arg == "--tcd") a.tcd = argv[++i];
     else if (arg == "--out") a.out = argv[++i];
     else if (arg == "--accuracy") a.accuracy = argv[++i];
+    else if (arg == "--stream-check") a.streamCheck = argv[++i];
+    else if (arg == "--log") a.log = argv[++i];
+    else if (arg == "--stream-accuracy") a.streamAccuracy = argv[++i];
     else if (arg == "--fit-year") { if (!readInt(argv[++i], a.conversion.fitYear)) return false; }
     else if (arg == "--accuracy-year") { if (!readInt(argv[++i], a.accuracyOptions.year)) return false; }
     else if (arg == "--later-year") { if (!readInt(argv[++i], a.accuracyOptions.laterYear)) return false; }
@@ -78,11 +89,40 @@ int main(int argc, char** argv) {
       std::cerr << "tcd2saltmark: " << written.error << "\n";
       return 1;
     }
-    std::cout << SummaryText(conversion.summary);
-    if (args.notes)
+    std::cout << SummaryText(conversion.summary) << StreamSummaryText(conversion.streams);
+    if (args.notes) {
       for (const auto& note : conversion.summary.notes) std::cout << "  " << note << "\n";
+      for (const auto& note : conversion.streams.notes) std::cout << "  " << note << "\n";
+    }
     std::cout << "written to " << args.out << ": " << conversion.folder.tideFiles.size() << " tide databases, "
-              << conversion.folder.differenceFiles.size() << " difference files, SALTMARK.IND, SAMPLE.vel\n";
+              << conversion.folder.differenceFiles.size() << " difference files, "
+              << conversion.folder.streamFiles.size() << " stream databases, SALTMARK.IND\n";
+    if (!args.log.empty()) {
+      std::string text = SummaryText(conversion.summary) + StreamSummaryText(conversion.streams);
+      for (const auto& note : conversion.summary.notes) text += note + "\n";
+      for (const auto& note : conversion.streams.notes) text += note + "\n";
+      if (const auto saved = saltmark::writeFileAtomically(args.log, text); !saved) {
+        std::cerr << "tcd2saltmark: cannot write " << args.log << ": " << saved.error << "\n";
+        return 1;
+      }
+      std::cout << "every skipped station is listed in " << args.log << "\n";
+    }
+    if (!args.streamCheck.empty()) {
+      std::string text;
+      for (const auto& line : conversion.streams.checkLines) text += line + "\n";
+      if (const auto saved = saltmark::writeFileAtomically(args.streamCheck, text); !saved) {
+        std::cerr << "tcd2saltmark: cannot write " << args.streamCheck << ": " << saved.error << "\n";
+        return 1;
+      }
+    }
+    if (!args.streamAccuracy.empty()) {
+      const std::string text = StreamAccuracyMarkdown(data, conversion, args.conversion.fitYear + 1);
+      if (const auto saved = saltmark::writeFileAtomically(args.streamAccuracy, text); !saved) {
+        std::cerr << "tcd2saltmark: cannot write " << args.streamAccuracy << ": " << saved.error << "\n";
+        return 1;
+      }
+      std::cout << "stream accuracy report written to " << args.streamAccuracy << "\n";
+    }
 
     if (!args.accuracy.empty()) {
       const auto reports = MeasureAccuracy(data, conversion, args.accuracyOptions);

@@ -253,8 +253,11 @@ void WindowSet::Graphs::runStreamGraph(const GraphGrid& grid) {
                         held,                shared.programFolder, shared.refreshClockDisplay, shared.portLoaded};
   const JobOutcome outcome = set.progress().run([&](JobProgress& progress) {
     try {
-      const DateTime engineOrigin = ShiftToDisplayZone(grid.origin, s, state.location.portZone);
-      return RunStreamGraph(context, engineOrigin, SecondsPerColumn(grid.plotDuration), run.rates, run.directions,
+      // The stations' own reference port sets the time base, not the tide
+      // port shown before.
+      const auto engineOrigin = StreamRunInstant(context, grid.origin);
+      if (!engineOrigin) return JobOutcome::Failed;
+      return RunStreamGraph(context, *engineOrigin, SecondsPerColumn(grid.plotDuration), run.rates, run.directions,
                             progress);
     } catch (const RuntimeError& error) {
       held.notices.push_back({error.what(), MessageIcon::Exclamation});
