@@ -4,6 +4,7 @@
 
 #include "BenchFolder.h"
 #include "cli/StreamState.h"
+#include "graphs/StreamGraphRun.h"
 #include "platform/ScriptedPlatform.h"
 
 namespace saltmark {

@@ -14,11 +14,11 @@
 #include "data/StreamRecord.h"
 #include "data/TideDatabase.h"
 #include "engine/StreamEngine.h"
-#include "engine/StreamStations.h"
 #include "engine/TideEngine.h"
 #include "locations/StreamStations.h"
 #include "platform/Platform.h"
 #include "shell/HelpTopics.h"
+#include "tables/StreamContext.h"
 
 namespace saltmark {
 

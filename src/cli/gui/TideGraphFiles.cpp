@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QGuiApplication>
 
-#include "cli/CliSupport.h"
+#include "cli/CommandRegistry.h"
 #include "common/AtomicFile.h"
 #include "graphs/gui/GraphImage.h"
 #include "graphs/gui/GraphVector.h"

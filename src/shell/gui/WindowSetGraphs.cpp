@@ -12,6 +12,7 @@
 #include "common/NumberFormat.h"
 #include "common/RuntimeError.h"
 #include "display/ClockDisplay.h"
+#include "graphs/StreamGraphRun.h"
 #include "graphs/gui/StreamGraphWindow.h"
 #include "graphs/gui/TideGraphWindow.h"
 #include "platform/gui/QtText.h"

@@ -16,10 +16,10 @@
 #include "data/StreamFile.h"
 #include "editors/gui/StreamEditorWindow.h"
 #include "editors/gui/TidalFolder.h"
-#include "engine/StreamStations.h"
 #include "platform/gui/QtText.h"
 #include "shell/gui/ProgramFolder.h"
 #include "tables/EngineStreamSource.h"
+#include "tables/StreamContext.h"
 #include "tables/StreamTableGenerator.h"
 #include "tables/TableText.h"
 

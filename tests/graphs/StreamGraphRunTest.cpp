@@ -9,6 +9,7 @@
 #include "cli/StreamState.h"
 #include "data/LocationIndexFile.h"
 #include "data/TideDatabaseFile.h"
+#include "graphs/StreamGraphRun.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 
