@@ -8,8 +8,8 @@
 
 #include "BenchPorts.h"
 #include "data/LocationIndexFile.h"
+#include "data/StreamRecord.h"
 #include "data/TideDatabaseFile.h"
-#include "editors/StreamRecord.h"
 
 namespace saltmark::bench {
 

@@ -3,10 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchFolder.h"
-#include "engine/EngineHeightSource.h"
 #include "platform/ScriptedPlatform.h"
 #include "publisher/EnginePortHeights.h"
 #include "publisher/WebPublisher.h"
+#include "tables/EngineHeightSource.h"
 #include "tables/TideTableGenerator.h"
 
 namespace saltmark {

@@ -3,7 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchFolder.h"
-#include "engine/StreamState.h"
+#include "cli/StreamState.h"
+#include "graphs/StreamGraphRun.h"
 #include "platform/ScriptedPlatform.h"
 
 namespace saltmark {

@@ -6,10 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchPorts.h"
-#include "engine/EngineHeightSource.h"
 #include "graphs/TideGraphModel.h"
 #include "graphs/gui/GraphImage.h"
 #include "platform/ScriptedPlatform.h"
+#include "tables/EngineHeightSource.h"
 #include "tables/HeightText.h"
 
 namespace saltmark {

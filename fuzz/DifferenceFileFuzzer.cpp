@@ -4,7 +4,7 @@
 // record goes through the editor's checks and text forms without a crash.
 #include "FuzzSupport.h"
 #include "common/RuntimeError.h"
-#include "editors/DifferenceFile.h"
+#include "data/DifferenceFile.h"
 #include "editors/DifferenceValues.h"
 
 using namespace saltmark;

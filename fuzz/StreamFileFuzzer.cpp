@@ -4,7 +4,7 @@
 // stored value can be shown by the editor without a crash.
 #include "FuzzSupport.h"
 #include "common/RuntimeError.h"
-#include "editors/StreamFile.h"
+#include "data/StreamFile.h"
 #include "editors/StreamValues.h"
 
 using namespace saltmark;

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "data/DifferenceRecord.h"
 #include "data/LocationRecord.h"
 #include "data/Settings.h"
-#include "editors/DifferenceRecord.h"
 
 namespace saltmark {
 

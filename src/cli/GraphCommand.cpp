@@ -5,10 +5,6 @@
 // passage and tide information lists are printed. Built where Qt is found.
 #ifdef SALTMARK_CLI_PNG
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QGuiApplication>
-
 #include <cstdlib>
 #include <iostream>
 
@@ -16,11 +12,9 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandRegistry.h"
 #include "cli/GeneratorCommandSupport.h"
-#include "common/AtomicFile.h"
+#include "cli/gui/TideGraphFiles.h"
 #include "graphs/GraphModel.h"
 #include "graphs/TideGraphModel.h"
-#include "graphs/gui/GraphImage.h"
-#include "graphs/gui/GraphVector.h"
 #include "tables/HeightText.h"
 #include "tables/TableHeader.h"
 #include "tables/TablePeriod.h"
@@ -70,31 +64,11 @@ void runGraph(const GraphOptions& o) {
   FillTideColumns(columns, *heights, engineOrigin, s.graphDays, progress);
   const TidePass pass = ComputeTidePass(TidePassInput{columns, grid, s.draught, s.chartedDepth, isTrue(s.graphSwitch3)}, s);
 
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "saltmark-cli";
-  char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
   TideGraphDrawing drawing{columns, grid, o.zoom, isTrue(s.colourDisplay), isTrue(s.graphSwitch1),
                            FormatHeight2(s.chartedDepth, s)};
   if (o.sunMoon)
     drawing.sky = PortSunMoonEvents(port->record, s, GraphXToTime(grid, 0).addDays(-1), GraphXToTime(grid, 960).addDays(1));
-  if (!o.png.empty()) {
-    const QImage image = RenderTideGraphImage(drawing, pass, s, platform, QSize(o.width, o.height));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) throw CliError("cannot encode the graph as PNG");
-    if (const WriteResult written = writeFileAtomically(o.png, std::string_view(bytes.constData(), bytes.size()));
-        !written)
-      throw CliError("cannot write " + o.png + ": " + written.error);
-  }
-  if (!o.svg.empty()) {
-    const QByteArray svg = RenderGraphSvg(QSize(o.width, o.height), [&](DrawingSurface& surface) {
-      DrawTideGraph(surface, drawing, pass, s, platform);
-    });
-    if (const auto failure = SaveGraphFile(o.svg, svg)) throw CliError(*failure);
-  }
+  SaveTideGraphFiles(drawing, pass, s, platform, o.width, o.height, o.png, o.svg);
 
   const TideGraphHeader header = TideGraphHeaderTexts(grid, s, "GMT", PortLocationText(port->record));
   std::string text = header.location + "\n" + header.origin + "\n" + header.units + "\nPassage Information\n";

@@ -6,7 +6,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandRegistry.h"
 #include "common/RuntimeError.h"
-#include "editors/StreamFile.h"
+#include "data/StreamFile.h"
 #include <sstream>
 
 namespace saltmark::cli {

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "cli/ConsolePlatform.h"
-#include "engine/StreamState.h"
+#include "cli/StreamState.h"
 
 namespace saltmark::cli {
 

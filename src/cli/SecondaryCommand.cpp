@@ -9,7 +9,7 @@
 #include "cli/ReferencePorts.h"
 #include "cli/SampleOptions.h"
 #include "common/RuntimeError.h"
-#include "editors/DifferenceFile.h"
+#include "data/DifferenceFile.h"
 
 namespace saltmark::cli {
 namespace {

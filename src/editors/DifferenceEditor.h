@@ -5,10 +5,10 @@
 #include <array>
 #include <string>
 
+#include "data/DifferenceFile.h"
+#include "data/DifferenceRecord.h"
 #include "data/LocationIndex.h"
-#include "editors/DifferenceRecord.h"
-#include "editors/RecordListEditor.h"
-#include "editors/ReferencePortList.h"
+#include "editors/RecordTableEditor.h"
 
 namespace saltmark {
 
@@ -25,38 +25,19 @@ struct DifferenceForm {
   friend bool operator==(const DifferenceForm&, const DifferenceForm&) = default;
 };
 
-class DifferenceEditor : public RecordListEditor {
+class DifferenceEditor : public RecordTableEditor<DifferenceFileFormat, DifferenceForm> {
  public:
   DifferenceEditor(Platform& platform, const LocationIndex& index, std::filesystem::path folder);
 
-  DifferenceForm form;  // the boxes as the user left them
-  const DifferenceForm& tags() const { return tags_; }
-  const ReferencePortList& referencePorts() const { return references_; }
-  const DifferenceTable& table() const { return table_; }
-
   bool dataChanged() const override { return table_.differenceDataChanged; }
-  bool fieldsChanged() const override { return !(form == tags_); }
 
  protected:
   void setDataChanged(bool changed) override { table_.differenceDataChanged = changed; }
-  void restoreFieldsFromTags() override { form = tags_; }
   void showRecord(int index) override;
   void clearFields() override;
   bool checkFields() override;
   void storeRecord(int index) override;
-  void clearRecord(int index) override;
-  void moveRecord(int from, int to) override;
-  std::string recordName(int index) const override;
-  FileLoadResult loadFile(const std::filesystem::path& path, std::vector<std::string>& names) override;
   void reportOpenFailure(const FileLoadResult& result) override;
-  bool writeFile(const std::filesystem::path& path, int recordCount) override;
-
- private:
-  DifferenceRecord& record(int index) { return table_.records.at(static_cast<std::size_t>(index)); }
-
-  ReferencePortList references_;
-  DifferenceTable table_;
-  DifferenceForm tags_;
 };
 
 }  // namespace saltmark

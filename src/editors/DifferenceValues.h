@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "editors/DifferenceRecord.h"
+#include "data/DifferenceRecord.h"
 #include "platform/Platform.h"
 
 namespace saltmark {

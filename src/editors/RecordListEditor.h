@@ -23,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editors/RecordFile.h"
+#include "data/RecordFile.h"
 #include "platform/Platform.h"
 
 namespace saltmark {

@@ -1,6 +1,5 @@
 #include "editors/StreamEditor.h"
 
-#include "editors/StreamFile.h"
 #include "editors/StreamValues.h"
 
 namespace saltmark {
@@ -22,16 +21,13 @@ const EditorWording kWording{
 }  // namespace
 
 StreamEditor::StreamEditor(Platform& platform, const LocationIndex& index, std::filesystem::path folder)
-    : RecordListEditor(platform, kWording, std::move(folder)), references_(index) {
+    : RecordTableEditor(platform, kWording, index, std::move(folder)) {
   clearFields();
 }
 
 void StreamEditor::showRecord(int index) {
   const StreamRecord& shown = record(index);
-  form.name = shown.name;
-  form.latitude = shown.latitudeText;
-  form.longitude = shown.longitudeText;
-  form.reference = references_.positionOf(shown.referencePort);
+  showSharedFields(shown);
   form.speedUnits = shown.speedUnits >= 0 && shown.speedUnits < kSpeedUnitCount ? shown.speedUnits : 0;
   for (std::size_t j = 0; j < kStreamHours; ++j) {
     form.direction[j] = FormatStreamDirection(shown.direction[j]);
@@ -52,10 +48,7 @@ void StreamEditor::clearFields() {
 
 void StreamEditor::storeRecord(int index) {
   StreamRecord& stored = record(index);
-  stored.name = form.name;
-  stored.latitudeText = form.latitude;
-  stored.longitudeText = form.longitude;
-  stored.referencePort = references_.portAt(form.reference);
+  storeSharedFields(stored);
   stored.speedUnits = static_cast<std::int16_t>(form.speedUnits);
   for (std::size_t j = 0; j < kStreamHours; ++j) {
     stored.direction[j] = StoredDirection(form.direction[j]);
@@ -63,22 +56,6 @@ void StreamEditor::storeRecord(int index) {
     stored.neapRate[j] = StoredRate(form.neap[j]);
   }
   tags_ = form;
-}
-
-void StreamEditor::clearRecord(int index) { record(index) = StreamRecord{}; }
-
-void StreamEditor::moveRecord(int from, int to) { record(to) = record(from); }
-
-std::string StreamEditor::recordName(int index) const {
-  return table_.records.at(static_cast<std::size_t>(index)).name;
-}
-
-FileLoadResult StreamEditor::loadFile(const std::filesystem::path& path, std::vector<std::string>& names) {
-  return LoadStreamFile(path, table_, names, platform());
-}
-
-bool StreamEditor::writeFile(const std::filesystem::path& path, int recordCount) {
-  return WriteStreamFile(path, table_, recordCount, platform());
 }
 
 }  // namespace saltmark

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "data/LocationIndex.h"
-#include "editors/RecordListEditor.h"
-#include "editors/ReferencePortList.h"
-#include "editors/StreamRecord.h"
+#include "data/StreamFile.h"
+#include "data/StreamRecord.h"
+#include "editors/RecordTableEditor.h"
 
 namespace saltmark {
 
@@ -23,45 +23,25 @@ inline constexpr int kStreamHelpContext = 15;
 struct StreamForm {
   std::string name, latitude, longitude;
   int reference = -1;
-  int speedUnits = 0;
+  int speedUnits = 0;  // a changed unit is a changed station, like a changed box
   std::array<std::string, kStreamHours> direction, spring, neap;
 
   friend bool operator==(const StreamForm&, const StreamForm&) = default;
 };
 
-class StreamEditor : public RecordListEditor {
+class StreamEditor : public RecordTableEditor<StreamFileFormat, StreamForm> {
  public:
   StreamEditor(Platform& platform, const LocationIndex& index, std::filesystem::path folder);
 
-  StreamForm form;  // the boxes as the user left them
-  const StreamForm& tags() const { return tags_; }
-  const ReferencePortList& referencePorts() const { return references_; }
-  const StreamTable& table() const { return table_; }
-
   bool dataChanged() const override { return table_.streamDataChanged; }
-  // The speed unit counts too: a station whose unit was changed has changed.
-  bool fieldsChanged() const override { return !(form == tags_); }
 
  protected:
   void setDataChanged(bool changed) override { table_.streamDataChanged = changed; }
-  void restoreFieldsFromTags() override { form = tags_; }
   void showRecord(int index) override;
   void clearFields() override;
   bool checkFields() override { return true; }
   void storeRecord(int index) override;
-  void clearRecord(int index) override;
-  void moveRecord(int from, int to) override;
-  std::string recordName(int index) const override;
-  FileLoadResult loadFile(const std::filesystem::path& path, std::vector<std::string>& names) override;
   void reportOpenFailure(const FileLoadResult&) override {}  // the loader has said why
-  bool writeFile(const std::filesystem::path& path, int recordCount) override;
-
- private:
-  StreamRecord& record(int index) { return table_.records.at(static_cast<std::size_t>(index)); }
-
-  ReferencePortList references_;
-  StreamTable table_;
-  StreamForm tags_;
 };
 
 }  // namespace saltmark

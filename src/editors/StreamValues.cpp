@@ -1,8 +1,8 @@
 #include "editors/StreamValues.h"
 
+#include "common/NumberFormat.h"
 #include "common/RuntimeError.h"
 #include "common/VbNumbers.h"
-#include "tables/NumberFormat.h"
 
 namespace saltmark {
 

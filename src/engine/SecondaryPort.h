@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "editors/DifferenceRecord.h"
+#include "data/DifferenceRecord.h"
 
 namespace saltmark {
 

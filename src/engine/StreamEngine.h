@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "common/DateTime.h"
-#include "editors/StreamRecord.h"
+#include "data/StreamRecord.h"
 #include "engine/TideEngine.h"
 #include "platform/Platform.h"
 

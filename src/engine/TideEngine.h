@@ -22,9 +22,9 @@
 #include <memory>
 #include <optional>
 
+#include "data/DifferenceRecord.h"
 #include "data/LocationRecord.h"
 #include "data/Settings.h"
-#include "editors/DifferenceRecord.h"
 #include "engine/ConstituentTable.h"
 #include "engine/HeightComputation.h"
 

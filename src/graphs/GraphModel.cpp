@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/NumberFormat.h"
 #include "common/VbNumbers.h"
-#include "tables/NumberFormat.h"
 #include "tables/TimeText.h"
 
 namespace saltmark {

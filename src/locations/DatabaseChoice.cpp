@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "editors/DifferenceFile.h"
-#include "editors/StreamFile.h"
+#include "data/DifferenceFile.h"
+#include "data/StreamFile.h"
 #include "locations/Positions.h"
 
 namespace saltmark {

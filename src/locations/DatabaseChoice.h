@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "data/DifferenceRecord.h"
 #include "data/LocationIndex.h"
 #include "data/Settings.h"
-#include "editors/DifferenceRecord.h"
-#include "editors/StreamRecord.h"
+#include "data/StreamRecord.h"
 #include "platform/Platform.h"
 
 namespace saltmark {

@@ -3,9 +3,9 @@
 #include <array>
 #include <cmath>
 
+#include "common/NumberFormat.h"
 #include "common/RuntimeError.h"
 #include "common/VbNumbers.h"
-#include "tables/NumberFormat.h"
 
 namespace saltmark {
 

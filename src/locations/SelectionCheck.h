@@ -23,11 +23,11 @@
 #include <string>
 #include <string_view>
 
+#include "data/DifferenceRecord.h"
 #include "data/LocationIndex.h"
 #include "data/LocationRecord.h"
 #include "data/Settings.h"
 #include "data/TideDatabase.h"
-#include "editors/DifferenceRecord.h"
 #include "locations/StreamStations.h"
 #include "platform/Platform.h"
 

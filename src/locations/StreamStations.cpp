@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/NumberFormat.h"
 #include "locations/Finder.h"
 #include "locations/Positions.h"
-#include "tables/NumberFormat.h"
 
 namespace saltmark {
 

@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editors/StreamRecord.h"
+#include "data/StreamRecord.h"
 #include "platform/Platform.h"
 
 namespace saltmark {

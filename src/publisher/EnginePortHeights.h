@@ -4,9 +4,9 @@
 // remembered group factors for the instants all its pages ask about.
 #include <memory>
 
-#include "engine/EngineHeightSource.h"
 #include "engine/TideEngine.h"
 #include "publisher/WebPublisher.h"
+#include "tables/EngineHeightSource.h"
 
 namespace saltmark {
 

@@ -7,18 +7,18 @@
 #include <filesystem>
 
 #include "common/DateTime.h"
+#include "data/DifferenceRecord.h"
 #include "data/LocationIndex.h"
 #include "data/LocationRecord.h"
 #include "data/Settings.h"
+#include "data/StreamRecord.h"
 #include "data/TideDatabase.h"
-#include "editors/DifferenceRecord.h"
-#include "editors/StreamRecord.h"
 #include "engine/StreamEngine.h"
-#include "engine/StreamStations.h"
 #include "engine/TideEngine.h"
 #include "locations/StreamStations.h"
 #include "platform/Platform.h"
 #include "shell/HelpTopics.h"
+#include "tables/StreamContext.h"
 
 namespace saltmark {
 

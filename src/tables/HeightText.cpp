@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "common/NumberFormat.h"
 #include "common/RuntimeError.h"
 #include "common/VbNumbers.h"
-#include "tables/NumberFormat.h"
 
 namespace saltmark {
 

@@ -1,6 +1,6 @@
 #include "tables/StreamText.h"
 
-#include "tables/NumberFormat.h"
+#include "common/NumberFormat.h"
 
 namespace saltmark {
 

@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
+#include "data/DifferenceRecord.h"
 #include "data/LocationRecord.h"
 #include "data/Settings.h"
-#include "editors/DifferenceRecord.h"
 #include "platform/Platform.h"
 #include "tables/StreamTableGenerator.h"
 #include "tables/TideTableGenerator.h"

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "tables/NumberFormat.h"
+#include "common/NumberFormat.h"
 
 namespace saltmark {
 

@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <sstream>
 
+#include "data/DifferenceFile.h"
 #include "data/LocationIndexFile.h"
 #include "data/LocationLine.h"
+#include "data/StreamFile.h"
 #include "data/TideDatabaseFile.h"
-#include "editors/DifferenceFile.h"
-#include "editors/StreamFile.h"
 #include "engine/TideEngine.h"
 #include "support/TestSupport.h"
 

@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "data/LocationIndexFile.h"
+#include "data/StreamFile.h"
 #include "data/TideDatabaseFile.h"
-#include "editors/StreamFile.h"
 #include "support/TestSupport.h"
 
 namespace saltmark {

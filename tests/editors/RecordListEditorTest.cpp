@@ -2,8 +2,8 @@
 // stream editor shares them; its own record rules are tested beside).
 #include <gtest/gtest.h>
 
+#include "data/DifferenceFile.h"
 #include "editors/DifferenceEditor.h"
-#include "editors/DifferenceFile.h"
 #include "editors/DifferenceValues.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"

@@ -3,8 +3,8 @@
 // seeded cases each in memory, and some through the files and the table.
 #include <gtest/gtest.h>
 
-#include "editors/DifferenceFile.h"
-#include "editors/StreamFile.h"
+#include "data/DifferenceFile.h"
+#include "data/StreamFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/RandomRecords.h"
 #include "support/TestSupport.h"

@@ -2,8 +2,8 @@
 // and show, and what counts as a changed station.
 #include <gtest/gtest.h>
 
+#include "data/StreamFile.h"
 #include "editors/StreamEditor.h"
-#include "editors/StreamFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 

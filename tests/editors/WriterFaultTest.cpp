@@ -5,8 +5,8 @@
 // works.
 #include <gtest/gtest.h>
 
-#include "editors/DifferenceFile.h"
-#include "editors/StreamFile.h"
+#include "data/DifferenceFile.h"
+#include "data/StreamFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 #include "support/WriteFaults.h"

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "Fixtures.h"
+#include "data/DifferenceFile.h"
+#include "data/StreamFile.h"
 #include "data/TideDatabase.h"
-#include "editors/DifferenceFile.h"
-#include "editors/StreamFile.h"
 #include "locations/DatabaseChoice.h"
 #include "locations/ListMatching.h"
 #include "locations/Positions.h"
 #include "locations/SelectionCheck.h"
-#include "Fixtures.h"
 
 namespace saltmark {
 namespace {

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "common/NumberFormat.h"
 #include "locations/Finder.h"
 #include "locations/StreamStations.h"
 #include "platform/ScriptedPlatform.h"
-#include "tables/NumberFormat.h"
 
 namespace saltmark {
 namespace {

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "data/DifferenceRecord.h"
 #include "data/LocationIndexFile.h"
 #include "data/Settings.h"
+#include "data/StreamRecord.h"
 #include "data/TideDatabaseFile.h"
-#include "editors/DifferenceRecord.h"
-#include "editors/StreamRecord.h"
 
 namespace saltmark::test {
 

@@ -9,10 +9,10 @@
 #include "Conversion.h"
 #include "PortLine.h"
 #include "ToolFixtures.h"
+#include "data/DifferenceFile.h"
 #include "data/LocationLine.h"
+#include "data/StreamFile.h"
 #include "data/TideDatabaseFile.h"
-#include "editors/DifferenceFile.h"
-#include "editors/StreamFile.h"
 #include "support/TestSupport.h"
 
 namespace saltmark::tcd {

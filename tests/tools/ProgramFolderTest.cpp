@@ -7,12 +7,12 @@
 #include <set>
 
 #include "common/Version.h"
+#include "data/DifferenceFile.h"
 #include "data/LocationIndexFile.h"
 #include "data/LocationLine.h"
+#include "data/StreamFile.h"
 #include "data/TideDatabaseFile.h"
-#include "editors/DifferenceFile.h"
 #include "editors/DifferenceValues.h"
-#include "editors/StreamFile.h"
 #include "support/TestSupport.h"
 
 namespace saltmark {

@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Conversion.h"
 #include "StreamConversion.h"
 #include "StreamFit.h"
-#include "Conversion.h"
 #include "ToolFixtures.h"
-#include "editors/StreamFile.h"
+#include "data/StreamFile.h"
 #include "engine/EngineFixtures.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"

@@ -13,8 +13,8 @@
 #include <map>
 #include <sstream>
 
-#include "engine/StreamState.h"
-#include "editors/StreamFile.h"
+#include "cli/StreamState.h"
+#include "data/StreamFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 

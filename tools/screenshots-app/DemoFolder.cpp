@@ -5,10 +5,10 @@
 #include <system_error>
 #include <vector>
 
+#include "data/DifferenceFile.h"
 #include "data/LocationIndexFile.h"
+#include "data/StreamFile.h"
 #include "data/TideDatabaseFile.h"
-#include "editors/DifferenceFile.h"
-#include "editors/StreamFile.h"
 
 namespace saltmark::screenshots {
 namespace {

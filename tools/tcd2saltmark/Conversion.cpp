@@ -17,9 +17,9 @@
 #include "TableEventGuard.h"
 #include "common/VbNumbers.h"
 #include "common/Version.h"
+#include "data/DifferenceFile.h"
+#include "data/StreamFile.h"
 #include "data/TideDatabaseFile.h"
-#include "editors/DifferenceFile.h"
-#include "editors/StreamFile.h"
 
 namespace saltmark::tcd {
 namespace {

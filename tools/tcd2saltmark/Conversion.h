@@ -21,9 +21,9 @@
 #include "StreamSummary.h"
 #include "TcdData.h"
 #include "common/AtomicFile.h"
+#include "data/DifferenceRecord.h"
 #include "data/LocationIndexFile.h"
-#include "editors/DifferenceRecord.h"
-#include "editors/StreamRecord.h"
+#include "data/StreamRecord.h"
 
 namespace saltmark::tcd {
 

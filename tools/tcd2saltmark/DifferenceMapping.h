@@ -23,7 +23,7 @@
 
 #include "SimplePort.h"
 #include "TcdData.h"
-#include "editors/DifferenceRecord.h"
+#include "data/DifferenceRecord.h"
 
 namespace saltmark::tcd {
 

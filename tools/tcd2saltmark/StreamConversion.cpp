@@ -14,7 +14,7 @@
 #include "StreamFit.h"
 #include "common/VbNumbers.h"
 #include "data/LocationLine.h"
-#include "editors/RecordFile.h"
+#include "data/RecordFile.h"
 #include "locations/Positions.h"
 
 namespace saltmark::tcd {

@@ -17,7 +17,7 @@
 
 #include "common/DateTime.h"
 #include "data/LocationRecord.h"
-#include "editors/StreamRecord.h"
+#include "data/StreamRecord.h"
 #include "engine/StreamEngine.h"
 
 namespace saltmark::tcd {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "editors/StreamRecord.h"
+#include "data/StreamRecord.h"
 
 namespace saltmark::tcd {
 

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "common/NumberFormat.h"
 #include "locations/DatabaseChoice.h"
 #include "locations/ListMatching.h"
 #include "locations/LocationOrder.h"
@@ -19,7 +20,6 @@
 #include "platform/gui/QtText.h"
 #include "shell/AppState.h"
 #include "shell/gui/MainWindow.h"
-#include "tables/NumberFormat.h"
 
 namespace saltmark {
 namespace {

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "aids/gui/AnchoringWindow.h"
-#include "editors/DifferenceFile.h"
+#include "data/DifferenceFile.h"
 #include "display/StartInstant.h"
 #include "graphs/gui/GraphPicture.h"
 #include "graphs/gui/GraphProgram.h"

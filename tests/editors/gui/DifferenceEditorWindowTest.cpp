@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "data/DifferenceFile.h"
 #include "data/LocationLine.h"
-#include "editors/DifferenceFile.h"
 #include "editors/gui/DifferenceEditorWindow.h"
 #include "editors/gui/ReferencePortBox.h"
 #include "editors/gui/TidalFolder.h"

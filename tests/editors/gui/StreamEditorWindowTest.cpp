@@ -13,13 +13,13 @@
 #include <cmath>
 #include <cstdio>
 
-#include "editors/StreamFile.h"
+#include "data/StreamFile.h"
 #include "editors/gui/StreamEditorWindow.h"
 #include "editors/gui/TidalFolder.h"
-#include "engine/EngineStreamSource.h"
-#include "engine/StreamStations.h"
 #include "platform/gui/QtText.h"
 #include "shell/gui/ProgramFolder.h"
+#include "tables/EngineStreamSource.h"
+#include "tables/StreamContext.h"
 #include "tables/StreamTableGenerator.h"
 #include "tables/TableText.h"
 

@@ -12,12 +12,12 @@
 #include <gtest/gtest.h>
 
 #include "display/StartInstant.h"
-#include "engine/EngineHeightSource.h"
 #include "graphs/gui/GraphPicture.h"
 #include "graphs/gui/GraphProgram.h"
 #include "graphs/gui/TideGraphWindow.h"
 #include "platform/gui/Printing.h"
 #include "platform/gui/QtText.h"
+#include "tables/EngineHeightSource.h"
 #include "tables/HeightText.h"
 #include "tables/TideTableGenerator.h"
 #include "tables/gui/ProgressWindow.h"

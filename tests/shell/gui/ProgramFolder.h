@@ -12,10 +12,10 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include "data/DifferenceFile.h"
 #include "data/LocationIndexFile.h"
+#include "data/StreamFile.h"
 #include "data/TideDatabaseFile.h"
-#include "editors/DifferenceFile.h"
-#include "editors/StreamFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "shell/AppState.h"
 #include "shell/Startup.h"

@@ -10,16 +10,16 @@
 
 #include <gtest/gtest.h>
 
+#include "TablesProgram.h"
 #include "display/ClockDisplay.h"
-#include "engine/EngineHeightSource.h"
-#include "engine/EngineStreamSource.h"
 #include "platform/gui/QtText.h"
+#include "tables/EngineHeightSource.h"
+#include "tables/EngineStreamSource.h"
 #include "tables/TableHeader.h"
 #include "tables/gui/ProgressWindow.h"
 #include "tables/gui/StreamTableDialog.h"
 #include "tables/gui/TableViewerWindow.h"
 #include "tables/gui/TideTableDialog.h"
-#include "TablesProgram.h"
 
 namespace saltmark::test {
 namespace {

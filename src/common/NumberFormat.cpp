@@ -1,4 +1,4 @@
-#include "tables/NumberFormat.h"
+#include "common/NumberFormat.h"
 
 #include <algorithm>
 #include <charconv>

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/AtomicFile.h"
-#include "editors/StreamFile.h"
+#include "data/StreamFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 

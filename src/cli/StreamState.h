@@ -5,7 +5,7 @@
 // engines, the stream table and the chosen stations.
 #include <filesystem>
 
-#include "engine/StreamStations.h"
+#include "tables/StreamContext.h"
 
 namespace saltmark {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/AtomicFile.h"
-#include "editors/DifferenceFile.h"
+#include "data/DifferenceFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 

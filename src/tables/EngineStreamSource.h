@@ -1,7 +1,7 @@
 #pragma once
 // The stream engine as the stream table's source: the summed stream of the
 // chosen stations at an instant in the reference port's time base.
-#include "engine/StreamStations.h"
+#include "tables/StreamContext.h"
 #include "tables/StreamTableGenerator.h"
 
 namespace saltmark {

@@ -16,14 +16,25 @@
 #include <vector>
 
 #include "common/AtomicFile.h"
-#include "editors/RecordFile.h"
-#include "editors/StreamRecord.h"
+#include "data/RecordFile.h"
+#include "data/StreamRecord.h"
 #include "platform/Platform.h"
 
 namespace saltmark {
 
 inline constexpr std::string_view kStreamReadError = "File Read Error";
 inline constexpr std::string_view kStreamWriteError = "Streams file Write Error";
+
+struct StreamFileFormat {
+  using Record = StreamRecord;
+  using Table = StreamTable;
+  static Record read(ByteReader& reader);
+  static void write(ByteWriter& writer, const Record& record);
+  static bool& changed(Table& table) { return table.streamDataChanged; }
+  static constexpr std::optional<std::string_view> readError = kStreamReadError;
+  static constexpr std::string_view writeError = kStreamWriteError;
+};
+using StreamFile = RecordFile<StreamFileFormat>;
 
 // Throws std::invalid_argument for more than 257 records and
 // RuntimeError(errc::kOverflow) for a text longer than 65535 bytes.

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "common/AtomicFile.h"
-#include "editors/DifferenceRecord.h"
-#include "editors/RecordFile.h"
+#include "data/DifferenceRecord.h"
+#include "data/RecordFile.h"
 #include "platform/Platform.h"
 
 namespace saltmark {
@@ -25,6 +25,18 @@ inline constexpr std::string_view kDifferenceWriteError = "Difference File Write
 // What the editor says when Open fails; the main window says it too.
 inline constexpr std::string_view kNotValidDifferenceDatabase =
     "The file is not a valid Saltmark Difference Database";
+
+struct DifferenceFileFormat {
+  using Record = DifferenceRecord;
+  using Table = DifferenceTable;
+  static Record read(ByteReader& reader);
+  static void write(ByteWriter& writer, const Record& record);
+  static bool& changed(Table& table) { return table.differenceDataChanged; }
+  // The editor says kNotValidDifferenceDatabase itself.
+  static constexpr std::optional<std::string_view> readError{};
+  static constexpr std::string_view writeError = kDifferenceWriteError;
+};
+using DifferenceFile = RecordFile<DifferenceFileFormat>;
 
 // Throws std::invalid_argument for more than 257 records and
 // RuntimeError(errc::kOverflow) for a text longer than 65535 bytes.

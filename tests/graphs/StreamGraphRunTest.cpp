@@ -6,9 +6,10 @@
 
 #include <memory>
 
+#include "cli/StreamState.h"
 #include "data/LocationIndexFile.h"
 #include "data/TideDatabaseFile.h"
-#include "engine/StreamState.h"
+#include "graphs/StreamGraphRun.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "editors/RecordFile.h"
+#include "data/RecordFile.h"
 
 #include <stdexcept>
 

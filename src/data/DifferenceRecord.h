@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "editors/RecordFile.h"
+#include "data/RecordFile.h"
 
 namespace saltmark {
 

@@ -10,13 +10,11 @@
 #include "data/LocationIndex.h"
 #include "data/LocationRecord.h"
 #include "data/Settings.h"
+#include "data/StreamRecord.h"
 #include "data/TideDatabase.h"
-#include "editors/StreamRecord.h"
 #include "engine/StreamEngine.h"
-#include "graphs/GraphModel.h"
 #include "locations/StreamStations.h"
 #include "platform/Platform.h"
-#include "tables/JobProgress.h"
 
 namespace saltmark {
 
@@ -64,23 +62,5 @@ std::optional<StreamComponents> StreamAtInstant(StreamContext& context, int k, D
 // The sum over the chosen stations as a rate and a direction; nothing when
 // a station's stream could not be computed.
 std::optional<RateDirection> StreamSumAtInstant(StreamContext& context, DateTime instant);
-
-// East and north component columns of a stream graph run.
-struct StreamComponentColumns {
-  std::array<double, kGraphValues> east{};
-  std::array<double, kGraphValues> north{};
-};
-
-// Adds slot k's stream over the graph to the columns: column x at
-// engineOrigin + x * secondsPerColumn. Reports each column to progress.
-JobOutcome FillStreamColumns(StreamContext& context, int k, DateTime engineOrigin,
-                                   std::int32_t secondsPerColumn, StreamComponentColumns& columns,
-                                   JobProgress& progress);
-
-// The whole run: clears the columns, fills them for every chosen station and
-// turns them into rates and directions (columns 0..959).
-JobOutcome RunStreamGraph(StreamContext& context, DateTime engineOrigin, std::int32_t secondsPerColumn,
-                                std::array<float, kGraphValues>& rates,
-                                std::array<std::int16_t, kGraphValues>& directions, JobProgress& progress);
 
 }  // namespace saltmark

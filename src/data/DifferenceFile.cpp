@@ -1,0 +1,44 @@
+#include "data/DifferenceFile.h"
+
+namespace saltmark {
+
+DifferenceRecord DifferenceFileFormat::read(ByteReader& reader) {
+  DifferenceRecord record;
+  record.name = reader.readText();
+  record.latitudeText = reader.readText();
+  record.longitudeText = reader.readText();
+  record.referencePort = reader.readInt16();
+  record.reserved = reader.readInt16();
+  for (std::string& text : record.diffText) text = reader.readText();
+  return record;
+}
+
+void DifferenceFileFormat::write(ByteWriter& writer, const DifferenceRecord& record) {
+  writer.writeText(record.name);
+  writer.writeText(record.latitudeText);
+  writer.writeText(record.longitudeText);
+  writer.writeInt16(record.referencePort);
+  writer.writeInt16(record.reserved);
+  for (const std::string& text : record.diffText) writer.writeText(text);
+}
+
+std::string EncodeDifferenceRecords(std::span<const DifferenceRecord> records) {
+  return DifferenceFile::encode(records);
+}
+std::vector<DifferenceRecord> DecodeDifferenceRecords(std::string_view bytes) { return DifferenceFile::decode(bytes); }
+std::vector<DifferenceRecord> ReadDifferenceFile(const std::filesystem::path& path) {
+  return DifferenceFile::read(path);
+}
+WriteResult WriteDifferenceRecords(const std::filesystem::path& path, std::span<const DifferenceRecord> records) {
+  return DifferenceFile::write(path, records);
+}
+FileLoadResult LoadDifferenceFile(const std::filesystem::path& path, DifferenceTable& table,
+                                  std::vector<std::string>& names, Platform& platform) {
+  return DifferenceFile::load(path, table, names, platform);
+}
+bool WriteDifferenceFile(const std::filesystem::path& path, DifferenceTable& table, int recordCount,
+                         Platform& platform) {
+  return DifferenceFile::store(path, table, recordCount, platform);
+}
+
+}  // namespace saltmark
