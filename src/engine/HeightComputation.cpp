@@ -119,7 +119,18 @@ RawHeight<double> rawHeightAtOffset(const CorrectedConstituents& c, const PortCo
 // rounded to doubles. The C library's binary128 functions are the same code
 // on every processor (long double is not: x86's has 64 bits, which leaves
 // some forty of these a unit in the last place off), so the table is the
-// correctly rounded one everywhere.
+// correctly rounded one everywhere. A compiler that does not offer binary128
+// (clang on x86-64, which the fuzzing build uses) takes long double instead.
+#if defined(__HAVE_FLOAT128) && __HAVE_FLOAT128
+using Quad = _Float128;
+Quad QuadCos(Quad a) { return cosf128(a); }
+Quad QuadSin(Quad a) { return sinf128(a); }
+#else
+using Quad = long double;
+Quad QuadCos(Quad a) { return std::cos(a); }
+Quad QuadSin(Quad a) { return std::sin(a); }
+#endif
+
 struct MinuteTurn {
   std::array<double, kGroupCount> cosine, sine;
 };
@@ -128,12 +139,12 @@ const std::vector<MinuteTurn>& minuteTurns() {
   static const std::vector<MinuteTurn> table = [] {
     std::vector<MinuteTurn> out(2 * kMinutesTurnedAhead + 1);
     for (int m = -kMinutesTurnedAhead; m <= kMinutesTurnedAhead; ++m) {
-      const _Float128 x = Single(m / 60.0);
+      const Quad x = Single(m / 60.0);
       MinuteTurn& turn = out[m + kMinutesTurnedAhead];
       for (int g = 0; g < kGroupCount; ++g) {
-        const _Float128 angle = static_cast<_Float128>(kOffsetSpeed[g]) * x;  // exact
-        turn.cosine[g] = static_cast<double>(cosf128(angle));
-        turn.sine[g] = static_cast<double>(sinf128(angle));
+        const Quad angle = static_cast<Quad>(kOffsetSpeed[g]) * x;  // exact
+        turn.cosine[g] = static_cast<double>(QuadCos(angle));
+        turn.sine[g] = static_cast<double>(QuadSin(angle));
       }
     }
     return out;
