@@ -2,8 +2,6 @@
 // written by the tests: its numbers must be the engine's, exactly.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <sstream>
 
 #include "data/DifferenceFile.h"
@@ -12,39 +10,19 @@
 #include "data/StreamFile.h"
 #include "data/TideDatabaseFile.h"
 #include "engine/TideEngine.h"
+#include "cli/CliRun.h"
 #include "support/TestSupport.h"
 
 namespace saltmark {
 namespace {
 
-constexpr const char* kPortLine =
-    "Test Harbour,1,50,48,N,1,7,W,2.9,112.4,1.62,151.0,0.55,322.7,0.09,310.2,0.08,230.0,0.021,40.0,0.004"
-    ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
-
-struct CliRun {
-  int status;
-  std::string out;
-};
-
-CliRun run(const std::string& arguments) {
-  const std::string command = (test::programDir() / "saltmark-cli").string() + " " + arguments + " 2>/dev/null";
-  CliRun result{0, {}};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return {-1, {}};
-  std::array<char, 4096> buffer;
-  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) result.out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
-
 class CliCommands : public ::testing::Test {
  protected:
   void SetUp() override {
     // The second port's name has a letter beyond ASCII, as "Mayag\xFC" "ez" in the bundled data.
-    std::string accented = kPortLine;
+    std::string accented = test::kTestPortLine;
     accented.replace(0, std::string("Test Harbour").size(), "Mayag\xFC" "ez");
-    ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {}, {kPortLine, accented}));
+    ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {}, {test::kTestPortLine, accented}));
     LocationIndexContents index;
     index.databaseNames = {"TEST.tid"};
     index.entries = {{0, 0, "Test Harbour", 0.886, -0.0195}};
@@ -53,14 +31,7 @@ class CliCommands : public ::testing::Test {
     secondary.name = "Up River";
     secondary.diffText = {"", "", "", "", "+0030", "+0100", "0.20", "0.20", "0.10", "0.10"};
     ASSERT_TRUE(WriteDifferenceRecords(dir / "TEST.dif", std::vector<DifferenceRecord>{secondary}));
-    StreamRecord station;
-    station.name = "Sample Diamond A";
-    station.latitudeText = "50 48N";
-    station.longitudeText = "1 07W";
-    station.direction.fill(90);
-    station.springRate.fill(250);
-    station.neapRate.fill(250);
-    ASSERT_TRUE(WriteStreamRecords(dir / "TEST.vel", std::vector<StreamRecord>{station}));
+    ASSERT_TRUE(WriteStreamRecords(dir / "TEST.vel", std::vector<StreamRecord>{test::eastSettingStation()}));
   }
   std::string path(const char* name) const { return "'" + (dir / name).string() + "'"; }
 
@@ -68,11 +39,11 @@ class CliCommands : public ::testing::Test {
 };
 
 TEST_F(CliCommands, HeightsAreTheEnginesToNineDigits) {
-  const CliRun r = run("heights " + path("TEST.tid") + " 'test harbour' --start '2026-03-01 00:00' --days 1 --step 30");
+  const test::CliRun r = test::runCli("heights " + path("TEST.tid") + " 'test harbour' --start '2026-03-01 00:00' --days 1 --step 30");
   ASSERT_EQ(r.status, 0);
   Settings settings;
   TideEngine engine(settings);
-  engine.setPort(ParseLocationLine(kPortLine));
+  engine.setPort(ParseLocationLine(test::kTestPortLine));
   std::istringstream lines(r.out);
   std::string line;
   int count = 0;
@@ -89,10 +60,10 @@ TEST_F(CliCommands, HeightsAreTheEnginesToNineDigits) {
 
 TEST_F(CliCommands, TimeBasesAgreeOnTheSameMoment) {
   // 12:00 GMT is 13:00 in a zone one hour east (-4 quarter-hours).
-  const CliRun gmt = run("heights " + path("TEST.tid") + " '#0' --start '2026-03-01 12:00' --days 0");
-  const CliRun local = run("heights " + path("TEST.tid") +
+  const test::CliRun gmt = test::runCli("heights " + path("TEST.tid") + " '#0' --start '2026-03-01 12:00' --days 0");
+  const test::CliRun local = test::runCli("heights " + path("TEST.tid") +
                         " '#0' --start '2026-03-01 13:00' --days 0 --time-base local --local-zone -4");
-  const CliRun system = run("heights " + path("TEST.tid") +
+  const test::CliRun system = test::runCli("heights " + path("TEST.tid") +
                          " '#0' --start '2026-03-01 13:00' --days 0 --time-base system --system-zone -4");
   ASSERT_EQ(gmt.status, 0);
   EXPECT_EQ(gmt.out.substr(19), local.out.substr(19));
@@ -100,11 +71,11 @@ TEST_F(CliCommands, TimeBasesAgreeOnTheSameMoment) {
 }
 
 TEST_F(CliCommands, SecondaryAndStreamRuns) {
-  const CliRun secondary = run("secondary " + path("TEST.dif") + " 'Up River' --start '2026-03-01 00:00' --days 0.5");
+  const test::CliRun secondary = test::runCli("secondary " + path("TEST.dif") + " 'Up River' --start '2026-03-01 00:00' --days 0.5");
   ASSERT_EQ(secondary.status, 0);
   EXPECT_EQ(std::count(secondary.out.begin(), secondary.out.end(), '\n'), 13);
 
-  const CliRun stream = run("stream " + path("TEST.vel") + " 'Sample Diamond A' --start '2026-03-01 00:00' --days 0.25 --units kmh");
+  const test::CliRun stream = test::runCli("stream " + path("TEST.vel") + " 'Sample Diamond A' --start '2026-03-01 00:00' --days 0.25 --units kmh");
   ASSERT_EQ(stream.status, 0);
   EXPECT_NE(stream.out.find("2026-03-01 06:00:00\t4.63\t90\n"), std::string::npos) << stream.out;
 }
@@ -137,7 +108,7 @@ TEST_F(CliCommands, MistakesExitWithStatusTwo) {
       const auto at = arguments.find(name);
       if (at != std::string::npos) arguments.replace(at, std::string(name).size(), (dir / name).string());
     }
-    EXPECT_EQ(run(arguments).status, 2) << c;
+    EXPECT_EQ(test::runCli(arguments).status, 2) << c;
   }
 }
 
@@ -145,10 +116,10 @@ TEST_F(CliCommands, MistakesExitWithStatusTwo) {
 TEST_F(CliCommands, APortIsFoundByTheNameAsPrinted) {
   const std::string utf8Name = "'Mayag\xC3\xBC" "ez'";
   for (const std::string command : {"heights", "table"}) {
-    const CliRun r = run(command + " " + path("TEST.tid") + " " + utf8Name + " --start '2026-03-01 00:00'");
+    const test::CliRun r = test::runCli(command + " " + path("TEST.tid") + " " + utf8Name + " --start '2026-03-01 00:00'");
     EXPECT_EQ(r.status, 0) << command;
   }
-  const CliRun table = run("table " + path("TEST.tid") + " 'MAYAG\xC3\xBC" "EZ' --start '2026-03-01 00:00'");
+  const test::CliRun table = test::runCli("table " + path("TEST.tid") + " 'MAYAG\xC3\xBC" "EZ' --start '2026-03-01 00:00'");
   EXPECT_EQ(table.status, 0);
   EXPECT_NE(table.out.find("Mayag\xC3\xBC" "ez"), std::string::npos) << table.out;
 }
@@ -156,8 +127,8 @@ TEST_F(CliCommands, APortIsFoundByTheNameAsPrinted) {
 // The tables list their times in the chosen base and name its zone.
 TEST_F(CliCommands, TablesTakeTheTimeBaseOfTheHeights) {
   const std::string table = "table " + path("TEST.tid") + " '#0' --list interval --mins 60 --days 1 ";
-  const CliRun gmt = run(table + "--start '2026-03-01 00:00'");
-  const CliRun local = run(table + "--start '2026-03-01 01:00' --time-base local --local-zone -4");
+  const test::CliRun gmt = test::runCli(table + "--start '2026-03-01 00:00'");
+  const test::CliRun local = test::runCli(table + "--start '2026-03-01 01:00' --time-base local --local-zone -4");
   ASSERT_EQ(gmt.status, 0);
   ASSERT_EQ(local.status, 0);
   EXPECT_NE(gmt.out.find("Time Zone: GMT"), std::string::npos);
@@ -180,7 +151,7 @@ TEST_F(CliCommands, TablesTakeTheTimeBaseOfTheHeights) {
   for (std::size_t i = 0; i < gmtRows.size(); ++i) EXPECT_EQ(localRows[i].second, gmtRows[i].second) << i;
   EXPECT_EQ(gmtRows[3].first, "03:00");
   EXPECT_EQ(localRows[3].first, "04:00");
-  const CliRun streams = run("stream-table " + path("TEST.vel") +
+  const test::CliRun streams = test::runCli("stream-table " + path("TEST.vel") +
                              " '#0' --start '2026-03-01 00:00' --time-base system --system-zone 8");
   ASSERT_EQ(streams.status, 0);
   EXPECT_NE(streams.out.find("Time Zone: +02:00"), std::string::npos) << streams.out;

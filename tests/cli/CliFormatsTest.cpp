@@ -3,38 +3,17 @@
 // and sun and moon for a port.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "data/LocationIndexFile.h"
 #include "data/StreamFile.h"
 #include "data/TideDatabaseFile.h"
+#include "cli/CliRun.h"
 #include "support/TestSupport.h"
 
 namespace saltmark {
 namespace {
-
-constexpr const char* kPortLine =
-    "Test Harbour,1,50,48,N,1,7,W,2.9,112.4,1.62,151.0,0.55,322.7,0.09,310.2,0.08,230.0,0.021,40.0,0.004"
-    ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
-
-struct Output {
-  int status;
-  std::string out;
-};
-
-Output shell(const std::string& command) {
-  Output result{0, {}};
-  FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-  if (pipe == nullptr) return {-1, {}};
-  std::array<char, 4096> buffer;
-  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) result.out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
 
 std::size_t count(const std::string& text, const std::string& what) {
   std::size_t n = 0;
@@ -44,38 +23,31 @@ std::size_t count(const std::string& text, const std::string& what) {
 
 // Debian's python3 with the module, not whatever python3 comes first on the path.
 bool havePython(const char* module) {
-  return shell(std::string("/usr/bin/python3 -c 'import ") + module + "'").status == 0;
+  return test::runShell(std::string("/usr/bin/python3 -c 'import ") + module + "' 2>/dev/null").status == 0;
 }
 
 class CliFormats : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {}, {kPortLine}));
+    ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {}, {test::kTestPortLine}));
     LocationIndexContents index;
     index.databaseNames = {"TEST.tid"};
     index.entries = {{0, 0, "Test Harbour", 0.886, -0.0195}};
     ASSERT_TRUE(WriteLocationIndexFile(dir / "SALTMARK.IND", index));
-    StreamRecord station;
-    station.name = "Sample Diamond A";
-    station.latitudeText = "50 48N";
-    station.longitudeText = "1 07W";
-    station.direction.fill(90);
-    station.springRate.fill(250);
-    station.neapRate.fill(250);
-    ASSERT_TRUE(WriteStreamRecords(dir / "TEST.vel", std::vector<StreamRecord>{station}));
+    ASSERT_TRUE(WriteStreamRecords(dir / "TEST.vel", std::vector<StreamRecord>{test::eastSettingStation()}));
   }
-  Output cli(const std::string& arguments) {
+  test::CliRun cli(const std::string& arguments) {
     std::string text = arguments;
     for (const char* name : {"TEST.tid", "TEST.vel"})
       if (const auto at = text.find(name); at != std::string::npos)
         text.replace(at, std::string(name).size(), "'" + (dir / name).string() + "'");
-    return shell((test::programDir() / "saltmark-cli").string() + " " + text);
+    return test::runCli(text);
   }
   // Writes the text to a file and runs the Python snippet on it (its path is sys.argv[1]).
-  Output python(const std::string& text, const std::string& snippet) {
+  test::CliRun python(const std::string& text, const std::string& snippet) {
     const auto file = dir / "out.txt";
     std::ofstream(file, std::ios::binary) << text;
-    return shell("/usr/bin/python3 -c '" + snippet + "' '" + file.string() + "'");
+    return test::runShell("/usr/bin/python3 -c '" + snippet + "' '" + file.string() + "' 2>/dev/null");
   }
 
   test::TempDir dir;
@@ -92,17 +64,17 @@ TEST_F(CliFormats, EveryListingGivesJsonThatParses) {
       "sun-moon TEST.tid '#0' --start '2026-03-01 00:00' --days 3",
   };
   for (const char* command : commands) {
-    const Output r = cli(std::string(command) + " --format json");
+    const test::CliRun r = cli(std::string(command) + " --format json");
     ASSERT_EQ(r.status, 0) << command;
-    const Output parsed = python(r.out, "import json,sys; d=json.load(open(sys.argv[1])); print(len(d), sorted(d[0]))");
+    const test::CliRun parsed = python(r.out, "import json,sys; d=json.load(open(sys.argv[1])); print(len(d), sorted(d[0]))");
     EXPECT_EQ(parsed.status, 0) << command << "\n" << r.out;
     EXPECT_NE(parsed.out.find("time"), std::string::npos) << command;
   }
 }
 
 TEST_F(CliFormats, CsvHoldsTheSameSamplesAsTheText) {
-  const Output text = cli("heights TEST.tid '#0' --start '2026-03-01 00:00' --days 1 --time-base local --local-zone -4");
-  const Output csv = cli("heights TEST.tid '#0' --start '2026-03-01 00:00' --days 1 --time-base local --local-zone -4 --format csv");
+  const test::CliRun text = cli("heights TEST.tid '#0' --start '2026-03-01 00:00' --days 1 --time-base local --local-zone -4");
+  const test::CliRun csv = cli("heights TEST.tid '#0' --start '2026-03-01 00:00' --days 1 --time-base local --local-zone -4 --format csv");
   ASSERT_EQ(text.status, 0);
   ASSERT_EQ(csv.status, 0);
   std::istringstream t(text.out), c(csv.out);
@@ -123,12 +95,12 @@ TEST_F(CliFormats, CsvHoldsTheSameSamplesAsTheText) {
 TEST_F(CliFormats, HighAndLowWatersMakeACalendarWithStableUids) {
   if (!havePython("icalendar")) GTEST_SKIP() << "no python3-icalendar";
   const std::string command = "table TEST.tid '#0' --start '2026-03-01 00:00' --days 2";
-  const Output text = cli(command);
-  const Output ics = cli(command + " --format ics");
+  const test::CliRun text = cli(command);
+  const test::CliRun ics = cli(command + " --format ics");
   ASSERT_EQ(ics.status, 0);
   const std::size_t waters = count(text.out, "\tHI") + count(text.out, "\tLO");
   ASSERT_GE(waters, 6u);
-  const Output parsed = python(ics.out,
+  const test::CliRun parsed = python(ics.out,
                             "import sys,icalendar; c=icalendar.Calendar.from_ical(open(sys.argv[1]).read()); "
                             "e=c.walk(\"VEVENT\"); "
                             "print(len(e), set(str(x[\"LOCATION\"]) for x in e), round(e[0][\"GEO\"].latitude, 2))");
@@ -149,8 +121,8 @@ TEST_F(CliFormats, HighAndLowWatersMakeACalendarWithStableUids) {
 TEST_F(CliFormats, SunAndMoonForThePortInItsTimeBase) {
   // The new moon of 8 April 2024 fell at 18:21 UT (USNO); an hour east of
   // Greenwich it is 19:21. Every day at 50 degrees north has its sunrise and sunset.
-  const Output gmt = cli("sun-moon TEST.tid '#0' --start '2024-04-07 00:00' --days 3");
-  const Output local = cli("sun-moon TEST.tid '#0' --start '2024-04-07 00:00' --days 3 --time-base local --local-zone -4");
+  const test::CliRun gmt = cli("sun-moon TEST.tid '#0' --start '2024-04-07 00:00' --days 3");
+  const test::CliRun local = cli("sun-moon TEST.tid '#0' --start '2024-04-07 00:00' --days 3 --time-base local --local-zone -4");
   ASSERT_EQ(gmt.status, 0);
   EXPECT_NE(gmt.out.find("2024-04-08 18:21:"), std::string::npos) << gmt.out;
   EXPECT_NE(local.out.find("2024-04-08 19:21:"), std::string::npos) << local.out;
@@ -158,8 +130,8 @@ TEST_F(CliFormats, SunAndMoonForThePortInItsTimeBase) {
   EXPECT_EQ(count(gmt.out, "\tSunset\n"), 3u);
   EXPECT_EQ(count(gmt.out, "no sunrise"), 0u);
   if (!havePython("icalendar")) return;
-  const Output ics = cli("sun-moon TEST.tid '#0' --start '2024-04-07 00:00' --days 3 --format ics");
-  const Output parsed = python(ics.out,
+  const test::CliRun ics = cli("sun-moon TEST.tid '#0' --start '2024-04-07 00:00' --days 3 --format ics");
+  const test::CliRun parsed = python(ics.out,
                             "import sys,icalendar; c=icalendar.Calendar.from_ical(open(sys.argv[1]).read()); "
                             "print(sum(1 for x in c.walk(\"VEVENT\") if str(x[\"SUMMARY\"]) == \"New Moon\"))");
   EXPECT_EQ(parsed.out, "1\n") << ics.out;

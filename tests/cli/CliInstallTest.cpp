@@ -4,38 +4,16 @@
 
 #include <unistd.h>
 
-#include <array>
-#include <cstdio>
 #include <regex>
 #include <set>
 #include <sstream>
 
 #include "data/TideDatabaseFile.h"
+#include "cli/CliRun.h"
 #include "support/TestSupport.h"
 
 namespace saltmark {
 namespace {
-
-constexpr const char* kPortLine =
-    "Test Harbour,1,50,48,N,1,7,W,2.9,112.4,1.62,151.0,0.55,322.7,0.09,310.2,0.08,230.0,0.021,40.0,0.004"
-    ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
-
-struct CliRun {
-  int status;
-  std::string out;
-};
-
-CliRun cli(const std::string& arguments) {
-  const std::string command = (test::programDir() / "saltmark-cli").string() + " " + arguments + " 2>&1";
-  CliRun result{-1, {}};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::array<char, 4096> buffer;
-  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) result.out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
 
 // The names CLI11's own --help lists in one of its sections ("Subcommands:",
 // "Options:", "Positionals:"): the first word of each indented line.
@@ -62,12 +40,12 @@ std::string plainText(std::string page) {
 }
 
 TEST(CliInstall, ManualPageDescribesEveryCommandAndOption) {
-  const CliRun page = cli("--manual-page");
+  const test::CliRun page = test::runCli("--manual-page", test::CliErrors::Kept);
   ASSERT_EQ(page.status, 0);
   const std::string text = plainText(page.out);
   EXPECT_NE(text.find("\n--folder DIR\n"), std::string::npos);
 
-  const std::set<std::string> commands = helpSection(cli("--help").out, "Subcommands:");
+  const std::set<std::string> commands = helpSection(test::runCli("--help", test::CliErrors::Kept).out, "Subcommands:");
   ASSERT_GE(commands.size(), 8u);
   for (const std::string& command : commands) {
     SCOPED_TRACE(command);
@@ -75,7 +53,7 @@ TEST(CliInstall, ManualPageDescribesEveryCommandAndOption) {
     ASSERT_NE(start, std::string::npos);
     const std::size_t end = text.find("\n.S", start + 1);
     const std::string section = text.substr(start, end - start);
-    const std::string help = cli(command + " --help").out;
+    const std::string help = test::runCli(command + " --help", test::CliErrors::Kept).out;
     std::set<std::string> names = helpSection(help, "Options:");
     names.erase("-h");  // said once for every command
     for (const std::string& name : names) EXPECT_NE(section.find("\n" + name), std::string::npos) << name;
@@ -95,7 +73,7 @@ std::string unwritableFolder(const test::TempDir& dir) {
 TEST(CliInstall, FolderOptionFindsBareNamesAndRefusesUnusableFolders) {
   test::TempDir dir;
   ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {},
-                                    {kPortLine}));
+                                    {test::kTestPortLine}));
   struct Case {
     std::string folder;
     int status;
@@ -109,7 +87,7 @@ TEST(CliInstall, FolderOptionFindsBareNamesAndRefusesUnusableFolders) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.folder);
-    const CliRun r = cli("--folder '" + c.folder + "' ports TEST.tid");
+    const test::CliRun r = test::runCli("--folder '" + c.folder + "' ports TEST.tid", test::CliErrors::Kept);
     EXPECT_EQ(r.status, c.status);
     EXPECT_NE(r.out.find(c.says), std::string::npos) << r.out;
   }

@@ -1,0 +1,59 @@
+#pragma once
+// Running saltmark-cli from the program folder in the command-line tests,
+// and the small port and stream station they build their databases from.
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "data/StreamRecord.h"
+#include "support/TestSupport.h"
+
+namespace saltmark::test {
+
+// A port of the English Channel with every constituent and no seasonal levels.
+inline constexpr const char* kTestPortLine =
+    "Test Harbour,1,50,48,N,1,7,W,2.9,112.4,1.62,151.0,0.55,322.7,0.09,310.2,0.08,230.0,0.021,40.0,0.004"
+    ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
+
+struct CliRun {
+  int status;  // the exit code, -1 when the command did not end normally
+  std::string out;
+};
+
+// The shell command's standard output (and its errors where the command
+// redirects them) with its exit code.
+inline CliRun runShell(const std::string& command) {
+  CliRun result{-1, {}};
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return result;
+  std::array<char, 4096> buffer;
+  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) result.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+enum class CliErrors { Dropped, Kept };
+
+// saltmark-cli with the arguments (a shell word list), its error output
+// dropped or kept in `out` after the standard output.
+inline CliRun runCli(const std::string& arguments, CliErrors errors = CliErrors::Dropped) {
+  const char* redirect = errors == CliErrors::Kept ? " 2>&1" : " 2>/dev/null";
+  return runShell((programDir() / "saltmark-cli").string() + " " + arguments + redirect);
+}
+
+// A station whose stream sets east at 2.5 knots at every hour, springs and neaps.
+inline StreamRecord eastSettingStation() {
+  StreamRecord station;
+  station.name = "Sample Diamond A";
+  station.latitudeText = "50 48N";
+  station.longitudeText = "1 07W";
+  station.direction.fill(90);
+  station.springRate.fill(250);
+  station.neapRate.fill(250);
+  return station;
+}
+
+}  // namespace saltmark::test
