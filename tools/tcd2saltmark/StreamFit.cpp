@@ -6,32 +6,10 @@
 
 #include "common/VbNumbers.h"
 #include "engine/TideEngine.h"
-#include "platform/Platform.h"
+#include "platform/ScriptedPlatform.h"
 
 namespace saltmark::tcd {
 namespace {
-
-// Says nothing: a failed search is told by the walk's result.
-class QuietPlatform : public Platform {
- public:
-  MessageAnswer message(std::string_view, MessageIcon, MessageButtons, std::string_view) override {
-    return MessageAnswer::Ok;
-  }
-  std::optional<std::string> promptValue(std::string_view, std::string_view, std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
-  std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest&) override { return std::nullopt; }
-  std::optional<std::filesystem::path> chooseDirectory(const std::filesystem::path&) override {
-    return std::nullopt;
-  }
-  void setClipboardText(std::string_view) override {}
-  void beep() override {}
-  void showHelpTopic(int) override {}
-  bool openUrl(std::string_view) override { return false; }
-  void setBusy(bool) override {}
-  void processEvents() override {}
-};
 
 int hourOf(int unknown) { return unknown % kStreamHours; }
 
@@ -43,7 +21,7 @@ std::optional<CycleWalk> WalkCycles(const LocationRecord& port, DateTime first, 
   TideEngine engine(settings);
   engine.setPort(port);
   StreamEngine streams(engine);
-  QuietPlatform quiet;
+  ScriptedPlatform quiet;  // a failed search is reported by the caller
   const StreamEngine::ReferencePortLoader loaded = [](int) { return true; };
   CycleWalk walk;
   walk.places.reserve(static_cast<std::size_t>(count));
@@ -63,7 +41,7 @@ std::optional<StreamComponents> ProgramStreamAt(const LocationRecord& port, cons
   TideEngine engine(settings);
   engine.setPort(port);
   StreamEngine streams(engine);
-  QuietPlatform quiet;
+  ScriptedPlatform quiet;  // a failed search is reported by the caller
   return streams.StreamAtInstant(station, 100, 0, at, [](int) { return true; }, quiet);
 }
 
