@@ -7,8 +7,6 @@
 
 #include "editors/DifferenceValues.h"
 #include "editors/gui/EditorBoxes.h"
-#include "editors/gui/ReferencePortBox.h"
-#include "locations/Positions.h"
 #include "platform/gui/QtText.h"
 
 namespace saltmark {
@@ -39,7 +37,7 @@ const EditorControlNames kNames{
 
 DifferenceEditorWindow::DifferenceEditorWindow(Platform& platform, const LocationIndex& index,
                                                std::filesystem::path folder, QWidget* parent)
-    : RecordEditorWindow(editor_, kNames, parent), editor_(platform, index, std::move(folder)) {
+    : StationRecordWindow(editor_, kNames, parent), editor_(platform, index, std::move(folder)) {
   buildFields();
   showEditor();
 }
@@ -47,15 +45,7 @@ DifferenceEditorWindow::DifferenceEditorWindow(Platform& platform, const Locatio
 void DifferenceEditorWindow::buildFields() {
   QGroupBox* frame = recordFrame();
   auto* grid = new QGridLayout(frame);
-  Nam_ = editorBox("Nam", frame);
-  lat_ = editorBox("lat", frame);
-  lon_ = editorBox("lon", frame);
-  watchBox(Nam_);
-  watchBox(lat_, [](std::string_view text) { return NormaliseLatitudeText(text); });
-  watchBox(lon_, [](std::string_view text) { return NormaliseLongitudeText(text); });
-  reflat_ = positionLabel("reflat", frame);
-  reflon_ = positionLabel("reflon", frame);
-  ref_ = new ReferencePortBox(editor_.referencePorts(), reflat_, reflon_, frame);
+  buildStationBoxes(editor_.referencePorts());
 
   grid->addWidget(new QLabel("Name", frame), 0, 0);
   grid->addWidget(Nam_, 0, 1, 1, 4);
@@ -97,20 +87,13 @@ void DifferenceEditorWindow::buildFields() {
 
 void DifferenceEditorWindow::pullForm() {
   DifferenceForm& form = editor_.form;
-  form.name = fromQt(Nam_->text());
-  form.latitude = fromQt(lat_->text());
-  form.longitude = fromQt(lon_->text());
-  form.reference = ref_->currentIndex();
+  pullStation(form);
   for (std::size_t i = 0; i < d_.size(); ++i) form.values[i] = fromQt(d_[i]->text());
 }
 
 void DifferenceEditorWindow::pushForm() {
   const DifferenceForm& form = editor_.form;
-  Nam_->setText(toQt(form.name));
-  lat_->setText(toQt(form.latitude));
-  lon_->setText(toQt(form.longitude));
-  if (ref_->count() != editor_.referencePorts().size()) ref_->fill();
-  ref_->showPosition(form.reference);
+  pushStation(form, editor_.referencePorts());
   for (std::size_t i = 0; i < d_.size(); ++i) d_[i]->setText(toQt(form.values[i]));
 }
 

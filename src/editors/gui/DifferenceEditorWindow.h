@@ -6,16 +6,13 @@
 #include <array>
 
 #include "editors/DifferenceEditor.h"
-#include "editors/gui/RecordEditorWindow.h"
+#include "editors/gui/StationRecordWindow.h"
 
-class QLabel;
 class QLineEdit;
 
 namespace saltmark {
 
-class ReferencePortBox;
-
-class DifferenceEditorWindow : public RecordEditorWindow {
+class DifferenceEditorWindow : public StationRecordWindow {
   Q_OBJECT
  public:
   DifferenceEditorWindow(Platform& platform, const LocationIndex& index, std::filesystem::path folder,
@@ -26,18 +23,11 @@ class DifferenceEditorWindow : public RecordEditorWindow {
  protected:
   void pullForm() override;
   void pushForm() override;
-  QLineEdit* nameBox() const override { return Nam_; }
 
  private:
   void buildFields();
 
   DifferenceEditor editor_;
-  QLineEdit* Nam_ = nullptr;
-  QLineEdit* lat_ = nullptr;
-  QLineEdit* lon_ = nullptr;
-  ReferencePortBox* ref_ = nullptr;
-  QLabel* reflat_ = nullptr;
-  QLabel* reflon_ = nullptr;
   std::array<QLineEdit*, kDifferenceValueCount> d_{};
 };
 

@@ -8,8 +8,6 @@
 
 #include "editors/StreamValues.h"
 #include "editors/gui/EditorBoxes.h"
-#include "editors/gui/ReferencePortBox.h"
-#include "locations/Positions.h"
 #include "platform/gui/QtText.h"
 
 namespace saltmark {
@@ -43,7 +41,7 @@ const char* const kHourCaptions[kStreamHours] = {"-6", "-5", "-4", "-3", "-2", "
 
 StreamEditorWindow::StreamEditorWindow(Platform& platform, const LocationIndex& index, std::filesystem::path folder,
                                        QWidget* parent)
-    : RecordEditorWindow(editor_, kNames, parent), platform_(platform), editor_(platform, index, std::move(folder)) {
+    : StationRecordWindow(editor_, kNames, parent), platform_(platform), editor_(platform, index, std::move(folder)) {
   buildFields();
   showEditor();
 }
@@ -51,15 +49,7 @@ StreamEditorWindow::StreamEditorWindow(Platform& platform, const LocationIndex& 
 void StreamEditorWindow::buildFields() {
   QGroupBox* frame = recordFrame();
   auto* grid = new QGridLayout(frame);
-  Nam_ = editorBox("Nam", frame);
-  lat_ = editorBox("lat", frame);
-  lon_ = editorBox("lon", frame);
-  watchBox(Nam_);
-  watchBox(lat_, [](std::string_view text) { return NormaliseLatitudeText(text); });
-  watchBox(lon_, [](std::string_view text) { return NormaliseLongitudeText(text); });
-  reflat_ = positionLabel("reflat", frame);
-  reflon_ = positionLabel("reflon", frame);
-  ref_ = new ReferencePortBox(editor_.referencePorts(), reflat_, reflon_, frame);
+  buildStationBoxes(editor_.referencePorts());
   spd_ = new QComboBox(frame);
   spd_->setObjectName("spd");
   for (const char* unit : kSpeedUnitNames) spd_->addItem(unit);
@@ -123,10 +113,7 @@ void StreamEditorWindow::rate_Change(QLineEdit* box) {
 
 void StreamEditorWindow::pullForm() {
   StreamForm& form = editor_.form;
-  form.name = fromQt(Nam_->text());
-  form.latitude = fromQt(lat_->text());
-  form.longitude = fromQt(lon_->text());
-  form.reference = ref_->currentIndex();
+  pullStation(form);
   form.speedUnits = std::max(0, spd_->currentIndex());
   for (std::size_t j = 0; j < kStreamHours; ++j) {
     form.direction[j] = fromQt(d_[j]->text());
@@ -137,11 +124,7 @@ void StreamEditorWindow::pullForm() {
 
 void StreamEditorWindow::pushForm() {
   const StreamForm& form = editor_.form;
-  Nam_->setText(toQt(form.name));
-  lat_->setText(toQt(form.latitude));
-  lon_->setText(toQt(form.longitude));
-  if (ref_->count() != editor_.referencePorts().size()) ref_->fill();
-  ref_->showPosition(form.reference);
+  pushStation(form, editor_.referencePorts());
   spd_->setCurrentIndex(form.speedUnits);
   for (std::size_t j = 0; j < kStreamHours; ++j) {
     d_[j]->setText(toQt(form.direction[j]));

@@ -7,18 +7,15 @@
 #include <array>
 
 #include "editors/StreamEditor.h"
-#include "editors/gui/RecordEditorWindow.h"
+#include "editors/gui/StationRecordWindow.h"
 
 class QComboBox;
 class QGridLayout;
-class QLabel;
 class QLineEdit;
 
 namespace saltmark {
 
-class ReferencePortBox;
-
-class StreamEditorWindow : public RecordEditorWindow {
+class StreamEditorWindow : public StationRecordWindow {
   Q_OBJECT
  public:
   StreamEditorWindow(Platform& platform, const LocationIndex& index, std::filesystem::path folder, QWidget* parent);
@@ -28,7 +25,6 @@ class StreamEditorWindow : public RecordEditorWindow {
  protected:
   void pullForm() override;
   void pushForm() override;
-  QLineEdit* nameBox() const override { return Nam_; }
 
  private:
   void buildFields();
@@ -39,12 +35,6 @@ class StreamEditorWindow : public RecordEditorWindow {
 
   Platform& platform_;
   StreamEditor editor_;
-  QLineEdit* Nam_ = nullptr;
-  QLineEdit* lat_ = nullptr;
-  QLineEdit* lon_ = nullptr;
-  ReferencePortBox* ref_ = nullptr;
-  QLabel* reflat_ = nullptr;
-  QLabel* reflon_ = nullptr;
   QComboBox* spd_ = nullptr;
   std::array<QLineEdit*, kStreamHours> d_{}, s_{}, n_{};
 };
