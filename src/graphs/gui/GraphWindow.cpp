@@ -3,10 +3,13 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include "graphs/gui/GraphPicture.h"
 #include "graphs/gui/GraphVector.h"
@@ -113,8 +116,77 @@ void GraphWindow::PrintGraphWindow(bool colour) {
                                                    [this] { applyScheme(); }, [this] { redraw(); }});
 }
 
-void GraphWindow::addVectorSaveItems(QMenuBar* bar) {
-  QMenu* menu = bar->findChild<QMenu*>("Print");
+void GraphWindow::addGraticuleItems(QMenu* settings) {
+  graticuleItems_ = namedTickPair(settings, "timgraton", "Graticule On", "timgratoff", "Graticule Off", this,
+                                  [this](bool on) { timegraticule_Click(on); });
+}
+
+void GraphWindow::addMidnightItems(QMenu* settings) {
+  midnightItems_ = namedTickPair(settings, "midnight_on", "From Midnight", "Midnight_Off", "From Now", this,
+                                 [this](bool fromMidnight) { midnight_Click(fromMidnight); });
+}
+
+void GraphWindow::addZoomMenu(QMenuBar* bar) {
+  zoomItems_ = saltmark::addZoomMenu(bar, this, [this] { ZoomIn_Click(); }, [this] { ZoomOut_Click(); });
+}
+
+void GraphWindow::addPrintAndExitMenus(QMenuBar* bar, const char* exitName, std::function<void()> leave,
+                                       int helpTopic) {
+  addPrintMenu(bar, this, [this](bool colour) { PrintGraphWindow(colour); });
+  addVectorSaveItems(bar->findChild<QMenu*>("Print"));
+  addAccuracyExitHelp(bar, this, state_, exitName, std::move(leave), helpTopic);
+}
+
+void GraphWindow::buildFrame(const std::function<void(QHBoxLayout* header)>& fillHeader) {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  labTopBkgnd_ = headerBand(central);
+  auto* header = new QHBoxLayout(labTopBkgnd_);
+  header->setContentsMargins(6, 4, 6, 4);
+  Frame1_ = new QFrame(labTopBkgnd_);
+  Frame1_->setObjectName("Frame1");
+  Frame1_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  Label11_ = readoutLabel("Label11", Frame1_);
+  fillHeader(header);
+
+  column->addWidget(labTopBkgnd_);
+  Picture1_ = new GraphPicture("Picture1", central);
+  column->addWidget(Picture1_, 1);
+  connectGraphPicture(
+      Picture1_, this, [this](double column, bool held) { Picture1_MouseMove(column, held); },
+      [this](double column, bool button) { Picture1_MouseDown(column, button); }, [this] { redraw(); });
+}
+
+void GraphWindow::addTitleColumn(QHBoxLayout* header, std::initializer_list<QLabel*> labels) {
+  auto* titles = new QVBoxLayout;
+  for (QLabel* label : labels) titles->addWidget(label);
+  QPushButton* previous =
+      pageButton("Command1", "<<", "Click to view previous", labTopBkgnd_, this, [this] { page_Click(-1); });
+  titles->addWidget(previous, 0, Qt::AlignLeft);
+  titles->addStretch();
+  header->addLayout(titles, 1);
+}
+
+QVBoxLayout* GraphWindow::addReadoutColumn(QHBoxLayout* header, std::vector<std::pair<QLabel*, QLabel*>> rows) {
+  rows.insert(rows.begin(), {new QLabel("Plot Duration Days", Frame1_), Label11_});
+  layOutReadouts(Frame1_, rows);
+  Label11_->setToolTip("Click to change the number of days plotted");
+  OnLabelClick(this, {Label11_}, [this] { Label11_Click(); });
+  auto* readouts = new QVBoxLayout;
+  readouts->addWidget(Frame1_);
+  QPushButton* advance =
+      pageButton("Command2", ">>", "Click to Advance", labTopBkgnd_, this, [this] { page_Click(+1); });
+  readouts->addWidget(advance, 0, Qt::AlignRight);
+  header->addLayout(readouts);
+  return readouts;
+}
+
+// "Save as SVG" (SaveSvg) and "Save as PDF" (SavePdf) under the printing items.
+void GraphWindow::addVectorSaveItems(QMenu* menu) {
   if (menu == nullptr) return;
   menu->addSeparator();
   QAction* svg = menu->addAction("Save as SVG");

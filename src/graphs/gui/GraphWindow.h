@@ -5,7 +5,9 @@
 // active-window tracking the clock follows. Each window draws its own graph
 // and cursor readout.
 #include <functional>
+#include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -16,8 +18,11 @@
 
 class QAction;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
+class QMenu;
 class QMenuBar;
+class QVBoxLayout;
 
 namespace saltmark {
 
@@ -71,8 +76,27 @@ class GraphWindow : public QMainWindow {
   // A finished run is in: the cursor is live again; the window is shown,
   // raised and drawn.
   void startRun();
-  // Adds "Save as SVG" (SaveSvg) and "Save as PDF" (SavePdf) to the Print menu.
-  void addVectorSaveItems(QMenuBar* bar);
+  // The Settings items both graphs have: Graticule On/Off (timgraton,
+  // timgratoff) and From Midnight/From Now (midnight_on, Midnight_Off).
+  void addGraticuleItems(QMenu* settings);
+  void addMidnightItems(QMenu* settings);
+  // The Zoom menu, and the menus that end the bar: Print with its vector
+  // saves, then Accuracy, Exit (named `exitName`) and Help.
+  void addZoomMenu(QMenuBar* bar);
+  void addPrintAndExitMenus(QMenuBar* bar, const char* exitName, std::function<void()> leave, int helpTopic);
+
+  // The window's layout: the header band labTopBkgnd across the top, its
+  // columns laid out left to right by `fillHeader`, over the graph picture
+  // Picture1. The readout frame Frame1, with Label11 in it, is made first so
+  // that `fillHeader` can make its readouts in it.
+  void buildFrame(const std::function<void(QHBoxLayout* header)>& fillHeader);
+  // The header's first column: `labels` over the << button.
+  void addTitleColumn(QHBoxLayout* header, std::initializer_list<QLabel*> labels);
+  // The header's last column: the readout frame, Plot Duration Days then
+  // `rows`, over the >> button.
+  QVBoxLayout* addReadoutColumn(QHBoxLayout* header, std::vector<std::pair<QLabel*, QLabel*>> rows);
+  QFrame* readoutFrame() const { return Frame1_; }
+
   void applyScheme();
 
   void Label11_Click();
@@ -94,8 +118,12 @@ class GraphWindow : public QMainWindow {
   GraphPicture* Picture1_ = nullptr;
   QLabel* Label11_ = nullptr;
   QFrame* labTopBkgnd_ = nullptr;
+  QFrame* Frame1_ = nullptr;
   // timgraton/timgratoff, midnight_on/Midnight_Off, ZoomIn/ZoomOut.
   std::pair<QAction*, QAction*> graticuleItems_{}, midnightItems_{}, zoomItems_{};
+
+ private:
+  void addVectorSaveItems(QMenu* printMenu);
 };
 
 }  // namespace saltmark

@@ -156,7 +156,7 @@ QPushButton* pageButton(const char* name, const QString& caption, const QString&
   return button;
 }
 
-void layOutReadouts(QFrame* frame, std::initializer_list<std::pair<QLabel*, QLabel*>> rows) {
+void layOutReadouts(QFrame* frame, const std::vector<std::pair<QLabel*, QLabel*>>& rows) {
   auto* grid = new QGridLayout(frame);
   grid->setContentsMargins(4, 4, 4, 4);
   int row = 0;

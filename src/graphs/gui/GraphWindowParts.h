@@ -5,6 +5,7 @@
 // buttons the two windows have in common.
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include <QColor>
 #include <QLabel>
@@ -63,7 +64,7 @@ QFrame* headerBand(QWidget* parent);
 QPushButton* pageButton(const char* name, const QString& caption, const QString& toolTip, QWidget* parent,
                         QObject* owner, std::function<void()> clicked);
 // The readout frame's grid of caption and value rows.
-void layOutReadouts(QFrame* frame, std::initializer_list<std::pair<QLabel*, QLabel*>> rows);
+void layOutReadouts(QFrame* frame, const std::vector<std::pair<QLabel*, QLabel*>>& rows);
 // The graph picture's mouse and resize signals.
 void connectGraphPicture(GraphPicture* picture, QWidget* window, std::function<void(double, bool)> moved,
                          std::function<void(double, bool)> pressed, std::function<void()> resized);

@@ -70,75 +70,39 @@ StreamGraphWindow::~StreamGraphWindow() = default;
 void StreamGraphWindow::buildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* settings = namedMenu(bar, "Settings", "&Settings");
-  graticuleItems_ = namedTickPair(settings, "timgraton", "Graticule On", "timgratoff", "Graticule Off", this,
-                                  [this](bool on) { timegraticule_Click(on); });
-  midnightItems_ = namedTickPair(settings, "midnight_on", "From Midnight", "Midnight_Off", "From Now", this,
-                                 [this](bool fromMidnight) { midnight_Click(fromMidnight); });
-  zoomItems_ = addZoomMenu(bar, this, [this] { ZoomIn_Click(); }, [this] { ZoomOut_Click(); });
-  addPrintMenu(bar, this, [this](bool colour) { PrintGraphWindow(colour); });
-  addVectorSaveItems(bar);
-  addAccuracyExitHelp(bar, this, state_, "Leave_Gstream", [this] { close(); }, kStreamGraphHelpTopic);
+  addGraticuleItems(settings);
+  addMidnightItems(settings);
+  addZoomMenu(bar);
+  addPrintAndExitMenus(bar, "Leave_Gstream", [this] { close(); }, kStreamGraphHelpTopic);
 }
 
 void StreamGraphWindow::buildLayout() {
-  auto* central = new QWidget(this);
-  setCentralWidget(central);
-  auto* column = new QVBoxLayout(central);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
+  buildFrame([this](QHBoxLayout* header) {
+    Locbox_ = namedLabel("Locbox", labTopBkgnd_);
+    for (int k = 0; k < 3; ++k)
+      Stream_[static_cast<std::size_t>(k)] =
+          namedLabel(QString("Stream_%1").arg(k).toLatin1().constData(), labTopBkgnd_);
+    labVessel_ = namedLabel("labVessel", labTopBkgnd_);
+    datebox_ = namedLabel("datebox", labTopBkgnd_);
+    zonebox_ = namedLabel("zonebox", labTopBkgnd_);
+    labUnits_ = namedLabel("labUnits", labTopBkgnd_);
+    addTitleColumn(header, {Locbox_, Stream_[0], Stream_[1], Stream_[2], labVessel_, datebox_, zonebox_, labUnits_});
 
-  labTopBkgnd_ = headerBand(central);
-  auto* top = new QHBoxLayout(labTopBkgnd_);
-  top->setContentsMargins(6, 4, 6, 4);
+    Picture2_ = new GraphPicture("Picture2", labTopBkgnd_);
+    Picture2_->setMinimumSize(140, 140);
+    Picture2_->setFixedSize(140, 140);
+    header->addWidget(Picture2_, 0, Qt::AlignTop);
 
-  auto* headerBox = new QVBoxLayout;
-  Locbox_ = namedLabel("Locbox", labTopBkgnd_);
-  for (int k = 0; k < 3; ++k)
-    Stream_[static_cast<std::size_t>(k)] =
-        namedLabel(QString("Stream_%1").arg(k).toLatin1().constData(), labTopBkgnd_);
-  labVessel_ = namedLabel("labVessel", labTopBkgnd_);
-  datebox_ = namedLabel("datebox", labTopBkgnd_);
-  zonebox_ = namedLabel("zonebox", labTopBkgnd_);
-  labUnits_ = namedLabel("labUnits", labTopBkgnd_);
-  headerBox->addWidget(Locbox_);
-  for (QLabel* label : Stream_) headerBox->addWidget(label);
-  for (QLabel* label : {labVessel_, datebox_, zonebox_, labUnits_}) headerBox->addWidget(label);
-  Command1_ = pageButton("Command1", "<<", "Click to view previous", labTopBkgnd_, this, [this] { page_Click(-1); });
-  headerBox->addWidget(Command1_, 0, Qt::AlignLeft);
-  headerBox->addStretch();
-  top->addLayout(headerBox, 1);
-
-  Picture2_ = new GraphPicture("Picture2", labTopBkgnd_);
-  Picture2_->setMinimumSize(140, 140);
-  Picture2_->setFixedSize(140, 140);
-  top->addWidget(Picture2_, 0, Qt::AlignTop);
-
-  auto* right = new QVBoxLayout;
-  Frame1_ = new QFrame(labTopBkgnd_);
-  Frame1_->setObjectName("Frame1");
-  Frame1_->setFrameStyle(QFrame::Box | QFrame::Plain);
-  Label11_ = readoutLabel("Label11", Frame1_);
-  Cursordate_ = readoutLabel("Cursordate", Frame1_, 130);
-  Speed_ = readoutLabel("Speed", Frame1_);
-  Dirn_ = readoutLabel("Dirn", Frame1_);
-  layOutReadouts(Frame1_, {{new QLabel("Plot Duration Days", Frame1_), Label11_},
-                           {new QLabel("Cursor", Frame1_), Cursordate_},
-                           {namedLabel("spdlab", Frame1_, "Rate"), Speed_},
-                           {namedLabel("dirlab", Frame1_, "Direction"), Dirn_}});
-  Label11_->setToolTip("Click to change the number of days plotted");
-  OnLabelClick(this, {Label11_}, [this] { Label11_Click(); });
-  right->addWidget(Frame1_);
-  Command2_ = pageButton("Command2", ">>", "Click to Advance", labTopBkgnd_, this, [this] { page_Click(+1); });
-  right->addWidget(Command2_, 0, Qt::AlignRight);
-  right->addStretch();
-  top->addLayout(right);
-
-  column->addWidget(labTopBkgnd_);
-  Picture1_ = new GraphPicture("Picture1", central);
-  column->addWidget(Picture1_, 1);
-  connectGraphPicture(
-      Picture1_, this, [this](double column, bool held) { Picture1_MouseMove(column, held); },
-      [this](double column, bool button) { Picture1_MouseDown(column, button); }, [this] { DrawStreamGraph(); });
+    QFrame* frame = readoutFrame();
+    Cursordate_ = readoutLabel("Cursordate", frame, 130);
+    Speed_ = readoutLabel("Speed", frame);
+    Dirn_ = readoutLabel("Dirn", frame);
+    // Kept at the top, level with the compass.
+    addReadoutColumn(header, {{new QLabel("Cursor", frame), Cursordate_},
+                              {namedLabel("spdlab", frame, "Rate"), Speed_},
+                              {namedLabel("dirlab", frame, "Direction"), Dirn_}})
+        ->addStretch();
+  });
 }
 
 void StreamGraphWindow::showRun(StreamGraphRun run) {

@@ -14,10 +14,7 @@
 #include "graphs/StreamGraphModel.h"
 #include "graphs/gui/GraphWindow.h"
 
-class QAction;
-class QFrame;
 class QLabel;
-class QPushButton;
 
 namespace saltmark {
 
@@ -63,8 +60,6 @@ class StreamGraphWindow : public GraphWindow {
   std::array<QLabel*, 3> Stream_{};
   QLabel *Locbox_ = nullptr, *labUnits_ = nullptr, *labVessel_ = nullptr;
   QLabel *zonebox_ = nullptr, *datebox_ = nullptr, *Cursordate_ = nullptr, *Speed_ = nullptr, *Dirn_ = nullptr;
-  QPushButton *Command1_ = nullptr, *Command2_ = nullptr;
-  QFrame* Frame1_ = nullptr;
 };
 
 }  // namespace saltmark

@@ -32,7 +32,9 @@ namespace {
 
 constexpr int kTideGraphHelpTopic = 2;
 
-QListWidget* informationList(const char* name, QWidget* parent) {
+// A captioned list of the header, in a typewriter face so its columns line up.
+QListWidget* addInformationList(QHBoxLayout* header, const QString& caption, const char* name) {
+  QWidget* parent = header->parentWidget();
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
   QFont font("Courier New");
@@ -40,6 +42,10 @@ QListWidget* informationList(const char* name, QWidget* parent) {
   list->setFont(font);
   list->setMinimumWidth(300);
   list->setMaximumHeight(130);
+  auto* box = new QVBoxLayout;
+  box->addWidget(new QLabel(caption, parent));
+  box->addWidget(list);
+  header->addLayout(box);
   return list;
 }
 
@@ -63,103 +69,57 @@ void TideGraphWindow::buildMenus() {
   connect(namedAction(settings, "MUKC", "Under Keel Clearance"), &QAction::triggered, this,
           &TideGraphWindow::MUKC_Click);
   settings->addSeparator();
-  graticuleItems_ = namedTickPair(settings, "timgraton", "Graticule On", "timgratoff", "Graticule Off", this,
-                                  [this](bool on) { timegraticule_Click(on); });
+  addGraticuleItems(settings);
   passageItems_ = namedTickPair(settings, "passlineon", "Passage Lines On", "passlineoff", "Passage Lines Off", this,
                                 [this](bool on) { passagelines_Click(on); });
-  midnightItems_ = namedTickPair(settings, "midnight_on", "From Midnight", "Midnight_Off", "From Now", this,
-                                 [this](bool fromMidnight) { midnight_Click(fromMidnight); });
+  addMidnightItems(settings);
   settings->addSeparator();
   SunMoon_ = settings->addAction("Sun and Moon");
   SunMoon_->setObjectName("SunMoon");
   SunMoon_->setCheckable(true);
   SunMoon_->setChecked(LoadSunMoonGraphSetting(state_.programFolder));
   connect(SunMoon_, &QAction::toggled, this, &TideGraphWindow::SunMoon_Click);
-  zoomItems_ = addZoomMenu(bar, this, [this] { ZoomIn_Click(); }, [this] { ZoomOut_Click(); });
+  addZoomMenu(bar);
 
   connect(namedMenuBarAction(bar, "Anchor", "&Anchor"), &QAction::triggered, this,
           &TideGraphWindow::anchorRequested);
   connect(namedMenuBarAction(bar, "Display", "&Information"), &QAction::triggered, this,
           &TideGraphWindow::Display_Click);
 
-  addPrintMenu(bar, this, [this](bool colour) { PrintGraphWindow(colour); });
-  addVectorSaveItems(bar);
-  addAccuracyExitHelp(bar, this, state_, "Leave_Graphical", [this] { Leave_Graphical_Click(); }, kTideGraphHelpTopic);
+  addPrintAndExitMenus(bar, "Leave_Graphical", [this] { Leave_Graphical_Click(); }, kTideGraphHelpTopic);
 }
 
 void TideGraphWindow::buildLayout() {
-  auto* central = new QWidget(this);
-  setCentralWidget(central);
-  auto* column = new QVBoxLayout(central);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
+  buildFrame([this](QHBoxLayout* header) {
+    Locbox_ = namedLabel("Locbox", labTopBkgnd_);
+    labVessel_ = namedLabel("labVessel", labTopBkgnd_);
+    datebox_ = namedLabel("datebox", labTopBkgnd_);
+    zonebox_ = namedLabel("zonebox", labTopBkgnd_);
+    Label13_ = namedLabel("Label13", labTopBkgnd_, "Units: ");
+    addTitleColumn(header, {Locbox_, labVessel_, datebox_, zonebox_, Label13_});
 
-  // The header band across the full width.
-  labTopBkgnd_ = headerBand(central);
-  auto* top = new QHBoxLayout(labTopBkgnd_);
-  top->setContentsMargins(6, 4, 6, 4);
+    Pass_ = addInformationList(header, "Passage Information", "Pass");
+    Hilo_ = addInformationList(header, "Tide Information", "Hilo");
 
-  auto* headerBox = new QVBoxLayout;
-  Locbox_ = namedLabel("Locbox", labTopBkgnd_);
-  labVessel_ = namedLabel("labVessel", labTopBkgnd_);
-  datebox_ = namedLabel("datebox", labTopBkgnd_);
-  zonebox_ = namedLabel("zonebox", labTopBkgnd_);
-  Label13_ = namedLabel("Label13", labTopBkgnd_, "Units: ");
-  for (QLabel* label : {Locbox_, labVessel_, datebox_, zonebox_, Label13_}) headerBox->addWidget(label);
-  Command1_ = pageButton("Command1", "<<", "Click to view previous", labTopBkgnd_, this, [this] { page_Click(-1); });
-  headerBox->addWidget(Command1_, 0, Qt::AlignLeft);
-  headerBox->addStretch();
-  top->addLayout(headerBox, 1);
-
-  auto* passBox = new QVBoxLayout;
-  passBox->addWidget(new QLabel("Passage Information", labTopBkgnd_));
-  Pass_ = informationList("Pass", labTopBkgnd_);
-  passBox->addWidget(Pass_);
-  top->addLayout(passBox);
-  auto* hiloBox = new QVBoxLayout;
-  hiloBox->addWidget(new QLabel("Tide Information", labTopBkgnd_));
-  Hilo_ = informationList("Hilo", labTopBkgnd_);
-  hiloBox->addWidget(Hilo_);
-  top->addLayout(hiloBox);
-
-  // The readouts, right-aligned with the Advance button under them.
-  auto* right = new QVBoxLayout;
-  Frame1_ = new QFrame(labTopBkgnd_);
-  Frame1_->setObjectName("Frame1");
-  Frame1_->setFrameStyle(QFrame::Box | QFrame::Plain);
-  auto* durationCaption = new QLabel("Plot Duration Days", Frame1_);
-  Label11_ = readoutLabel("Label11", Frame1_);
-  Label8_ = namedLabel("Label8", Frame1_, "Charted Depth");
-  Depth_ = readoutLabel("Depth", Frame1_);
-  Label9_ = namedLabel("Label9", Frame1_, "Draught");
-  Draught_ = readoutLabel("Draught", Frame1_);
-  auto* ukcCaption = new QLabel("Clearance", Frame1_);
-  labUKC_ = readoutLabel("labUKC", Frame1_);
-  auto* cursorCaption = new QLabel("Cursor", Frame1_);
-  Cursordate_ = readoutLabel("Cursordate", Frame1_, 130);
-  auto* tideCaption = new QLabel("Tide", Frame1_);
-  Tide_ = readoutLabel("Tide", Frame1_);
-  layOutReadouts(Frame1_, {{durationCaption, Label11_},
-                           {Label8_, Depth_},
-                           {Label9_, Draught_},
-                           {ukcCaption, labUKC_},
-                           {cursorCaption, Cursordate_},
-                           {tideCaption, Tide_}});
-  Label11_->setToolTip("Click to change the number of days plotted");
-  OnLabelClick(this, {Label11_}, [this] { Label11_Click(); });
-  OnLabelClick(this, {Depth_, Label8_}, [this] { MDepth_Click(); });
-  OnLabelClick(this, {Draught_, Label9_}, [this] { MDraught_Click(); });
-  right->addWidget(Frame1_);
-  Command2_ = pageButton("Command2", ">>", "Click to Advance", labTopBkgnd_, this, [this] { page_Click(+1); });
-  right->addWidget(Command2_, 0, Qt::AlignRight);
-  top->addLayout(right);
-
-  column->addWidget(labTopBkgnd_);
-  Picture1_ = new GraphPicture("Picture1", central);
-  column->addWidget(Picture1_, 1);
-  connectGraphPicture(
-      Picture1_, this, [this](double column, bool held) { Picture1_MouseMove(column, held); },
-      [this](double column, bool button) { Picture1_MouseDown(column, button); }, [this] { DrawTideGraph(); });
+    QFrame* frame = readoutFrame();
+    Label8_ = namedLabel("Label8", frame, "Charted Depth");
+    Depth_ = readoutLabel("Depth", frame);
+    Label9_ = namedLabel("Label9", frame, "Draught");
+    Draught_ = readoutLabel("Draught", frame);
+    auto* ukcCaption = new QLabel("Clearance", frame);
+    labUKC_ = readoutLabel("labUKC", frame);
+    auto* cursorCaption = new QLabel("Cursor", frame);
+    Cursordate_ = readoutLabel("Cursordate", frame, 130);
+    auto* tideCaption = new QLabel("Tide", frame);
+    Tide_ = readoutLabel("Tide", frame);
+    addReadoutColumn(header, {{Label8_, Depth_},
+                              {Label9_, Draught_},
+                              {ukcCaption, labUKC_},
+                              {cursorCaption, Cursordate_},
+                              {tideCaption, Tide_}});
+    OnLabelClick(this, {Depth_, Label8_}, [this] { MDepth_Click(); });
+    OnLabelClick(this, {Draught_, Label9_}, [this] { MDraught_Click(); });
+  });
 }
 
 void TideGraphWindow::restoreMenuTicks() {
@@ -257,26 +217,23 @@ DateTime TideGraphWindow::cursorInstant() const { return GraphXToTime(run_.grid,
 float TideGraphWindow::cursorHeight() const { return run_.heights[static_cast<std::size_t>(cursor_.column())]; }
 
 void TideGraphWindow::MDepth_Click() {
-  Settings& s = state_.settings;
-  const auto typed = state_.platform.promptValue(
-      "Enter the Charted Depth", "Saltmark uses the charted depth to work out the times of clear passage.",
-      FormatHeight2(s.chartedDepth, s));
-  if (!typed) return;
-  std::string text = *typed;
-  s.chartedDepth = ParseHeight(text, s, state_.platform);
-  Depth_->setText(toQt(FormatHeight2(s.chartedDepth, s)));
-  DrawTideGraph();
+  promptHeight("Enter the Charted Depth", "Saltmark uses the charted depth to work out the times of clear passage.",
+               state_.settings.chartedDepth, Depth_);
 }
 
 void TideGraphWindow::MDraught_Click() {
+  promptHeight("Enter the Draught ", "Saltmark uses this figure to work out the times of clear passage",
+               state_.settings.draught, Draught_);
+}
+
+void TideGraphWindow::promptHeight(std::string_view title, std::string_view prompt, float& height,
+                                   QLabel* readout) {
   Settings& s = state_.settings;
-  const auto typed = state_.platform.promptValue(
-      "Enter the Draught ", "Saltmark uses this figure to work out the times of clear passage",
-      FormatHeight2(s.draught, s));
+  const auto typed = state_.platform.promptValue(title, prompt, FormatHeight2(height, s));
   if (!typed) return;
   std::string text = *typed;
-  s.draught = ParseHeight(text, s, state_.platform);
-  Draught_->setText(toQt(FormatHeight2(s.draught, s)));
+  height = ParseHeight(text, s, state_.platform);
+  readout->setText(toQt(FormatHeight2(height, s)));
   DrawTideGraph();
 }
 

@@ -11,6 +11,7 @@
 // run back with showRun. A cancelled run leaves the graph as it was.
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,10 +21,8 @@
 #include "graphs/gui/GraphWindow.h"
 
 class QAction;
-class QFrame;
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 namespace saltmark {
 
@@ -79,6 +78,9 @@ class TideGraphWindow : public GraphWindow {
   void MDepth_Click();
   void MDraught_Click();
   void MUKC_Click();
+  // Asks for a height in the set units, with `height` as the default; an
+  // answer sets it, shows it in `readout` and redraws the graph.
+  void promptHeight(std::string_view title, std::string_view prompt, float& height, QLabel* readout);
   void passagelines_Click(bool on);
   // "Sun and Moon": night shading and moon-phase marks, kept in SUNMOON.CFG.
   void SunMoon_Click(bool on);
@@ -93,8 +95,6 @@ class TideGraphWindow : public GraphWindow {
   QLabel *Depth_ = nullptr, *Draught_ = nullptr, *labUKC_ = nullptr;
   QLabel *Cursordate_ = nullptr, *Tide_ = nullptr, *Locbox_ = nullptr, *labVessel_ = nullptr;
   QLabel *datebox_ = nullptr, *zonebox_ = nullptr, *Label13_ = nullptr, *Label8_ = nullptr, *Label9_ = nullptr;
-  QPushButton *Command1_ = nullptr, *Command2_ = nullptr;
-  QFrame* Frame1_ = nullptr;
   // passlineon/passlineoff.
   std::pair<QAction*, QAction*> passageItems_{};
   QAction* SunMoon_ = nullptr;
