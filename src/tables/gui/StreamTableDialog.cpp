@@ -26,14 +26,8 @@ StreamTableDialog::StreamTableDialog(const Settings& settings, Platform& platfor
   auto* details = new QGroupBox("STREAM DETAILS", this);
   details->setObjectName("Stream_Details");
   auto* grid = new QGridLayout(details);
-  Option_ = new QButtonGroup(this);
-  for (int k = 0; k < 5; ++k) {
-    auto* option = new QRadioButton(toQt(StreamListingCaption(static_cast<StreamListing>(k))), details);
-    option->setObjectName(QString("Option_%1").arg(k));
-    Option_->addButton(option, k);
-    options_[static_cast<std::size_t>(k)] = option;
-    grid->addWidget(option, k, 0);
-  }
+  options_ = listingOptions(
+      "Option", [](int k) { return StreamListingCaption(static_cast<StreamListing>(k)); }, details, grid, this);
   mins_box_ = new SelectingLineEdit("mins_box", "60", details);
   reg_units_ = new QLabel("mins", details);
   reg_units_->setObjectName("reg_units");
@@ -55,12 +49,12 @@ StreamTableDialog::StreamTableDialog(const Settings& settings, Platform& platfor
   layout->addWidget(durationGroup(Days_Box_, this));
   layout->addLayout(buttons.row);
 
-  connect(Option_, &QButtonGroup::idClicked, this, &StreamTableDialog::Option_Click);
+  connect(options_.group, &QButtonGroup::idClicked, this, &StreamTableDialog::Option_Click);
   connect(buttons.OK, &QPushButton::clicked, this, &StreamTableDialog::OK_Click);
   connect(buttons.Cancel, &QPushButton::clicked, this, &StreamTableDialog::Cancel_Click);
   connect(buttons.Help, &QPushButton::clicked, this, &StreamTableDialog::Help_Click);
 
-  options_[static_cast<std::size_t>(StreamListing::Peak)]->setChecked(true);
+  options_.buttons[static_cast<std::size_t>(StreamListing::Peak)]->setChecked(true);
   Option_Click(static_cast<int>(StreamListing::Peak));
 }
 
@@ -70,9 +64,7 @@ void StreamTableDialog::Form_Activate(const QColor& background) {
 }
 
 StreamListing StreamTableDialog::listing() const {
-  std::array<bool, kListingOptionCount> set{};
-  for (std::size_t k = 0; k < set.size(); ++k) set[k] = options_[k]->isChecked();
-  return static_cast<StreamListing>(FirstSetOption(set));
+  return static_cast<StreamListing>(options_.chosen());
 }
 
 StreamTableRequest StreamTableDialog::request() const {
@@ -97,10 +89,7 @@ void StreamTableDialog::Option_Click(int index) {
 }
 
 void StreamTableDialog::OK_Click() {
-  if (const auto refusal = CheckStreamTableRequest(request())) {
-    platform_.message(*refusal, MessageIcon::Exclamation);
-    return;
-  }
+  if (!requestAccepted(CheckStreamTableRequest(request()), platform_)) return;
   hide();
   emit calculateRequested();
 }

@@ -4,16 +4,13 @@
 // speed threshold labelled with the current speed unit, the number of
 // fastest streams, the number of days, and Calculate, Cancel and Help. Like
 // the tide dialog it is created once and keeps its choices for the run.
-#include <array>
-
 #include <QDialog>
 
 #include "tables/StreamTableGenerator.h"
+#include "tables/gui/TableDialogParts.h"
 
-class QButtonGroup;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
 
 namespace saltmark {
 
@@ -48,8 +45,7 @@ class StreamTableDialog : public QDialog {
  private:
   const Settings& settings_;
   Platform& platform_;
-  QButtonGroup* Option_;
-  std::array<QRadioButton*, 5> options_{};
+  ListingOptions options_;  // Option_0 to Option_4
   QLineEdit *mins_box_, *Below_, *fastest_, *Days_Box_;
   QLabel *reg_units_, *below_units_;
 };

@@ -1,12 +1,18 @@
 #include "tables/gui/TableDialogParts.h"
 
+#include <QButtonGroup>
 #include <QFocusEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QPalette>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTimer>
+
+#include "platform/Platform.h"
+#include "platform/gui/QtText.h"
 
 namespace saltmark {
 
@@ -20,6 +26,30 @@ void SelectingLineEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
   // After the click that gave the focus has placed the cursor.
   QTimer::singleShot(0, this, [this] { selectAll(); });
+}
+
+ListingOptions listingOptions(const char* name, const std::function<std::string_view(int)>& caption, QGroupBox* box,
+                              QGridLayout* grid, QObject* owner) {
+  ListingOptions options{new QButtonGroup(owner)};
+  for (int k = 0; k < kListingOptionCount; ++k) {
+    auto* option = new QRadioButton(toQt(caption(k)), box);
+    option->setObjectName(QString("%1_%2").arg(name).arg(k));
+    options.group->addButton(option, k);
+    options.buttons[static_cast<std::size_t>(k)] = option;
+    grid->addWidget(option, k, 0);
+  }
+  return options;
+}
+
+int ListingOptions::chosen() const {
+  std::array<bool, kListingOptionCount> set{};
+  for (std::size_t k = 0; k < set.size(); ++k) set[k] = buttons[k]->isChecked();
+  return FirstSetOption(set);
+}
+
+bool requestAccepted(const std::optional<std::string>& refusal, Platform& platform) {
+  if (refusal) platform.message(*refusal, MessageIcon::Exclamation);
+  return !refusal;
 }
 
 DialogButtons calculateCancelHelp(QWidget* parent) {

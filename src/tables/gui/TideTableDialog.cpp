@@ -40,14 +40,8 @@ TideTableDialog::TideTableDialog(Settings& settings, Platform& platform, QWidget
   auto* list = new QGroupBox("LIST", this);
   list->setObjectName("List");
   auto* grid = new QGridLayout(list);
-  List_Option_ = new QButtonGroup(this);
-  for (int k = 0; k < 5; ++k) {
-    auto* option = new QRadioButton(toQt(TideListingCaption(static_cast<TideListing>(k))), list);
-    option->setObjectName(indexed("List_Option", k));
-    List_Option_->addButton(option, k);
-    options_[static_cast<std::size_t>(k)] = option;
-    grid->addWidget(option, k, 0);
-  }
+  options_ = listingOptions(
+      "List_Option", [](int k) { return TideListingCaption(static_cast<TideListing>(k)); }, list, grid, this);
   const char* hiloCaptions[] = {"High", "Low"};
   auto* hilo = new QHBoxLayout;
   for (int k = 0; k < 2; ++k) {
@@ -94,13 +88,13 @@ TideTableDialog::TideTableDialog(Settings& settings, Platform& platform, QWidget
   layout->addLayout(vessel);
   layout->addLayout(buttons.row);
 
-  connect(List_Option_, &QButtonGroup::idClicked, this, &TideTableDialog::List_Option_Click);
+  connect(options_.group, &QButtonGroup::idClicked, this, &TideTableDialog::List_Option_Click);
   connect(Check1_, &QCheckBox::clicked, this, &TideTableDialog::Check1_Click);
   connect(buttons.OK, &QPushButton::clicked, this, &TideTableDialog::OK_Click);
   connect(buttons.Cancel, &QPushButton::clicked, this, &TideTableDialog::Cancel_Click);
   connect(buttons.Help, &QPushButton::clicked, this, &TideTableDialog::Help_Click);
 
-  options_[0]->setChecked(true);
+  options_.buttons[0]->setChecked(true);
   List_Option_Click(0);
 }
 
@@ -112,9 +106,7 @@ void TideTableDialog::Form_Activate(const QColor& background) {
 }
 
 TideListing TideTableDialog::listing() const {
-  std::array<bool, kListingOptionCount> set{};
-  for (std::size_t k = 0; k < set.size(); ++k) set[k] = options_[k]->isChecked();
-  return static_cast<TideListing>(FirstSetOption(set));
+  return static_cast<TideListing>(options_.chosen());
 }
 
 ClearanceBox TideTableDialog::clearance() const {
@@ -174,10 +166,7 @@ void TideTableDialog::OK_Click() {
   t_depth_->setText(toQt(texts.depth));
   t_draught_->setText(toQt(texts.draught));
   // A table that cannot run is refused here, with the dialog still open.
-  if (const auto refusal = CheckTideTableRequest(request())) {
-    platform_.message(*refusal, MessageIcon::Exclamation);
-    return;
-  }
+  if (!requestAccepted(CheckTideTableRequest(request()), platform_)) return;
   hide();
   emit calculateRequested();
 }

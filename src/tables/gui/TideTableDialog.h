@@ -11,12 +11,11 @@
 #include <QDialog>
 
 #include "tables/TideTableGenerator.h"
+#include "tables/gui/TableDialogParts.h"
 
-class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace saltmark {
 
@@ -70,8 +69,7 @@ class TideTableDialog : public QDialog {
 
   Settings& settings_;
   Platform& platform_;
-  QButtonGroup* List_Option_;
-  std::array<QRadioButton*, 5> options_{};
+  ListingOptions options_;  // List_Option_0 to List_Option_4
   std::array<QCheckBox*, 2> chk_hilo_{};
   QCheckBox* chk_sunmoon_ = nullptr;  // "Sun and Moon" rows in the high and low water listing
   QLineEdit *Mins_Box_, *Highest_, *Lowest_, *Days_Box_, *t_depth_, *t_draught_;
