@@ -42,6 +42,30 @@ QLabel* valueLabel(const char* name, QWidget* parent) {
   return label;
 }
 
+// A mode panel's first column: the database drop-down, then the list of its
+// locations, each under a caption that is also its tool tip.
+QComboBox* addDatabaseBox(QGridLayout* grid, const char* name, const QString& caption) {
+  QWidget* panel = grid->parentWidget();
+  grid->addWidget(new QLabel(caption, panel), 0, 0);
+  auto* box = new QComboBox(panel);
+  box->setObjectName(name);
+  box->setToolTip(caption);
+  grid->addWidget(box, 1, 0);
+  return box;
+}
+
+QListWidget* addLocationList(QGridLayout* grid, const char* name, const QString& caption,
+                             QAbstractItemView::SelectionMode mode, int rowSpan) {
+  QWidget* panel = grid->parentWidget();
+  grid->addWidget(new QLabel(caption, panel), 2, 0);
+  auto* list = new QListWidget(panel);
+  list->setObjectName(name);
+  list->setToolTip(caption);
+  list->setSelectionMode(mode);
+  grid->addWidget(list, 3, 0, rowSpan, 1);
+  return list;
+}
+
 }  // namespace
 
 void MainWindow::buildLayout() {
@@ -134,25 +158,16 @@ QGroupBox* MainWindow::buildHeightsPanel() {
   panel->setObjectName("Frame_Heights");
   auto* grid = new QGridLayout(panel);
 
-  grid->addWidget(new QLabel("Select Tidal Database", panel), 0, 0);
-  Tfile_ = new QComboBox(panel);
-  Tfile_->setObjectName("Tfile");
-  Tfile_->setToolTip("Select Tidal Database");
+  Tfile_ = addDatabaseBox(grid, "Tfile", "Select Tidal Database");
   connect(Tfile_, &QComboBox::activated, this, &MainWindow::Tfile_Click);
-  grid->addWidget(Tfile_, 1, 0);
 
-  grid->addWidget(new QLabel("Select Tidal Location", panel), 2, 0);
-  tloc_ = new QListWidget(panel);
-  tloc_->setObjectName("tloc");
-  tloc_->setToolTip("Select Tidal Location");
-  tloc_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tloc_ = addLocationList(grid, "tloc", "Select Tidal Location", QAbstractItemView::SingleSelection, 4);
   connect(tloc_, &QListWidget::itemClicked, this, &MainWindow::tloc_Click);
   connect(tloc_, &QListWidget::itemActivated, this, &MainWindow::tloc_Click);
   // Arrow keys choose as a click does.
   connect(tloc_, &QListWidget::currentRowChanged, this, [this] {
     if (tloc_->hasFocus()) tloc_Click();
   });
-  grid->addWidget(tloc_, 3, 0, 4, 1);
 
   auto* position = new QHBoxLayout;
   latbox_ = valueLabel("latbox", panel);
@@ -212,21 +227,12 @@ QGroupBox* MainWindow::buildStreamsPanel() {
   panel->setObjectName("Frame_Streams");
   auto* grid = new QGridLayout(panel);
 
-  grid->addWidget(new QLabel("Select Stream Database", panel), 0, 0);
-  Sfile_ = new QComboBox(panel);
-  Sfile_->setObjectName("Sfile");
-  Sfile_->setToolTip("Select Stream Database");
+  Sfile_ = addDatabaseBox(grid, "Sfile", "Select Stream Database");
   connect(Sfile_, &QComboBox::activated, this, &MainWindow::Sfile_Click);
-  grid->addWidget(Sfile_, 1, 0);
 
-  grid->addWidget(new QLabel("Select Stream", panel), 2, 0);
-  Sloc_ = new QListWidget(panel);
-  Sloc_->setObjectName("Sloc");
-  Sloc_->setToolTip("Select Stream");
   // Ctrl-click adds a station to the choice; a plain click chooses one.
-  Sloc_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  Sloc_ = addLocationList(grid, "Sloc", "Select Stream", QAbstractItemView::ExtendedSelection, 3);
   connect(Sloc_, &QListWidget::itemSelectionChanged, this, &MainWindow::Sloc_Click);
-  grid->addWidget(Sloc_, 3, 0, 3, 1);
   auto* note = namedLabel("Snote", "Use Ctrl - Click to interpolate between more than one.", panel);
   note->setWordWrap(true);
   grid->addWidget(note, 6, 0);
@@ -273,19 +279,10 @@ QGroupBox* MainWindow::buildDifferencesPanel() {
   auto* panel = new QGroupBox(" Height Prediction at User Difference Locations", this);
   panel->setObjectName("Frame_Differences");
   auto* grid = new QGridLayout(panel);
-  grid->addWidget(new QLabel("Select User Difference Database", panel), 0, 0);
-  Dfile_ = new QComboBox(panel);
-  Dfile_->setObjectName("Dfile");
-  Dfile_->setToolTip("Select User Difference Database");
+  Dfile_ = addDatabaseBox(grid, "Dfile", "Select User Difference Database");
   connect(Dfile_, &QComboBox::activated, this, &MainWindow::Dfile_Click);
-  grid->addWidget(Dfile_, 1, 0);
-  grid->addWidget(new QLabel("Select Difference Location", panel), 2, 0);
-  Dloc_ = new QListWidget(panel);
-  Dloc_->setObjectName("Dloc");
-  Dloc_->setToolTip("Select Difference Location");
-  Dloc_->setSelectionMode(QAbstractItemView::SingleSelection);
+  Dloc_ = addLocationList(grid, "Dloc", "Select Difference Location", QAbstractItemView::SingleSelection, 4);
   connect(Dloc_, &QListWidget::currentRowChanged, this, &MainWindow::Dloc_Click);
-  grid->addWidget(Dloc_, 3, 0, 4, 1);
 
   grid->addWidget(new QLabel("Position", panel), 0, 1);
   dlat_ = valueLabel("dlat", panel);

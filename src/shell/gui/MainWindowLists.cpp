@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "common/NumberFormat.h"
 #include "locations/DatabaseChoice.h"
@@ -42,6 +43,20 @@ void addEntry(QListWidget* list, const std::string& text, int itemData) {
 
 void selectRow(QListWidget* list, int row) {
   list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+// The database chosen in a drop-down, if any.
+std::optional<std::string> chosenDatabase(const QComboBox* box) {
+  if (box->currentIndex() < 0) return std::nullopt;
+  return fromQt(box->currentText());
+}
+
+// A database's entries into its list, numbered in file order, with the
+// list's signals held (the caller chooses the row).
+void fillQuietly(QListWidget* list, const std::vector<std::string>& names) {
+  const QSignalBlocker quiet(list);
+  list->clear();
+  for (std::size_t i = 0; i < names.size(); ++i) addEntry(list, names[i], static_cast<int>(i));
 }
 
 }  // namespace
@@ -207,18 +222,14 @@ void MainWindow::positionBox_LostFocus(QLineEdit* box, int kind) {
 // ---- Difference databases ----
 
 void MainWindow::Dfile_Click() {
-  if (Dfile_->currentIndex() < 0) return;
-  loadDifferenceDatabase(fromQt(Dfile_->currentText()));
+  if (const auto name = chosenDatabase(Dfile_)) loadDifferenceDatabase(*name);
 }
 
 void MainWindow::loadDifferenceDatabase(const std::string& name) {
   std::vector<std::string> names;
   if (!SelectDifferenceDatabase(name, state_.differenceTable, names, state_.settings, state_.platform)) return;
   state_.differenceCount = static_cast<int>(names.size());
-  Dloc_->blockSignals(true);
-  Dloc_->clear();
-  for (std::size_t i = 0; i < names.size(); ++i) addEntry(Dloc_, names[i], static_cast<int>(i));
-  Dloc_->blockSignals(false);
+  fillQuietly(Dloc_, names);
   if (Dloc_->count() > 0) {
     selectRow(Dloc_, 0);
   } else {
@@ -243,19 +254,20 @@ void MainWindow::Dloc_Click() {
 // ---- Stream databases and stations ----
 
 void MainWindow::Sfile_Click() {
-  if (Sfile_->currentIndex() < 0) return;
-  loadStreamDatabase(fromQt(Sfile_->currentText()));
+  if (const auto name = chosenDatabase(Sfile_)) loadStreamDatabase(*name);
 }
 
 void MainWindow::loadStreamDatabase(const std::string& name) {
   std::vector<std::string> names;
   if (!SelectStreamDatabase(name, state_.streamTable, names, state_.settings, state_.platform)) return;
   state_.streamCount = static_cast<int>(names.size());
-  Sloc_->blockSignals(true);
-  Sloc_->clear();
-  for (std::size_t i = 0; i < names.size(); ++i) addEntry(Sloc_, names[i], static_cast<int>(i));
-  if (Sloc_->count() > 0) selectRow(Sloc_, 0);
-  Sloc_->blockSignals(false);
+  fillQuietly(Sloc_, names);
+  // The first station is chosen with the signals still held; the labels
+  // then follow once, for it.
+  if (Sloc_->count() > 0) {
+    const QSignalBlocker quiet(Sloc_);
+    selectRow(Sloc_, 0);
+  }
   Sloc_Click();
 }
 
