@@ -42,14 +42,24 @@ QLabel* valueLabel(const char* name, QWidget* parent) {
   return label;
 }
 
+// A mode panel: the titled group the window shows for one mode.
+QGroupBox* modePanel(const QString& title, const char* name, QWidget* parent) {
+  auto* panel = new QGroupBox(title, parent);
+  panel->setObjectName(name);
+  return panel;
+}
+
 // A mode panel's first column: the database drop-down, then the list of its
-// locations, each under a caption that is also its tool tip.
-QComboBox* addDatabaseBox(QGridLayout* grid, const char* name, const QString& caption) {
+// locations, each under a caption that is also its tool tip. Choosing a
+// database runs `chosen`.
+QComboBox* addDatabaseBox(QGridLayout* grid, const char* name, const QString& caption, MainWindow* window,
+                          void (MainWindow::*chosen)()) {
   QWidget* panel = grid->parentWidget();
   grid->addWidget(new QLabel(caption, panel), 0, 0);
   auto* box = new QComboBox(panel);
   box->setObjectName(name);
   box->setToolTip(caption);
+  QObject::connect(box, &QComboBox::activated, window, chosen);
   grid->addWidget(box, 1, 0);
   return box;
 }
@@ -154,12 +164,10 @@ QWidget* MainWindow::buildTimePanel() {
 }
 
 QGroupBox* MainWindow::buildHeightsPanel() {
-  auto* panel = new QGroupBox(" Height Predictions at Saltmark Locations", this);
-  panel->setObjectName("Frame_Heights");
+  QGroupBox* panel = modePanel(" Height Predictions at Saltmark Locations", "Frame_Heights", this);
   auto* grid = new QGridLayout(panel);
 
-  Tfile_ = addDatabaseBox(grid, "Tfile", "Select Tidal Database");
-  connect(Tfile_, &QComboBox::activated, this, &MainWindow::Tfile_Click);
+  Tfile_ = addDatabaseBox(grid, "Tfile", "Select Tidal Database", this, &MainWindow::Tfile_Click);
 
   tloc_ = addLocationList(grid, "tloc", "Select Tidal Location", QAbstractItemView::SingleSelection, 4);
   connect(tloc_, &QListWidget::itemClicked, this, &MainWindow::tloc_Click);
@@ -223,12 +231,10 @@ QGroupBox* MainWindow::buildHeightsPanel() {
 }
 
 QGroupBox* MainWindow::buildStreamsPanel() {
-  auto* panel = new QGroupBox(" Stream Predictions at User Locations", this);
-  panel->setObjectName("Frame_Streams");
+  QGroupBox* panel = modePanel(" Stream Predictions at User Locations", "Frame_Streams", this);
   auto* grid = new QGridLayout(panel);
 
-  Sfile_ = addDatabaseBox(grid, "Sfile", "Select Stream Database");
-  connect(Sfile_, &QComboBox::activated, this, &MainWindow::Sfile_Click);
+  Sfile_ = addDatabaseBox(grid, "Sfile", "Select Stream Database", this, &MainWindow::Sfile_Click);
 
   // Ctrl-click adds a station to the choice; a plain click chooses one.
   Sloc_ = addLocationList(grid, "Sloc", "Select Stream", QAbstractItemView::ExtendedSelection, 3);
@@ -276,11 +282,9 @@ QGroupBox* MainWindow::buildStreamsPanel() {
 }
 
 QGroupBox* MainWindow::buildDifferencesPanel() {
-  auto* panel = new QGroupBox(" Height Prediction at User Difference Locations", this);
-  panel->setObjectName("Frame_Differences");
+  QGroupBox* panel = modePanel(" Height Prediction at User Difference Locations", "Frame_Differences", this);
   auto* grid = new QGridLayout(panel);
-  Dfile_ = addDatabaseBox(grid, "Dfile", "Select User Difference Database");
-  connect(Dfile_, &QComboBox::activated, this, &MainWindow::Dfile_Click);
+  Dfile_ = addDatabaseBox(grid, "Dfile", "Select User Difference Database", this, &MainWindow::Dfile_Click);
   Dloc_ = addLocationList(grid, "Dloc", "Select Difference Location", QAbstractItemView::SingleSelection, 4);
   connect(Dloc_, &QListWidget::currentRowChanged, this, &MainWindow::Dloc_Click);
 
