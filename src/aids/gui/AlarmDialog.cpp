@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,23 +26,15 @@ AlarmDialog::AlarmDialog(AppState& state, QWidget* parent) : QDialog(parent), st
   alarm_txt_->setObjectName("alarm_txt");
   set_ = new QCheckBox("Set Alarm", this);
   set_->setObjectName("set");
-  auto* test = new QPushButton("Alarm Test", this);
-  test->setObjectName("Test");
-  auto* help = new QPushButton("&Help", this);
-  help->setObjectName("Help");
-  auto* exit = new QPushButton("E&xit", this);
-  exit->setObjectName("Exit");
+  QPushButton* test = namedButton("Test", "Alarm Test", this);
+  QPushButton* help = namedButton("Help", "&Help", this);
+  QPushButton* exit = namedButton("Exit", "E&xit", this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("Minimum Under Keel Clearance", this));
   layout->addWidget(alarm_txt_);
   layout->addWidget(set_);
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {test, help, exit}) {
-    button->setAutoDefault(false);
-    buttons->addWidget(button);
-  }
-  layout->addLayout(buttons);
+  layout->addLayout(buttonRow({test, help, exit}));
 
   connect(alarm_txt_, &QLineEdit::editingFinished, this, &AlarmDialog::readLevel);
   connect(set_, &QCheckBox::clicked, this, &AlarmDialog::set_Click);

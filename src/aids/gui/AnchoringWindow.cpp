@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,14 +100,9 @@ AnchoringWindow::AnchoringWindow(AppState& state, CursorSource cursor, QWidget* 
   Note_->setWordWrap(true);
   grid->addWidget(Note_, row++, 0, 1, 3);
 
-  auto* buttons = new QHBoxLayout;
-  auto* multipliers = new QPushButton("Multipliers", this);
-  multipliers->setObjectName("Command1");
-  auto* help = new QPushButton("&Help", this);
-  help->setObjectName("Help");
-  auto* exit = new QPushButton("E&xit", this);
-  exit->setObjectName("Exit");
-  for (QPushButton* button : {multipliers, help, exit}) buttons->addWidget(button);
+  QPushButton* multipliers = namedButton("Command1", "Multipliers", this);
+  QPushButton* help = namedButton("Help", "&Help", this);
+  QPushButton* exit = namedButton("Exit", "E&xit", this);
   connect(multipliers, &QPushButton::clicked, this, &AnchoringWindow::Command1_Click);
   connect(help, &QPushButton::clicked, this, [this] { state_.platform.showHelpTopic(kAnchoringHelpTopic); });
   connect(exit, &QPushButton::clicked, this, &QWidget::hide);
@@ -123,7 +117,7 @@ AnchoringWindow::AnchoringWindow(AppState& state, CursorSource cursor, QWidget* 
   // Never narrower than the boxes need, so none loses its right edge.
   layout->setSizeConstraint(QLayout::SetMinimumSize);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addLayout(buttonRow({multipliers, help, exit}));
 
   // Only the user's own edits count: the refresh writes the boxes too.
   connect(chain_, &QLineEdit::textEdited, this, &AnchoringWindow::chain_Change);

@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,24 +39,16 @@ FormulaeDialog::FormulaeDialog(AppState& state, QWidget* parent) : QDialog(paren
     box->installEventFilter(this);
   }
 
-  auto* buttons = new QHBoxLayout;
-  auto* exit = new QPushButton("E&xit", this);
-  exit->setObjectName("Exit");
-  auto* cancel = new QPushButton("&Cancel", this);
-  cancel->setObjectName("Cancel");
-  auto* help = new QPushButton("&Help", this);
-  help->setObjectName("Help");
-  for (QPushButton* button : {exit, cancel, help}) {
-    button->setAutoDefault(false);
-    buttons->addWidget(button);
-  }
+  QPushButton* exit = namedButton("Exit", "E&xit", this);
+  QPushButton* cancel = namedButton("Cancel", "&Cancel", this);
+  QPushButton* help = namedButton("Help", "&Help", this);
   connect(exit, &QPushButton::clicked, this, &FormulaeDialog::Exit_Click);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(help, &QPushButton::clicked, this, [this] { state_.platform.showHelpTopic(kFormulaeHelpTopic); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addLayout(buttonRow({exit, cancel, help}));
 }
 
 void FormulaeDialog::open() {

@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -95,14 +94,9 @@ InformationWindow::InformationWindow(AppState& state, QWidget* parent) : QWidget
   }
   grid->addWidget(Alarmclock_, row - 1, 2);
 
-  auto* buttons = new QHBoxLayout;
-  auto* alarm = new QPushButton("&Alarm", this);
-  alarm->setObjectName("Alarm");
-  auto* help = new QPushButton("&Help", this);
-  help->setObjectName("Help");
-  auto* leave = new QPushButton("E&xit", this);
-  leave->setObjectName("Leave");
-  for (QPushButton* button : {alarm, help, leave}) buttons->addWidget(button);
+  QPushButton* alarm = namedButton("Alarm", "&Alarm", this);
+  QPushButton* help = namedButton("Help", "&Help", this);
+  QPushButton* leave = namedButton("Leave", "E&xit", this);
   connect(alarm, &QPushButton::clicked, this, [this] {
     if (state_.settings.useClock != 0)
       emit alarmRequested();
@@ -116,7 +110,7 @@ InformationWindow::InformationWindow(AppState& state, QWidget* parent) : QWidget
   // The window grows with its texts: a long location name is shown whole.
   layout->setSizeConstraint(QLayout::SetMinimumSize);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addLayout(buttonRow({alarm, help, leave}));
 }
 
 void InformationWindow::activate() {

@@ -11,26 +11,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "graphs/gui/GraphWindowParts.h"
 #include "platform/gui/QtText.h"
 
 namespace saltmark {
-
-namespace {
-
-QPushButton* namedButton(const char* name, const QString& text, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
-
-QAction* namedAction(QMenu* menu, const char* name, const QString& text) {
-  QAction* action = menu->addAction(text);
-  action->setObjectName(name);
-  return action;
-}
-
-}  // namespace
 
 RecordEditorWindow::RecordEditorWindow(RecordListEditor& editor, const EditorControlNames& names, QWidget* parent)
     : QDialog(parent), editor_(editor) {

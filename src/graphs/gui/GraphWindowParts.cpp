@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -36,6 +37,19 @@ QLabel* namedLabel(const char* name, QWidget* parent, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   return label;
+}
+
+QPushButton* namedButton(const char* name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
+  auto* row = new QHBoxLayout;
+  for (QPushButton* button : buttons) row->addWidget(button);
+  return row;
 }
 
 QLabel* readoutLabel(const char* name, QWidget* parent, int minimumWidth) {

@@ -1,9 +1,11 @@
 #pragma once
-// Small pieces both graph windows are built from: named menu items and
-// labels (a control's objectName is its name in the program), the window's
+// Small pieces both graph windows are built from: named menu items, labels
+// and buttons (a control's objectName is its name in the program; the other
+// windows use these too), the window's
 // colours from the scheme, labels that answer a click, and the menus and
 // buttons the two windows have in common.
 #include <functional>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -14,6 +16,7 @@
 
 class QAction;
 class QFrame;
+class QHBoxLayout;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -24,6 +27,10 @@ namespace saltmark {
 QAction* namedAction(QMenu* menu, const char* name, const QString& caption, bool checkable = false);
 QAction* namedMenuBarAction(QMenuBar* bar, const char* name, const QString& caption);
 QLabel* namedLabel(const char* name, QWidget* parent, const QString& text = {});
+// A button that Enter in a dialog's boxes never presses.
+QPushButton* namedButton(const char* name, const QString& caption, QWidget* parent);
+// The buttons side by side, in order.
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
 // A value label: sunken, so it reads as a readout rather than a caption.
 QLabel* readoutLabel(const char* name, QWidget* parent, int minimumWidth = 70);
 
