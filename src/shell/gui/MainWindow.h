@@ -166,6 +166,8 @@ class MainWindow : public QMainWindow {
   void SetAutoLocalZone(int value);
   // Runs the handlers of a box whose focus is about to be taken away.
   void commitFocusedBox();
+  // The check of the box the focus leaves (none for other controls).
+  void checkBoxLeft(QObject* box);
 
   AppState& state_;
   Clock clock_;

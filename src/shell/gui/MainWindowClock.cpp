@@ -131,23 +131,23 @@ void MainWindow::commitFocusedBox() {
   QWidget* focused = focusWidget();
   if (!focused || inBoxCheck_) return;
   inBoxCheck_ = true;
-  if (focused == pdatebox_) pdatebox_LostFocus();
-  if (focused == ptimebox_) ptimebox_LostFocus();
-  if (focused == Finddist_) Finddist_LostFocus();
-  if (focused == Findlat_ || focused == Slat_) positionBox_LostFocus(static_cast<QLineEdit*>(focused), kLatitude);
-  if (focused == Findlon_ || focused == Slon_) positionBox_LostFocus(static_cast<QLineEdit*>(focused), kLongitude);
+  checkBoxLeft(focused);
   inBoxCheck_ = false;
+}
+
+void MainWindow::checkBoxLeft(QObject* box) {
+  if (box == pdatebox_) pdatebox_LostFocus();
+  if (box == ptimebox_) ptimebox_LostFocus();
+  if (box == Finddist_) Finddist_LostFocus();
+  if (box == Findlat_ || box == Slat_) positionBox_LostFocus(static_cast<QLineEdit*>(box), kLatitude);
+  if (box == Findlon_ || box == Slon_) positionBox_LostFocus(static_cast<QLineEdit*>(box), kLongitude);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut && !inBoxCheck_ && IsRealFocusChange(*static_cast<QFocusEvent*>(event))) {
     // A message box of the check takes the focus too; check once.
     inBoxCheck_ = true;
-    if (watched == pdatebox_) pdatebox_LostFocus();
-    if (watched == ptimebox_) ptimebox_LostFocus();
-    if (watched == Finddist_) Finddist_LostFocus();
-    if (watched == Findlat_ || watched == Slat_) positionBox_LostFocus(static_cast<QLineEdit*>(watched), kLatitude);
-    if (watched == Findlon_ || watched == Slon_) positionBox_LostFocus(static_cast<QLineEdit*>(watched), kLongitude);
+    checkBoxLeft(watched);
     inBoxCheck_ = false;
   } else if (event->type() == QEvent::FocusIn && (watched == pdatebox_ || watched == ptimebox_)) {
     // Select the whole text once the click that brought the focus is done.

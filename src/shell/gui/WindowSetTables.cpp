@@ -215,22 +215,27 @@ void WindowSet::Tables::finish(JobOutcome outcome) {
     out.hide();
 }
 
-void WindowSet::showTideTable() {
-  tables_->prepare();
-  TideTableDialog& dialog = tables_->tideDialog();
-  dialog.Form_Activate(mainWindow_->palette().color(QPalette::Window));
+namespace {
+
+// A table dialog opened for a new table, over the main window's background.
+template <class TableDialog>
+void openTableDialog(TableDialog& dialog, const QWidget& mainWindow) {
+  dialog.Form_Activate(mainWindow.palette().color(QPalette::Window));
   dialog.show();
   dialog.raise();
   dialog.activateWindow();
 }
 
+}  // namespace
+
+void WindowSet::showTideTable() {
+  tables_->prepare();
+  openTableDialog(tables_->tideDialog(), *mainWindow_);
+}
+
 void WindowSet::showStreamTable() {
   tables_->prepare();
-  StreamTableDialog& dialog = tables_->streamDialog();
-  dialog.Form_Activate(mainWindow_->palette().color(QPalette::Window));
-  dialog.show();
-  dialog.raise();
-  dialog.activateWindow();
+  openTableDialog(tables_->streamDialog(), *mainWindow_);
 }
 
 }  // namespace saltmark
