@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "graphs/gui/GraphWindowParts.h"
+#include "platform/gui/NamedControls.h"
 #include "platform/gui/QtText.h"
 
 namespace saltmark {

@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -19,38 +18,6 @@
 #include "shell/ColourScheme.h"
 
 namespace saltmark {
-
-QAction* namedAction(QMenu* menu, const char* name, const QString& caption, bool checkable) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(name);
-  action->setCheckable(checkable);
-  return action;
-}
-
-QAction* namedMenuBarAction(QMenuBar* bar, const char* name, const QString& caption) {
-  QAction* action = bar->addAction(caption);
-  action->setObjectName(name);
-  return action;
-}
-
-QLabel* namedLabel(const char* name, QWidget* parent, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  return label;
-}
-
-QPushButton* namedButton(const char* name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
-
-QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
-  auto* row = new QHBoxLayout;
-  for (QPushButton* button : buttons) row->addWidget(button);
-  return row;
-}
 
 QLabel* readoutLabel(const char* name, QWidget* parent, int minimumWidth) {
   QLabel* label = namedLabel(name, parent);
@@ -103,12 +70,6 @@ void OnLabelClick(QObject* owner, std::initializer_list<QLabel*> labels, std::fu
     label->installEventFilter(filter);
     label->setCursor(Qt::PointingHandCursor);
   }
-}
-
-QMenu* namedMenu(QMenuBar* bar, const char* name, const QString& caption) {
-  QMenu* menu = bar->addMenu(caption);
-  menu->setObjectName(name);
-  return menu;
 }
 
 std::pair<QAction*, QAction*> namedTickPair(QMenu* menu, const char* onName, const QString& onCaption,

@@ -1,11 +1,8 @@
 #pragma once
-// Small pieces both graph windows are built from: named menu items, labels
-// and buttons (a control's objectName is its name in the program; the other
-// windows use these too), the window's
-// colours from the scheme, labels that answer a click, and the menus and
-// buttons the two windows have in common.
+// Small pieces both graph windows are built from: the window's colours from
+// the scheme, labels that answer a click, and the menus and buttons the two
+// windows have in common (with the named controls they are made of).
 #include <functional>
-#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -13,10 +10,10 @@
 #include <QLabel>
 
 #include "data/Settings.h"
+#include "platform/gui/NamedControls.h"
 
 class QAction;
 class QFrame;
-class QHBoxLayout;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -24,13 +21,6 @@ class QWidget;
 
 namespace saltmark {
 
-QAction* namedAction(QMenu* menu, const char* name, const QString& caption, bool checkable = false);
-QAction* namedMenuBarAction(QMenuBar* bar, const char* name, const QString& caption);
-QLabel* namedLabel(const char* name, QWidget* parent, const QString& text = {});
-// A button that Enter in a dialog's boxes never presses.
-QPushButton* namedButton(const char* name, const QString& caption, QWidget* parent);
-// The buttons side by side, in order.
-QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
 // A value label: sunken, so it reads as a readout rather than a caption.
 QLabel* readoutLabel(const char* name, QWidget* parent, int minimumWidth = 70);
 
@@ -47,8 +37,6 @@ void OnLabelClick(QObject* owner, std::initializer_list<QLabel*> labels, std::fu
 struct AppState;
 class GraphPicture;
 
-// A drop-down menu of the menu bar.
-QMenu* namedMenu(QMenuBar* bar, const char* name, const QString& caption);
 // A checkable pair of items (on, then off); `chosen` gets true for the
 // first, false for the second.
 std::pair<QAction*, QAction*> namedTickPair(QMenu* menu, const char* onName, const QString& onCaption,

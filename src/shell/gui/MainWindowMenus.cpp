@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "data/ConfigFile.h"
+#include "platform/gui/NamedControls.h"
 #include "platform/gui/QtText.h"
 #include "shell/AppState.h"
 #include "shell/ColourScheme.h"
@@ -22,19 +23,9 @@
 #include "data/gui/ZonesDialog.h"
 
 namespace saltmark {
-namespace {
-
-QAction* namedAction(QMenu* menu, const char* name, const QString& caption) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(name);
-  return action;
-}
-
-}  // namespace
 
 void MainWindow::buildMenus() {
-  QMenu* settings = menuBar()->addMenu("&Settings");
-  settings->setObjectName("Settings");
+  QMenu* settings = namedMenu(menuBar(), "Settings", "&Settings");
   connect(namedAction(settings, "Vessel", "&Vessel ID"), &QAction::triggered, this, &MainWindow::Vessel_Click);
   connect(namedAction(settings, "Draught", "&Draught"), &QAction::triggered, this, &MainWindow::Draught_Click);
   connect(namedAction(settings, "offset", "&Echo Sounder Offset"), &QAction::triggered, this,
@@ -66,8 +57,7 @@ void MainWindow::buildMenus() {
     speed_units_[static_cast<std::size_t>(i)] = a;
   }
 
-  QMenu* mode = menuBar()->addMenu("&Mode");
-  mode->setObjectName("Mode");
+  QMenu* mode = namedMenu(menuBar(), "Mode", "&Mode");
   const char* modeCaptions[] = {"&Heights - Saltmark", "&Streams - User", "&Differences - User", "&Publisher"};
   auto* modes = new QActionGroup(this);
   for (int i = 0; i < 4; ++i) {
@@ -78,25 +68,19 @@ void MainWindow::buildMenus() {
     Tidemode_[static_cast<std::size_t>(i)] = a;
   }
 
-  QMenu* databases = menuBar()->addMenu("&Databases");
-  databases->setObjectName("Databases");
+  QMenu* databases = namedMenu(menuBar(), "Databases", "&Databases");
   connect(namedAction(databases, "Db_Str", "Add Streams"), &QAction::triggered, this, &MainWindow::Db_Str_Click);
   connect(namedAction(databases, "Db_Diff", "Add Differences"), &QAction::triggered, this,
           &MainWindow::Db_Diff_Click);
 
-  QMenu* helpMenu = menuBar()->addMenu("&Help");
-  helpMenu->setObjectName("Help");
+  QMenu* helpMenu = namedMenu(menuBar(), "Help", "&Help");
   connect(namedAction(helpMenu, "MNU_Find", "&Find"), &QAction::triggered, this, &MainWindow::MNU_Find_Click);
   connect(namedAction(helpMenu, "MNU_Index", "&Index"), &QAction::triggered, this, &MainWindow::MNU_Index_Click);
   connect(namedAction(helpMenu, "MNU_Contents", "&Contents"), &QAction::triggered, this,
           &MainWindow::MNU_Contents_Click);
 
-  QAction* about = menuBar()->addAction("&About");
-  about->setObjectName("About");
-  connect(about, &QAction::triggered, this, &MainWindow::About_Click);
-  QAction* exit = menuBar()->addAction("E&xit");
-  exit->setObjectName("Exit");
-  connect(exit, &QAction::triggered, this, &MainWindow::Exit_Click);
+  connect(namedMenuBarAction(menuBar(), "About", "&About"), &QAction::triggered, this, &MainWindow::About_Click);
+  connect(namedMenuBarAction(menuBar(), "Exit", "E&xit"), &QAction::triggered, this, &MainWindow::Exit_Click);
 }
 
 void MainWindow::Vessel_Click() { PromptVesselId(state_.settings, state_.platform); }

@@ -10,6 +10,7 @@
 
 #include "platform/Platform.h"
 #include "platform/gui/Printing.h"
+#include "platform/gui/NamedControls.h"
 #include "platform/gui/QtText.h"
 #include "tables/TableExport.h"
 
@@ -30,12 +31,6 @@ QString boxText(const std::string& latin1) {
   QString text = toQt(latin1);
   text.replace("\r\n", "\n");
   return text;
-}
-
-QAction* menuAction(QMenu* menu, const char* name, const char* caption) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(name);
-  return action;
 }
 
 }  // namespace
@@ -59,21 +54,17 @@ TableViewerWindow::TableViewerWindow(Platform& platform, std::filesystem::path s
   RTFBox_->setTabStopDistance(8 * QFontMetricsF(RTFBox_->font()).horizontalAdvance(' '));
   setCentralWidget(RTFBox_);
 
-  QMenu* exportMenu = menuBar()->addMenu("&Export");
-  exportMenu->setObjectName("Export");
-  connect(menuAction(exportMenu, "Clip", "To &Clipboard"), &QAction::triggered, this, &TableViewerWindow::Clip_Click);
-  connect(menuAction(exportMenu, "MyFil", "To &File"), &QAction::triggered, this, &TableViewerWindow::MyFil_Click);
-  connect(menuAction(exportMenu, "Print", "&Print"), &QAction::triggered, this, &TableViewerWindow::Print_Click);
+  QMenu* exportMenu = namedMenu(menuBar(), "Export", "&Export");
+  connect(namedAction(exportMenu, "Clip", "To &Clipboard"), &QAction::triggered, this, &TableViewerWindow::Clip_Click);
+  connect(namedAction(exportMenu, "MyFil", "To &File"), &QAction::triggered, this, &TableViewerWindow::MyFil_Click);
+  connect(namedAction(exportMenu, "Print", "&Print"), &QAction::triggered, this, &TableViewerWindow::Print_Click);
   exportMenu->addSeparator();
-  connect(menuAction(exportMenu, "CsvExport", "CSV"), &QAction::triggered, this, &TableViewerWindow::CsvExport_Click);
-  connect(menuAction(exportMenu, "IcsExport", "iCalendar"), &QAction::triggered, this,
+  connect(namedAction(exportMenu, "CsvExport", "CSV"), &QAction::triggered, this, &TableViewerWindow::CsvExport_Click);
+  connect(namedAction(exportMenu, "IcsExport", "iCalendar"), &QAction::triggered, this,
           &TableViewerWindow::IcsExport_Click);
-  QAction* help = menuBar()->addAction("&Help");
-  help->setObjectName("Help");
-  connect(help, &QAction::triggered, this, &TableViewerWindow::Help_Click);
-  QAction* exit = menuBar()->addAction("E&xit");
-  exit->setObjectName("Exit_Table");
-  connect(exit, &QAction::triggered, this, &TableViewerWindow::Exit_Table_Click);
+  connect(namedMenuBarAction(menuBar(), "Help", "&Help"), &QAction::triggered, this, &TableViewerWindow::Help_Click);
+  connect(namedMenuBarAction(menuBar(), "Exit_Table", "E&xit"), &QAction::triggered, this,
+          &TableViewerWindow::Exit_Table_Click);
 }
 
 void TableViewerWindow::ClearTableText() {
