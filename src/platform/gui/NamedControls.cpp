@@ -1,6 +1,7 @@
 #include "platform/gui/NamedControls.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -26,6 +27,12 @@ QMenu* namedMenu(QMenuBar* bar, const char* name, const QString& caption) {
   QMenu* menu = bar->addMenu(caption);
   menu->setObjectName(name);
   return menu;
+}
+
+QGroupBox* namedGroup(const char* name, const QString& title, QWidget* parent) {
+  auto* group = new QGroupBox(title, parent);
+  group->setObjectName(name);
+  return group;
 }
 
 QLabel* namedLabel(const char* name, QWidget* parent, const QString& text) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QAction;
+class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QMenu;
@@ -19,6 +20,7 @@ QAction* namedAction(QMenu* menu, const char* name, const QString& caption, bool
 QAction* namedMenuBarAction(QMenuBar* bar, const char* name, const QString& caption);
 // A drop-down menu of the menu bar.
 QMenu* namedMenu(QMenuBar* bar, const char* name, const QString& caption);
+QGroupBox* namedGroup(const char* name, const QString& title, QWidget* parent);
 QLabel* namedLabel(const char* name, QWidget* parent, const QString& text = {});
 // A button that Enter in a dialog's boxes never presses.
 QPushButton* namedButton(const char* name, const QString& caption, QWidget* parent);

@@ -14,18 +14,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "platform/gui/NamedControls.h"
 #include "shell/AppState.h"
 #include "shell/gui/MainWindow.h"
 #include "shell/gui/WindowSet.h"
 
 namespace saltmark {
 namespace {
-
-QLabel* namedLabel(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  return label;
-}
 
 QLineEdit* namedBox(const char* name, const QString& tooltip, QWidget* parent) {
   auto* box = new QLineEdit(parent);
@@ -36,17 +31,10 @@ QLineEdit* namedBox(const char* name, const QString& tooltip, QWidget* parent) {
 
 // A label that shows a value: sunken, so that a blank one still shows its place.
 QLabel* valueLabel(const char* name, QWidget* parent) {
-  QLabel* label = namedLabel(name, QString(), parent);
+  QLabel* label = namedLabel(name, parent);
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   label->setMinimumWidth(80);
   return label;
-}
-
-// A mode panel: the titled group the window shows for one mode.
-QGroupBox* modePanel(const QString& title, const char* name, QWidget* parent) {
-  auto* panel = new QGroupBox(title, parent);
-  panel->setObjectName(name);
-  return panel;
 }
 
 // A mode panel's first column: the database drop-down, then the list of its
@@ -86,9 +74,7 @@ void MainWindow::buildLayout() {
   modePanels_[0] = buildHeightsPanel();
   modePanels_[1] = buildStreamsPanel();
   modePanels_[2] = buildDifferencesPanel();
-  auto* publisher = new QGroupBox(central);
-  publisher->setObjectName("Frame_Publisher");
-  publisher->setTitle(" Web Page Publisher");
+  QGroupBox* publisher = namedGroup("Frame_Publisher", " Web Page Publisher", central);
   auto* publisherLayout = new QVBoxLayout(publisher);
   publisherLayout->addWidget(buildPublisherPanel());
   modePanels_[3] = publisher;
@@ -155,7 +141,7 @@ QWidget* MainWindow::buildTimePanel() {
   grid->addWidget(table_, 0, 4);
   grid->addWidget(graph_, 1, 4);
 
-  auto* image = namedLabel("Image2", "<a href=\"#\">Saltmark</a>", panel);
+  auto* image = namedLabel("Image2", panel, "<a href=\"#\">Saltmark</a>");
   image->setToolTip("Visit the Saltmark web site");
   image->setCursor(Qt::PointingHandCursor);
   connect(image, &QLabel::linkActivated, this, &MainWindow::Image2_Click);
@@ -164,7 +150,7 @@ QWidget* MainWindow::buildTimePanel() {
 }
 
 QGroupBox* MainWindow::buildHeightsPanel() {
-  QGroupBox* panel = modePanel(" Height Predictions at Saltmark Locations", "Frame_Heights", this);
+  QGroupBox* panel = namedGroup("Frame_Heights", " Height Predictions at Saltmark Locations", this);
   auto* grid = new QGridLayout(panel);
 
   Tfile_ = addDatabaseBox(grid, "Tfile", "Select Tidal Database", this, &MainWindow::Tfile_Click);
@@ -224,14 +210,14 @@ QGroupBox* MainWindow::buildHeightsPanel() {
     box->installEventFilter(this);
   }
   grid->addWidget(finder_, 3, 1, 4, 1);
-  distlab_ = namedLabel("distlab", QString(), panel);
+  distlab_ = namedLabel("distlab", panel);
   grid->addWidget(distlab_, 7, 1);
   backgroundWidgets_.push_back(finder_);
   return panel;
 }
 
 QGroupBox* MainWindow::buildStreamsPanel() {
-  QGroupBox* panel = modePanel(" Stream Predictions at User Locations", "Frame_Streams", this);
+  QGroupBox* panel = namedGroup("Frame_Streams", " Stream Predictions at User Locations", this);
   auto* grid = new QGridLayout(panel);
 
   Sfile_ = addDatabaseBox(grid, "Sfile", "Select Stream Database", this, &MainWindow::Sfile_Click);
@@ -239,7 +225,7 @@ QGroupBox* MainWindow::buildStreamsPanel() {
   // Ctrl-click adds a station to the choice; a plain click chooses one.
   Sloc_ = addLocationList(grid, "Sloc", "Select Stream", QAbstractItemView::ExtendedSelection, 3);
   connect(Sloc_, &QListWidget::itemSelectionChanged, this, &MainWindow::Sloc_Click);
-  auto* note = namedLabel("Snote", "Use Ctrl - Click to interpolate between more than one.", panel);
+  auto* note = namedLabel("Snote", panel, "Use Ctrl - Click to interpolate between more than one.");
   note->setWordWrap(true);
   grid->addWidget(note, 6, 0);
 
@@ -247,8 +233,8 @@ QGroupBox* MainWindow::buildStreamsPanel() {
   rows->addWidget(new QLabel("Station", panel), 0, 0);
   rows->addWidget(new QLabel("Latitude", panel), 0, 1);
   rows->addWidget(new QLabel("Longitude", panel), 0, 2);
-  dlab_ = namedLabel("dlab", "Distance", panel);
-  plab_ = namedLabel("plab", "Value", panel);
+  dlab_ = namedLabel("dlab", panel, "Distance");
+  plab_ = namedLabel("plab", panel, "Value");
   rows->addWidget(dlab_, 0, 3);
   rows->addWidget(plab_, 0, 4);
   for (int k = 0; k < kMaxChosenStations; ++k) {
@@ -282,7 +268,7 @@ QGroupBox* MainWindow::buildStreamsPanel() {
 }
 
 QGroupBox* MainWindow::buildDifferencesPanel() {
-  QGroupBox* panel = modePanel(" Height Prediction at User Difference Locations", "Frame_Differences", this);
+  QGroupBox* panel = namedGroup("Frame_Differences", " Height Prediction at User Difference Locations", this);
   auto* grid = new QGridLayout(panel);
   Dfile_ = addDatabaseBox(grid, "Dfile", "Select User Difference Database", this, &MainWindow::Dfile_Click);
   Dloc_ = addLocationList(grid, "Dloc", "Select Difference Location", QAbstractItemView::SingleSelection, 4);

@@ -11,6 +11,7 @@
 
 #include "data/Settings.h"
 #include "platform/Platform.h"
+#include "platform/gui/NamedControls.h"
 #include "platform/gui/QtText.h"
 #include "tables/TableDialogRules.h"
 #include "tables/gui/TableDialogParts.h"
@@ -23,8 +24,7 @@ StreamTableDialog::StreamTableDialog(const Settings& settings, Platform& platfor
   setWindowTitle("Stream Table Settings");
   setModal(true);
 
-  auto* details = new QGroupBox("STREAM DETAILS", this);
-  details->setObjectName("Stream_Details");
+  QGroupBox* details = namedGroup("Stream_Details", "STREAM DETAILS", this);
   auto* grid = new QGridLayout(details);
   options_ = listingOptions(
       "Option", [](int k) { return StreamListingCaption(static_cast<StreamListing>(k)); }, details, grid, this);

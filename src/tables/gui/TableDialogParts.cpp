@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "platform/Platform.h"
+#include "platform/gui/NamedControls.h"
 #include "platform/gui/QtText.h"
 
 namespace saltmark {
@@ -64,8 +65,7 @@ DialogButtons calculateCancelHelp(QWidget* parent) {
 }
 
 QGroupBox* durationGroup(QLineEdit*& daysBox, QWidget* parent) {
-  auto* group = new QGroupBox("DURATION", parent);
-  group->setObjectName("Duration");
+  QGroupBox* group = namedGroup("Duration", "DURATION", parent);
   auto* layout = new QHBoxLayout(group);
   daysBox = new SelectingLineEdit("Days_Box", "1", group);
   layout->addWidget(new QLabel("Number of Days", group));

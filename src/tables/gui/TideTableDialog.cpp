@@ -11,6 +11,7 @@
 
 #include "data/Settings.h"
 #include "platform/Platform.h"
+#include "platform/gui/NamedControls.h"
 #include "platform/gui/QtText.h"
 #include "tables/TableDialogRules.h"
 #include "tables/gui/TableDialogParts.h"
@@ -37,8 +38,7 @@ TideTableDialog::TideTableDialog(Settings& settings, Platform& platform, QWidget
   setWindowTitle("Tide Table Settings");
   setModal(true);
 
-  auto* list = new QGroupBox("LIST", this);
-  list->setObjectName("List");
+  QGroupBox* list = namedGroup("List", "LIST", this);
   auto* grid = new QGridLayout(list);
   options_ = listingOptions(
       "List_Option", [](int k) { return TideListingCaption(static_cast<TideListing>(k)); }, list, grid, this);
