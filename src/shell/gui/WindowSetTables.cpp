@@ -3,6 +3,8 @@
 #include <QLabel>
 
 #include <cmath>
+#include <functional>
+#include <string_view>
 
 #include "almanac/PortSunMoon.h"
 #include "almanac/SunMoonRows.h"
@@ -40,6 +42,9 @@ struct WindowSet::Tables {
   void runTideTable();
   void runStreamTable();
   std::vector<std::string> chosenStationTexts() const;
+  // Runs a table in the progress window, written into the viewer, then
+  // shows the viewer or puts it away.
+  void runInProgress(std::string_view portZone, const std::function<JobOutcome(TableRun)>& generate);
   void finish(JobOutcome outcome);
 
   WindowSet& set;
@@ -104,18 +109,9 @@ void WindowSet::Tables::runTideTable() {
                                            request.start.addDays(Val(request.daysText)));
 
   EngineHeightSource heights(state.engine);
-  TableViewerWindow& out = viewerWindow();
   const std::string portZone = state.location.portZone;
-  out.setExportContext(tideExportContext(secondary));
-  finish(set.progress().run([&](JobProgress& progress) {
-    BusyPointer busy(state.platform);
-    return RunTableJob(
-        [&] {
-          return GenerateTideTable(request, heights,
-                                   TableRun{state.settings, portZone, out, progress, state.platform, events});
-        },
-        state.platform);
-  }));
+  viewerWindow().setExportContext(tideExportContext(secondary));
+  runInProgress(portZone, [&](TableRun run) { return GenerateTideTable(request, heights, run); });
 }
 
 TableExportContext WindowSet::Tables::tideExportContext(bool secondary) const {
@@ -191,15 +187,18 @@ void WindowSet::Tables::runStreamTable() {
   const std::string portZone = state.location.portZone;
 
   EngineStreamSource streams(context);
+  viewerWindow().setExportContext(streamExportContext(request));
+  runInProgress(portZone, [&](TableRun run) { return GenerateStreamTable(request, streams, run); });
+}
+
+// The table is written into the viewer while the progress window runs.
+void WindowSet::Tables::runInProgress(std::string_view portZone, const std::function<JobOutcome(TableRun)>& generate) {
+  AppState& state = set.state();
   TableViewerWindow& out = viewerWindow();
-  out.setExportContext(streamExportContext(request));
   finish(set.progress().run([&](JobProgress& progress) {
     BusyPointer busy(state.platform);
     return RunTableJob(
-        [&] {
-          return GenerateStreamTable(request, streams,
-                                     TableRun{state.settings, portZone, out, progress, state.platform, events});
-        },
+        [&] { return generate(TableRun{state.settings, portZone, out, progress, state.platform, events}); },
         state.platform);
   }));
 }
