@@ -11,7 +11,7 @@
 #include "data/TideDatabase.h"
 #include "data/TideDatabaseFile.h"
 #include "platform/ScriptedPlatform.h"
-#include "support/RandomRecords.h"
+#include "support/RoundTrip.h"
 #include "support/TestSupport.h"
 
 namespace saltmark {
@@ -21,15 +21,8 @@ constexpr int kCases = 300;
 constexpr int kFileCases = 20;
 
 TEST(RoundTripProperty, ConfigurationRecords) {
-  test::RandomRecords random(1);
-  for (int i = 0; i < kCases; ++i) {
-    SCOPED_TRACE(i);
-    const Settings written = random.settings();
-    const std::string bytes = EncodeSettings(written);
-    const Settings read = DecodeSettings(bytes);
-    ASSERT_EQ(read, written);
-    ASSERT_EQ(EncodeSettings(read), bytes);
-  }
+  test::ExpectEncodingsRoundTrip(
+      1, kCases, [](test::RandomRecords& random, int) { return random.settings(); }, EncodeSettings, DecodeSettings);
 }
 
 TEST(RoundTripProperty, ConfigurationFiles) {
@@ -83,15 +76,9 @@ TEST(RoundTripProperty, TideDatabaseFilesAndTheirPorts) {
 }
 
 TEST(RoundTripProperty, LocationIndexes) {
-  test::RandomRecords random(5);
-  for (int i = 0; i < kCases; ++i) {
-    SCOPED_TRACE(i);
-    const LocationIndexContents written = random.locationIndex();
-    const std::string bytes = EncodeLocationIndex(written);
-    const LocationIndexContents read = DecodeLocationIndex(bytes);
-    ASSERT_EQ(read, written);
-    ASSERT_EQ(EncodeLocationIndex(read), bytes);  // -0.0 and every bit of the positions too
-  }
+  test::ExpectEncodingsRoundTrip(
+      5, kCases, [](test::RandomRecords& random, int) { return random.locationIndex(); }, EncodeLocationIndex,
+      [](std::string_view bytes) { return DecodeLocationIndex(bytes); });
 }
 
 TEST(RoundTripProperty, LocationIndexFiles) {

@@ -44,12 +44,21 @@ class RandomRecords {
   LocationIndexContents locationIndex(int mostEntries = 60);
   DifferenceRecord differenceRecord();
   StreamRecord streamRecord();
-  std::vector<DifferenceRecord> differenceRecords(int mostRecords = 20);
-  std::vector<StreamRecord> streamRecords(int mostRecords = 20);
+  std::vector<DifferenceRecord> differenceRecords(int mostRecords = 20) {
+    return records(mostRecords, &RandomRecords::differenceRecord);
+  }
+  std::vector<StreamRecord> streamRecords(int mostRecords = 20) { return records(mostRecords, &RandomRecords::streamRecord); }
 
   std::mt19937& engine() { return engine_; }
 
  private:
+  template <typename Record>
+  std::vector<Record> records(int mostRecords, Record (RandomRecords::*make)()) {
+    std::vector<Record> out(static_cast<std::size_t>(number(0, mostRecords)));
+    for (auto& record : out) record = (this->*make)();
+    return out;
+  }
+
   std::mt19937 engine_;
 };
 

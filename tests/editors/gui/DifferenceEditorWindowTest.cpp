@@ -21,13 +21,6 @@
 namespace saltmark::test {
 namespace {
 
-template <typename T>
-T* child(QWidget& window, const QString& name) {
-  T* found = window.findChild<T*>(name);
-  EXPECT_NE(found, nullptr) << name.toStdString();
-  return found;
-}
-
 std::string text(QWidget& window, const QString& name) { return fromQt(child<QLineEdit>(window, name)->text()); }
 
 // What the user types for one secondary port; every box is left afterwards.
@@ -40,23 +33,13 @@ struct TypedPort {
 };
 
 void typePort(QWidget& window, const TypedPort& port) {
-  const std::pair<const char*, const char*> boxes[] = {
-      {"Nam", port.name}, {"lat", port.latitude}, {"lon", port.longitude}};
-  for (const auto& [name, typed] : boxes) {
-    QLineEdit* box = child<QLineEdit>(window, name);
-    box->clear();
-    typeInto(box, typed);
-    leaveBox(box);
-  }
+  typeBox(window, "Nam", port.name);
+  typeBox(window, "lat", port.latitude);
+  typeBox(window, "lon", port.longitude);
   auto* ref = child<QComboBox>(window, "ref");
   ref->setCurrentIndex(port.reference);
   emit ref->activated(port.reference);
-  for (int i = 0; i < 10; ++i) {
-    QLineEdit* box = child<QLineEdit>(window, QString("d_%1").arg(i));
-    box->clear();
-    typeInto(box, port.values[static_cast<std::size_t>(i)]);
-    leaveBox(box);
-  }
+  for (int i = 0; i < 10; ++i) typeBox(window, QString("d_%1").arg(i), port.values[static_cast<std::size_t>(i)]);
 }
 
 const TypedPort kPorts[] = {

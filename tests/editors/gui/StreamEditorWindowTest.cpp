@@ -26,20 +26,6 @@
 namespace saltmark::test {
 namespace {
 
-template <typename T>
-T* child(QWidget& window, const QString& name) {
-  T* found = window.findChild<T*>(name);
-  EXPECT_NE(found, nullptr) << name.toStdString();
-  return found;
-}
-
-void typeBox(QWidget& window, const QString& name, const std::string& typed) {
-  QLineEdit* box = child<QLineEdit>(window, name);
-  box->clear();
-  typeInto(box, typed);
-  leaveBox(box);
-}
-
 // A station whose set turns through the tide and whose rates peak at
 // half tide, typed as a user would ("45" for 045, "1.2" for 1.20).
 struct TypedStation {
