@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "common/AtomicFile.h"
 #include "data/StreamFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
@@ -37,7 +36,6 @@ std::vector<StreamRecord> diamonds(int count) {
 
 class StreamFileTest : public ::testing::Test {
  protected:
-  void TearDown() override { setWriteFaultForTesting({}); }
   std::filesystem::path file() const { return dir / "SOLENT.vel"; }
 
   test::TempDir dir;
@@ -64,14 +62,7 @@ TEST_F(StreamFileTest, TheLayoutIsPacked) {
                          "\x67\x01"s + std::string(2 * 12 + 2 * 13 + 2 * 12, '\0') + "\xFF\xFF"s;
   EXPECT_EQ(EncodeStreamRecords(std::vector<StreamRecord>{r}), expected);
   EXPECT_EQ(expected.size(), 2u + 88 + 1);
-}
-
-TEST_F(StreamFileTest, AnEmptyDatabaseIsTwoBytes) {
-  ASSERT_TRUE(WriteStreamFile(file(), table, 0, platform));
-  EXPECT_EQ(test::readFile(file()), "\x00\x00"s);
-  names = {"stale"};
-  ASSERT_TRUE(LoadStreamFile(file(), table, names, platform));
-  EXPECT_TRUE(names.empty());
+  EXPECT_EQ(EncodeStreamRecords({}), "\x00\x00"s);
 }
 
 TEST_F(StreamFileTest, DamagedFilesShowFileReadErrorAndChangeNothing) {
@@ -105,13 +96,11 @@ TEST_F(StreamFileTest, DamagedFilesShowFileReadErrorAndChangeNothing) {
   }
 }
 
+// (Writing over a folder is one of the writer faults.)
 TEST_F(StreamFileTest, AFolderInPlaceOfTheFileIsRefused) {
   std::filesystem::create_directory(file());
   EXPECT_FALSE(LoadStreamFile(file(), table, names, platform));
-  table.streamDataChanged = true;
-  EXPECT_FALSE(WriteStreamFile(file(), table, 1, platform));
-  EXPECT_TRUE(table.streamDataChanged);
-  EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{"File Read Error", "Streams file Write Error"}));
+  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"File Read Error"});
 }
 
 }  // namespace

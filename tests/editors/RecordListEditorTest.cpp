@@ -69,17 +69,6 @@ TEST_F(DifferenceEditorTest, OkOnARecordStoresItInPlace) {
   EXPECT_FALSE(editor.fieldsChanged());
 }
 
-TEST_F(DifferenceEditorTest, RefusedCombinationStoresNothingAndKeepsTheBoxes) {
-  editor.form.name = "Hamble";
-  editor.form.values[difference::kTimeMHW] = "+0010";
-  editor.ok();
-  ASSERT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kOnlyOneTimeDifference)});
-  EXPECT_EQ(platform.lastMessage()->caption, kDifferenceCheckCaption);
-  EXPECT_EQ(names(), std::vector<std::string>{""});
-  EXPECT_EQ(editor.form.name, "Hamble");
-  EXPECT_FALSE(editor.dataChanged());
-}
-
 TEST_F(DifferenceEditorTest, ChangedRecordIsSavedOnlyWhenTheUserSaysYes) {
   typeAndOk("Cowes");
   typeAndOk("Yarmouth");
@@ -268,26 +257,6 @@ TEST_F(DifferenceEditorTest, SaveAsAsksBeforeOverwritingAndAddsTheExtension) {
   platform.fileNext(dir.path());  // a folder is no file name
   EXPECT_FALSE(editor.saveAs());
   EXPECT_EQ(platform.messageTexts().back(), "Cannot save file");
-}
-
-TEST_F(DifferenceEditorTest, FailedSaveKeepsTheOldFileTheNameAndTheData) {
-  typeAndOk("Cowes");
-  platform.fileNext(dir / "MINE.dif");
-  ASSERT_TRUE(editor.save());
-  typeAndOk("Yarmouth");
-  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
-  platform.clear();
-  platform.fileNext(dir / "OTHER.dif");
-  EXPECT_FALSE(editor.saveAs());
-  EXPECT_FALSE(editor.save());
-  setWriteFaultForTesting(nullptr);
-  EXPECT_EQ(platform.messageTexts(),
-            (std::vector<std::string>{std::string(kDifferenceWriteError), std::string(kDifferenceWriteError)}));
-  EXPECT_EQ(editor.fileName(), dir / "MINE.dif");
-  EXPECT_FALSE(std::filesystem::exists(dir / "OTHER.dif"));
-  EXPECT_EQ(ReadDifferenceFile(dir / "MINE.dif").size(), 1u);
-  EXPECT_TRUE(editor.dataChanged());
-  EXPECT_EQ(names(), (std::vector<std::string>{"Cowes", "Yarmouth", ""}));
 }
 
 TEST_F(DifferenceEditorTest, NewAndExitAskToSaveAndStayWhenTheSaveDoesNotHappen) {

@@ -210,9 +210,13 @@ TEST_F(DifferenceEditorAlone, AFailedSaveKeepsTheOldFileAndTheEditorsData) {
     {
       WriteFaultScope scope(fault, dir / "MINE.dif");
       child<QAction>(window, "Diff_Save")->trigger();
+      platform.fileNext(dir / "OTHER.dif");
+      child<QAction>(window, "Diff_Saveas")->trigger();
     }
-    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Difference File Write Error"}) << WriteFaultName(fault);
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>(2, "Difference File Write Error")) << WriteFaultName(fault);
     EXPECT_EQ(readFile(dir / "MINE.dif"), before);
+    EXPECT_FALSE(std::filesystem::exists(dir / "OTHER.dif"));
+    EXPECT_EQ(window.windowTitle().toStdString(), "Saltmark - Tidal Difference:    " + (dir / "MINE.dif").string());
     EXPECT_EQ(child<QListWidget>(window, "index")->item(1)->text().toStdString(), "Lymington");
     EXPECT_TRUE(window.editor().dataChanged());
   }
