@@ -51,12 +51,7 @@ class EditorWriterFault : public ::testing::TestWithParam<WriteFault> {
       ASSERT_TRUE(writeRecords(file, std::span(&old, 1)));
     }
     table.*changed = true;
-    {
-      test::WriteFaultScope fault(GetParam(), file);
-      const auto before = test::FolderSnapshot(dir.path());
-      EXPECT_FALSE(writeFile(file, table, 2, platform));
-      EXPECT_EQ(test::FolderSnapshot(dir.path()), before);
-    }
+    test::ExpectWriteRefused(GetParam(), file, [&] { return writeFile(file, table, 2, platform); });
     EXPECT_TRUE(table.*changed);
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(error)});
     EXPECT_EQ(platform.lastMessage()->icon, MessageIcon::Exclamation);
