@@ -5,9 +5,7 @@
 
 #include "data/DifferenceFile.h"
 #include "data/StreamFile.h"
-#include "platform/ScriptedPlatform.h"
 #include "support/RoundTrip.h"
-#include "support/TestSupport.h"
 
 namespace saltmark {
 namespace {
@@ -34,11 +32,7 @@ TEST(RoundTripProperty, StreamRecords) {
 // loaded back into another table, with the names for its list.
 template <typename Table, typename Make, typename Write, typename Load>
 void expectFilesThroughTheTable(std::uint32_t seed, const char* fileName, Make make, Write write, Load load) {
-  test::RandomRecords random(seed);
-  test::TempDir dir;
-  ScriptedPlatform platform;
-  for (int i = 0; i < kFileCases; ++i) {
-    SCOPED_TRACE(i);
+  test::ForEachFileRoundTrip(seed, kFileCases, [&](auto& random, auto& dir, auto& platform, int) {
     const auto written = make(random);
     Table table;
     std::copy(written.begin(), written.end(), table.records.begin());
@@ -51,8 +45,7 @@ void expectFilesThroughTheTable(std::uint32_t seed, const char* fileName, Make m
       ASSERT_EQ(reloaded.records[r], written[r]);
       ASSERT_EQ(names[r], written[r].name);
     }
-  }
-  EXPECT_TRUE(platform.messages.empty());
+  });
 }
 
 TEST(RoundTripProperty, DifferenceFilesThroughTheTable) {

@@ -98,8 +98,8 @@ std::string RandomRecords::locationLine() {
   return line;
 }
 
-TideDatabaseCase RandomRecords::tideDatabase(int mostLines) {
-  TideDatabaseCase db;
+TideDatabaseContents RandomRecords::tideDatabase(int mostLines) {
+  TideDatabaseContents db;
   db.signature = std::string(kVersionString) + (chance(0.5) ? "" : text(40));
   const int headers = number(0, kMaxTideHeaders);
   for (int i = 0; i < headers; ++i) db.headers.push_back(text(80));

@@ -17,12 +17,6 @@
 
 namespace saltmark::test {
 
-struct TideDatabaseCase {
-  std::string signature;
-  std::vector<std::string> headers;
-  std::vector<std::string> locationLines;
-};
-
 class RandomRecords {
  public:
   explicit RandomRecords(std::uint32_t seed) : engine_(seed) {}
@@ -38,7 +32,7 @@ class RandomRecords {
   std::string typedText(std::size_t longest = 12);
 
   Settings settings();
-  TideDatabaseCase tideDatabase(int mostLines = 40);
+  TideDatabaseContents tideDatabase(int mostLines = 40);
   // A port line of the 55 fields the program reads (a plausible one).
   std::string locationLine();
   LocationIndexContents locationIndex(int mostEntries = 60);
