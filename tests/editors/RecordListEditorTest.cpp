@@ -43,21 +43,6 @@ class DifferenceEditorTest : public ::testing::Test {
   DifferenceEditor editor{platform, index, dir.path()};
 };
 
-TEST_F(DifferenceEditorTest, OkOnTheBlankEntryAddsARecordAndANewBlankEntry) {
-  EXPECT_EQ(editor.recordCaption(), " 1/ 1");
-  typeAndOk("Cowes", 1);
-  typeAndOk("Yarmouth");
-  EXPECT_EQ(editor.recordCaption(), " 3/ 3");
-  typeAndOk("Lymington", 2);
-  EXPECT_EQ(editor.recordCaption(), " 4/ 4");
-  EXPECT_EQ(names(), (std::vector<std::string>{"Cowes", "Yarmouth", "Lymington", ""}));
-  EXPECT_TRUE(editor.form.name.empty());
-  EXPECT_EQ(editor.table().records[0].referencePort, 1);
-  EXPECT_EQ(editor.table().records[2].diffText[difference::kTimeMLW], "-0015");
-  EXPECT_TRUE(editor.dataChanged());
-  EXPECT_TRUE(platform.messages.empty());
-}
-
 TEST_F(DifferenceEditorTest, OkOnARecordStoresItInPlace) {
   typeAndOk("Cowes");
   editor.listClick(0);
