@@ -8,6 +8,7 @@
 #include "data/DifferenceFile.h"
 #include "data/StreamFile.h"
 #include "platform/ScriptedPlatform.h"
+#include "support/SampleRecords.h"
 #include "support/TestSupport.h"
 #include "support/WriteFaults.h"
 
@@ -16,21 +17,8 @@ namespace {
 
 using test::WriteFault;
 
-DifferenceRecord secondaryPort(const std::string& name) {
-  DifferenceRecord record;
-  record.name = name;
-  record.latitudeText = "50\xB0" "45.3'N";
-  record.diffText = {"4.50", "3.70", "1.80", "0.60", "+0030", "-0045", "0.20", "0.10", "0.00", "-0.10"};
-  return record;
-}
-
-StreamRecord diamond(const std::string& name) {
-  StreamRecord record;
-  record.name = name;
-  record.direction.fill(90);
-  record.springRate.fill(150);
-  return record;
-}
+const auto secondaryPort = test::SampleSecondaryPort;
+const auto diamond = test::SampleDiamond;
 
 class EditorWriterFault : public ::testing::TestWithParam<WriteFault> {
  protected:
