@@ -158,6 +158,11 @@ TEST(ConfigFile, UnusableStoredValuesAreResetOnceAtLoad) {
   LoadSettings(s, saved, dir.path(), platform);
   EXPECT_EQ(s, edge);
   EXPECT_TRUE(platform.messages.empty());
+  // Just past: 199 m is 652.887 feet, and a hundredth more is allowed.
+  edge.draught = 652.9f;
+  test::writeFile(ConfigFilePath(dir.path()), EncodeSettings(edge));
+  LoadSettings(s, saved, dir.path(), platform);
+  EXPECT_EQ(s.draught, 0);
 }
 
 // Every way a configuration file can be unusable: one message, the defaults,

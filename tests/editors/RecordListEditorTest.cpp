@@ -131,6 +131,24 @@ TEST_F(DifferenceEditorTest, InsertAndDeleteMoveTheRecordsAround) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
+// Insert asks about a changed record first: Yes stores it, No drops the
+// edits; either way the blank record goes in, its reference the first port.
+TEST_F(DifferenceEditorTest, InsertStoresOrDropsAChangedRecordFirst) {
+  for (MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
+    editor.startNewDatabase();
+    typeAndOk("Cowes", 2);
+    editor.listClick(0);
+    editor.form.name = "East Cowes";
+    platform.clear();
+    platform.answerNext(answer);
+    editor.insert();
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kRecordChangedQuestion)});
+    const std::string kept = answer == MessageAnswer::Yes ? "East Cowes" : "Cowes";
+    EXPECT_EQ(names(), (std::vector<std::string>{"", kept, ""}));
+    EXPECT_EQ(editor.form.reference, 0);
+  }
+}
+
 TEST_F(DifferenceEditorTest, CancelPutsTheBoxesBack) {
   typeAndOk("Cowes", 2);
   editor.listClick(0);
