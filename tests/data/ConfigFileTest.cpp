@@ -123,8 +123,10 @@ TEST(ConfigFile, UnusableStoredValuesAreResetOnceAtLoad) {
        [](const Settings& s) { return s.localZoneOffset == 0; }, "local zone offset"},
       {"system zone", [](Settings& s) { s.systemZoneOffset = -32768; },
        [](const Settings& s) { return s.systemZoneOffset == 0; }, "system zone offset"},
-      {"stream units", [](Settings& s) { s.speedUnits = 7; }, [](const Settings& s) { return s.speedUnits == 0; },
+      {"stream units", [](Settings& s) { s.speedUnits = 4; }, [](const Settings& s) { return s.speedUnits == 0; },
        "stream units"},
+      {"time base", [](Settings& s) { s.timeBase = 3; }, [](const Settings& s) { return s.timeBase == 0; },
+       "time base"},
   };
   for (float value : {nan, inf, -inf, 1e30f}) {
     bad = value;
@@ -153,6 +155,9 @@ TEST(ConfigFile, UnusableStoredValuesAreResetOnceAtLoad) {
   edge.localZoneOffset = 2184;
   edge.systemZoneOffset = -2184;
   edge.ropeMultiplier = "1000";
+  edge.timeBase = 2;  // the last of each choice
+  edge.portMode = 3;
+  edge.speedUnits = 3;
   test::writeFile(ConfigFilePath(dir.path()), EncodeSettings(edge));
   Settings s, saved;
   LoadSettings(s, saved, dir.path(), platform);

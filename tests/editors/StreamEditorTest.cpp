@@ -1,6 +1,5 @@
-// The stream editor's own record rules: what counts as a changed station,
-// and a damaged file. (What the boxes store and show is driven through the
-// window.)
+// The stream editor's own record rules: every hour stored and shown, what
+// counts as a changed station, and a damaged file.
 #include <gtest/gtest.h>
 
 #include "data/StreamFile.h"
@@ -18,6 +17,30 @@ class StreamEditorTest : public ::testing::Test {
   LocationIndex index;  // none read: the reference list is empty
   StreamEditor editor{platform, index, dir.path()};
 };
+
+// Every hour's boxes, the first and the last too, are stored and shown back.
+TEST_F(StreamEditorTest, EveryHourIsStoredAndShownBack) {
+  editor.form.name = "Diamond";
+  for (std::size_t j = 0; j < kStreamHours; ++j) {
+    editor.form.direction[j] = std::to_string(10 + j);
+    editor.form.spring[j] = std::to_string(j) + ".5";
+    editor.form.neap[j] = std::to_string(j) + ".25";
+  }
+  editor.form.speedUnits = 3;
+  editor.ok();
+  editor.listClick(0);
+  const StreamRecord& stored = editor.table().records[0];
+  for (std::size_t j = 0; j < kStreamHours; ++j) {
+    SCOPED_TRACE(j);
+    EXPECT_EQ(stored.direction[j], static_cast<int>(10 + j));
+    EXPECT_EQ(stored.springRate[j], static_cast<int>(100 * j + 50));
+    EXPECT_EQ(stored.neapRate[j], static_cast<int>(100 * j + 25));
+    EXPECT_EQ(editor.form.direction[j], "0" + std::to_string(10 + j));
+    EXPECT_EQ(editor.form.spring[j], std::to_string(j) + ".50");
+  }
+  EXPECT_EQ(stored.speedUnits, 3);
+  EXPECT_EQ(editor.form.speedUnits, 3);
+}
 
 TEST_F(StreamEditorTest, AChangedSpeedUnitIsAChangedStation) {
   editor.form.name = "Diamond";
