@@ -11,13 +11,15 @@ TEST(DateTime, EpochAndKnownDays) {
   EXPECT_DOUBLE_EQ(DateTime::fromCivil(1899, 12, 30).serial(), 0.0);
   EXPECT_DOUBLE_EQ(DateTime::fromCivil(1900, 1, 1).serial(), 2.0);
   EXPECT_DOUBLE_EQ(DateTime::fromCivil(2000, 1, 1).serial(), 36526.0);
+  EXPECT_DOUBLE_EQ(DateTime::fromCivil(2000, 2, 29).serial(), 36526.0 + 31 + 28);
   EXPECT_DOUBLE_EQ(DateTime::fromCivil(2026, 12, 5, 12).serial(), 46361.5);
 }
 
 TEST(DateTime, CivilRoundTripAcrossLeapDays) {
   struct Case { int y, m, d, hh, mm, ss; };
   const Case cases[] = {{2024, 2, 29, 23, 59, 59}, {1900, 3, 1, 0, 0, 0}, {2100, 2, 28, 6, 30, 0},
-                        {1899, 12, 29, 6, 0, 0},   {1850, 7, 4, 18, 15, 1}};
+                        {1899, 12, 29, 6, 0, 0},   {1850, 7, 4, 18, 15, 1},
+                        {2000, 2, 29, 12, 0, 0}};  // the last days of a 400-year era
   for (const auto& c : cases) {
     const CivilDateTime civil = DateTime::fromCivil(c.y, c.m, c.d, c.hh, c.mm, c.ss).civil();
     EXPECT_EQ(civil.year, c.y);

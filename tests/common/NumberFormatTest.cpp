@@ -5,70 +5,61 @@
 #include <clocale>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/RuntimeError.h"
 
 namespace saltmark {
 namespace {
 
-struct PatternCase {
-  double value;
+// Values and what a pattern makes of them.
+struct PatternCases {
   const char* pattern;
-  const char* expected;
+  std::vector<std::pair<double, const char*>> shown;
 };
 
-class PatternTest : public ::testing::TestWithParam<PatternCase> {};
-
-TEST_P(PatternTest, FormatsByPattern) {
-  const PatternCase& c = GetParam();
-  EXPECT_EQ(FormatNumberPoint(c.value, c.pattern), c.expected) << c.value << " by \"" << c.pattern << '"';
+void expectPatterns(const std::vector<PatternCases>& table) {
+  for (const auto& [pattern, shown] : table)
+    for (const auto& [value, expected] : shown)
+      EXPECT_EQ(FormatNumberPoint(value, pattern), expected) << value << " by \"" << pattern << '"';
 }
 
 // The patterns the program uses, with rounding and overflow of the places.
-INSTANTIATE_TEST_SUITE_P(
-    ProgramPatterns, PatternTest,
-    ::testing::Values(
-        // heights, one decimal
-        PatternCase{0, " ##0.0;-##0.0; 0.0", " 0.0"}, PatternCase{3.25, " ##0.0;-##0.0; 0.0", " 3.3"},
-        PatternCase{-0.46, " ##0.0;-##0.0; 0.0", "-0.5"}, PatternCase{123.44, " ##0.0;-##0.0; 0.0", " 123.4"},
-        PatternCase{12345.67, " ##0.0;-##0.0; 0.0", " 12345.7"},
-        PatternCase{-0.04, " ##0.0;-##0.0; 0.0", " 0.0"}, PatternCase{0.05, " ##0.0;-##0.0; 0.0", " 0.1"},
-        PatternCase{-3.25, " ##0.0;-##0.0; 0.0", "-3.3"}, PatternCase{9.96, " ##0.0;-##0.0; 0.0", " 10.0"},
-        // heights, two decimals
-        PatternCase{0, "##0.00;-##0.00;#0.00", "0.00"}, PatternCase{1.005, "##0.00;-##0.00;#0.00", "1.00"},
-        PatternCase{-2.5, "##0.00;-##0.00;#0.00", "-2.50"}, PatternCase{2.675, "##0.00;-##0.00;#0.00", "2.67"},
-        PatternCase{0.125, "##0.00;-##0.00;#0.00", "0.13"}, PatternCase{-0.125, "##0.00;-##0.00;#0.00", "-0.13"},
-        PatternCase{1234.5, "##0.00;-##0.00;#0.00", "1234.50"},
-        PatternCase{-0.004, "##0.00;-##0.00;#0.00", "0.00"},
-        // stream rates
-        PatternCase{2.25, " #0.0; -#0.0; 0.0", " 2.3"}, PatternCase{-0.35, " #0.0; -#0.0; 0.0", " -0.3"},
-        PatternCase{-0.45, " #0.0; -#0.0; 0.0", " -0.5"}, PatternCase{0, " #0.0; -#0.0; 0.0", " 0.0"},
-        PatternCase{0.5, " #0.0; -#0.0; 0.0", " 0.5"}, PatternCase{123.0, " #0.0; -#0.0; 0.0", " 123.0"},
-        // directions and feet figures
-        PatternCase{5, "000", "005"}, PatternCase{270, "000", "270"}, PatternCase{1234, "000", "1234"},
-        PatternCase{-5, "000", "-005"}, PatternCase{359.5, "000", "360"}, PatternCase{2.5, "000", "003"},
-        PatternCase{7, "00", "07"}, PatternCase{0, "00", "00"}, PatternCase{123, "00", "123"},
-        PatternCase{8, " 0", " 8"}, PatternCase{0, " 0", " 0"}, PatternCase{12, " 0", " 12"},
-        PatternCase{0, "##0", "0"}, PatternCase{5, "##0", "5"}, PatternCase{12345, "##0", "12345"},
-        PatternCase{-7, "##0", "-7"}, PatternCase{0.5, "##0", "1"}, PatternCase{-0.5, "##0", "-1"},
-        PatternCase{-0.4, "##0", "0"},
-        // zone offsets, graph labels, positions and editors
-        PatternCase{4, "+;-; ", "+"}, PatternCase{-5, "+;-; ", "-"}, PatternCase{0, "+;-; ", " "},
-        PatternCase{-1, "00;00;00", "01"}, PatternCase{12, "00;00;00", "12"},
-        PatternCase{3, " ##';-##';  0'", " 3'"}, PatternCase{-2, " ##';-##';  0'", "-2'"},
-        PatternCase{0, " ##';-##';  0'", "  0'"}, PatternCase{0, "#;-#;0", "0"}, PatternCase{-4, "#;-#;0", "-4"},
-        PatternCase{5.25, "00.0", "05.3"}, PatternCase{59.96, "00.0", "60.0"}, PatternCase{-1.5, "0.00", "-1.50"},
-        PatternCase{12.5, "0.0", "12.5"}, PatternCase{0.25, "0.0", "0.3"}));
+TEST(NumberFormat, ProgramPatterns) {
+  expectPatterns({
+      // heights, one decimal
+      {" ##0.0;-##0.0; 0.0", {{0, " 0.0"}, {3.25, " 3.3"}, {-0.46, "-0.5"}, {123.44, " 123.4"}, {12345.67, " 12345.7"},
+                              {-0.04, " 0.0"}, {0.05, " 0.1"}, {-3.25, "-3.3"}, {9.96, " 10.0"}}},
+      // heights, two decimals
+      {"##0.00;-##0.00;#0.00", {{0, "0.00"}, {1.005, "1.00"}, {-2.5, "-2.50"}, {2.675, "2.67"}, {0.125, "0.13"},
+                                {-0.125, "-0.13"}, {1234.5, "1234.50"}, {-0.004, "0.00"}}},
+      // stream rates
+      {" #0.0; -#0.0; 0.0", {{2.25, " 2.3"}, {-0.35, " -0.3"}, {-0.45, " -0.5"}, {0, " 0.0"}, {0.5, " 0.5"},
+                             {123.0, " 123.0"}}},
+      // directions and feet figures
+      {"000", {{5, "005"}, {270, "270"}, {1234, "1234"}, {-5, "-005"}, {359.5, "360"}, {2.5, "003"}}},
+      {"00", {{7, "07"}, {0, "00"}, {123, "123"}}},
+      {" 0", {{8, " 8"}, {0, " 0"}, {12, " 12"}}},
+      {"##0", {{0, "0"}, {5, "5"}, {12345, "12345"}, {-7, "-7"}, {0.5, "1"}, {-0.5, "-1"}, {-0.4, "0"}}},
+      // zone offsets, graph labels, positions and editors
+      {"+;-; ", {{4, "+"}, {-5, "-"}, {0, " "}}},
+      {"00;00;00", {{-1, "01"}, {12, "12"}}},
+      {" ##';-##';  0'", {{3, " 3'"}, {-2, "-2'"}, {0, "  0'"}}},
+      {"#;-#;0", {{0, "0"}, {-4, "-4"}}},
+      {"00.0", {{5.25, "05.3"}, {59.96, "60.0"}}},
+      {"0.00", {{-1.5, "-1.50"}}},
+      {"0.0", {{12.5, "12.5"}, {0.25, "0.3"}}},
+  });
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    PatternRules, PatternTest,
-    ::testing::Values(PatternCase{0, "#", ""}, PatternCase{1.5, "0.0#", "1.5"}, PatternCase{1.25, "0.0#", "1.25"},
-                      PatternCase{0.5, "#.00", ".50"}, PatternCase{12.5, ".00", "12.50"},
-                      PatternCase{5, "0\"m\"", "5m"}, PatternCase{5, "\\x0", "x5"},
-                      PatternCase{5, "\"a;b\"0", "a;b5"}, PatternCase{1e20, "0", "100000000000000000000"},
-                      PatternCase{-3, "0;;z", "-3"}, PatternCase{0, "0;-0;", "0"}, PatternCase{2.5, "", "2.5"},
-                      PatternCase{-2, "0;(0)", "(2)"}, PatternCase{-0.01, "0.0;(0.0)", "0.0"},
-                      PatternCase{5, "0,0", "0.5"}, PatternCase{1.5, "0.0.0", "1.5.0"}));
+TEST(NumberFormat, PatternRules) {
+  expectPatterns({{"#", {{0, ""}}}, {"0.0#", {{1.5, "1.5"}, {1.25, "1.25"}}}, {"#.00", {{0.5, ".50"}}},
+                  {".00", {{12.5, "12.50"}}}, {"0\"m\"", {{5, "5m"}}}, {"\\x0", {{5, "x5"}}},
+                  {"\"a;b\"0", {{5, "a;b5"}}}, {"0", {{1e20, "100000000000000000000"}}}, {"0;;z", {{-3, "-3"}}},
+                  {"0;-0;", {{0, "0"}}}, {"", {{2.5, "2.5"}}}, {"0;(0)", {{-2, "(2)"}}},
+                  {"0.0;(0.0)", {{-0.01, "0.0"}}}, {"0,0", {{5, "0.5"}}}, {"0.0.0", {{1.5, "1.5.0"}}}});
+}
 
 TEST(NumberFormat, NonFiniteValueIsAnOverflow) {
   EXPECT_THROW(FormatNumberPoint(1.0 / 0.0, "0.0"), RuntimeError);

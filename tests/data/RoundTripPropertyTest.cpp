@@ -10,34 +10,27 @@
 #include "data/SettingsLimits.h"
 #include "data/TideDatabase.h"
 #include "data/TideDatabaseFile.h"
-#include "platform/ScriptedPlatform.h"
-#include "support/RandomRecords.h"
-#include "support/TestSupport.h"
+#include "support/RoundTrip.h"
 
 namespace saltmark {
+
+// Contents compare field by field (looked up from the round-trip helper).
+bool operator==(const TideDatabaseContents& a, const TideDatabaseContents& b) {
+  return a.signature == b.signature && a.headers == b.headers && a.locationLines == b.locationLines;
+}
+
 namespace {
 
 constexpr int kCases = 300;
 constexpr int kFileCases = 20;
 
 TEST(RoundTripProperty, ConfigurationRecords) {
-  test::RandomRecords random(1);
-  for (int i = 0; i < kCases; ++i) {
-    SCOPED_TRACE(i);
-    const Settings written = random.settings();
-    const std::string bytes = EncodeSettings(written);
-    const Settings read = DecodeSettings(bytes);
-    ASSERT_EQ(read, written);
-    ASSERT_EQ(EncodeSettings(read), bytes);
-  }
+  test::ExpectEncodingsRoundTrip(
+      1, kCases, [](test::RandomRecords& random, int) { return random.settings(); }, EncodeSettings, DecodeSettings);
 }
 
 TEST(RoundTripProperty, ConfigurationFiles) {
-  test::RandomRecords random(2);
-  test::TempDir dir;
-  ScriptedPlatform platform;
-  for (int i = 0; i < kFileCases; ++i) {
-    SCOPED_TRACE(i);
+  test::ForEachFileRoundTrip(2, kFileCases, [](auto& random, auto& dir, auto& platform, int) {
     Settings written = random.settings();
     ResetUnusableSettings(written);  // values the load would mend are not round trips
     ASSERT_TRUE(SaveSettings(written, dir.path(), platform));
@@ -45,61 +38,40 @@ TEST(RoundTripProperty, ConfigurationFiles) {
     ASSERT_EQ(LoadSettings(read, copy, dir.path(), platform), SettingsSource::File);
     ASSERT_EQ(read, written);  // the version stamped by the save included
     ASSERT_FALSE(SettingsChanged(read, copy));
-  }
-  EXPECT_TRUE(platform.messages.empty());
+  });
 }
 
 TEST(RoundTripProperty, TideDatabases) {
-  test::RandomRecords random(3);
-  for (int i = 0; i < kCases; ++i) {
-    SCOPED_TRACE(i);
-    const auto db = random.tideDatabase();
-    const std::string bytes = EncodeTideDatabase(db.signature, db.headers, db.locationLines);
-    const TideDatabaseContents read = DecodeTideDatabase(bytes);
-    ASSERT_EQ(read.signature, db.signature);
-    ASSERT_EQ(read.headers, db.headers);
-    ASSERT_EQ(read.locationLines, db.locationLines);
-  }
+  test::ExpectEncodingsRoundTrip(
+      3, kCases, [](test::RandomRecords& random, int) { return random.tideDatabase(); },
+      [](const TideDatabaseContents& db) { return EncodeTideDatabase(db.signature, db.headers, db.locationLines); },
+      [](std::string_view bytes) { return DecodeTideDatabase(bytes); });
 }
 
 TEST(RoundTripProperty, TideDatabaseFilesAndTheirPorts) {
-  test::RandomRecords random(4);
-  test::TempDir dir;
-  ScriptedPlatform platform;
-  for (int i = 0; i < kFileCases; ++i) {
-    SCOPED_TRACE(i);
-    auto db = random.tideDatabase();
+  test::ForEachFileRoundTrip(4, kFileCases, [](auto& random, auto& dir, auto& platform, int i) {
+    const TideDatabaseContents db = random.tideDatabase();
     const auto path = dir / ("db" + std::to_string(i) + ".tid");
     ASSERT_TRUE(WriteTideDatabaseFile(path, db.signature, db.headers, db.locationLines));
     TideDatabase database;
     ASSERT_TRUE(database.LoadTideDatabase(path.string(), platform));
     ASSERT_EQ(database.locationLines(), db.locationLines);
     ASSERT_EQ(database.headers(), db.headers);
-    for (int p = 0; p < database.locationCount(); ++p)
-      ASSERT_EQ(database.LocationListName(p), db.locationLines[static_cast<std::size_t>(p)].substr(
-                                                  0, db.locationLines[static_cast<std::size_t>(p)].find(',')));
-  }
-  EXPECT_TRUE(platform.messages.empty());
+    for (int p = 0; p < database.locationCount(); ++p) {
+      const std::string& line = db.locationLines[static_cast<std::size_t>(p)];
+      ASSERT_EQ(database.LocationListName(p), line.substr(0, line.find(',')));
+    }
+  });
 }
 
 TEST(RoundTripProperty, LocationIndexes) {
-  test::RandomRecords random(5);
-  for (int i = 0; i < kCases; ++i) {
-    SCOPED_TRACE(i);
-    const LocationIndexContents written = random.locationIndex();
-    const std::string bytes = EncodeLocationIndex(written);
-    const LocationIndexContents read = DecodeLocationIndex(bytes);
-    ASSERT_EQ(read, written);
-    ASSERT_EQ(EncodeLocationIndex(read), bytes);  // -0.0 and every bit of the positions too
-  }
+  test::ExpectEncodingsRoundTrip(
+      5, kCases, [](test::RandomRecords& random, int) { return random.locationIndex(); }, EncodeLocationIndex,
+      [](std::string_view bytes) { return DecodeLocationIndex(bytes); });
 }
 
 TEST(RoundTripProperty, LocationIndexFiles) {
-  test::RandomRecords random(6);
-  test::TempDir dir;
-  ScriptedPlatform platform;
-  for (int i = 0; i < kFileCases; ++i) {
-    SCOPED_TRACE(i);
+  test::ForEachFileRoundTrip(6, kFileCases, [](auto& random, auto& dir, auto& platform, int i) {
     const LocationIndexContents written = random.locationIndex(i == 0 ? kMaxIndexEntries : 60);
     ASSERT_TRUE(WriteLocationIndexFile(dir / kLocationIndexFileName, written));
     LocationIndex index;
@@ -107,7 +79,7 @@ TEST(RoundTripProperty, LocationIndexFiles) {
     ASSERT_EQ(index.indexDatabaseNames(), written.databaseNames);
     ASSERT_EQ(index.entries(), written.entries);
     ASSERT_EQ(index.indexEntryCount(), static_cast<int>(written.entries.size()));
-  }
+  });
 }
 
 }  // namespace

@@ -30,13 +30,8 @@ TEST_P(DataWriterFault, ConfigurationKeepsTheOldFileAndSaysSo) {
   if (!folderInPlace()) test::writeFile(file, EncodeSettings(old));
   Settings changed;
   changed.vesselName = "New Boat with a longer name";
-  {
-    test::WriteFaultScope fault(GetParam(), file);
-    if (!fault.active()) GTEST_SKIP() << fault.whyNot();
-    const auto before = test::FolderSnapshot(dir.path());
-    EXPECT_FALSE(SaveSettings(changed, dir.path(), platform));
-    EXPECT_EQ(test::FolderSnapshot(dir.path()), before);
-  }
+  if (!test::ExpectWriteRefused(GetParam(), file, [&] { return SaveSettings(changed, dir.path(), platform); }))
+    GTEST_SKIP() << test::WriteFaultUnavailable(GetParam(), dir.path());
   EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Cannot Save Configuration File"});
   EXPECT_EQ(platform.lastMessage()->icon, MessageIcon::None);
   if (folderInPlace()) return;
@@ -73,18 +68,12 @@ TEST_P(DataWriterFault, TideDatabaseAndIndexWritersKeepTheOldFiles) {
     ASSERT_TRUE(WriteTideDatabaseFile(database, "Saltmark 100", {}, {"Old port,0"}));
     ASSERT_TRUE(WriteLocationIndexFile(index, oldIndex));
   }
-  {
-    test::WriteFaultScope fault(GetParam(), database);
-    const auto before = test::FolderSnapshot(dir.path());
-    EXPECT_FALSE(WriteTideDatabaseFile(database, "Saltmark 100", {"new"}, {"New port,0", "Another,1"}));
-    EXPECT_EQ(test::FolderSnapshot(dir.path()), before);
-  }
-  {
-    test::WriteFaultScope fault(GetParam(), index);
-    const auto before = test::FolderSnapshot(dir.path());
-    EXPECT_FALSE(WriteLocationIndexFile(index, {{"MINE.tid", "MORE.tid"}, {{0, 0, "New port", 0.3, 0.4}}}));
-    EXPECT_EQ(test::FolderSnapshot(dir.path()), before);
-  }
+  test::ExpectWriteRefused(GetParam(), database, [&] {
+    return WriteTideDatabaseFile(database, "Saltmark 100", {"new"}, {"New port,0", "Another,1"}).ok;
+  });
+  test::ExpectWriteRefused(GetParam(), index, [&] {
+    return WriteLocationIndexFile(index, {{"MINE.tid", "MORE.tid"}, {{0, 0, "New port", 0.3, 0.4}}}).ok;
+  });
   if (folderInPlace()) return;
   EXPECT_EQ(ReadTideDatabaseFile(database).locationLines, std::vector<std::string>{"Old port,0"});
   EXPECT_EQ(ReadLocationIndexFile(index), oldIndex);

@@ -43,21 +43,6 @@ class DifferenceEditorTest : public ::testing::Test {
   DifferenceEditor editor{platform, index, dir.path()};
 };
 
-TEST_F(DifferenceEditorTest, OkOnTheBlankEntryAddsARecordAndANewBlankEntry) {
-  EXPECT_EQ(editor.recordCaption(), " 1/ 1");
-  typeAndOk("Cowes", 1);
-  typeAndOk("Yarmouth");
-  EXPECT_EQ(editor.recordCaption(), " 3/ 3");
-  typeAndOk("Lymington", 2);
-  EXPECT_EQ(editor.recordCaption(), " 4/ 4");
-  EXPECT_EQ(names(), (std::vector<std::string>{"Cowes", "Yarmouth", "Lymington", ""}));
-  EXPECT_TRUE(editor.form.name.empty());
-  EXPECT_EQ(editor.table().records[0].referencePort, 1);
-  EXPECT_EQ(editor.table().records[2].diffText[difference::kTimeMLW], "-0015");
-  EXPECT_TRUE(editor.dataChanged());
-  EXPECT_TRUE(platform.messages.empty());
-}
-
 TEST_F(DifferenceEditorTest, OkOnARecordStoresItInPlace) {
   typeAndOk("Cowes");
   editor.listClick(0);
@@ -67,17 +52,6 @@ TEST_F(DifferenceEditorTest, OkOnARecordStoresItInPlace) {
   EXPECT_EQ(editor.current(), 0);
   EXPECT_EQ(editor.form.name, "East Cowes");
   EXPECT_FALSE(editor.fieldsChanged());
-}
-
-TEST_F(DifferenceEditorTest, RefusedCombinationStoresNothingAndKeepsTheBoxes) {
-  editor.form.name = "Hamble";
-  editor.form.values[difference::kTimeMHW] = "+0010";
-  editor.ok();
-  ASSERT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kOnlyOneTimeDifference)});
-  EXPECT_EQ(platform.lastMessage()->caption, kDifferenceCheckCaption);
-  EXPECT_EQ(names(), std::vector<std::string>{""});
-  EXPECT_EQ(editor.form.name, "Hamble");
-  EXPECT_FALSE(editor.dataChanged());
 }
 
 TEST_F(DifferenceEditorTest, ChangedRecordIsSavedOnlyWhenTheUserSaysYes) {
@@ -155,6 +129,24 @@ TEST_F(DifferenceEditorTest, InsertAndDeleteMoveTheRecordsAround) {
   EXPECT_EQ(editor.form.name, "B");
   EXPECT_EQ(editor.table().records[0].diffText[difference::kTimeMHW], "+0030");
   EXPECT_TRUE(platform.messages.empty());
+}
+
+// Insert asks about a changed record first: Yes stores it, No drops the
+// edits; either way the blank record goes in, its reference the first port.
+TEST_F(DifferenceEditorTest, InsertStoresOrDropsAChangedRecordFirst) {
+  for (MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
+    editor.startNewDatabase();
+    typeAndOk("Cowes", 2);
+    editor.listClick(0);
+    editor.form.name = "East Cowes";
+    platform.clear();
+    platform.answerNext(answer);
+    editor.insert();
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kRecordChangedQuestion)});
+    const std::string kept = answer == MessageAnswer::Yes ? "East Cowes" : "Cowes";
+    EXPECT_EQ(names(), (std::vector<std::string>{"", kept, ""}));
+    EXPECT_EQ(editor.form.reference, 0);
+  }
 }
 
 TEST_F(DifferenceEditorTest, CancelPutsTheBoxesBack) {
@@ -268,26 +260,6 @@ TEST_F(DifferenceEditorTest, SaveAsAsksBeforeOverwritingAndAddsTheExtension) {
   platform.fileNext(dir.path());  // a folder is no file name
   EXPECT_FALSE(editor.saveAs());
   EXPECT_EQ(platform.messageTexts().back(), "Cannot save file");
-}
-
-TEST_F(DifferenceEditorTest, FailedSaveKeepsTheOldFileTheNameAndTheData) {
-  typeAndOk("Cowes");
-  platform.fileNext(dir / "MINE.dif");
-  ASSERT_TRUE(editor.save());
-  typeAndOk("Yarmouth");
-  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
-  platform.clear();
-  platform.fileNext(dir / "OTHER.dif");
-  EXPECT_FALSE(editor.saveAs());
-  EXPECT_FALSE(editor.save());
-  setWriteFaultForTesting(nullptr);
-  EXPECT_EQ(platform.messageTexts(),
-            (std::vector<std::string>{std::string(kDifferenceWriteError), std::string(kDifferenceWriteError)}));
-  EXPECT_EQ(editor.fileName(), dir / "MINE.dif");
-  EXPECT_FALSE(std::filesystem::exists(dir / "OTHER.dif"));
-  EXPECT_EQ(ReadDifferenceFile(dir / "MINE.dif").size(), 1u);
-  EXPECT_TRUE(editor.dataChanged());
-  EXPECT_EQ(names(), (std::vector<std::string>{"Cowes", "Yarmouth", ""}));
 }
 
 TEST_F(DifferenceEditorTest, NewAndExitAskToSaveAndStayWhenTheSaveDoesNotHappen) {

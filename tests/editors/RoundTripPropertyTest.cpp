@@ -5,9 +5,7 @@
 
 #include "data/DifferenceFile.h"
 #include "data/StreamFile.h"
-#include "platform/ScriptedPlatform.h"
-#include "support/RandomRecords.h"
-#include "support/TestSupport.h"
+#include "support/RoundTrip.h"
 
 namespace saltmark {
 namespace {
@@ -15,70 +13,51 @@ namespace {
 constexpr int kCases = 300;
 constexpr int kFileCases = 20;
 
+// The first case is a full database, the rest up to 20 records.
+int mostRecords(int i) { return i == 0 ? kMaxDatabaseRecords : 20; }
+
 TEST(RoundTripProperty, DifferenceRecords) {
-  test::RandomRecords random(11);
-  for (int i = 0; i < kCases; ++i) {
-    SCOPED_TRACE(i);
-    const auto written = random.differenceRecords(i == 0 ? kMaxDatabaseRecords : 20);
-    const std::string bytes = EncodeDifferenceRecords(written);
-    const auto read = DecodeDifferenceRecords(bytes);
-    ASSERT_EQ(read, written);
-    ASSERT_EQ(EncodeDifferenceRecords(read), bytes);
-  }
+  test::ExpectEncodingsRoundTrip(
+      11, kCases, [](test::RandomRecords& random, int i) { return random.differenceRecords(mostRecords(i)); },
+      EncodeDifferenceRecords, DecodeDifferenceRecords);
 }
 
-TEST(RoundTripProperty, DifferenceFilesThroughTheTable) {
-  test::RandomRecords random(12);
-  test::TempDir dir;
-  ScriptedPlatform platform;
-  for (int i = 0; i < kFileCases; ++i) {
-    SCOPED_TRACE(i);
-    const auto written = random.differenceRecords();
-    DifferenceTable table;
+TEST(RoundTripProperty, StreamRecords) {
+  test::ExpectEncodingsRoundTrip(
+      13, kCases, [](test::RandomRecords& random, int i) { return random.streamRecords(mostRecords(i)); },
+      EncodeStreamRecords, DecodeStreamRecords);
+}
+
+// Records put in the editor's table, written by the editor's writer and
+// loaded back into another table, with the names for its list.
+template <typename Table, typename Make, typename Write, typename Load>
+void expectFilesThroughTheTable(std::uint32_t seed, const char* fileName, Make make, Write write, Load load) {
+  test::ForEachFileRoundTrip(seed, kFileCases, [&](auto& random, auto& dir, auto& platform, int) {
+    const auto written = make(random);
+    Table table;
     std::copy(written.begin(), written.end(), table.records.begin());
-    table.differenceDataChanged = true;
-    ASSERT_TRUE(WriteDifferenceFile(dir / "MINE.dif", table, static_cast<int>(written.size()), platform));
-    DifferenceTable reloaded;
+    ASSERT_TRUE(write(dir / fileName, table, static_cast<int>(written.size()), platform));
+    Table reloaded;
     std::vector<std::string> names;
-    ASSERT_TRUE(LoadDifferenceFile(dir / "MINE.dif", reloaded, names, platform));
+    ASSERT_TRUE(load(dir / fileName, reloaded, names, platform));
     ASSERT_EQ(names.size(), written.size());
     for (std::size_t r = 0; r < written.size(); ++r) {
       ASSERT_EQ(reloaded.records[r], written[r]);
       ASSERT_EQ(names[r], written[r].name);
     }
-  }
-  EXPECT_TRUE(platform.messages.empty());
+  });
 }
 
-TEST(RoundTripProperty, StreamRecords) {
-  test::RandomRecords random(13);
-  for (int i = 0; i < kCases; ++i) {
-    SCOPED_TRACE(i);
-    const auto written = random.streamRecords(i == 0 ? kMaxDatabaseRecords : 20);
-    const std::string bytes = EncodeStreamRecords(written);
-    const auto read = DecodeStreamRecords(bytes);
-    ASSERT_EQ(read, written);
-    ASSERT_EQ(EncodeStreamRecords(read), bytes);
-  }
+TEST(RoundTripProperty, DifferenceFilesThroughTheTable) {
+  expectFilesThroughTheTable<DifferenceTable>(
+      12, "MINE.dif", [](test::RandomRecords& random) { return random.differenceRecords(); }, WriteDifferenceFile,
+      LoadDifferenceFile);
 }
 
 TEST(RoundTripProperty, StreamFilesThroughTheTable) {
-  test::RandomRecords random(14);
-  test::TempDir dir;
-  ScriptedPlatform platform;
-  for (int i = 0; i < kFileCases; ++i) {
-    SCOPED_TRACE(i);
-    const auto written = random.streamRecords();
-    StreamTable table;
-    std::copy(written.begin(), written.end(), table.records.begin());
-    ASSERT_TRUE(WriteStreamFile(dir / "MINE.vel", table, static_cast<int>(written.size()), platform));
-    StreamTable reloaded;
-    std::vector<std::string> names;
-    ASSERT_TRUE(LoadStreamFile(dir / "MINE.vel", reloaded, names, platform));
-    ASSERT_EQ(names.size(), written.size());
-    for (std::size_t r = 0; r < written.size(); ++r) ASSERT_EQ(reloaded.records[r], written[r]);
-  }
-  EXPECT_TRUE(platform.messages.empty());
+  expectFilesThroughTheTable<StreamTable>(
+      14, "MINE.vel", [](test::RandomRecords& random) { return random.streamRecords(); }, WriteStreamFile,
+      LoadStreamFile);
 }
 
 }  // namespace

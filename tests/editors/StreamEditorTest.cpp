@@ -1,5 +1,5 @@
-// The stream editor's record <-> boxes rules: what a station's boxes store
-// and show, and what counts as a changed station.
+// The stream editor's own record rules: every hour stored and shown, what
+// counts as a changed station, and a damaged file.
 #include <gtest/gtest.h>
 
 #include "data/StreamFile.h"
@@ -18,43 +18,28 @@ class StreamEditorTest : public ::testing::Test {
   StreamEditor editor{platform, index, dir.path()};
 };
 
-TEST_F(StreamEditorTest, BoxesStoreWholeDegreesAndHundredthsAndShowThemBack) {
-  const struct {
-    const char* direction;
-    const char* rate;
-    std::int16_t storedDirection;
-    std::int16_t storedRate;
-    const char* shownDirection;
-    const char* shownRate;
-  } cases[] = {
-      {"7", "1.5", 7, 150, "007", "1.50"},
-      {"359.4", "0.125", 359, 12, "359", "0.12"},
-      {"", "", 0, 0, "000", "0.00"},
-      {"44.5", "327", 44, 32700, "044", "327.00"},
-  };
+// Every hour's boxes, the first and the last too, are stored and shown back.
+TEST_F(StreamEditorTest, EveryHourIsStoredAndShownBack) {
   editor.form.name = "Diamond";
-  for (std::size_t j = 0; j < std::size(cases); ++j) {
-    editor.form.direction[j] = cases[j].direction;
-    editor.form.spring[j] = cases[j].rate;
-    editor.form.neap[12 - j] = cases[j].rate;
+  for (std::size_t j = 0; j < kStreamHours; ++j) {
+    editor.form.direction[j] = std::to_string(10 + j);
+    editor.form.spring[j] = std::to_string(j) + ".5";
+    editor.form.neap[j] = std::to_string(j) + ".25";
   }
   editor.form.speedUnits = 3;
   editor.ok();
-  ASSERT_EQ(editor.recordCount(), 1);
-  const StreamRecord& stored = editor.table().records[0];
-  EXPECT_EQ(stored.speedUnits, 3);
   editor.listClick(0);
-  for (std::size_t j = 0; j < std::size(cases); ++j) {
-    EXPECT_EQ(stored.direction[j], cases[j].storedDirection) << j;
-    EXPECT_EQ(stored.springRate[j], cases[j].storedRate) << j;
-    EXPECT_EQ(stored.neapRate[12 - j], cases[j].storedRate) << j;
-    EXPECT_EQ(editor.form.direction[j], cases[j].shownDirection) << j;
-    EXPECT_EQ(editor.form.spring[j], cases[j].shownRate) << j;
+  const StreamRecord& stored = editor.table().records[0];
+  for (std::size_t j = 0; j < kStreamHours; ++j) {
+    SCOPED_TRACE(j);
+    EXPECT_EQ(stored.direction[j], static_cast<int>(10 + j));
+    EXPECT_EQ(stored.springRate[j], static_cast<int>(100 * j + 50));
+    EXPECT_EQ(stored.neapRate[j], static_cast<int>(100 * j + 25));
+    EXPECT_EQ(editor.form.direction[j], "0" + std::to_string(10 + j));
+    EXPECT_EQ(editor.form.spring[j], std::to_string(j) + ".50");
   }
+  EXPECT_EQ(stored.speedUnits, 3);
   EXPECT_EQ(editor.form.speedUnits, 3);
-  EXPECT_EQ(editor.form.reference, -1);  // no index: nothing to choose
-  EXPECT_EQ(stored.referencePort, 0);
-  EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(StreamEditorTest, AChangedSpeedUnitIsAChangedStation) {

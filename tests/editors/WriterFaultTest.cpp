@@ -8,6 +8,7 @@
 #include "data/DifferenceFile.h"
 #include "data/StreamFile.h"
 #include "platform/ScriptedPlatform.h"
+#include "support/SampleRecords.h"
 #include "support/TestSupport.h"
 #include "support/WriteFaults.h"
 
@@ -16,21 +17,8 @@ namespace {
 
 using test::WriteFault;
 
-DifferenceRecord secondaryPort(const std::string& name) {
-  DifferenceRecord record;
-  record.name = name;
-  record.latitudeText = "50\xB0" "45.3'N";
-  record.diffText = {"4.50", "3.70", "1.80", "0.60", "+0030", "-0045", "0.20", "0.10", "0.00", "-0.10"};
-  return record;
-}
-
-StreamRecord diamond(const std::string& name) {
-  StreamRecord record;
-  record.name = name;
-  record.direction.fill(90);
-  record.springRate.fill(150);
-  return record;
-}
+const auto secondaryPort = test::SampleSecondaryPort;
+const auto diamond = test::SampleDiamond;
 
 class EditorWriterFault : public ::testing::TestWithParam<WriteFault> {
  protected:
@@ -40,62 +28,45 @@ class EditorWriterFault : public ::testing::TestWithParam<WriteFault> {
   bool folderInPlace() const { return GetParam() == WriteFault::FolderInPlaceOfFile; }
   test::TempDir dir;
   ScriptedPlatform platform;
+
+  // Writes two records over a file of one (old) under the fault, then again
+  // once it has passed.
+  template <typename Record, typename Table>
+  void expectOldFileAndEditsKept(const char* fileName, const Record& old, Table& table, bool Table::*changed,
+                                 std::string_view error, auto writeRecords, auto writeFile, auto readFile) {
+    const auto file = dir / fileName;
+    if (!folderInPlace()) {
+      ASSERT_TRUE(writeRecords(file, std::span(&old, 1)));
+    }
+    table.*changed = true;
+    test::ExpectWriteRefused(GetParam(), file, [&] { return writeFile(file, table, 2, platform); });
+    EXPECT_TRUE(table.*changed);
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(error)});
+    EXPECT_EQ(platform.lastMessage()->icon, MessageIcon::Exclamation);
+    EXPECT_EQ(platform.lastMessage()->caption, "Saltmark");
+    EXPECT_EQ(platform.busyDepth, 0);
+    if (folderInPlace()) return;
+    EXPECT_EQ(readFile(file), std::vector<Record>{old});
+    EXPECT_TRUE(writeFile(file, table, 2, platform));
+    EXPECT_FALSE(table.*changed);
+    EXPECT_EQ(readFile(file).size(), 2u);
+  }
 };
 
 TEST_P(EditorWriterFault, DifferenceDatabaseKeepsTheOldFileAndTheEdits) {
-  const auto file = dir / "MINE.dif";
-  const DifferenceRecord old = secondaryPort("Old");
-  if (!folderInPlace()) {
-    ASSERT_TRUE(WriteDifferenceRecords(file, std::span(&old, 1)));
-  }
   DifferenceTable table;
   table.records[0] = secondaryPort("Lymington");
   table.records[1] = secondaryPort("Yarmouth");
-  table.differenceDataChanged = true;
-  {
-    test::WriteFaultScope fault(GetParam(), file);
-    const auto before = test::FolderSnapshot(dir.path());
-    EXPECT_FALSE(WriteDifferenceFile(file, table, 2, platform));
-    EXPECT_EQ(test::FolderSnapshot(dir.path()), before);
-  }
-  EXPECT_TRUE(table.differenceDataChanged);
-  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kDifferenceWriteError)});
-  EXPECT_EQ(platform.lastMessage()->icon, MessageIcon::Exclamation);
-  EXPECT_EQ(platform.lastMessage()->caption, "Saltmark");
-  EXPECT_EQ(platform.busyDepth, 0);
-  if (folderInPlace()) return;
-  EXPECT_EQ(ReadDifferenceFile(file), std::vector<DifferenceRecord>{old});
-  EXPECT_TRUE(WriteDifferenceFile(file, table, 2, platform));
-  EXPECT_FALSE(table.differenceDataChanged);
-  EXPECT_EQ(ReadDifferenceFile(file).size(), 2u);
+  expectOldFileAndEditsKept("MINE.dif", secondaryPort("Old"), table, &DifferenceTable::differenceDataChanged,
+                            kDifferenceWriteError, WriteDifferenceRecords, WriteDifferenceFile, ReadDifferenceFile);
 }
 
 TEST_P(EditorWriterFault, StreamDatabaseKeepsTheOldFileAndTheEdits) {
-  const auto file = dir / "MINE.vel";
-  const StreamRecord old = diamond("Old");
-  if (!folderInPlace()) {
-    ASSERT_TRUE(WriteStreamRecords(file, std::span(&old, 1)));
-  }
   StreamTable table;
   table.records[0] = diamond("A");
   table.records[1] = diamond("B");
-  table.streamDataChanged = true;
-  {
-    test::WriteFaultScope fault(GetParam(), file);
-    const auto before = test::FolderSnapshot(dir.path());
-    EXPECT_FALSE(WriteStreamFile(file, table, 2, platform));
-    EXPECT_EQ(test::FolderSnapshot(dir.path()), before);
-  }
-  EXPECT_TRUE(table.streamDataChanged);
-  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kStreamWriteError)});
-  EXPECT_EQ(platform.lastMessage()->icon, MessageIcon::Exclamation);
-  EXPECT_EQ(platform.lastMessage()->caption, "Saltmark");
-  EXPECT_EQ(platform.busyDepth, 0);
-  if (folderInPlace()) return;
-  EXPECT_EQ(ReadStreamFile(file), std::vector<StreamRecord>{old});
-  EXPECT_TRUE(WriteStreamFile(file, table, 2, platform));
-  EXPECT_FALSE(table.streamDataChanged);
-  EXPECT_EQ(ReadStreamFile(file).size(), 2u);
+  expectOldFileAndEditsKept("MINE.vel", diamond("Old"), table, &StreamTable::streamDataChanged, kStreamWriteError,
+                            WriteStreamRecords, WriteStreamFile, ReadStreamFile);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFault, EditorWriterFault, ::testing::ValuesIn(test::kAllWriteFaults),

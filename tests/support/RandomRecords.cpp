@@ -98,8 +98,8 @@ std::string RandomRecords::locationLine() {
   return line;
 }
 
-TideDatabaseCase RandomRecords::tideDatabase(int mostLines) {
-  TideDatabaseCase db;
+TideDatabaseContents RandomRecords::tideDatabase(int mostLines) {
+  TideDatabaseContents db;
   db.signature = std::string(kVersionString) + (chance(0.5) ? "" : text(40));
   const int headers = number(0, kMaxTideHeaders);
   for (int i = 0; i < headers; ++i) db.headers.push_back(text(80));
@@ -130,40 +130,35 @@ LocationIndexContents RandomRecords::locationIndex(int mostEntries) {
   return index;
 }
 
+namespace {
+
+// The heading every database record starts with.
+template <typename Record>
+Record headedRecord(RandomRecords& random) {
+  Record record;
+  record.name = random.text(60);
+  record.latitudeText = random.text(20);
+  record.longitudeText = random.text(20);
+  record.referencePort = random.int16();
+  return record;
+}
+
+}  // namespace
+
 DifferenceRecord RandomRecords::differenceRecord() {
-  DifferenceRecord record;
-  record.name = text(60);
-  record.latitudeText = text(20);
-  record.longitudeText = text(20);
-  record.referencePort = int16();
+  auto record = headedRecord<DifferenceRecord>(*this);
   record.reserved = int16();
   for (auto& value : record.diffText) value = chance(0.5) ? typedText() : text(20);
   return record;
 }
 
 StreamRecord RandomRecords::streamRecord() {
-  StreamRecord record;
-  record.name = text(60);
-  record.latitudeText = text(20);
-  record.longitudeText = text(20);
-  record.referencePort = int16();
+  auto record = headedRecord<StreamRecord>(*this);
   record.speedUnits = int16();
   for (auto& v : record.direction) v = int16();
   for (auto& v : record.springRate) v = int16();
   for (auto& v : record.neapRate) v = int16();
   return record;
-}
-
-std::vector<DifferenceRecord> RandomRecords::differenceRecords(int mostRecords) {
-  std::vector<DifferenceRecord> records(static_cast<std::size_t>(number(0, mostRecords)));
-  for (auto& record : records) record = differenceRecord();
-  return records;
-}
-
-std::vector<StreamRecord> RandomRecords::streamRecords(int mostRecords) {
-  std::vector<StreamRecord> records(static_cast<std::size_t>(number(0, mostRecords)));
-  for (auto& record : records) record = streamRecord();
-  return records;
 }
 
 }  // namespace saltmark::test

@@ -17,12 +17,6 @@
 
 namespace saltmark::test {
 
-struct TideDatabaseCase {
-  std::string signature;
-  std::vector<std::string> headers;
-  std::vector<std::string> locationLines;
-};
-
 class RandomRecords {
  public:
   explicit RandomRecords(std::uint32_t seed) : engine_(seed) {}
@@ -38,18 +32,27 @@ class RandomRecords {
   std::string typedText(std::size_t longest = 12);
 
   Settings settings();
-  TideDatabaseCase tideDatabase(int mostLines = 40);
+  TideDatabaseContents tideDatabase(int mostLines = 40);
   // A port line of the 55 fields the program reads (a plausible one).
   std::string locationLine();
   LocationIndexContents locationIndex(int mostEntries = 60);
   DifferenceRecord differenceRecord();
   StreamRecord streamRecord();
-  std::vector<DifferenceRecord> differenceRecords(int mostRecords = 20);
-  std::vector<StreamRecord> streamRecords(int mostRecords = 20);
+  std::vector<DifferenceRecord> differenceRecords(int mostRecords = 20) {
+    return records(mostRecords, &RandomRecords::differenceRecord);
+  }
+  std::vector<StreamRecord> streamRecords(int mostRecords = 20) { return records(mostRecords, &RandomRecords::streamRecord); }
 
   std::mt19937& engine() { return engine_; }
 
  private:
+  template <typename Record>
+  std::vector<Record> records(int mostRecords, Record (RandomRecords::*make)()) {
+    std::vector<Record> out(static_cast<std::size_t>(number(0, mostRecords)));
+    for (auto& record : out) record = (this->*make)();
+    return out;
+  }
+
   std::mt19937 engine_;
 };
 

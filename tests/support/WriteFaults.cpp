@@ -5,19 +5,16 @@
 
 #include <csignal>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
 #include "common/AtomicFile.h"
+#include "support/TestSupport.h"
 
 namespace saltmark::test {
 
 namespace {
-
-std::string contentsOf(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // Whether this process can still create a file in the folder.
 bool canCreateIn(const std::filesystem::path& folder) {
@@ -47,7 +44,7 @@ std::map<std::string, std::string> FolderSnapshot(const std::filesystem::path& f
   std::map<std::string, std::string> files;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
     const std::string name = std::filesystem::relative(entry.path(), folder).string();
-    files[name] = entry.is_directory() ? std::string("<folder>") : contentsOf(entry.path());
+    files[name] = entry.is_directory() ? std::string("<folder>") : readFile(entry.path());
   }
   return files;
 }
@@ -56,6 +53,15 @@ std::string WriteFaultUnavailable(WriteFault fault, const std::filesystem::path&
   if (fault != WriteFault::ReadOnlyFolder) return {};
   WriteFaultScope probe(fault, folder / "probe");
   return probe.whyNot();
+}
+
+bool ExpectWriteRefused(WriteFault fault, const std::filesystem::path& target, const std::function<bool()>& write) {
+  WriteFaultScope scope(fault, target);
+  if (!scope.active()) return false;
+  const auto before = FolderSnapshot(target.parent_path());
+  EXPECT_FALSE(write());
+  EXPECT_EQ(FolderSnapshot(target.parent_path()), before);
+  return true;
 }
 
 WriteFaultScope::WriteFaultScope(WriteFault fault, const std::filesystem::path& target, std::size_t failAfterBytes)

@@ -12,6 +12,7 @@
 // Each fault holds for the life of the WriteFaultScope, and the writer under
 // test is called inside that scope.
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -31,6 +32,11 @@ std::map<std::string, std::string> FolderSnapshot(const std::filesystem::path& f
 // Why the fault cannot be made for files in this folder (a read-only folder
 // when running as root), or empty when it can.
 std::string WriteFaultUnavailable(WriteFault fault, const std::filesystem::path& folder);
+
+// Runs write (the writer under test, returning whether it succeeded) under
+// the fault for target, and expects it to fail and to leave the target's
+// folder as it was. False, with nothing run, when the fault cannot be made.
+bool ExpectWriteRefused(WriteFault fault, const std::filesystem::path& target, const std::function<bool()>& write);
 
 class WriteFaultScope {
  public:

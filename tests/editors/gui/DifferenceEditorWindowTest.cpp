@@ -21,13 +21,6 @@
 namespace saltmark::test {
 namespace {
 
-template <typename T>
-T* child(QWidget& window, const QString& name) {
-  T* found = window.findChild<T*>(name);
-  EXPECT_NE(found, nullptr) << name.toStdString();
-  return found;
-}
-
 std::string text(QWidget& window, const QString& name) { return fromQt(child<QLineEdit>(window, name)->text()); }
 
 // What the user types for one secondary port; every box is left afterwards.
@@ -40,23 +33,13 @@ struct TypedPort {
 };
 
 void typePort(QWidget& window, const TypedPort& port) {
-  const std::pair<const char*, const char*> boxes[] = {
-      {"Nam", port.name}, {"lat", port.latitude}, {"lon", port.longitude}};
-  for (const auto& [name, typed] : boxes) {
-    QLineEdit* box = child<QLineEdit>(window, name);
-    box->clear();
-    typeInto(box, typed);
-    leaveBox(box);
-  }
+  typeBox(window, "Nam", port.name);
+  typeBox(window, "lat", port.latitude);
+  typeBox(window, "lon", port.longitude);
   auto* ref = child<QComboBox>(window, "ref");
   ref->setCurrentIndex(port.reference);
   emit ref->activated(port.reference);
-  for (int i = 0; i < 10; ++i) {
-    QLineEdit* box = child<QLineEdit>(window, QString("d_%1").arg(i));
-    box->clear();
-    typeInto(box, port.values[static_cast<std::size_t>(i)]);
-    leaveBox(box);
-  }
+  for (int i = 0; i < 10; ++i) typeBox(window, QString("d_%1").arg(i), port.values[static_cast<std::size_t>(i)]);
 }
 
 const TypedPort kPorts[] = {
@@ -227,9 +210,13 @@ TEST_F(DifferenceEditorAlone, AFailedSaveKeepsTheOldFileAndTheEditorsData) {
     {
       WriteFaultScope scope(fault, dir / "MINE.dif");
       child<QAction>(window, "Diff_Save")->trigger();
+      platform.fileNext(dir / "OTHER.dif");
+      child<QAction>(window, "Diff_Saveas")->trigger();
     }
-    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Difference File Write Error"}) << WriteFaultName(fault);
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>(2, "Difference File Write Error")) << WriteFaultName(fault);
     EXPECT_EQ(readFile(dir / "MINE.dif"), before);
+    EXPECT_FALSE(std::filesystem::exists(dir / "OTHER.dif"));
+    EXPECT_EQ(window.windowTitle().toStdString(), "Saltmark - Tidal Difference:    " + (dir / "MINE.dif").string());
     EXPECT_EQ(child<QListWidget>(window, "index")->item(1)->text().toStdString(), "Lymington");
     EXPECT_TRUE(window.editor().dataChanged());
   }

@@ -1,6 +1,6 @@
 // The stream editor driven as a user drives it: three stations typed into
-// the hourly grid, saved, loaded in the main window, and their stream and a
-// stream table predicted; the checks made while typing.
+// the hourly grid, saved, loaded in the main window and their stream
+// predicted; the checks made while typing.
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,25 +20,9 @@
 #include "shell/gui/ProgramFolder.h"
 #include "tables/EngineStreamSource.h"
 #include "tables/StreamContext.h"
-#include "tables/StreamTableGenerator.h"
-#include "tables/TableText.h"
 
 namespace saltmark::test {
 namespace {
-
-template <typename T>
-T* child(QWidget& window, const QString& name) {
-  T* found = window.findChild<T*>(name);
-  EXPECT_NE(found, nullptr) << name.toStdString();
-  return found;
-}
-
-void typeBox(QWidget& window, const QString& name, const std::string& typed) {
-  QLineEdit* box = child<QLineEdit>(window, name);
-  box->clear();
-  typeInto(box, typed);
-  leaveBox(box);
-}
 
 // A station whose set turns through the tide and whose rates peak at
 // half tide, typed as a user would ("45" for 045, "1.2" for 1.20).
@@ -161,27 +145,6 @@ TEST(StreamEditorWindow, ThreeStationsTypedSavedAndPredictedInTheMainWindow) {
     EXPECT_EQ(predicted->direction, byHand->direction) << hour;
     EXPECT_GT(predicted->rate, 0) << hour;
   }
-
-  // A stream table of the peaks over a day.
-  StreamTableRequest request;
-  request.start = program.state.startInstant;
-  request.listing = StreamListing::Peak;
-  request.speedUnitCaption = std::string(SpeedUnitMenuCaption(settings.speedUnits));
-  request.stations = {"Diamond A 100.0%"};
-  EngineStreamSource source(shown);
-  TableTextBuffer text;
-  SilentProgress progress;
-  WaterEventCounter events;
-  ASSERT_EQ(GenerateStreamTable(request, source,
-                                TableRun{program.state.settings, program.state.location.portZone, text, progress,
-                                         program.platform, events}),
-            JobOutcome::Completed);
-  // Rows are "dd mmm yyyy hh:nn", a tab, the set, a tab, the rate: about
-  // four peaks a day (the flood and the ebb of two tides).
-  const std::string rows = text.text();
-  const auto rowCount = std::count(rows.begin(), rows.end(), '\t') / 2;
-  EXPECT_GE(rowCount, 3) << rows;
-  EXPECT_NE(rows.find("15 Jun 2026"), std::string::npos) << rows;
 }
 
 TEST(StreamEditorWindow, OutOfRangeValuesAreRefusedAsTheyAreTyped) {

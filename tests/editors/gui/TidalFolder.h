@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 #include "data/LocationIndexFile.h"
 #include "data/TideDatabaseFile.h"
 
@@ -61,6 +63,22 @@ inline void typeInto(QLineEdit* box, const std::string& text) {
 inline void leaveBox(QWidget* box) {
   QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
   QApplication::sendEvent(box, &out);
+}
+
+// A window's child by its objectName; a missing one fails the test.
+template <typename T>
+T* child(QWidget& window, const QString& name) {
+  T* found = window.findChild<T*>(name);
+  EXPECT_NE(found, nullptr) << name.toStdString();
+  return found;
+}
+
+// Clears a box, types into it and leaves it.
+inline void typeBox(QWidget& window, const QString& name, const std::string& typed) {
+  QLineEdit* box = child<QLineEdit>(window, name);
+  box->clear();
+  typeInto(box, typed);
+  leaveBox(box);
 }
 
 // Runs steps while the modal window named windowName is open, after
