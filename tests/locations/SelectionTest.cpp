@@ -32,20 +32,6 @@ TEST(MatchListText, KeepsAChoiceOrTakesTheFirstEqualEntry) {
   for (const auto& c : cases) EXPECT_EQ(MatchListText(entries, c.chosen, c.text), c.result) << c.text;
 }
 
-TEST(SortBy, ByDistanceShowsTheFinderAndEmptiesTheList) {
-  const SortByView alphabetic = SortBy(0), coastal = SortBy(1), byDistance = SortBy(2);
-  EXPECT_EQ(alphabetic.listOrder, LocationOrder::Alphabetical);
-  EXPECT_EQ(coastal.listOrder, LocationOrder::Coastal);
-  EXPECT_FALSE(byDistance.listOrder);
-  for (const SortByView& v : {alphabetic, coastal}) {
-    EXPECT_FALSE(v.finderVisible);
-    EXPECT_TRUE(v.tideListsEnabled);
-  }
-  EXPECT_TRUE(byDistance.byDistance);
-  EXPECT_TRUE(byDistance.finderVisible);
-  EXPECT_FALSE(byDistance.tideListsEnabled);
-}
-
 SelectionInput complete(std::int16_t mode) {
   SelectionInput in;
   in.dateText = "06/12/2024";
