@@ -141,6 +141,14 @@ TEST_F(SelectionWithFiles, ASecondaryPortBringsItsReferencePortIntoPlace) {
   differences.records[3].referencePort = 4000;
   EXPECT_FALSE(check(in).complete);
   EXPECT_EQ(platform.lastMessage()->text, "The reference port of Bembridge is not in the location index.");
+
+  // A record number outside the table is no choice at all.
+  for (int outside : {-1, static_cast<int>(differences.records.size())}) {
+    platform.clear();
+    in.selectedDifferenceRecord = outside;
+    EXPECT_FALSE(check(in).complete) << outside;
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Please select a Location"}) << outside;
+  }
 }
 
 TEST_F(SelectionWithFiles, ADatabaseThatDoesNotLoadLeavesTheChoiceIncomplete) {

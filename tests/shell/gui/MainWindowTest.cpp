@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, FirstStartOpensWithTheDefaults) {
   EXPECT_EQ(program.find<QComboBox>("Sfile")->count(), 1);
 }
 
-TEST_F(MainWindowTest, ChoosingDatabaseAndPort) {
+TEST_F(MainWindowTest, ChoosingDatabasePortOrderAndFinder) {
   RunningProgram program(dir.path());
   program.choose("Tfile", "SOUTH.tid");
   auto* tloc = program.find<QListWidget>("tloc");
@@ -75,14 +75,9 @@ TEST_F(MainWindowTest, ChoosingDatabaseAndPort) {
   EXPECT_EQ(program.state.settings.locationName, "Portsmouth");
   EXPECT_EQ(text(program.find<QLabel>("latbox")), "50\xB0" "48'N");
   EXPECT_EQ(program.state.engine.port().portName, "Portsmouth");
-}
 
-TEST_F(MainWindowTest, CoastalOrderAndFinder) {
-  RunningProgram program(dir.path());
-  program.choose("Tfile", "SOUTH.tid");
   program.click("tloc", 2);  // Southampton
-  program.find<QRadioButton>("Sort_By_1")->click();
-  auto* tloc = program.find<QListWidget>("tloc");
+  program.find<QRadioButton>("Sort_By_1")->click();  // coastal order
   ASSERT_EQ(tloc->count(), 3);
   EXPECT_EQ(program.state.location.portName, "Southampton");  // the chosen port stays chosen
 
