@@ -31,15 +31,6 @@ TEST(GraphGrid, FarInstantsOverflowTheColumn) {
   EXPECT_THROW(TimeToGraphX(grid, DateTime::fromCivil(2030, 1, 1)), RuntimeError);
 }
 
-TEST(GraphGrid, DamagedDurationsAreReadWithinOneToFiftyDays) {
-  EXPECT_EQ(PlotDurationDays("0"), 1.0);
-  EXPECT_EQ(PlotDurationDays(""), 1.0);
-  EXPECT_EQ(PlotDurationDays("-3"), 1.0);
-  EXPECT_EQ(PlotDurationDays("2.5"), 2.0);  // whole days, halves to even
-  EXPECT_EQ(PlotDurationDays("90"), 50.0);
-  EXPECT_EQ(TimeToGraphX(GraphGrid{"0", at(5, 0)}, at(5, 12)), 480);
-}
-
 struct OriginCase {
   const char* duration;
   bool fromMidnight;
@@ -71,25 +62,34 @@ TEST(GraphOrigin, StepIsTheFirstPowerOfTwoGivingFewerThanTenPeriods) {
   EXPECT_EQ(GraticuleStep(100000), 1024);
 }
 
-// Every column is computed at the instant the graph shows for it, whatever
-// duration was typed: a fraction plots its whole days (halves to even).
+// A typed duration is kept within one to fifty whole days (halves to even),
+// a stored one that is damaged or a fraction (an old settings file) is read
+// the same way, and every column is computed at the instant the graph shows
+// for it: 90 s a column for each day plotted.
 TEST(GraphColumns, SamplingAndMappingUseTheSameDuration) {
   struct Case {
     const char* typed;
     const char* plotted;
-    std::int32_t secondsPerColumn;  // 90 s per day
+    int days;
   };
-  const Case cases[] = {{"1", "1", 90}, {"2.5", "2", 180}, {"3.5", "4", 360}, {"7.2", "7", 630}, {"50", "50", 4500}};
+  const Case cases[] = {{"0", "1", 1},     {"", "1", 1},     {"-3", "1", 1},   {"abc", "1", 1},  {"1", "1", 1},
+                        {"2.5", "2", 2},   {"3", "3", 3},    {"3.5", "4", 4},  {"7.2", "7", 7},  {"50", "50", 50},
+                        {"75", "50", 50},  {"90", "50", 50}};
   for (const Case& c : cases) {
-    const std::string plotted = ClampPlotDurationText(c.typed);
-    EXPECT_EQ(plotted, c.plotted) << c.typed;
-    EXPECT_EQ(SecondsPerColumn(plotted), c.secondsPerColumn) << c.typed;
-    // A stored fraction (an old settings file) is read the same way.
-    EXPECT_EQ(SecondsPerColumn(c.typed), c.secondsPerColumn) << c.typed;
-    EXPECT_EQ(PlotDurationText(c.typed), c.plotted) << c.typed;
+    SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");
+    const std::int32_t secondsPerColumn = 90 * c.days;
+    EXPECT_EQ(ClampPlotDurationText(c.typed), c.plotted);
+    EXPECT_EQ(PlotDurationText(c.typed), c.plotted);
+    EXPECT_EQ(PlotDurationDays(c.typed), c.days);
+    EXPECT_EQ(SecondsPerColumn(ClampPlotDurationText(c.typed)), secondsPerColumn);
+    EXPECT_EQ(SecondsPerColumn(c.typed), secondsPerColumn);
     const GraphGrid grid{c.typed, at(5, 0)};
-    for (int x : {1, 480, 959})
-      EXPECT_EQ(ColumnInstant(grid.origin, x, SecondsPerColumn(c.typed)), GraphXToTime(grid, x)) << c.typed << " " << x;
+    for (int x : {1, 480, 959}) {
+      const DateTime shown = at(5, 0).addSeconds(static_cast<double>(x) * secondsPerColumn);
+      EXPECT_EQ(GraphXToTime(grid, x), shown) << x;
+      EXPECT_EQ(ColumnInstant(grid.origin, x, secondsPerColumn), shown) << x;
+      EXPECT_EQ(TimeToGraphX(grid, shown), x) << x;
+    }
   }
 }
 
@@ -122,14 +122,6 @@ TEST(TimeGraticule, DayLinesCarryTheirOwnDate) {
     for (const TimeGraticuleLine& line : TimeGraticule(GraphGrid{c.days, third})) labels.push_back(line.label);
     EXPECT_EQ(labels, c.labels) << c.days << " days";
   }
-}
-
-TEST(GraphDuration, PromptKeepsOneToFiftyDays) {
-  EXPECT_EQ(ClampPlotDurationText("0"), "1");
-  EXPECT_EQ(ClampPlotDurationText("1"), "1");
-  EXPECT_EQ(ClampPlotDurationText("abc"), "1");
-  EXPECT_EQ(ClampPlotDurationText("3"), "3");
-  EXPECT_EQ(ClampPlotDurationText("75"), "50");
 }
 
 TEST(ValueGraticule, LabelsAllButTheEdges) {

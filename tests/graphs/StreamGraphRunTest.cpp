@@ -165,6 +165,18 @@ TEST_F(TwoZones, EachStationKeepsItsOwnPortsCycle) {
     const RateDirection alone = ComponentsToRateDirection(columns.east[x], columns.north[x]);
     ASSERT_NEAR(rates[x], alone.rate, 1e-4) << "column " << x;
   }
+  // and each column is the table's sum at the column's instant (to within a
+  // hundredth of a knot and a degree: the graph keeps its high-water pairs).
+  for (int x = 0; x < kGraphColumns; x += 20) {
+    const DateTime t = shown.addSeconds(static_cast<double>(x) * kSecondsPerColumn);
+    const auto sum = StreamSumAtInstant(graph->state.context, *StreamRunInstant(graph->state.context, t));
+    ASSERT_TRUE(sum) << x;
+    ASSERT_NEAR(rates[x], sum->rate, 0.01) << "column " << x;
+    const int turn = ((directions[x] - sum->direction) % 360 + 540) % 360 - 180;
+    if (sum->rate > 0.05) {
+      ASSERT_LE(std::abs(turn), 1) << "column " << x;
+    }
+  }
   EXPECT_TRUE(both->platform.messages.empty());
 }
 

@@ -36,7 +36,13 @@ TEST_F(TidePassTest, NoDraughtMeansNoClearanceInTheList) {
   ASSERT_EQ(p.highLowLines.size(), 4u);
   EXPECT_EQ(p.highLowLines[0], "03:00 05 Dec 2026 HI:3.50 ");
   EXPECT_EQ(p.highLowLines[1], "09:00 05 Dec 2026 LO:0.50 ");
-  EXPECT_EQ(p.passageLines, std::vector<std::string>{"00:00 05 Dec 2026 AFLOAT "});
+  // With no draught, or one the curve never falls to, afloat throughout in one entry.
+  for (float draught : {0.0f, 0.1f}) {
+    const TidePass q = pass(draught, 0);
+    EXPECT_EQ(q.passageLines, std::vector<std::string>{"00:00 05 Dec 2026 AFLOAT "}) << draught;
+    EXPECT_TRUE(q.passageLineColumns.empty()) << draught;
+    for (int c = 1; c <= 958; ++c) EXPECT_TRUE(q.afloat[static_cast<std::size_t>(c)]) << c;
+  }
 }
 
 TEST_F(TidePassTest, HighWaterWithClearance) {
@@ -68,35 +74,26 @@ TEST_F(TidePassTest, CrossingsGiveEntriesLinesAndColours) {
   EXPECT_TRUE(quiet.passageLineColumns.empty());
 }
 
-TEST_F(TidePassTest, CurveWhollyAboveTheThresholdIsOneAfloatEntry) {
-  const TidePass p = pass(0.1f, 0.0f);
-  EXPECT_EQ(p.passageLines, std::vector<std::string>{"00:00 05 Dec 2026 AFLOAT "});
-  EXPECT_TRUE(p.passageLineColumns.empty());
-  for (int c = 1; c <= 958; ++c) EXPECT_TRUE(p.afloat[static_cast<std::size_t>(c)]) << c;
-}
-
-TEST_F(TidePassTest, EqualTopColumnsReportOnceAtTheSecond) {
-  heights.fill(1.0f);
-  heights[300] = heights[301] = 2.0f;
-  const TidePass p = pass(0, 0);
-  // The level stretch before the rise ends in a low water at 299.
-  ASSERT_EQ(p.highLowList.size(), 2u);
-  EXPECT_EQ(p.highLowList[0].label, "LO");
-  EXPECT_EQ(p.highLowList[1].label, "HI");
-  EXPECT_EQ(p.highLowPoints[1].column, 301);
-}
-
-TEST_F(TidePassTest, EdgeColumnsUseThreeSamples) {
-  heights.fill(1.0f);
-  heights[0] = 3.0f;  // 1 is then a low water by its three-sample test
-  heights[2] = 2.0f;
-  heights[958] = 2.0f;
-  const TidePass p = pass(0, 0);
-  ASSERT_EQ(p.highLowPoints.size(), 2u);
-  EXPECT_EQ(p.highLowList[0].label, "LO");
-  EXPECT_EQ(p.highLowPoints[0].column, 1);
-  EXPECT_EQ(p.highLowList[1].label, "HI");
-  EXPECT_EQ(p.highLowPoints[1].column, 958);
+// On a level stretch, equal top columns report once at the second; at the
+// edges, columns 1 and 958 are judged by three samples.
+TEST_F(TidePassTest, LevelTopsAndEdgeColumns) {
+  struct Case {
+    std::vector<std::pair<int, float>> raised;  // on a level 1.0
+    std::vector<std::pair<std::string, int>> events;
+  };
+  const Case cases[] = {
+      {{{300, 2.0f}, {301, 2.0f}}, {{"LO", 299}, {"HI", 301}}},  // the level stretch ends in a low water
+      {{{0, 3.0f}, {2, 2.0f}, {958, 2.0f}}, {{"LO", 1}, {"HI", 958}}},
+  };
+  for (const Case& c : cases) {
+    heights.fill(1.0f);
+    for (auto [column, height] : c.raised) heights[static_cast<std::size_t>(column)] = height;
+    const TidePass p = pass(0, 0);
+    std::vector<std::pair<std::string, int>> events;
+    for (std::size_t i = 0; i < p.highLowList.size(); ++i)
+      events.emplace_back(p.highLowList[i].label, p.highLowPoints[i].column);
+    EXPECT_EQ(events, c.events) << c.raised.size();
+  }
 }
 
 TEST_F(TidePassTest, EveryListedEventIsKeptForTheCalculatorUpToTheListsLimit) {

@@ -32,20 +32,6 @@ TEST(MatchListText, KeepsAChoiceOrTakesTheFirstEqualEntry) {
   for (const auto& c : cases) EXPECT_EQ(MatchListText(entries, c.chosen, c.text), c.result) << c.text;
 }
 
-TEST(SortBy, ByDistanceShowsTheFinderAndEmptiesTheList) {
-  const SortByView alphabetic = SortBy(0), coastal = SortBy(1), byDistance = SortBy(2);
-  EXPECT_EQ(alphabetic.listOrder, LocationOrder::Alphabetical);
-  EXPECT_EQ(coastal.listOrder, LocationOrder::Coastal);
-  EXPECT_FALSE(byDistance.listOrder);
-  for (const SortByView& v : {alphabetic, coastal}) {
-    EXPECT_FALSE(v.finderVisible);
-    EXPECT_TRUE(v.tideListsEnabled);
-  }
-  EXPECT_TRUE(byDistance.byDistance);
-  EXPECT_TRUE(byDistance.finderVisible);
-  EXPECT_FALSE(byDistance.tideListsEnabled);
-}
-
 SelectionInput complete(std::int16_t mode) {
   SelectionInput in;
   in.dateText = "06/12/2024";
@@ -155,6 +141,14 @@ TEST_F(SelectionWithFiles, ASecondaryPortBringsItsReferencePortIntoPlace) {
   differences.records[3].referencePort = 4000;
   EXPECT_FALSE(check(in).complete);
   EXPECT_EQ(platform.lastMessage()->text, "The reference port of Bembridge is not in the location index.");
+
+  // A record number outside the table is no choice at all.
+  for (int outside : {-1, static_cast<int>(differences.records.size())}) {
+    platform.clear();
+    in.selectedDifferenceRecord = outside;
+    EXPECT_FALSE(check(in).complete) << outside;
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Please select a Location"}) << outside;
+  }
 }
 
 TEST_F(SelectionWithFiles, ADatabaseThatDoesNotLoadLeavesTheChoiceIncomplete) {

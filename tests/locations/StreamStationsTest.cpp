@@ -141,18 +141,6 @@ TEST_F(StationChoiceTest, OneStationIsPredictedAsItStands) {
   EXPECT_EQ(frame.rows[0].weightText, "");
 }
 
-TEST_F(StationChoiceTest, AFourthStationIsDeselected) {
-  const StationFrame frame = choose({true, false, true, true, true});
-  EXPECT_EQ(listSelected, (std::vector<bool>{true, false, true, true, false}));
-  EXPECT_EQ(choice.count, 3);
-  EXPECT_EQ(choice.selectedStations, (std::array<std::int16_t, 3>{0, 2, 3}));
-  EXPECT_TRUE(frame.interpolationVisible);
-  EXPECT_EQ(frame.buttonCaption, "Interpolate 3pt");
-  ASSERT_EQ(frame.rows.size(), 3u);
-  EXPECT_EQ(frame.rows[2].name, "Delta");
-  EXPECT_EQ(frame.rows[2].weightText, "0.0%");
-}
-
 TEST_F(StationChoiceTest, SeveralStationsWaitForInterpolation) {
   choose({true});
   const StationFrame frame = choose({true, true});

@@ -17,24 +17,22 @@ Settings vessel() {
   return s;
 }
 
-TEST(HeightUnitChange, FeetConvertsEveryStoredValue) {
+// Every stored height and length goes to feet (1 m = 3.28084 ft) and back to
+// metres within single precision.
+TEST(HeightUnitChange, FeetAndBackConvertEveryStoredValue) {
+  const struct {
+    float Settings::*value;
+    float metres, feet;
+  } fields[] = {{&Settings::draught, 1.5f, 4.92126f},     {&Settings::chartedDepth, 3.0f, 9.84252f},
+                {&Settings::ropeOnBoard, 50.0f, 164.042f}, {&Settings::chainOnBoard, 30.0f, 98.4252f},
+                {&Settings::echoSounderOffset, 0.4f, 1.312336f}};
   Settings s = vessel();
   EXPECT_TRUE(ChangeHeightUnit(s, false));
   EXPECT_FALSE(s.metric());
-  EXPECT_FLOAT_EQ(s.draught, 4.92126f);
-  EXPECT_FLOAT_EQ(s.chartedDepth, 9.84252f);
-  EXPECT_FLOAT_EQ(s.ropeOnBoard, 164.042f);
-  EXPECT_FLOAT_EQ(s.chainOnBoard, 98.4252f);
-  EXPECT_FLOAT_EQ(s.echoSounderOffset, 1.312336f);
-}
-
-TEST(HeightUnitChange, BackToMetresWithinSinglePrecision) {
-  Settings s = vessel();
-  ChangeHeightUnit(s, false);
+  for (const auto& f : fields) EXPECT_FLOAT_EQ(s.*f.value, f.feet) << f.metres;
   EXPECT_TRUE(ChangeHeightUnit(s, true));
   EXPECT_TRUE(s.metric());
-  EXPECT_FLOAT_EQ(s.draught, 1.5f);
-  EXPECT_FLOAT_EQ(s.ropeOnBoard, 50.0f);
+  for (const auto& f : fields) EXPECT_FLOAT_EQ(s.*f.value, f.metres) << f.metres;
 }
 
 TEST(HeightUnitChange, SameUnitChangesNothing) {

@@ -1,5 +1,6 @@
 // The tide graph window driven as a mariner drives it: the Graph button, the
-// lists against the tide table, the cursor, zoom, pages, prompts, printing.
+// lists against the tide table, the cursor, zoom, pages, prompts, printing,
+// saving as a drawing and the night shading.
 #include <algorithm>
 
 #include <QCheckBox>
@@ -11,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include "almanac/SunMoonGraphSetting.h"
 #include "display/StartInstant.h"
+#include "graphs/SkyShading.h"
 #include "graphs/gui/GraphPicture.h"
 #include "graphs/gui/GraphProgram.h"
 #include "graphs/gui/TideGraphWindow.h"
@@ -106,6 +109,14 @@ void expectWatersOfTheTable(GraphProgram& program, DateTime origin, int days) {
   }
 }
 
+// Types a plot duration at the prompt that a click on the duration opens.
+void typeDuration(GraphProgram& program, const char* typed) {
+  program.platform.promptNext(typed);
+  QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(program.in<QLabel>("Graphical", "Label11"), &click);
+}
+
 class TideGraphWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { writeHarbourFolder(dir.path()); }
@@ -119,7 +130,10 @@ class TideGraphWindowTest : public ::testing::Test {
   TempDir dir;
 };
 
-TEST_F(TideGraphWindowTest, HighAndLowWatersAgreeWithTheTideTable) {
+// The header says what is plotted, and whatever duration is typed the waters
+// listed are the table's for the days plotted: a fraction plots its whole
+// days, and the origin stays.
+TEST_F(TideGraphWindowTest, HighAndLowWatersAgreeWithTheTideTableForEveryTypedDuration) {
   GraphProgram program(dir.path());
   program.state.settings.graphDays = "3";
   TideGraphWindow* graph = openGraph(program);
@@ -131,10 +145,21 @@ TEST_F(TideGraphWindowTest, HighAndLowWatersAgreeWithTheTideTable) {
   EXPECT_EQ(text(program.in<QLabel>("Graphical", "Locbox")).rfind("Tidal Location: Harbourton 50\xB0" "48'N", 0), 0u);
   EXPECT_EQ(text(program.in<QLabel>("Graphical", "Label11")), "3");
   EXPECT_EQ(text(program.in<QLabel>("Graphical", "Label13")), "Height Units: Metres");
-
   expectWatersOfTheTable(program, origin, 3);
   // The calculator's list holds every water the window lists.
   EXPECT_EQ(graph->highLowList().size(), static_cast<std::size_t>(program.in<QListWidget>("Graphical", "Hilo")->count()));
+
+  const std::pair<const char*, int> cases[] = {{"0", 1}, {"2.5", 2}, {"7", 7}, {"75", 50}};
+  for (auto [typed, days] : cases) {
+    typeDuration(program, typed);
+    EXPECT_EQ(text(program.in<QLabel>("Graphical", "Label11")), std::to_string(days)) << typed;
+    EXPECT_EQ(program.state.settings.graphDays, std::to_string(days)) << typed;
+    EXPECT_EQ(graph->grid().plotDuration, std::to_string(days)) << typed;
+    EXPECT_EQ(graph->grid().origin, origin) << typed;
+    expectWatersOfTheTable(program, origin, days);
+  }
+  EXPECT_EQ(program.platform.prompts.back(), "Enter the Plot Duration ");
+  EXPECT_TRUE(program.platform.messages.empty());
 }
 
 // A real port of the bundled data, when the build made the program folder.
@@ -250,7 +275,7 @@ TEST_F(TideGraphWindowTest, CursorFollowsTheClockUntilDragged) {
   EXPECT_EQ(graph->cursor().column(), 601);
 }
 
-TEST_F(TideGraphWindowTest, PagesMidnightAndDuration) {
+TEST_F(TideGraphWindowTest, PagesAndMidnight) {
   GraphProgram program(dir.path());
   program.startAt("15 Jun 2026", "10:40");
   TideGraphWindow* graph = openGraph(program);
@@ -268,42 +293,9 @@ TEST_F(TideGraphWindowTest, PagesMidnightAndDuration) {
   program.in<QPushButton>("Graphical", "Command1")->click();
   program.in<QPushButton>("Graphical", "Command1")->click();
   EXPECT_EQ(graph->grid().origin, DateTime::fromCivil(2026, 6, 14, 9));
-
-  struct Case {
-    const char* typed;
-    const char* duration;
-  } cases[] = {{"0", "1"}, {"75", "50"}, {"7", "7"}};
-  auto* duration = program.in<QLabel>("Graphical", "Label11");
-  for (const Case& c : cases) {
-    program.platform.promptNext(c.typed);
-    QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(duration, &click);
-    EXPECT_EQ(program.state.settings.graphDays, c.duration) << c.typed;
-    EXPECT_EQ(text(duration), c.duration) << c.typed;
-    EXPECT_EQ(graph->grid().plotDuration, c.duration) << c.typed;
-    EXPECT_EQ(graph->grid().origin, DateTime::fromCivil(2026, 6, 14, 9)) << c.typed;  // the origin stays
-  }
-  EXPECT_EQ(program.platform.prompts.back(), "Enter the Plot Duration ");
-}
-
-// Whatever duration is typed, the waters listed are the table's for the
-// days plotted: a fraction plots its whole days.
-TEST_F(TideGraphWindowTest, TypedDurationsListTheTablesWaters) {
-  GraphProgram program(dir.path());
-  TideGraphWindow* graph = openGraph(program);
-  ASSERT_NE(graph, nullptr);
-  const std::pair<const char*, int> cases[] = {{"1", 1}, {"2.5", 2}, {"7", 7}, {"50", 50}};
-  auto* duration = program.in<QLabel>("Graphical", "Label11");
-  for (auto [typed, days] : cases) {
-    program.platform.promptNext(typed);
-    QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(duration, &click);
-    EXPECT_EQ(text(duration), std::to_string(days)) << typed;
-    expectWatersOfTheTable(program, graph->grid().origin, days);
-  }
-  EXPECT_TRUE(program.platform.messages.empty());
+  typeDuration(program, "75");  // a longer plot keeps the origin off its new graticule step
+  EXPECT_EQ(graph->grid().plotDuration, "50");
+  EXPECT_EQ(graph->grid().origin, DateTime::fromCivil(2026, 6, 14, 9));
 }
 
 TEST_F(TideGraphWindowTest, AbortedRunLeavesTheGraphAsItWas) {
@@ -369,6 +361,63 @@ TEST_F(TideGraphWindowTest, PrintsToPdfAndKeepsTheColourChoice) {
   graph->setPrinterChooser([] { return std::unique_ptr<QPrinter>(); });
   program.actionIn("Graphical", "Colour")->trigger();
   EXPECT_TRUE(program.platform.messages.empty());
+}
+
+// "Save as SVG" and "Save as PDF" write the graph as shown, as a drawing; a
+// folder that cannot be written says so.
+TEST_F(TideGraphWindowTest, SavesAsSvgAndPdf) {
+  GraphProgram program(dir.path());
+  ASSERT_NE(openGraph(program), nullptr);
+  const std::pair<const char*, const char*> cases[] = {{"SaveSvg", "<?xml"}, {"SavePdf", "%PDF-"}};
+  for (const auto& [action, start] : cases) {
+    const auto path = dir / (std::string(action) + ".out");
+    program.platform.fileNext(path);
+    program.actionIn("Graphical", action)->trigger();
+    EXPECT_TRUE(program.platform.messages.empty()) << action;
+    const std::string bytes = readFile(path);
+    EXPECT_EQ(bytes.rfind(start, 0), 0u) << action;
+    EXPECT_GT(bytes.size(), 1000u) << action;
+  }
+  EXPECT_NE(readFile(dir / "SaveSvg.out").find("<polyline"), std::string::npos);
+
+  program.platform.fileNext(dir / "no such folder" / "graph.svg");
+  program.actionIn("Graphical", "SaveSvg")->trigger();
+  ASSERT_EQ(program.platform.messages.size(), 1u);
+  EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::Critical);
+}
+
+// "Sun and Moon": off at first, the night shaded once ticked, and the choice
+// kept in its own small file across runs.
+TEST_F(TideGraphWindowTest, SunAndMoonShadesTheNightAndIsRemembered) {
+  QImage plain, shaded;
+  {
+    GraphProgram program(dir.path());
+    ASSERT_NE(openGraph(program), nullptr);
+    QAction* item = program.actionIn("Graphical", "SunMoon");
+    ASSERT_NE(item, nullptr);
+    EXPECT_FALSE(item->isChecked());
+    plain = program.in<GraphPicture>("Graphical", "Picture1")->picture();
+    item->trigger();
+    shaded = program.in<GraphPicture>("Graphical", "Picture1")->picture();
+    EXPECT_EQ(readFile(dir / "SUNMOON.CFG"), "SunAndMoon=1\r\n");
+  }
+  ASSERT_FALSE(plain.isNull());
+  EXPECT_NE(plain, shaded);
+  // a night pixel: the shade's colour appears only in the shaded picture
+  const Colour night = NightShadeColour(true);
+  const QRgb shade = qRgb(night.red(), night.green(), night.blue());
+  const auto has = [&](const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); y += 3)
+      for (int x = 0; x < rgb.width(); x += 3)
+        if (rgb.pixel(x, y) == shade) return true;
+    return false;
+  };
+  EXPECT_FALSE(has(plain));
+  EXPECT_TRUE(has(shaded));
+  EXPECT_TRUE(LoadSunMoonGraphSetting(dir.path()));
+  writeFile(dir / "SUNMOON.CFG", "garbage");
+  EXPECT_FALSE(LoadSunMoonGraphSetting(dir.path()));
 }
 
 }  // namespace

@@ -35,15 +35,17 @@ class MainWindowTest : public ::testing::Test {
 std::string text(QLineEdit* box) { return fromQt(box->text()); }
 std::string text(QLabel* label) { return fromQt(label->text()); }
 
+void expectChecked(const RunningProgram& program, std::initializer_list<const char*> on,
+                   std::initializer_list<const char*> off) {
+  for (const char* name : on) EXPECT_TRUE(program.action(name)->isChecked()) << name;
+  for (const char* name : off) EXPECT_FALSE(program.action(name)->isChecked()) << name;
+}
+
 TEST_F(MainWindowTest, FirstStartOpensWithTheDefaults) {
   RunningProgram program(dir.path());
   EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
   EXPECT_EQ(program.window->windowTitle().toStdString(), "Saltmark 100");
-  EXPECT_TRUE(program.action("metric")->isChecked());
-  EXPECT_FALSE(program.action("feet")->isChecked());
-  EXPECT_TRUE(program.action("Colour")->isChecked());
-  EXPECT_TRUE(program.action("speed_units_0")->isChecked());
-  EXPECT_TRUE(program.action("Tidemode_0")->isChecked());
+  expectChecked(program, {"metric", "Colour", "speed_units_0", "Tidemode_0"}, {"feet"});
   EXPECT_TRUE(program.find<QRadioButton>("gmtcheck_0")->isChecked());
   EXPECT_EQ(text(program.find<QLabel>("DZone")), " 00:00");
   EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "00:00");
@@ -58,7 +60,7 @@ TEST_F(MainWindowTest, FirstStartOpensWithTheDefaults) {
   EXPECT_EQ(program.find<QComboBox>("Sfile")->count(), 1);
 }
 
-TEST_F(MainWindowTest, ChoosingDatabaseAndPort) {
+TEST_F(MainWindowTest, ChoosingDatabasePortOrderAndFinder) {
   RunningProgram program(dir.path());
   program.choose("Tfile", "SOUTH.tid");
   auto* tloc = program.find<QListWidget>("tloc");
@@ -73,14 +75,9 @@ TEST_F(MainWindowTest, ChoosingDatabaseAndPort) {
   EXPECT_EQ(program.state.settings.locationName, "Portsmouth");
   EXPECT_EQ(text(program.find<QLabel>("latbox")), "50\xB0" "48'N");
   EXPECT_EQ(program.state.engine.port().portName, "Portsmouth");
-}
 
-TEST_F(MainWindowTest, CoastalOrderAndFinder) {
-  RunningProgram program(dir.path());
-  program.choose("Tfile", "SOUTH.tid");
   program.click("tloc", 2);  // Southampton
-  program.find<QRadioButton>("Sort_By_1")->click();
-  auto* tloc = program.find<QListWidget>("tloc");
+  program.find<QRadioButton>("Sort_By_1")->click();  // coastal order
   ASSERT_EQ(tloc->count(), 3);
   EXPECT_EQ(program.state.location.portName, "Southampton");  // the chosen port stays chosen
 
@@ -160,47 +157,40 @@ TEST_F(MainWindowTest, UnitChangeConvertsTheDraught) {
   EXPECT_NEAR(program.state.settings.draught, 1.5f, 1e-6);
 }
 
+// Exit from the menu or the close box: a change asks whether to save it, and
+// only Yes saves; Cancel keeps the program running; no change, no question.
 TEST_F(MainWindowTest, ExitSavesOnlyWhenTheUserSaysYes) {
   struct Case {
+    bool closeBox, changed;
     MessageAnswer answer;
     bool ends, saved;
-  } cases[] = {{MessageAnswer::Yes, true, true}, {MessageAnswer::No, true, false},
-               {MessageAnswer::Cancel, false, false}};
+  } cases[] = {{false, true, MessageAnswer::Yes, true, true},     {false, true, MessageAnswer::No, true, false},
+               {false, true, MessageAnswer::Cancel, false, false}, {true, true, MessageAnswer::Cancel, false, false},
+               {true, true, MessageAnswer::No, true, false},       {false, false, MessageAnswer::Cancel, true, false}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.closeBox ? "close box, " : "Exit, ") + std::to_string(static_cast<int>(c.answer)));
     std::filesystem::remove(dir / "SALTMARK.CFG");
     RunningProgram program(dir.path());
-    program.platform.promptNext("Kittiwake");
-    program.action("Vessel")->trigger();
+    if (c.changed) {
+      program.platform.promptNext("Kittiwake");
+      program.action("Vessel")->trigger();
+    }
     program.platform.answerNext(c.answer);
-    program.action("Exit")->trigger();
-    ASSERT_EQ(program.platform.messages.size(), 1u);
-    EXPECT_EQ(program.platform.messages[0].text, "Configuration Settings Have Changed. Save New Values?");
-    EXPECT_EQ(program.window->exitConfirmed(), c.ends);
+    if (c.closeBox) {
+      EXPECT_EQ(program.window->close(), c.ends);
+    } else {
+      program.action("Exit")->trigger();
+      EXPECT_EQ(program.window->exitConfirmed(), c.ends);
+    }
+    const auto asked = c.changed ? std::vector<std::string>{"Configuration Settings Have Changed. Save New Values?"}
+                                 : std::vector<std::string>{};
+    EXPECT_EQ(program.platform.messageTexts(), asked);
     EXPECT_EQ(program.window->isVisible(), !c.ends);
     EXPECT_EQ(std::filesystem::exists(dir / "SALTMARK.CFG"), c.saved);
     if (c.saved) {
       EXPECT_EQ(savedConfig().vesselName, "Kittiwake");
     }
   }
-}
-
-TEST_F(MainWindowTest, CloseBoxWithCancelKeepsTheProgramRunning) {
-  RunningProgram program(dir.path());
-  program.action("mono")->trigger();
-  program.platform.answerNext(MessageAnswer::Cancel);
-  EXPECT_FALSE(program.window->close());
-  EXPECT_TRUE(program.window->isVisible());
-  EXPECT_FALSE(program.window->exitConfirmed());
-  program.platform.answerNext(MessageAnswer::No);
-  EXPECT_TRUE(program.window->close());
-  EXPECT_FALSE(std::filesystem::exists(dir / "SALTMARK.CFG"));
-}
-
-TEST_F(MainWindowTest, UnchangedSettingsEndWithoutAQuestion) {
-  RunningProgram program(dir.path());
-  program.action("Exit")->trigger();
-  EXPECT_TRUE(program.platform.messages.empty());
-  EXPECT_TRUE(program.window->exitConfirmed());
 }
 
 TEST_F(MainWindowTest, LoadRestoresTheLastChoices) {
@@ -224,11 +214,7 @@ TEST_F(MainWindowTest, LoadRestoresTheLastChoices) {
   EXPECT_EQ(program.find<QListWidget>("tloc")->currentItem()->text().toStdString(), "Portsmouth");
   EXPECT_TRUE(program.find<QRadioButton>("gmtcheck_1")->isChecked());
   EXPECT_EQ(text(program.find<QLabel>("DZone")), "-01:00");
-  EXPECT_TRUE(program.action("feet")->isChecked());
-  EXPECT_TRUE(program.action("mono")->isChecked());
-  EXPECT_TRUE(program.action("speed_units_2")->isChecked());
-  EXPECT_FALSE(program.action("speed_units_0")->isChecked());
-  EXPECT_TRUE(program.action("Tidemode_2")->isChecked());
+  expectChecked(program, {"feet", "mono", "speed_units_2", "Tidemode_2"}, {"speed_units_0"});
   EXPECT_FALSE(program.find<QGroupBox>("Frame_Differences")->isHidden());
   EXPECT_TRUE(program.find<QGroupBox>("Frame_Heights")->isHidden());
   EXPECT_EQ(program.find<QListWidget>("Dloc")->count(), 2);
