@@ -4,11 +4,7 @@
 
 #include <sstream>
 
-#include "data/DifferenceFile.h"
-#include "data/LocationIndexFile.h"
 #include "data/LocationLine.h"
-#include "data/StreamFile.h"
-#include "data/TideDatabaseFile.h"
 #include "engine/TideEngine.h"
 #include "cli/CliRun.h"
 #include "support/TestSupport.h"
@@ -18,28 +14,14 @@ namespace {
 
 class CliCommands : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // The second port's name has a letter beyond ASCII, as "Mayag\xFC" "ez" in the bundled data.
-    std::string accented = test::kTestPortLine;
-    accented.replace(0, std::string("Test Harbour").size(), "Mayag\xFC" "ez");
-    ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {}, {test::kTestPortLine, accented}));
-    LocationIndexContents index;
-    index.databaseNames = {"TEST.tid"};
-    index.entries = {{0, 0, "Test Harbour", 0.886, -0.0195}};
-    ASSERT_TRUE(WriteLocationIndexFile(dir / "SALTMARK.IND", index));
-    DifferenceRecord secondary;
-    secondary.name = "Up River";
-    secondary.diffText = {"", "", "", "", "+0030", "+0100", "0.20", "0.20", "0.10", "0.10"};
-    ASSERT_TRUE(WriteDifferenceRecords(dir / "TEST.dif", std::vector<DifferenceRecord>{secondary}));
-    ASSERT_TRUE(WriteStreamRecords(dir / "TEST.vel", std::vector<StreamRecord>{test::eastSettingStation()}));
-  }
-  std::string path(const char* name) const { return "'" + (dir / name).string() + "'"; }
+  void SetUp() override { test::writeTestFolder(dir); }
+  test::CliRun cli(const std::string& arguments) const { return test::runCli(test::inFolder(arguments, dir)); }
 
   test::TempDir dir;
 };
 
 TEST_F(CliCommands, HeightsAreTheEnginesToNineDigits) {
-  const test::CliRun r = test::runCli("heights " + path("TEST.tid") + " 'test harbour' --start '2026-03-01 00:00' --days 1 --step 30");
+  const test::CliRun r = cli("heights TEST.tid 'test harbour' --start '2026-03-01 00:00' --days 1 --step 30");
   ASSERT_EQ(r.status, 0);
   Settings settings;
   TideEngine engine(settings);
@@ -60,22 +42,20 @@ TEST_F(CliCommands, HeightsAreTheEnginesToNineDigits) {
 
 TEST_F(CliCommands, TimeBasesAgreeOnTheSameMoment) {
   // 12:00 GMT is 13:00 in a zone one hour east (-4 quarter-hours).
-  const test::CliRun gmt = test::runCli("heights " + path("TEST.tid") + " '#0' --start '2026-03-01 12:00' --days 0");
-  const test::CliRun local = test::runCli("heights " + path("TEST.tid") +
-                        " '#0' --start '2026-03-01 13:00' --days 0 --time-base local --local-zone -4");
-  const test::CliRun system = test::runCli("heights " + path("TEST.tid") +
-                         " '#0' --start '2026-03-01 13:00' --days 0 --time-base system --system-zone -4");
+  const test::CliRun gmt = cli("heights TEST.tid '#0' --start '2026-03-01 12:00' --days 0");
+  const test::CliRun local = cli("heights TEST.tid '#0' --start '2026-03-01 13:00' --days 0 --time-base local --local-zone -4");
+  const test::CliRun system = cli("heights TEST.tid '#0' --start '2026-03-01 13:00' --days 0 --time-base system --system-zone -4");
   ASSERT_EQ(gmt.status, 0);
   EXPECT_EQ(gmt.out.substr(19), local.out.substr(19));
   EXPECT_EQ(gmt.out.substr(19), system.out.substr(19));
 }
 
 TEST_F(CliCommands, SecondaryAndStreamRuns) {
-  const test::CliRun secondary = test::runCli("secondary " + path("TEST.dif") + " 'Up River' --start '2026-03-01 00:00' --days 0.5");
+  const test::CliRun secondary = cli("secondary TEST.dif 'Up River' --start '2026-03-01 00:00' --days 0.5");
   ASSERT_EQ(secondary.status, 0);
   EXPECT_EQ(std::count(secondary.out.begin(), secondary.out.end(), '\n'), 13);
 
-  const test::CliRun stream = test::runCli("stream " + path("TEST.vel") + " 'Sample Diamond A' --start '2026-03-01 00:00' --days 0.25 --units kmh");
+  const test::CliRun stream = cli("stream TEST.vel 'Sample Diamond A' --start '2026-03-01 00:00' --days 0.25 --units kmh");
   ASSERT_EQ(stream.status, 0);
   EXPECT_NE(stream.out.find("2026-03-01 06:00:00\t4.63\t90\n"), std::string::npos) << stream.out;
 }
@@ -102,33 +82,26 @@ TEST_F(CliCommands, MistakesExitWithStatusTwo) {
       "graph TEST.tid '#0' --start '2026-03-01 00:00' --days 2x --png /dev/null",
       "publish TEST.tid '#0' --start '2026-03-01 00:00' --out OUT --rows 100000",
   };
-  for (const char* c : cases) {
-    std::string arguments = c;
-    for (const char* name : {"TEST.tid", "TEST.vel", "OUT"}) {
-      const auto at = arguments.find(name);
-      if (at != std::string::npos) arguments.replace(at, std::string(name).size(), (dir / name).string());
-    }
-    EXPECT_EQ(test::runCli(arguments).status, 2) << c;
-  }
+  for (const char* c : cases) EXPECT_EQ(cli(c).status, 2) << c;
 }
 
 // The commands print names in UTF-8; the same spelling selects the port.
 TEST_F(CliCommands, APortIsFoundByTheNameAsPrinted) {
   const std::string utf8Name = "'Mayag\xC3\xBC" "ez'";
   for (const std::string command : {"heights", "table"}) {
-    const test::CliRun r = test::runCli(command + " " + path("TEST.tid") + " " + utf8Name + " --start '2026-03-01 00:00'");
+    const test::CliRun r = cli(command + " TEST.tid " + utf8Name + " --start '2026-03-01 00:00'");
     EXPECT_EQ(r.status, 0) << command;
   }
-  const test::CliRun table = test::runCli("table " + path("TEST.tid") + " 'MAYAG\xC3\xBC" "EZ' --start '2026-03-01 00:00'");
+  const test::CliRun table = cli("table TEST.tid 'MAYAG\xC3\xBC" "EZ' --start '2026-03-01 00:00'");
   EXPECT_EQ(table.status, 0);
   EXPECT_NE(table.out.find("Mayag\xC3\xBC" "ez"), std::string::npos) << table.out;
 }
 
 // The tables list their times in the chosen base and name its zone.
 TEST_F(CliCommands, TablesTakeTheTimeBaseOfTheHeights) {
-  const std::string table = "table " + path("TEST.tid") + " '#0' --list interval --mins 60 --days 1 ";
-  const test::CliRun gmt = test::runCli(table + "--start '2026-03-01 00:00'");
-  const test::CliRun local = test::runCli(table + "--start '2026-03-01 01:00' --time-base local --local-zone -4");
+  const std::string table = "table TEST.tid '#0' --list interval --mins 60 --days 1 ";
+  const test::CliRun gmt = cli(table + "--start '2026-03-01 00:00'");
+  const test::CliRun local = cli(table + "--start '2026-03-01 01:00' --time-base local --local-zone -4");
   ASSERT_EQ(gmt.status, 0);
   ASSERT_EQ(local.status, 0);
   EXPECT_NE(gmt.out.find("Time Zone: GMT"), std::string::npos);
@@ -151,8 +124,7 @@ TEST_F(CliCommands, TablesTakeTheTimeBaseOfTheHeights) {
   for (std::size_t i = 0; i < gmtRows.size(); ++i) EXPECT_EQ(localRows[i].second, gmtRows[i].second) << i;
   EXPECT_EQ(gmtRows[3].first, "03:00");
   EXPECT_EQ(localRows[3].first, "04:00");
-  const test::CliRun streams = test::runCli("stream-table " + path("TEST.vel") +
-                             " '#0' --start '2026-03-01 00:00' --time-base system --system-zone 8");
+  const test::CliRun streams = cli("stream-table TEST.vel '#0' --start '2026-03-01 00:00' --time-base system --system-zone 8");
   ASSERT_EQ(streams.status, 0);
   EXPECT_NE(streams.out.find("Time Zone: +02:00"), std::string::npos) << streams.out;
 }

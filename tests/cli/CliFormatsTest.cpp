@@ -6,9 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "data/LocationIndexFile.h"
-#include "data/StreamFile.h"
-#include "data/TideDatabaseFile.h"
 #include "cli/CliRun.h"
 #include "support/TestSupport.h"
 
@@ -28,21 +25,8 @@ bool havePython(const char* module) {
 
 class CliFormats : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {}, {test::kTestPortLine}));
-    LocationIndexContents index;
-    index.databaseNames = {"TEST.tid"};
-    index.entries = {{0, 0, "Test Harbour", 0.886, -0.0195}};
-    ASSERT_TRUE(WriteLocationIndexFile(dir / "SALTMARK.IND", index));
-    ASSERT_TRUE(WriteStreamRecords(dir / "TEST.vel", std::vector<StreamRecord>{test::eastSettingStation()}));
-  }
-  test::CliRun cli(const std::string& arguments) {
-    std::string text = arguments;
-    for (const char* name : {"TEST.tid", "TEST.vel"})
-      if (const auto at = text.find(name); at != std::string::npos)
-        text.replace(at, std::string(name).size(), "'" + (dir / name).string() + "'");
-    return test::runCli(text);
-  }
+  void SetUp() override { test::writeTestFolder(dir); }
+  test::CliRun cli(const std::string& arguments) { return test::runCli(test::inFolder(arguments, dir)); }
   // Writes the text to a file and runs the Python snippet on it (its path is sys.argv[1]).
   test::CliRun python(const std::string& text, const std::string& snippet) {
     const auto file = dir / "out.txt";

@@ -7,7 +7,10 @@
 #include <cstdio>
 #include <string>
 
-#include "data/StreamRecord.h"
+#include "data/DifferenceFile.h"
+#include "data/LocationIndexFile.h"
+#include "data/StreamFile.h"
+#include "data/TideDatabaseFile.h"
 #include "support/TestSupport.h"
 
 namespace saltmark::test {
@@ -54,6 +57,34 @@ inline StreamRecord eastSettingStation() {
   station.springRate.fill(250);
   station.neapRate.fill(250);
   return station;
+}
+
+// The data folder the command tests run on: TEST.tid holds the test port and
+// a port whose name has a letter beyond ASCII (as "Mayag\xFC" "ez" in the
+// bundled data), SALTMARK.IND indexes the first, TEST.dif holds a secondary
+// port of it and TEST.vel the east-setting station.
+inline void writeTestFolder(const TempDir& dir) {
+  std::string accented = kTestPortLine;
+  accented.replace(0, std::string("Test Harbour").size(), "Mayag\xFC" "ez");
+  ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {}, {kTestPortLine, accented}));
+  LocationIndexContents index;
+  index.databaseNames = {"TEST.tid"};
+  index.entries = {{0, 0, "Test Harbour", 0.886, -0.0195}};
+  ASSERT_TRUE(WriteLocationIndexFile(dir / "SALTMARK.IND", index));
+  DifferenceRecord secondary;
+  secondary.name = "Up River";
+  secondary.diffText = {"", "", "", "", "+0030", "+0100", "0.20", "0.20", "0.10", "0.10"};
+  ASSERT_TRUE(WriteDifferenceRecords(dir / "TEST.dif", std::vector<DifferenceRecord>{secondary}));
+  ASSERT_TRUE(WriteStreamRecords(dir / "TEST.vel", std::vector<StreamRecord>{eastSettingStation()}));
+}
+
+// The arguments with the first TEST.tid, TEST.vel, TEST.dif and OUT each made
+// a quoted path into the folder.
+inline std::string inFolder(std::string arguments, const TempDir& dir) {
+  for (const char* name : {"TEST.tid", "TEST.vel", "TEST.dif", "OUT"})
+    if (const auto at = arguments.find(name); at != std::string::npos)
+      arguments.replace(at, std::string(name).size(), "'" + (dir / name).string() + "'");
+  return arguments;
 }
 
 }  // namespace saltmark::test

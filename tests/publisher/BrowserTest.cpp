@@ -6,33 +6,16 @@
 
 #include <unistd.h>
 
-#include <array>
-#include <cstdio>
 #include <regex>
 #include <set>
 
-#include "data/TideDatabaseFile.h"
-#include "platform/ScriptedPlatform.h"
-#include "publisher/WebPublisher.h"
-#include "support/TestSupport.h"
-#include "tables/GeneratorTestSupport.h"
+#include "cli/CliRun.h"
+#include "publisher/PublisherRig.h"
 
 namespace saltmark {
 namespace {
 
 constexpr const char* kChromium = "/usr/bin/chromium";
-
-class TwiceDailyPorts : public PortHeights {
- public:
-  TideHeightSource& heightsFor(const LocationRecord&, const Settings&) override { return heights; }
-  test::CurveHeights heights{DateTime::fromCivil(2026, 12, 5), test::twiceDaily};
-};
-
-std::string portLine(const std::string& name) {
-  std::string line = name + ",0,50,48,n,1,7,w";
-  for (int i = 0; i < 47; ++i) line += ",0";
-  return line;
-}
 
 // The page's document as the browser built it, serialised in UTF-8.
 std::string browserDom(const std::filesystem::path& page, const std::filesystem::path& profile) {
@@ -40,13 +23,7 @@ std::string browserDom(const std::filesystem::path& page, const std::filesystem:
                               " --headless --no-sandbox --disable-gpu --disable-background-networking"
                               " --disable-component-update --disable-sync --no-first-run --user-data-dir='" +
                               profile.string() + "' --dump-dom 'file://" + page.string() + "' 2>/dev/null";
-  std::string dom;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return dom;
-  std::array<char, 4096> buffer;
-  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) dom.append(buffer.data(), n);
-  pclose(pipe);
-  return dom;
+  return test::runShell(command).out;
 }
 
 std::vector<std::string> matches(const std::string& text, const std::regex& pattern) {
@@ -57,27 +34,13 @@ std::vector<std::string> matches(const std::string& text, const std::regex& patt
 
 TEST(PublishedPagesInABrowser, LoadWithEveryDayAndEveryLinkResolving) {
   if (::access(kChromium, X_OK) != 0) GTEST_SKIP() << "chromium is not installed";
-  test::TempDir dir;
-  ScriptedPlatform platform;
-  Settings settings;
-  settings.autoLocalZone = 0;
-  TideDatabase database;
-  ASSERT_TRUE(WriteTideDatabaseFile(dir / "SOLENT.tid", "Saltmark 100", {}, {portLine("North Bay"), portLine("A/B")}));
-  ASSERT_TRUE(database.LoadTideDatabase((dir / "SOLENT.tid").string(), platform));
-  WebPublishRequest request;
-  request.start = DateTime::fromCivil(2026, 12, 5);
-  request.saveDir = (dir / "web").string();
-  request.rowsText = "8";
-  request.allLocations = true;
-  request.zoneName = "GMT";
-  platform.answerNext(MessageAnswer::Yes);
-  platform.answerNext(MessageAnswer::Yes);
-  test::RecordingProgress progress;
-  FilePageWriter writer;
-  TwiceDailyPorts ports;
-  WaterEventCounter events;
-  ASSERT_EQ(PublishDatabase(request, database, {0, 1}, PublishRun{settings, platform, progress, writer, ports, events}),
-            JobOutcome::Completed);
+  test::PublishRig rig(DateTime::fromCivil(2026, 12, 5));
+  const auto& dir = rig.dir;
+  const std::string path = rig.writeDatabase("SOLENT.tid", {test::blankPortLine("North Bay"), test::blankPortLine("A/B")});
+  ASSERT_TRUE(rig.database.LoadTideDatabase(path, rig.platform));
+  rig.request.rowsText = "8";
+  rig.answerYes(2);
+  ASSERT_EQ(PublishDatabase(rig.request, rig.database, {0, 1}, rig.run()), JobOutcome::Completed);
   const auto folder = dir / "web" / "SOLENT";
 
   const std::string page = browserDom(folder / "North_Bay.html", dir / "profile");

@@ -4,66 +4,32 @@
 
 #include <gtest/gtest.h>
 
-#include "data/TideDatabaseFile.h"
 #include "display/ClockDisplay.h"
-#include "platform/ScriptedPlatform.h"
-#include "support/TestSupport.h"
-#include "tables/GeneratorTestSupport.h"
+#include "publisher/PublisherRig.h"
 
 namespace saltmark {
 namespace {
 
 DateTime start() { return DateTime::fromCivil(2026, 3, 1); }
 
-std::string portLine(const std::string& name, const std::string& zone) {
-  std::string line = name + "," + zone + ",50,48,n,1,7,w";
-  for (int i = 0; i < 47; ++i) line += ",0";
-  return line;
-}
-
-class NamedPorts : public PortHeights {
- public:
-  TideHeightSource& heightsFor(const LocationRecord& port, const Settings&) override {
-    ports.push_back(port.portName);
-    return heights;
-  }
-  test::CurveHeights heights{start(), test::twiceDaily};
-  std::vector<std::string> ports;
-};
-
-class PublishChoiceTest : public ::testing::Test {
+class PublishChoiceTest : public ::testing::Test, protected test::PublishRig {
  protected:
-  PublishChoiceTest() {
+  PublishChoiceTest() : PublishRig(start()) {
+    settings = Settings{};
+    request.allLocations = false;
     // Database order differs from the alphabetical order of the list.
-    EXPECT_TRUE(WriteTideDatabaseFile(dir / "EAST.tid", "Saltmark 100", {},
-                                      {portLine("Yarmouth", "0"), portLine("Brest", "-1"), portLine("Morlaix", "-1")}));
-    EXPECT_TRUE(WriteTideDatabaseFile(dir / "WEST.tid", "Saltmark 100", {},
-                                      {portLine("Wick", "0"), portLine("Oban", "0")}));
-    east = (dir / "EAST.tid").string();
-    west = (dir / "WEST.tid").string();
+    east = writeDatabase("EAST.tid", {test::blankPortLine("Yarmouth", "0"), test::blankPortLine("Brest", "-1"),
+                                      test::blankPortLine("Morlaix", "-1")});
+    west = writeDatabase("WEST.tid", {test::blankPortLine("Wick"), test::blankPortLine("Oban")});
     EXPECT_TRUE(database.LoadTideDatabase(east, platform));
     choice.chosenDatabase = east;
     choice.chosenLocation = 2;  // Morlaix
-    request.start = start();
-    request.saveDir = (dir / "web").string();
-    request.zoneName = "GMT";
   }
 
-  JobOutcome publish() {
-    return PublishChosen(request, choice, database, PublishRun{settings, platform, progress, writer, ports, events});
-  }
+  JobOutcome publish() { return PublishChosen(request, choice, database, run()); }
 
-  test::TempDir dir;
   std::string east, west;
-  Settings settings;
-  ScriptedPlatform platform;
-  TideDatabase database;
   PublishChoice choice;
-  WebPublishRequest request;
-  test::RecordingProgress progress;
-  FilePageWriter writer;
-  NamedPorts ports;
-  WaterEventCounter events;
 };
 
 TEST_F(PublishChoiceTest, LocationsComeInTheListsOrder) {
@@ -87,7 +53,7 @@ TEST_F(PublishChoiceTest, LocationsComeInTheListsOrder) {
 
 TEST_F(PublishChoiceTest, EveryDatabaseGetsItsOwnPortNotTheChosenLine) {
   choice.databases = {east, west};
-  for (int i = 0; i < 2; ++i) platform.answerNext(MessageAnswer::Yes);
+  answerYes(2);
   ASSERT_EQ(publish(), JobOutcome::Completed);
   EXPECT_EQ(ports.ports, (std::vector<std::string>{"Morlaix", "Oban"}));
   EXPECT_TRUE(std::filesystem::exists(dir / "web" / "EAST" / "Morlaix.html"));
@@ -101,7 +67,7 @@ TEST_F(PublishChoiceTest, WithTheAutomaticLocalZoneEachPageNamesItsPortsZone) {
   request.allLocations = true;
   request.zoneNameOf = [](const Settings& s) { return ZoneLabelText(s); };
   choice.databases = {east};
-  for (int i = 0; i < 3; ++i) platform.answerNext(MessageAnswer::Yes);
+  answerYes(3);
   ASSERT_EQ(publish(), JobOutcome::Completed);
   const std::string brest = test::readFile(dir / "web" / "EAST" / "Brest.html");
   const std::string yarmouth = test::readFile(dir / "web" / "EAST" / "Yarmouth.html");
@@ -119,8 +85,7 @@ TEST_F(PublishChoiceTest, WithTheAutomaticLocalZoneEachPageNamesItsPortsZone) {
 TEST_F(PublishChoiceTest, AbortStopsTheWholeRun) {
   choice.databases = {east, west};
   test::RecordingProgress cancelling(10);
-  EXPECT_EQ(PublishChosen(request, choice, database, PublishRun{settings, platform, cancelling, writer, ports, events}),
-            JobOutcome::Cancelled);
+  EXPECT_EQ(PublishChosen(request, choice, database, run(ports, cancelling)), JobOutcome::Cancelled);
   EXPECT_EQ(ports.ports, std::vector<std::string>{"Morlaix"});
   EXPECT_TRUE(platform.messages.empty());
 }

@@ -2,14 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-
-#include "data/TideDatabaseFile.h"
-#include "platform/ScriptedPlatform.h"
 #include "publisher/MonthEvents.h"
 #include "publisher/PageNames.h"
-#include "support/TestSupport.h"
-#include "tables/GeneratorTestSupport.h"
+#include "publisher/PublisherRig.h"
 
 namespace saltmark {
 namespace {
@@ -50,75 +45,31 @@ TEST(MonthEvents, SamplesInThePortsTimeBaseAndStopsOnAbort) {
   EXPECT_EQ(heights.asked[0], start().addMinutes(60));
 }
 
-class CurvePorts : public PortHeights {
- public:
-  TideHeightSource& heightsFor(const LocationRecord& port, const Settings&) override {
-    ports.push_back(port.portName);
-    return heights;
-  }
-  test::CurveHeights heights{start(), test::twiceDaily};
-  std::vector<std::string> ports;
-};
-
-std::string portLine(const std::string& name) {
-  std::string line = name + ",0,50,48,n,1,7,w";
-  for (int i = 0; i < 47; ++i) line += ",0";
-  return line;
-}
-
-// Every href of a page, with its entities decoded.
-std::vector<std::string> links(const std::string& page) {
-  std::vector<std::string> found;
-  const std::regex href("href=\"([^\"]*)\"");
-  for (std::sregex_iterator it(page.begin(), page.end(), href), end; it != end; ++it)
-    found.push_back(std::regex_replace((*it)[1].str(), std::regex("&amp;"), "&"));
-  return found;
-}
-
-class WebPublisherTest : public ::testing::Test {
+class WebPublisherTest : public ::testing::Test, protected test::PublishRig {
  protected:
-  WebPublisherTest() {
-    settings.autoLocalZone = 0;
-    const auto path = dir / "SOLENT.tid";
-    EXPECT_TRUE(WriteTideDatabaseFile(path, "Saltmark 100", {}, {portLine("North/Bay"), portLine("Ho & Co")}));
-    EXPECT_TRUE(database.LoadTideDatabase(path.string(), platform));
-    request.start = start();
-    request.saveDir = (dir / "web").string();
-    request.allLocations = true;
-    request.zoneName = "GMT";
+  WebPublisherTest() : PublishRig(start()) {
+    const std::string path = writeDatabase("SOLENT.tid", {test::blankPortLine("North/Bay"), test::blankPortLine("Ho & Co")});
+    EXPECT_TRUE(database.LoadTideDatabase(path, platform));
   }
-  ~WebPublisherTest() override { setWriteFaultForTesting(nullptr); }
 
-  JobOutcome publish(JobProgress& progress) {
-    return PublishDatabase(request, database, {0, 1}, PublishRun{settings, platform, progress, writer, ports, events});
-  }
+  JobOutcome publish(JobProgress& jobProgress) { return PublishDatabase(request, database, {0, 1}, run(ports, jobProgress)); }
   JobOutcome publish() { return publish(progress); }
-
-  test::TempDir dir;
-  Settings settings;
-  ScriptedPlatform platform;
-  TideDatabase database;
-  WebPublishRequest request;
-  test::RecordingProgress progress;
-  FilePageWriter writer;
-  CurvePorts ports;
-  WaterEventCounter events;
+  std::filesystem::path solent() const { return dir / "web" / "SOLENT"; }
 };
 
 TEST_F(WebPublisherTest, PagesLieBesideTheirIndexAndEveryLinkResolves) {
-  platform.answerNext(MessageAnswer::Yes);
-  platform.answerNext(MessageAnswer::Yes);
+  answerYes(2);
   ASSERT_EQ(publish(), JobOutcome::Completed);
-  const auto folder = dir / "web" / "SOLENT";
+  const auto folder = solent();
   EXPECT_TRUE(std::filesystem::exists(folder / "North-Bay.html"));
   EXPECT_TRUE(std::filesystem::exists(folder / "Ho_&_Co.html"));
   const std::string index = test::readFile(folder / "index.html");
-  const auto indexLinks = links(index);
+  const auto indexLinks = test::links(index);
   ASSERT_EQ(indexLinks.size(), 4u);  // the credit, two pages, the world index
   for (std::size_t i = 1; i < indexLinks.size(); ++i)
     EXPECT_TRUE(std::filesystem::exists(folder / indexLinks[i])) << indexLinks[i];
   EXPECT_NE(index.find("50\xB0" "48'N 1\xB0" "07'W Ho &amp; Co</a><br>\r\n\r\n"), std::string::npos);
-  const auto worldLinks = links(test::readFile(dir / "web" / "index.html"));
+  const auto worldLinks = test::links(test::readFile(dir / "web" / "index.html"));
   ASSERT_EQ(worldLinks.size(), 2u);
   EXPECT_EQ(worldLinks[1], "SOLENT/index.html");
 
@@ -141,15 +92,14 @@ TEST(PageNames, EveryPageOfADatabaseHasItsOwnFileAndNoneIsTheIndex) {
 }
 
 TEST_F(WebPublisherTest, PortsWhoseNamesCleanAlikeGetPagesOfTheirOwn) {
-  const auto path = dir / "CLASH.tid";
-  ASSERT_TRUE(WriteTideDatabaseFile(path, "Saltmark 100", {}, {portLine("A B"), portLine("A_B"), portLine("index")}));
-  ASSERT_TRUE(database.LoadTideDatabase(path.string(), platform));
-  for (int i = 0; i < 3; ++i) platform.answerNext(MessageAnswer::Yes);
-  ASSERT_EQ(PublishDatabase(request, database, {0, 1, 2}, PublishRun{settings, platform, progress, writer, ports, events}),
-            JobOutcome::Completed);
+  const std::string path =
+      writeDatabase("CLASH.tid", {test::blankPortLine("A B"), test::blankPortLine("A_B"), test::blankPortLine("index")});
+  ASSERT_TRUE(database.LoadTideDatabase(path, platform));
+  answerYes(3);
+  ASSERT_EQ(PublishDatabase(request, database, {0, 1, 2}, run()), JobOutcome::Completed);
   const auto folder = dir / "web" / "CLASH";
   const std::string index = test::readFile(folder / "index.html");
-  const auto indexLinks = links(index);
+  const auto indexLinks = test::links(index);
   ASSERT_EQ(indexLinks.size(), 5u);
   EXPECT_EQ(indexLinks[1], "A_B.html");
   EXPECT_EQ(indexLinks[2], "A_B_2.html");
@@ -172,8 +122,7 @@ TEST_F(WebPublisherTest, TheUsersOwnWorldIndexIsReplacedOnlyWhenTheUserAgrees) {
   } cases[] = {{MessageAnswer::No, false}, {MessageAnswer::Yes, true}};
   for (const Case& c : cases) {
     platform.clear();
-    platform.answerNext(MessageAnswer::Yes);
-    platform.answerNext(MessageAnswer::Yes);
+    answerYes(2);
     platform.answerNext(c.answer);
     ASSERT_EQ(publish(), JobOutcome::Completed);
     EXPECT_EQ(platform.unansweredQuestions, 0);
@@ -182,8 +131,7 @@ TEST_F(WebPublisherTest, TheUsersOwnWorldIndexIsReplacedOnlyWhenTheUserAgrees) {
   }
   // Now the program's own: the next run replaces it without a question.
   platform.clear();
-  platform.answerNext(MessageAnswer::Yes);
-  platform.answerNext(MessageAnswer::Yes);
+  answerYes(2);
   ASSERT_EQ(publish(), JobOutcome::Completed);
   EXPECT_EQ(platform.unansweredQuestions, 0);
   EXPECT_EQ(platform.messages.size(), 4u);
@@ -194,7 +142,7 @@ TEST_F(WebPublisherTest, AnsweringNoWritesNothingAndIsNotListed) {
   platform.answerNext(MessageAnswer::No);
   platform.answerNext(MessageAnswer::Yes);
   ASSERT_EQ(publish(), JobOutcome::Completed);
-  const auto folder = dir / "web" / "SOLENT";
+  const auto folder = solent();
   EXPECT_FALSE(std::filesystem::exists(folder / "North-Bay.html"));
   EXPECT_EQ(test::readFile(folder / "index.html").find("North"), std::string::npos);
   const auto texts = platform.messageTexts();
@@ -205,17 +153,17 @@ TEST_F(WebPublisherTest, AnsweringNoWritesNothingAndIsNotListed) {
 // A port whose prediction overflows is named and skipped; the others and
 // the index are still written.
 TEST_F(WebPublisherTest, APortThatCannotBePredictedIsSkippedAndNamed) {
-  struct OverflowingFirst : CurvePorts {
+  struct OverflowingFirst : test::CurvePorts {
+    using CurvePorts::CurvePorts;
     TideHeightSource& heightsFor(const LocationRecord& port, const Settings& s) override {
       if (port.portName == "North/Bay") throw RuntimeError(errc::kOverflow);
       return CurvePorts::heightsFor(port, s);
     }
-  } failing;
-  platform.answerNext(MessageAnswer::Yes);
-  ASSERT_EQ(PublishDatabase(request, database, {0, 1}, PublishRun{settings, platform, progress, writer, failing, events}),
-            JobOutcome::Completed);
-  EXPECT_TRUE(std::filesystem::exists(dir / "web" / "SOLENT" / "Ho_&_Co.html"));
-  const std::string index = test::readFile(dir / "web" / "SOLENT" / "index.html");
+  } failing(start());
+  answerYes(1);
+  ASSERT_EQ(PublishDatabase(request, database, {0, 1}, run(failing, progress)), JobOutcome::Completed);
+  EXPECT_TRUE(std::filesystem::exists(solent() / "Ho_&_Co.html"));
+  const std::string index = test::readFile(solent() / "index.html");
   EXPECT_EQ(index.find("North"), std::string::npos);
   EXPECT_NE(index.find("Ho &amp; Co"), std::string::npos);
   EXPECT_EQ(platform.messages.back().text, "No page for North/Bay: Overflow.");
@@ -223,10 +171,9 @@ TEST_F(WebPublisherTest, APortThatCannotBePredictedIsSkippedAndNamed) {
 }
 
 TEST_F(WebPublisherTest, AnAbortedRunKeepsTheIndexOfTheLastRun) {
-  platform.answerNext(MessageAnswer::Yes);
-  platform.answerNext(MessageAnswer::Yes);
+  answerYes(2);
   ASSERT_EQ(publish(), JobOutcome::Completed);
-  const auto index = dir / "web" / "SOLENT" / "index.html";
+  const auto index = solent() / "index.html";
   const std::string before = test::readFile(index);
   test::RecordingProgress cancelling(10);
   EXPECT_EQ(publish(cancelling), JobOutcome::Cancelled);
@@ -250,12 +197,10 @@ TEST_F(WebPublisherTest, BadRowsOrNoFolderAreRefused) {
 
 TEST_F(WebPublisherTest, OneLocationWithoutIndexAndTheRunOverDatabases) {
   request.allLocations = false;
-  platform.answerNext(MessageAnswer::Yes);
-  const auto path = (dir / "SOLENT.tid").string();
-  ASSERT_EQ(PublishDatabases(request, {path}, database, 1, PublishRun{settings, platform, progress, writer, ports, events}),
-            JobOutcome::Completed);
-  EXPECT_TRUE(std::filesystem::exists(dir / "web" / "SOLENT" / "Ho_&_Co.html"));
-  EXPECT_FALSE(std::filesystem::exists(dir / "web" / "SOLENT" / "index.html"));
+  answerYes(1);
+  ASSERT_EQ(PublishDatabases(request, {(dir / "SOLENT.tid").string()}, database, 1, run()), JobOutcome::Completed);
+  EXPECT_TRUE(std::filesystem::exists(solent() / "Ho_&_Co.html"));
+  EXPECT_FALSE(std::filesystem::exists(solent() / "index.html"));
   EXPECT_FALSE(std::filesystem::exists(dir / "web" / "index.html"));
   EXPECT_EQ(DatabaseFolder("out", "/data/WORLD.tid"), std::filesystem::path("out") / "WORLD");
   EXPECT_EQ(DatabaseFolder("out", "x.t"), std::filesystem::path("out"));

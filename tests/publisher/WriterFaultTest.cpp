@@ -5,48 +5,27 @@
 // names the first file and counts them all.
 #include <gtest/gtest.h>
 
-#include "data/TideDatabaseFile.h"
-#include "platform/ScriptedPlatform.h"
-#include "publisher/WebPublisher.h"
-#include "support/TestSupport.h"
+#include "publisher/PublisherRig.h"
 #include "support/WriteFaults.h"
-#include "tables/GeneratorTestSupport.h"
 
 namespace saltmark {
 namespace {
 
 using test::WriteFault;
 
-class TwiceDailyPorts : public PortHeights {
- public:
-  TideHeightSource& heightsFor(const LocationRecord&, const Settings&) override { return heights; }
-  test::CurveHeights heights{DateTime::fromCivil(2026, 12, 1), test::twiceDaily};
-};
-
-std::string portLine(const std::string& name) {
-  std::string line = name + ",0,50,48,n,1,7,w";
-  for (int i = 0; i < 47; ++i) line += ",0";
-  return line;
-}
-
-class PublisherWriterFault : public ::testing::TestWithParam<WriteFault> {
+class PublisherWriterFault : public ::testing::TestWithParam<WriteFault>, protected test::PublishRig {
  protected:
+  PublisherWriterFault() : PublishRig(DateTime::fromCivil(2026, 12, 1)) {}
   void SetUp() override {
     if (const auto why = test::WriteFaultUnavailable(GetParam(), dir.path()); !why.empty()) GTEST_SKIP() << why;
-    settings.autoLocalZone = 0;
-    const auto path = dir / "SOLENT.tid";
-    ASSERT_TRUE(WriteTideDatabaseFile(path, "Saltmark 100", {}, {portLine("North Bay"), portLine("South Bay")}));
-    ASSERT_TRUE(database.LoadTideDatabase(path.string(), platform));
-    request.saveDir = (dir / "web").string();
-    request.allLocations = true;
-    request.zoneName = "GMT";
+    const std::string path = writeDatabase("SOLENT.tid", {test::blankPortLine("North Bay"), test::blankPortLine("South Bay")});
+    ASSERT_TRUE(database.LoadTideDatabase(path, platform));
   }
 
   JobOutcome publish(DateTime start) {
     request.start = start;
-    platform.answerNext(MessageAnswer::Yes);
-    platform.answerNext(MessageAnswer::Yes);
-    return PublishDatabase(request, database, {0, 1}, PublishRun{settings, platform, progress, writer, ports, events});
+    answerYes(2);
+    return PublishDatabase(request, database, {0, 1}, run());
   }
   std::vector<std::string> messagesAfterQuestions() const {
     std::vector<std::string> texts;
@@ -54,16 +33,6 @@ class PublisherWriterFault : public ::testing::TestWithParam<WriteFault> {
       if (m.buttons != MessageButtons::YesNo) texts.push_back(m.text.substr(0, m.text.find('\r')));
     return texts;
   }
-
-  test::TempDir dir;
-  Settings settings;
-  ScriptedPlatform platform;
-  TideDatabase database;
-  WebPublishRequest request;
-  test::RecordingProgress progress;
-  FilePageWriter writer;
-  TwiceDailyPorts ports;
-  WaterEventCounter events;
 };
 
 TEST_P(PublisherWriterFault, PagesPublishedBeforeStayAndEveryFailureIsReported) {

@@ -10,10 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "editors/gui/TidalFolder.h"
 #include "platform/gui/QtText.h"
+#include "publisher/PublisherRig.h"
 #include "publisher/WebCredit.h"
 #include "shell/gui/ProgramFolder.h"
 #include "shell/gui/WindowSet.h"
@@ -21,15 +20,6 @@
 
 namespace saltmark::test {
 namespace {
-
-// Every href of a page.
-std::vector<std::string> links(const std::string& page) {
-  std::vector<std::string> found;
-  const std::regex href("href=\"([^\"]*)\"");
-  for (std::sregex_iterator it(page.begin(), page.end(), href), end; it != end; ++it)
-    found.push_back(std::regex_replace((*it)[1].str(), std::regex("&amp;"), "&"));
-  return found;
-}
 
 // Links within the site: every one must name a written file beside the page.
 void expectLinksResolve(const std::filesystem::path& page, std::size_t expectedLocalLinks) {
