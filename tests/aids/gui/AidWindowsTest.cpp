@@ -171,13 +171,15 @@ TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
 
 class InformationTest : public AidWindowsTest {
  protected:
-  // Use Clock on, a draught of 2 m over a charted depth of 1 m, the graph open.
-  void openInformation(GraphProgram& program) {
+  // Use Clock on, a draught of 2 m over a charted depth of 1 m, the graph
+  // open, then the information display opened from it.
+  QWidget* openInformation(GraphProgram& program) {
     program.state.settings.draught = 2.0f;
     program.state.settings.chartedDepth = 1.0f;
     program.useClock();
     program.pressGraph();
     program.actionIn("Graphical", "Display")->trigger();
+    return program.graphWindow("Info");
   }
   float heightAtClock(GraphProgram& program) {
     TideEngine engine(program.state.settings);
@@ -189,8 +191,7 @@ class InformationTest : public AidWindowsTest {
 
 TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecond) {
   GraphProgram program(dir.path());
-  openInformation(program);
-  QWidget* info = program.graphWindow("Info");
+  QWidget* info = openInformation(program);
   ASSERT_NE(info, nullptr);
   EXPECT_TRUE(info->isVisible());
   EXPECT_FALSE(program.graphWindow("Graphical")->isVisible());
@@ -247,8 +248,7 @@ TEST_F(InformationTest, NamesTheSecondaryPortWhole) {
   program.action("Tidemode_2")->trigger();
   program.choose("Dfile", "USER.dif");
   program.click("Dloc", 0);
-  openInformation(program);
-  QWidget* info = program.graphWindow("Info");
+  QWidget* info = openInformation(program);
   ASSERT_NE(info, nullptr);
   EXPECT_EQ(text(info->findChild<QLabel*>("Location")), secondary.name);
   EXPECT_EQ(text(info->findChild<QLabel*>("Position")), "57 32N 153 59W");
@@ -257,8 +257,7 @@ TEST_F(InformationTest, NamesTheSecondaryPortWhole) {
 
 TEST_F(InformationTest, AlarmBeepsWhileTheClearanceIsBelowTheLevel) {
   GraphProgram program(dir.path());
-  openInformation(program);
-  QWidget* info = program.graphWindow("Info");
+  QWidget* info = openInformation(program);
   ASSERT_NE(info, nullptr);
   info->findChild<QPushButton*>("Alarm")->click();
   QWidget* alarm = program.graphWindow("Alarmform");
@@ -309,8 +308,7 @@ TEST_F(InformationTest, AlarmBeepsWhileTheClearanceIsBelowTheLevel) {
 
 TEST_F(InformationTest, AlarmNeedsTheClock) {
   GraphProgram program(dir.path());
-  openInformation(program);
-  QWidget* info = program.graphWindow("Info");
+  QWidget* info = openInformation(program);
   ASSERT_NE(info, nullptr);
   program.find<QCheckBox>("Usenow")->click();  // unchecked now
   program.platform.clear();
