@@ -54,16 +54,12 @@ TEST_F(AnchoringTest, FallRiseReadingAndDepthFromTheShownTexts) {
 
 TEST_F(AnchoringTest, NoHighWaterAfterTheCursorLeavesItsResultsNotAvailable) {
   refresh(at(16));
-  EXPECT_EQ(display.nexthighdat, "NA");
-  EXPECT_EQ(display.nexthighval, "NA");
-  EXPECT_EQ(display.rise, "NA");
-  EXPECT_EQ(display.Depth, "NA");
-  EXPECT_EQ(display.chainused, "NA");
-  EXPECT_EQ(display.total, "NA");
+  for (const std::string AnchoringDisplay::*shown :
+       {&AnchoringDisplay::nexthighdat, &AnchoringDisplay::nexthighval, &AnchoringDisplay::rise,
+        &AnchoringDisplay::Depth, &AnchoringDisplay::chainused, &AnchoringDisplay::total,
+        &AnchoringDisplay::nextlowval, &AnchoringDisplay::fall, &AnchoringDisplay::esr})
+    EXPECT_EQ(display.*shown, "NA");
   EXPECT_FALSE(display.warningVisible);
-  EXPECT_EQ(display.nextlowval, "NA");
-  EXPECT_EQ(display.fall, "NA");
-  EXPECT_EQ(display.esr, "NA");
 }
 
 TEST_F(AnchoringTest, AnEventAtTheCursorOrWithinASecondIsNotTheNext) {

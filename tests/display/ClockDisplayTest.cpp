@@ -113,21 +113,9 @@ TEST(ZonesDialog, BothButtonsMoveGmtAndKeepLocalClock) {
   EXPECT_EQ(ClockInstantsAt(kNoon, s).gmt, before.gmt);
 }
 
-TEST(ZonesDialog, StepPastTheLimitChangesNothing) {
-  Settings s;
-  s.localZoneOffset = kMaxZoneOffsetQuarters;
-  s.systemZoneOffset = 3;
-  EXPECT_FALSE(ApplyZoneStep(s, ZoneStep{1, 1}));
-  EXPECT_EQ(s.localZoneOffset, kMaxZoneOffsetQuarters);
-  EXPECT_EQ(s.systemZoneOffset, 3);
-  s.systemZoneOffset = -kMaxZoneOffsetQuarters;
-  EXPECT_FALSE(ApplyZoneStep(s, ZoneStep{0, -1}));
-  EXPECT_TRUE(ApplyZoneStep(s, ZoneStep{-1, 0}));
-}
-
-// An offset already beyond the limit (set before the load mends it) is let
-// back toward the range, never further out.
-TEST(ZonesDialog, StepsFromBeyondTheLimitGoOnlyTowardIt) {
+// A step past the limit changes nothing; an offset already beyond it (set
+// before the load mends it) is let back toward the range, never further out.
+TEST(ZonesDialog, StepsAtOrBeyondTheLimitGoOnlyTowardIt) {
   struct Case {
     std::int16_t local, system;
     ZoneStep step;
@@ -136,6 +124,8 @@ TEST(ZonesDialog, StepsFromBeyondTheLimitGoOnlyTowardIt) {
       {3000, 0, {-1, 0}, true},   {3000, 0, {1, 0}, false},  {-3000, 0, {1, 0}, true},
       {-3000, 0, {-1, 0}, false}, {0, 2185, {0, -1}, true},  {2185, 2185, {-1, -1}, true},
       {2185, 0, {-1, -1}, true},  {-2185, 0, {1, 1}, true},  {2185, 2184, {1, 1}, false},
+      {kMaxZoneOffsetQuarters, 3, {1, 1}, false},  {0, -kMaxZoneOffsetQuarters, {0, -1}, false},
+      {0, -kMaxZoneOffsetQuarters, {-1, 0}, true},
   };
   for (const Case& c : cases) {
     Settings s;

@@ -11,18 +11,6 @@
 namespace saltmark {
 namespace {
 
-TEST(ConstituentTable, PrincipalRowsHaveUnitAmplitudeAndK1IsNegative) {
-  const auto& table = InitConstituentTable();
-  EXPECT_EQ(table[0].amplitude, 1.0);
-  EXPECT_EQ(table[11].amplitude, 1.0);
-  EXPECT_EQ(table[15].amplitude, 1.0);
-  EXPECT_EQ(table[2].amplitude, -1.0);
-  EXPECT_DOUBLE_EQ(table[1].amplitude, 0.17554 / 0.5305);
-  // Digits: species as written, the others less 5.
-  EXPECT_EQ(table[14].digits, (std::array<int, 6>{2, 2, -3, 0, 0, 1}));
-  EXPECT_EQ(table[16].code, table[17].code);
-}
-
 TEST(ConstituentTable, ArgumentsAtTheEpochAreTheConstantTerms) {
   const AstroArguments a = ComputeAstroArguments(0);
   EXPECT_DOUBLE_EQ(a.s, 277.0248 * kDegreesToRadians);

@@ -103,11 +103,6 @@ TEST(FormatUkc, AddsDepthAndTakesDraught) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST(UnitsCaption, NamesTheHeightUnit) {
-  EXPECT_EQ(UnitsCaption(unitSettings(true)), "Metres");
-  EXPECT_EQ(UnitsCaption(unitSettings(false)), "Ft and inches");
-}
-
 // Heights typed and shown under a comma-decimal locale still use the point.
 TEST(HeightText, CommaLocaleKeepsThePoint) {
   const char* found = nullptr;

@@ -78,55 +78,50 @@ TEST_F(StreamTableTest, PeakCurrentWithHeader) {
   EXPECT_EQ(stream.asked.size(), 241u);
 }
 
-TEST_F(StreamTableTest, SlackWaterListsTheMinimaOfTheRate) {
-  request.listing = StreamListing::Slack;
-  ASSERT_EQ(run(), JobOutcome::Completed);
-  EXPECT_NE(text.text().find("LIST:Slack Tide (Minimum)\r\n\r\n"), std::string::npos);
-  EXPECT_EQ(body(),
-            "05 Dec 2026 03:00\t270\t 0.0\r\n"
-            "05 Dec 2026 09:00\t090\t 0.0\r\n"
-            "05 Dec 2026 15:00\t270\t 0.0\r\n"
-            "05 Dec 2026 21:00\t090\t 0.0\r\n");
-}
-
-TEST_F(StreamTableTest, RegularIntervals) {
-  request.listing = StreamListing::RegularIntervals;
-  request.minutesText = "30";
-  request.daysText = "0.05";  // 72 minutes: 2.4 steps round to 2
-  ASSERT_EQ(run(), JobOutcome::Completed);
-  EXPECT_NE(text.text().find("LIST:Regular Intervals 30mins\r\n\r\n"), std::string::npos);
-  EXPECT_EQ(body(),
-            "05 Dec 2026 00:00\t090\t 1.5\r\n"
-            "05 Dec 2026 00:30\t090\t 1.4\r\n"
-            "05 Dec 2026 01:00\t090\t 1.3\r\n");
-}
-
-TEST_F(StreamTableTest, BelowSpeed) {
-  request.listing = StreamListing::BelowSpeed;
-  request.belowText = "1.5";
-  request.daysText = "0.25";
-  ASSERT_EQ(run(), JobOutcome::Completed);
-  EXPECT_NE(text.text().find("LIST:Below Speed of 1.5knots\r\n\r\n"), std::string::npos);
-  EXPECT_EQ(body(), "05 Dec 2026 00:00\t\tSTARTS SLOWER \r\n");  // exactly 1.5 is slower
-
-  request.belowText = "1";
-  ASSERT_EQ(run(), JobOutcome::Completed);
-  // 1.5 |cos| > 1 within 96.4 minutes of a peak.
-  EXPECT_EQ(body(),
-            "05 Dec 2026 00:00\t\tSTARTS FASTER \r\n"
-            "05 Dec 2026 01:42\t\tSLOWER   \r\n"
-            "05 Dec 2026 04:24\t\tFASTER   \r\n");
-}
-
-TEST_F(StreamTableTest, FastestNumbersThePeaksFound) {
-  request.listing = StreamListing::Fastest;
-  request.fastestText = "5";
-  ASSERT_EQ(run(), JobOutcome::Completed);
-  EXPECT_NE(text.text().find("LIST:Fastest  5\r\n\r\n\r\n"), std::string::npos);
-  EXPECT_EQ(body(),
-            "1 06:00 05 Dec 2026\t 1.5\t270\r\n"
-            "2 12:00 05 Dec 2026\t 1.5\t090\r\n"
-            "3 18:00 05 Dec 2026\t 1.5\t270\r\n");
+// Each listing of the stream above: its caption line and its rows.
+TEST_F(StreamTableTest, EachListingGivesItsCaptionAndRows) {
+  struct Case {
+    StreamListing listing;
+    const char* option;  // the minutes, speed or count the listing reads
+    const char* days;
+    const char* caption;  // null where an earlier case has checked it
+    const char* rows;
+  } cases[] = {
+      {StreamListing::Slack, "", "1", "LIST:Slack Tide (Minimum)\r\n\r\n",
+       "05 Dec 2026 03:00\t270\t 0.0\r\n"
+       "05 Dec 2026 09:00\t090\t 0.0\r\n"
+       "05 Dec 2026 15:00\t270\t 0.0\r\n"
+       "05 Dec 2026 21:00\t090\t 0.0\r\n"},
+      // 72 minutes: 2.4 steps round to 2.
+      {StreamListing::RegularIntervals, "30", "0.05", "LIST:Regular Intervals 30mins\r\n\r\n",
+       "05 Dec 2026 00:00\t090\t 1.5\r\n"
+       "05 Dec 2026 00:30\t090\t 1.4\r\n"
+       "05 Dec 2026 01:00\t090\t 1.3\r\n"},
+      // Exactly 1.5 is slower.
+      {StreamListing::BelowSpeed, "1.5", "0.25", "LIST:Below Speed of 1.5knots\r\n\r\n",
+       "05 Dec 2026 00:00\t\tSTARTS SLOWER \r\n"},
+      // 1.5 |cos| > 1 within 96.4 minutes of a peak.
+      {StreamListing::BelowSpeed, "1", "0.25", nullptr,
+       "05 Dec 2026 00:00\t\tSTARTS FASTER \r\n"
+       "05 Dec 2026 01:42\t\tSLOWER   \r\n"
+       "05 Dec 2026 04:24\t\tFASTER   \r\n"},
+      {StreamListing::Fastest, "5", "1", "LIST:Fastest  5\r\n\r\n\r\n",
+       "1 06:00 05 Dec 2026\t 1.5\t270\r\n"
+       "2 12:00 05 Dec 2026\t 1.5\t090\r\n"
+       "3 18:00 05 Dec 2026\t 1.5\t270\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.rows);
+    text.ClearTableText();
+    request.listing = c.listing;
+    request.minutesText = request.belowText = request.fastestText = c.option;
+    request.daysText = c.days;
+    ASSERT_EQ(run(), JobOutcome::Completed);
+    if (c.caption) {
+      EXPECT_NE(text.text().find(c.caption), std::string::npos);
+    }
+    EXPECT_EQ(body(), c.rows);
+  }
 }
 
 // Growing by 30% a day, the peaks are 1.5 x 1.075, 1.15 and 1.225 at 06:00,

@@ -7,24 +7,6 @@
 namespace saltmark {
 namespace {
 
-TEST(TableDialogRules, EachStreamListingShowsOnlyItsOwnBoxes) {
-  struct Case {
-    StreamListing listing;
-    bool minutes, below, fastest;
-  } cases[] = {
-      {StreamListing::Slack, false, false, false},     {StreamListing::Peak, false, false, false},
-      {StreamListing::RegularIntervals, true, false, false}, {StreamListing::BelowSpeed, false, true, false},
-      {StreamListing::Fastest, false, false, true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(StreamListingCaption(c.listing));
-    const StreamDialogView view = StreamDialogViewFor(c.listing);
-    EXPECT_EQ(view.minutesBox, c.minutes);
-    EXPECT_EQ(view.belowBox, c.below);
-    EXPECT_EQ(view.fastestBox, c.fastest);
-  }
-}
-
 TEST(TableDialogRules, DepthAndDraughtAreReadIntoTheSettingsAndShownBack) {
   struct Case {
     bool metric;

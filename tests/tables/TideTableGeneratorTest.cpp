@@ -190,34 +190,35 @@ std::function<double(double)> peaksOf(std::vector<double> tops) {
   return test::sampled(values);
 }
 
-TEST_F(TideTableTest, HighestKeepsTheBestInOrderWithTiesEarlierFirst) {
-  request.listing = TideListing::Highest;
-  request.highestText = "3";
-  ASSERT_EQ(runCurve(peaksOf({1.0, 3.0, 2.0, 3.0, 0.5})), JobOutcome::Completed);
-  EXPECT_NE(text.text().find("Listing of: Highest 3\r\n"), std::string::npos);
-  EXPECT_EQ(body(),
-            "02:00 05 Dec 2026\t3.00\tHI \r\n"
-            "04:00 05 Dec 2026\t3.00\tHI \r\n"
-            "03:00 05 Dec 2026\t2.00\tHI \r\n");
-}
-
-TEST_F(TideTableTest, HighestWithFewerWatersThanAskedListsThoseThereAre) {
-  request.listing = TideListing::Highest;
-  request.highestText = "3";
-  ASSERT_EQ(runCurve(peaksOf({1.0, 2.0})), JobOutcome::Completed);
-  EXPECT_EQ(body(),
-            "02:00 05 Dec 2026\t2.00\tHI \r\n"
-            "01:00 05 Dec 2026\t1.00\tHI \r\n");
-}
-
-TEST_F(TideTableTest, LowestListsTheLowestFirst) {
-  request.listing = TideListing::Lowest;
-  request.lowestText = "2";
-  ASSERT_EQ(runCurve(peaksOf({-1.0, -3.0, -2.0, -3.0})), JobOutcome::Completed);
-  EXPECT_NE(text.text().find("Listing of: Lowest 2\r\n"), std::string::npos);
-  EXPECT_EQ(body(),
-            "02:00 05 Dec 2026\t-3.00\tLO \r\n"
-            "04:00 05 Dec 2026\t-3.00\tLO \r\n");
+// The best first, ties earlier first; fewer waters than asked lists those there are.
+TEST_F(TideTableTest, HighestAndLowestKeepTheBestInOrder) {
+  struct Case {
+    TideListing listing;
+    const char* count;
+    std::vector<double> peaks;
+    const char* caption;
+    const char* rows;
+  } cases[] = {
+      {TideListing::Highest, "3", {1.0, 3.0, 2.0, 3.0, 0.5}, "Listing of: Highest 3\r\n",
+       "02:00 05 Dec 2026\t3.00\tHI \r\n"
+       "04:00 05 Dec 2026\t3.00\tHI \r\n"
+       "03:00 05 Dec 2026\t2.00\tHI \r\n"},
+      {TideListing::Highest, "3", {1.0, 2.0}, "Listing of: Highest 3\r\n",
+       "02:00 05 Dec 2026\t2.00\tHI \r\n"
+       "01:00 05 Dec 2026\t1.00\tHI \r\n"},
+      {TideListing::Lowest, "2", {-1.0, -3.0, -2.0, -3.0}, "Listing of: Lowest 2\r\n",
+       "02:00 05 Dec 2026\t-3.00\tLO \r\n"
+       "04:00 05 Dec 2026\t-3.00\tLO \r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.rows);
+    text.ClearTableText();
+    request.listing = c.listing;
+    request.highestText = request.lowestText = c.count;
+    ASSERT_EQ(runCurve(peaksOf(c.peaks)), JobOutcome::Completed);
+    EXPECT_NE(text.text().find(c.caption), std::string::npos);
+    EXPECT_EQ(body(), c.rows);
+  }
 }
 
 // The header says "And Under Keel Clearance.": the ranked rows carry it too.

@@ -34,12 +34,13 @@ void typeInto(QLineEdit* box, const std::string& typed) {
   }
 }
 
-// The first water of a kind listed after an instant: "hh:nn dd mmm yyyy HI:3.50 ".
-std::string nextListedHeight(QListWidget* hilo, const std::string& kind, DateTime after) {
+// The first water of a kind listed after an instant, "hh:nn dd mmm yyyy HI:3.50 ":
+// its height, or with whenOnly its time and date.
+std::string nextListed(QListWidget* hilo, const std::string& kind, DateTime after, bool whenOnly = false) {
   for (int i = 0; i < hilo->count(); ++i) {
     const std::string line = fromQt(hilo->item(i)->text());
     const DateTime at = *saltmark::ReadStartInstant(line.substr(6, 11), line.substr(0, 5));
-    if (line.substr(18, 2) == kind && at > after) return line.substr(21, 5);
+    if (line.substr(18, 2) == kind && at > after) return whenOnly ? line.substr(0, 17) : line.substr(21, 5);
   }
   return "NA";
 }
@@ -111,8 +112,8 @@ TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
     const std::string at = "column " + std::to_string(column);
     EXPECT_EQ(label("Datenow"), text(program.in<QLabel>("Graphical", "Cursordate"))) << at;
     EXPECT_EQ(label("Tidenow"), text(program.in<QLabel>("Graphical", "Tide"))) << at;
-    EXPECT_EQ(label("nexthighval"), nextListedHeight(hilo, "HI", graph->cursorInstant())) << at;
-    EXPECT_EQ(label("nextlowval"), nextListedHeight(hilo, "LO", graph->cursorInstant())) << at;
+    EXPECT_EQ(label("nexthighval"), nextListed(hilo, "HI", graph->cursorInstant())) << at;
+    EXPECT_EQ(label("nextlowval"), nextListed(hilo, "LO", graph->cursorInstant())) << at;
     const float fall = parse(program, label("Tidenow")) - parse(program, label("nextlowval"));
     const float rise = parse(program, label("nexthighval")) - parse(program, label("Tidenow"));
     EXPECT_EQ(label("fall"), FormatHeight1(fall, s)) << at;
@@ -122,16 +123,8 @@ TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
   EXPECT_EQ(label("offset"), " 1.0");
   EXPECT_EQ(label("Draught"), " 1.5");
   // The next waters by time and date, as the graph lists them.
-  const auto listedAt = [&](const std::string& kind) {
-    for (int i = 0; i < hilo->count(); ++i) {
-      const std::string line = fromQt(hilo->item(i)->text());
-      const DateTime at = *saltmark::ReadStartInstant(line.substr(6, 11), line.substr(0, 5));
-      if (line.substr(18, 2) == kind && at > graph->cursorInstant()) return line.substr(0, 17);
-    }
-    return std::string("NA");
-  };
-  EXPECT_EQ(label("nexthighdat"), listedAt("HI"));
-  EXPECT_EQ(label("nextlowdat"), listedAt("LO"));
+  EXPECT_EQ(label("nexthighdat"), nextListed(hilo, "HI", graph->cursorInstant(), true));
+  EXPECT_EQ(label("nextlowdat"), nextListed(hilo, "LO", graph->cursorInstant(), true));
   expectEveryReadoutFits(calculator);
   expectEveryRightEdgeShows(calculator);
 
@@ -178,13 +171,15 @@ TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
 
 class InformationTest : public AidWindowsTest {
  protected:
-  // Use Clock on, a draught of 2 m over a charted depth of 1 m, the graph open.
-  void openInformation(GraphProgram& program) {
+  // Use Clock on, a draught of 2 m over a charted depth of 1 m, the graph
+  // open, then the information display opened from it.
+  QWidget* openInformation(GraphProgram& program) {
     program.state.settings.draught = 2.0f;
     program.state.settings.chartedDepth = 1.0f;
     program.useClock();
     program.pressGraph();
     program.actionIn("Graphical", "Display")->trigger();
+    return program.graphWindow("Info");
   }
   float heightAtClock(GraphProgram& program) {
     TideEngine engine(program.state.settings);
@@ -196,8 +191,7 @@ class InformationTest : public AidWindowsTest {
 
 TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecond) {
   GraphProgram program(dir.path());
-  openInformation(program);
-  QWidget* info = program.graphWindow("Info");
+  QWidget* info = openInformation(program);
   ASSERT_NE(info, nullptr);
   EXPECT_TRUE(info->isVisible());
   EXPECT_FALSE(program.graphWindow("Graphical")->isVisible());
@@ -254,8 +248,7 @@ TEST_F(InformationTest, NamesTheSecondaryPortWhole) {
   program.action("Tidemode_2")->trigger();
   program.choose("Dfile", "USER.dif");
   program.click("Dloc", 0);
-  openInformation(program);
-  QWidget* info = program.graphWindow("Info");
+  QWidget* info = openInformation(program);
   ASSERT_NE(info, nullptr);
   EXPECT_EQ(text(info->findChild<QLabel*>("Location")), secondary.name);
   EXPECT_EQ(text(info->findChild<QLabel*>("Position")), "57 32N 153 59W");
@@ -264,8 +257,7 @@ TEST_F(InformationTest, NamesTheSecondaryPortWhole) {
 
 TEST_F(InformationTest, AlarmBeepsWhileTheClearanceIsBelowTheLevel) {
   GraphProgram program(dir.path());
-  openInformation(program);
-  QWidget* info = program.graphWindow("Info");
+  QWidget* info = openInformation(program);
   ASSERT_NE(info, nullptr);
   info->findChild<QPushButton*>("Alarm")->click();
   QWidget* alarm = program.graphWindow("Alarmform");
@@ -316,8 +308,7 @@ TEST_F(InformationTest, AlarmBeepsWhileTheClearanceIsBelowTheLevel) {
 
 TEST_F(InformationTest, AlarmNeedsTheClock) {
   GraphProgram program(dir.path());
-  openInformation(program);
-  QWidget* info = program.graphWindow("Info");
+  QWidget* info = openInformation(program);
   ASSERT_NE(info, nullptr);
   program.find<QCheckBox>("Usenow")->click();  // unchecked now
   program.platform.clear();

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "tables/gui/TableViewerWindow.h"
-#include "tables/gui/TideTableDialog.h"
 #include "TablesProgram.h"
 
 namespace saltmark::test {
@@ -17,11 +16,7 @@ TEST(SunMoonDialog, TheBoxAddsSunAndMoonRowsOnlyWhenTicked) {
   TempDir dir;
   writeTidalFolder(dir.path());
   RunningProgram program(dir.path());
-  program.choose("Tfile", "SOUTH.tid");
-  program.click("tloc", 1);
-  typeStart(program, "5/12/2026", "0:00");
-  pressTable(program);
-  auto* dialog = tableWindow<TideTableDialog>(program, "Tableset");
+  TideTableDialog* dialog = openTideDialog(program);
   ASSERT_TRUE(dialog);
   auto* box = control<QCheckBox>(dialog, "chk_sunmoon");
   ASSERT_TRUE(box);

@@ -28,14 +28,6 @@ class TableDialogsTest : public ::testing::Test {
  protected:
   void SetUp() override { writeTidalFolder(dir.path()); }
 
-  // Portsmouth chosen, the start typed, the Table button pressed.
-  TideTableDialog* openTideDialog(RunningProgram& program) {
-    program.choose("Tfile", "SOUTH.tid");
-    program.click("tloc", 1);
-    typeStart(program, "5/12/2026", "0:00");
-    pressTable(program);
-    return tableWindow<TideTableDialog>(program, "Tableset");
-  }
   TableViewerWindow* viewer(RunningProgram& program) { return tableWindow<TableViewerWindow>(program, "Tabulate"); }
 
   TempDir dir;

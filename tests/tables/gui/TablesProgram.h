@@ -10,6 +10,7 @@
 
 #include "shell/gui/ProgramFolder.h"
 #include "shell/gui/WindowSet.h"
+#include "tables/gui/TideTableDialog.h"
 
 namespace saltmark::test {
 
@@ -61,6 +62,15 @@ inline void pressTable(RunningProgram& program) { program.find<QPushButton>("tab
 template <typename T = QWidget>
 T* tableWindow(RunningProgram& program, const char* name) {
   return qobject_cast<T*>(program.window->windows().window(name));
+}
+
+// Portsmouth chosen, the start typed, the Table button pressed.
+inline TideTableDialog* openTideDialog(RunningProgram& program) {
+  program.choose("Tfile", "SOUTH.tid");
+  program.click("tloc", 1);
+  typeStart(program, "5/12/2026", "0:00");
+  pressTable(program);
+  return tableWindow<TideTableDialog>(program, "Tableset");
 }
 
 // A control of a window by its name.
