@@ -26,21 +26,18 @@ std::uint16_t ByteReader::readUInt16() {
   return static_cast<std::uint16_t>(lo | (hi << 8));
 }
 
-float ByteReader::readSingle() {
-  require(4);
-  float value;
-  std::memcpy(&value, bytes_.data() + pos_, 4);
-  pos_ += 4;
+template <typename Value>
+Value ByteReader::readRaw() {
+  require(sizeof(Value));
+  Value value;
+  std::memcpy(&value, bytes_.data() + pos_, sizeof(Value));
+  pos_ += sizeof(Value);
   return value;
 }
 
-double ByteReader::readDouble() {
-  require(8);
-  double value;
-  std::memcpy(&value, bytes_.data() + pos_, 8);
-  pos_ += 8;
-  return value;
-}
+float ByteReader::readSingle() { return readRaw<float>(); }
+
+double ByteReader::readDouble() { return readRaw<double>(); }
 
 std::string ByteReader::readBytes(std::size_t count) {
   require(count);
@@ -66,17 +63,16 @@ void ByteWriter::writeUInt16(std::uint16_t value) {
   bytes_.push_back(static_cast<char>(value >> 8));
 }
 
-void ByteWriter::writeSingle(float value) {
-  char raw[4];
-  std::memcpy(raw, &value, 4);
-  bytes_.append(raw, 4);
+template <typename Value>
+void ByteWriter::writeRaw(Value value) {
+  char raw[sizeof(Value)];
+  std::memcpy(raw, &value, sizeof(Value));
+  bytes_.append(raw, sizeof(Value));
 }
 
-void ByteWriter::writeDouble(double value) {
-  char raw[8];
-  std::memcpy(raw, &value, 8);
-  bytes_.append(raw, 8);
-}
+void ByteWriter::writeSingle(float value) { writeRaw(value); }
+
+void ByteWriter::writeDouble(double value) { writeRaw(value); }
 
 void ByteWriter::writeText(std::string_view text) {
   if (text.size() > 0xFFFF) throw RuntimeError(errc::kOverflow);

@@ -29,6 +29,9 @@ class ByteReader {
 
  private:
   void require(std::size_t count) const;
+  // A floating-point value copied byte for byte, as the files keep it.
+  template <typename Value>
+  Value readRaw();
   std::string_view bytes_;
   std::size_t pos_ = 0;
 };
@@ -46,6 +49,8 @@ class ByteWriter {
   const std::string& bytes() const { return bytes_; }
 
  private:
+  template <typename Value>
+  void writeRaw(Value value);
   std::string bytes_;
 };
 

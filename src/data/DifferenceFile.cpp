@@ -4,20 +4,14 @@ namespace saltmark {
 
 DifferenceRecord DifferenceFileFormat::read(ByteReader& reader) {
   DifferenceRecord record;
-  record.name = reader.readText();
-  record.latitudeText = reader.readText();
-  record.longitudeText = reader.readText();
-  record.referencePort = reader.readInt16();
+  ReadRecordHead(reader, record);
   record.reserved = reader.readInt16();
   for (std::string& text : record.diffText) text = reader.readText();
   return record;
 }
 
 void DifferenceFileFormat::write(ByteWriter& writer, const DifferenceRecord& record) {
-  writer.writeText(record.name);
-  writer.writeText(record.latitudeText);
-  writer.writeText(record.longitudeText);
-  writer.writeInt16(record.referencePort);
+  WriteRecordHead(writer, record);
   writer.writeInt16(record.reserved);
   for (const std::string& text : record.diffText) writer.writeText(text);
 }

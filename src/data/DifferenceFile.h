@@ -31,7 +31,7 @@ struct DifferenceFileFormat {
   using Table = DifferenceTable;
   static Record read(ByteReader& reader);
   static void write(ByteWriter& writer, const Record& record);
-  static bool& changed(Table& table) { return table.differenceDataChanged; }
+  static constexpr bool Table::*changed = &DifferenceTable::differenceDataChanged;
   // The editor says kNotValidDifferenceDatabase itself.
   static constexpr std::optional<std::string_view> readError{};
   static constexpr std::string_view writeError = kDifferenceWriteError;

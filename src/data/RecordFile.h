@@ -73,10 +73,28 @@ std::string EncodeCountedRecords(std::span<const Record> records, WriteRecord wr
   return writer.bytes();
 }
 
+// Every record opens with its name, its position as typed and its reference
+// port: three texts and a signed 16-bit number.
+template <typename Record>
+void ReadRecordHead(ByteReader& reader, Record& record) {
+  record.name = reader.readText();
+  record.latitudeText = reader.readText();
+  record.longitudeText = reader.readText();
+  record.referencePort = reader.readInt16();
+}
+
+template <typename Record>
+void WriteRecordHead(ByteWriter& writer, const Record& record) {
+  writer.writeText(record.name);
+  writer.writeText(record.latitudeText);
+  writer.writeText(record.longitudeText);
+  writer.writeInt16(record.referencePort);
+}
+
 // The file of one record layout. Format provides:
 //   Record, Table (with `records` 0..256),
 //   static Record read(ByteReader&), static void write(ByteWriter&, const Record&),
-//   static bool& changed(Table&): the table's unsaved-edits flag,
+//   changed: the table's unsaved-edits flag, as a pointer to its member,
 //   readError: shown when a file cannot be loaded (or nothing, when the caller says so),
 //   writeError: shown when a write fails.
 template <typename Format>
@@ -130,7 +148,7 @@ struct RecordFile {
       platform.message(Format::writeError, MessageIcon::Exclamation);
       return false;
     }
-    Format::changed(table) = false;
+    table.*Format::changed = false;
     return true;
   }
 };

@@ -18,10 +18,7 @@ void writeHourly(ByteWriter& writer, const HourlyValues& values) {
 
 StreamRecord StreamFileFormat::read(ByteReader& reader) {
   StreamRecord record;
-  record.name = reader.readText();
-  record.latitudeText = reader.readText();
-  record.longitudeText = reader.readText();
-  record.referencePort = reader.readInt16();
+  ReadRecordHead(reader, record);
   record.speedUnits = reader.readInt16();
   readHourly(reader, record.direction);
   readHourly(reader, record.springRate);
@@ -30,10 +27,7 @@ StreamRecord StreamFileFormat::read(ByteReader& reader) {
 }
 
 void StreamFileFormat::write(ByteWriter& writer, const StreamRecord& record) {
-  writer.writeText(record.name);
-  writer.writeText(record.latitudeText);
-  writer.writeText(record.longitudeText);
-  writer.writeInt16(record.referencePort);
+  WriteRecordHead(writer, record);
   writer.writeInt16(record.speedUnits);
   writeHourly(writer, record.direction);
   writeHourly(writer, record.springRate);

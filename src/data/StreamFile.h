@@ -30,7 +30,7 @@ struct StreamFileFormat {
   using Table = StreamTable;
   static Record read(ByteReader& reader);
   static void write(ByteWriter& writer, const Record& record);
-  static bool& changed(Table& table) { return table.streamDataChanged; }
+  static constexpr bool Table::*changed = &StreamTable::streamDataChanged;
   static constexpr std::optional<std::string_view> readError = kStreamReadError;
   static constexpr std::string_view writeError = kStreamWriteError;
 };

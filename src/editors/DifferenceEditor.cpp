@@ -21,31 +21,9 @@ const EditorWording kWording{
 }  // namespace
 
 DifferenceEditor::DifferenceEditor(Platform& platform, const LocationIndex& index, std::filesystem::path folder)
-    : RecordTableEditor(platform, kWording, index, std::move(folder)) {
-  clearFields();
-}
-
-void DifferenceEditor::showRecord(int index) {
-  const DifferenceRecord& shown = record(index);
-  showSharedFields(shown);
-  form.values = shown.diffText;
-  tags_ = form;
-}
-
-void DifferenceEditor::clearFields() {
-  form = DifferenceForm{};
-  form.reference = references_.positionOf(0);
-  tags_ = form;
-}
+    : RecordTableEditor(platform, kWording, index, std::move(folder)) {}
 
 bool DifferenceEditor::checkFields() { return CheckDifferenceCombination(form.values, platform()); }
-
-void DifferenceEditor::storeRecord(int index) {
-  DifferenceRecord& stored = record(index);
-  storeSharedFields(stored);
-  stored.diffText = form.values;
-  tags_ = form;
-}
 
 void DifferenceEditor::reportOpenFailure(const FileLoadResult&) {
   platform().message(kNotValidDifferenceDatabase, MessageIcon::Information);

@@ -16,10 +16,8 @@ inline constexpr std::string_view kDifferencesCaption = "Saltmark:Tidal Differen
 inline constexpr std::string_view kDifferenceWindowCaption = "Saltmark - Tidal Difference:    ";
 inline constexpr int kDifferenceHelpContext = 16;
 
-// What the boxes show: Nam, lat, lon, the position chosen in ref, d(0..9).
-struct DifferenceForm {
-  std::string name, latitude, longitude;
-  int reference = -1;
+// What the boxes show: the shared ones and d(0..9).
+struct DifferenceForm : RecordForm {
   std::array<std::string, kDifferenceValueCount> values;
 
   friend bool operator==(const DifferenceForm&, const DifferenceForm&) = default;
@@ -29,14 +27,10 @@ class DifferenceEditor : public RecordTableEditor<DifferenceFileFormat, Differen
  public:
   DifferenceEditor(Platform& platform, const LocationIndex& index, std::filesystem::path folder);
 
-  bool dataChanged() const override { return table_.differenceDataChanged; }
-
  protected:
-  void setDataChanged(bool changed) override { table_.differenceDataChanged = changed; }
-  void showRecord(int index) override;
-  void clearFields() override;
+  void showValues(const DifferenceRecord& shown) override { form.values = shown.diffText; }
+  void storeValues(DifferenceRecord& stored) const override { stored.diffText = form.values; }
   bool checkFields() override;
-  void storeRecord(int index) override;
   void reportOpenFailure(const FileLoadResult& result) override;
 };
 

@@ -18,11 +18,9 @@ inline constexpr std::string_view kStreamRecordCaption = "SaltMArk:Streams";
 inline constexpr std::string_view kStreamWindowCaption = "Saltmark Tidal Streams:    ";
 inline constexpr int kStreamHelpContext = 15;
 
-// What the boxes show: Nam, lat, lon, the positions chosen in ref and spd,
-// and d(j), s(j), n(j) for the hours j = 0..12 (-6 .. +6).
-struct StreamForm {
-  std::string name, latitude, longitude;
-  int reference = -1;
+// What the boxes show: the shared ones, the position chosen in spd, and
+// d(j), s(j), n(j) for the hours j = 0..12 (-6 .. +6).
+struct StreamForm : RecordForm {
   int speedUnits = 0;  // a changed unit is a changed station, like a changed box
   std::array<std::string, kStreamHours> direction, spring, neap;
 
@@ -33,14 +31,11 @@ class StreamEditor : public RecordTableEditor<StreamFileFormat, StreamForm> {
  public:
   StreamEditor(Platform& platform, const LocationIndex& index, std::filesystem::path folder);
 
-  bool dataChanged() const override { return table_.streamDataChanged; }
-
  protected:
-  void setDataChanged(bool changed) override { table_.streamDataChanged = changed; }
-  void showRecord(int index) override;
-  void clearFields() override;
+  void showValues(const StreamRecord& shown) override;
+  void storeValues(StreamRecord& stored) const override;
+  StreamForm formKeptOnClear() const override;
   bool checkFields() override { return true; }
-  void storeRecord(int index) override;
   void reportOpenFailure(const FileLoadResult&) override {}  // the loader has said why
 };
 

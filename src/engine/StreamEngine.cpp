@@ -22,6 +22,22 @@ double cyclePosition(const std::optional<DateTime>& previous, const std::optiona
 
 bool outsideCycle(double h) { return h >= 13 || h < 0; }
 
+// Walks from minute `from` in steps of `step` (+1 or -1) up to
+// kHighWaterSearchMinutes away and gives the first minute whose sample falls
+// below a top that the sample before the top rose to or held at. The two
+// samples before `from` are read first, in the walking order.
+template <typename Height>
+std::optional<int> highWaterPast(Height y, int from, int step) {
+  float before = y(from - 2 * step), top = y(from - step);
+  for (int m = from; m * step <= kHighWaterSearchMinutes; m += step) {
+    const float sample = y(m);
+    if (before <= top && top > sample) return m;
+    before = top;
+    top = sample;
+  }
+  return std::nullopt;
+}
+
 struct HourVector {
   float springEast, springNorth, neapEast, neapNorth;
 };
@@ -76,31 +92,11 @@ std::optional<StreamEngine::FoundPair> StreamEngine::findHighWaterPair(std::int1
   engine_.PrepareInstant(instant);
   auto y = [this](int minute) { return engine_.HeightAtMinutes(minute); };
 
-  // Backward: the previous high water is the sample just before the top.
-  std::optional<int> backward;
-  float later = y(0), top = y(-1);
-  for (int m = -2; m >= -kHighWaterSearchMinutes; --m) {
-    const float sample = y(m);
-    if (later <= top && top > sample) {
-      backward = m;
-      break;
-    }
-    later = top;
-    top = sample;
-  }
-  // Forward: the next high water is the sample just after the top.
-  std::optional<int> forward;
-  float earlier = y(-1);
-  top = y(0);
-  for (int m = 1; m <= kHighWaterSearchMinutes; ++m) {
-    const float sample = y(m);
-    if (earlier <= top && top > sample) {
-      forward = m;
-      break;
-    }
-    earlier = top;
-    top = sample;
-  }
+  // Backward: the previous high water is the sample just before the top;
+  // forward: the next is the sample just after it. The forward search runs
+  // last, so the engine holds its last sample.
+  const std::optional<int> backward = highWaterPast(y, -2, -1);
+  const std::optional<int> forward = highWaterPast(y, 1, 1);
   // R of the forward search's last sample.
   const double R = engine_.semidiurnalAmplitude();
 

@@ -2,6 +2,22 @@
 
 namespace saltmark {
 
+namespace {
+
+// The next scripted answer; with none left the question counts as unanswered.
+template <typename Answer>
+std::optional<Answer> takeNext(std::deque<std::optional<Answer>>& script, int& unanswered) {
+  if (script.empty()) {
+    ++unanswered;
+    return std::nullopt;
+  }
+  std::optional<Answer> next = std::move(script.front());
+  script.pop_front();
+  return next;
+}
+
+}  // namespace
+
 MessageAnswer ScriptedPlatform::message(std::string_view text, MessageIcon icon,
                                         MessageButtons buttons, std::string_view caption) {
   RecordedMessage m{std::string(text), std::string(caption), icon, buttons, MessageAnswer::Ok};
@@ -21,24 +37,10 @@ MessageAnswer ScriptedPlatform::message(std::string_view text, MessageIcon icon,
 std::optional<std::string> ScriptedPlatform::promptValue(std::string_view prompt, std::string_view,
                                                          std::string_view) {
   prompts.emplace_back(prompt);
-  if (prompts_.empty()) {
-    ++unansweredQuestions;
-    return std::nullopt;
-  }
-  auto value = prompts_.front();
-  prompts_.pop_front();
-  return value;
+  return takeNext(prompts_, unansweredQuestions);
 }
 
-std::optional<std::filesystem::path> ScriptedPlatform::nextFile() {
-  if (files_.empty()) {
-    ++unansweredQuestions;
-    return std::nullopt;
-  }
-  auto path = files_.front();
-  files_.pop_front();
-  return path;
-}
+std::optional<std::filesystem::path> ScriptedPlatform::nextFile() { return takeNext(files_, unansweredQuestions); }
 
 std::optional<std::filesystem::path> ScriptedPlatform::chooseOpenFile(const FileDialogRequest&) { return nextFile(); }
 std::optional<std::filesystem::path> ScriptedPlatform::chooseSaveFile(const FileDialogRequest&) { return nextFile(); }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/VbNumbers.h"
+#include "tables/RankedRows.h"
 #include "tables/StreamText.h"
 #include "tables/TableHeader.h"
 #include "tables/TablePeriod.h"
@@ -15,17 +16,6 @@ namespace {
 
 constexpr double kMaximumRankedCount = 32767;
 
-std::string streamRow(DateTime time, std::string_view direction, std::string_view rate) {
-  std::string row = FormatDate(time);
-  row += ' ';
-  row += FormatTimeHM(time);
-  row += '\t';
-  row += direction;
-  row += '\t';
-  row += rate;
-  return row;
-}
-
 std::string listLine(const StreamTableRequest& r) {
   std::string line = "LIST:" + std::string(StreamListingCaption(r.listing));
   switch (r.listing) {
@@ -36,35 +26,6 @@ std::string listLine(const StreamTableRequest& r) {
   }
   return line;
 }
-
-// The K fastest peaks; a later peak of equal rate ranks below the earlier.
-class FastestPeaks {
- public:
-  explicit FastestPeaks(std::size_t slots) : rates_(slots, -100.0f), texts_(slots) {}
-  void offer(float rate, std::string text) {
-    for (std::size_t j = 0; j < rates_.size(); ++j) {
-      if (rates_[j] < rate) {
-        for (std::size_t k = rates_.size() - 1; k > j; --k) {
-          rates_[k] = rates_[k - 1];
-          texts_[k] = std::move(texts_[k - 1]);
-        }
-        rates_[j] = rate;
-        texts_[j] = std::move(text);
-        ++kept_;
-        return;
-      }
-    }
-  }
-  void write(TableText& out) const {
-    const std::size_t shown = kept_ < rates_.size() ? kept_ : rates_.size();
-    for (std::size_t j = 0; j < shown; ++j) out.AppendTableLine(std::to_string(j + 1) + " " + texts_[j]);
-  }
-
- private:
-  std::vector<float> rates_;
-  std::vector<std::string> texts_;
-  std::size_t kept_ = 0;
-};
 
 }  // namespace
 
@@ -124,8 +85,9 @@ JobOutcome GenerateStreamTable(const StreamTableRequest& r, StreamSource& stream
   const double stepMinutes = intervals ? Val(r.minutesText) : kEventStepMinutes;
   const std::int64_t n = intervals ? IntervalStepCount(r.start, end, stepMinutes) : SixMinuteStepCount(r.start, end);
   const float threshold = Single(Val(r.belowText));
-  std::optional<FastestPeaks> fastest;
-  if (r.listing == StreamListing::Fastest) fastest.emplace(static_cast<std::size_t>(CInt(Val(r.fastestText))));
+  std::optional<RankedRows> fastest;
+  if (r.listing == StreamListing::Fastest)
+    fastest.emplace(static_cast<std::size_t>(CInt(Val(r.fastestText))), -100.0f, RankedRows::Best::Highest);
 
   std::array<float, 5> w{};
   bool faster = false;
@@ -143,26 +105,26 @@ JobOutcome GenerateStreamTable(const StreamTableRequest& r, StreamSource& stream
     switch (r.listing) {
       case StreamListing::Slack:
         if (windowFull && IsLowWater5(w[0], w[1], w[2], w[3], w[4], run.events))
-          run.out.AppendTableLine(streamRow(middleTime, newestDirection, FormatSpeed(w[2])));
+          run.out.AppendTableLine(FormatTableRow(middleTime, newestDirection, FormatSpeed(w[2])));
         break;
       case StreamListing::Peak:
         if (windowFull && IsHighWater5(w[0], w[1], w[2], w[3], w[4], run.events))
-          run.out.AppendTableLine(streamRow(middleTime, newestDirection, FormatSpeed(w[2])));
+          run.out.AppendTableLine(FormatTableRow(middleTime, newestDirection, FormatSpeed(w[2])));
         break;
       case StreamListing::RegularIntervals:
-        run.out.AppendTableLine(streamRow(t, newestDirection, FormatSpeed(sample->rate)));
+        run.out.AppendTableLine(FormatTableRow(t, newestDirection, FormatSpeed(sample->rate)));
         break;
       case StreamListing::BelowSpeed: {
         const float difference = sample->rate - threshold;
         if (i == 0) {
           faster = difference > 0;
-          run.out.AppendTableLine(streamRow(t, "", faster ? "STARTS FASTER " : "STARTS SLOWER "));
+          run.out.AppendTableLine(FormatTableRow(t, "", faster ? "STARTS FASTER " : "STARTS SLOWER "));
         } else if (difference > 0 && !faster) {
           faster = true;
-          run.out.AppendTableLine(streamRow(t, "", "FASTER   "));
+          run.out.AppendTableLine(FormatTableRow(t, "", "FASTER   "));
         } else if (difference <= 0 && faster) {
           faster = false;
-          run.out.AppendTableLine(streamRow(t, "", "SLOWER   "));
+          run.out.AppendTableLine(FormatTableRow(t, "", "SLOWER   "));
         }
         break;
       }
@@ -172,7 +134,7 @@ JobOutcome GenerateStreamTable(const StreamTableRequest& r, StreamSource& stream
         break;
     }
   }
-  if (fastest) fastest->write(run.out);
+  if (fastest) fastest->write(run.out, true);
   return JobOutcome::Completed;
 }
 

@@ -5,6 +5,7 @@
 
 #include "common/VbNumbers.h"
 #include "tables/HeightText.h"
+#include "tables/RankedRows.h"
 #include "tables/TableHeader.h"
 #include "tables/TablePeriod.h"
 #include "tables/TimeText.h"
@@ -35,60 +36,15 @@ DateTime sampleTime(DateTime start, double stepMinutes, std::int64_t i) {
   return start.addMinutes(stepMinutes * static_cast<double>(i));
 }
 
-std::string rowText(DateTime time, std::string_view heightText, std::string_view label) {
-  std::string row = FormatDate(time);
-  row += ' ';
-  row += FormatTimeHM(time);
-  row += '\t';
-  row += heightText;
-  row += '\t';
-  row += label;
-  return row;
-}
-
 void WriteTideRow(const TideTableRequest& request, TableRun& run, DateTime time, std::string_view label,
                   std::string_view heightText) {
-  std::string row = rowText(time, heightText, label);
+  std::string row = FormatTableRow(time, heightText, label);
   if (request.clearance == ClearanceBox::Ticked) {
     row += '\t';
     row += FormatUkc(heightText, run.settings, run.platform);
   }
   run.out.AppendTableLine(row);
 }
-
-// The K best events of the period, best first; an event ties below an equal
-// earlier one.
-class RankedEvents {
- public:
-  RankedEvents(std::size_t slots, float start, bool highest)
-      : heights_(slots, start), texts_(slots), highest_(highest) {}
-
-  void offer(float height, std::string text) {
-    for (std::size_t j = 0; j < heights_.size(); ++j) {
-      if (highest_ ? heights_[j] < height : heights_[j] > height) {
-        for (std::size_t k = heights_.size() - 1; k > j; --k) {
-          heights_[k] = heights_[k - 1];
-          texts_[k] = std::move(texts_[k - 1]);
-        }
-        heights_[j] = height;
-        texts_[j] = std::move(text);
-        ++kept_;
-        return;
-      }
-    }
-  }
-
-  void write(TableText& out) const {
-    const std::size_t shown = kept_ < heights_.size() ? kept_ : heights_.size();
-    for (std::size_t j = 0; j < shown; ++j) out.AppendTableLine(texts_[j]);
-  }
-
- private:
-  std::vector<float> heights_;
-  std::vector<std::string> texts_;
-  bool highest_;
-  std::size_t kept_ = 0;
-};
 
 std::string listingLine(const TideTableRequest& request) {
   std::string line = "Listing of: ";
@@ -169,10 +125,11 @@ JobOutcome GenerateTideTable(const TideTableRequest& request, TideHeightSource& 
   const std::int64_t n =
       intervals ? IntervalStepCount(request.start, end, stepMinutes) : SixMinuteStepCount(request.start, end);
 
-  std::optional<RankedEvents> ranked;
+  std::optional<RankedRows> ranked;
   if (request.listing == TideListing::Highest || request.listing == TideListing::Lowest) {
     const bool highest = request.listing == TideListing::Highest;
-    ranked.emplace(static_cast<std::size_t>(CInt(Val(countText(request)))), highest ? -100.0f : 100.0f, highest);
+    ranked.emplace(static_cast<std::size_t>(CInt(Val(countText(request)))), highest ? -100.0f : 100.0f,
+                   highest ? RankedRows::Best::Highest : RankedRows::Best::Lowest);
   }
 
   SampleWindow window;
@@ -238,7 +195,7 @@ JobOutcome GenerateTideTable(const TideTableRequest& request, TideHeightSource& 
     }
   }
   skyRowsBefore(end, true);
-  if (ranked) ranked->write(run.out);
+  if (ranked) ranked->write(run.out, false);
   return JobOutcome::Completed;
 }
 

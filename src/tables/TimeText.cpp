@@ -41,6 +41,17 @@ std::string FormatTimeHMS(DateTime instant) {
 
 std::string FormatTimeDate(DateTime instant) { return FormatTimeHM(instant) + " " + FormatDate(instant); }
 
+std::string FormatTableRow(DateTime instant, std::string_view first, std::string_view second) {
+  std::string row = FormatDate(instant);
+  row += ' ';
+  row += FormatTimeHM(instant);
+  row += '\t';
+  row += first;
+  row += '\t';
+  row += second;
+  return row;
+}
+
 std::string FormatZoneOffset(std::int16_t quarters) {
   static constexpr const char* kMinutes[] = {":00", ":15", ":30", ":45"};
   return FormatNumberPoint(quarters, "+;-; ") + FormatNumberPoint(quarters / 4, "00;00;00") +
