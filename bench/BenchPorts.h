@@ -1,6 +1,8 @@
 #pragma once
 // A port with every field in use, like a converted real port, for the benchmarks.
 #include "data/LocationRecord.h"
+#include "data/Settings.h"
+#include "engine/TideEngine.h"
 
 namespace saltmark::bench {
 
@@ -14,5 +16,12 @@ inline LocationRecord busyPort() {
   for (auto& text : port.monthlyAmplitude) text = "0";
   return port;
 }
+
+// The height engine on the busy port, with the default settings.
+struct BusyPortEngine {
+  BusyPortEngine() { engine.setPort(busyPort()); }
+  Settings settings;
+  TideEngine engine{settings};
+};
 
 }  // namespace saltmark::bench

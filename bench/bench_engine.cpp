@@ -15,9 +15,8 @@ namespace saltmark {
 namespace {
 
 void BM_PredictHeight(benchmark::State& state) {
-  Settings settings;
-  TideEngine engine(settings);
-  engine.setPort(bench::busyPort());
+  bench::BusyPortEngine busy;
+  TideEngine& engine = busy.engine;
   DateTime t = DateTime::fromCivil(2026, 1, 1);
   for (auto _ : state) {
     engine.PredictHeight(t);
@@ -30,9 +29,8 @@ BENCHMARK(BM_PredictHeight);
 // Instants with no common step (a cursor dragged about, a search that
 // halves its interval): none is worked out ahead.
 void BM_PredictHeightAtScatteredInstants(benchmark::State& state) {
-  Settings settings;
-  TideEngine engine(settings);
-  engine.setPort(bench::busyPort());
+  bench::BusyPortEngine busy;
+  TideEngine& engine = busy.engine;
   const DateTime start = DateTime::fromCivil(2026, 1, 1);
   std::uint32_t next = 1;
   for (auto _ : state) {
@@ -44,9 +42,8 @@ void BM_PredictHeightAtScatteredInstants(benchmark::State& state) {
 BENCHMARK(BM_PredictHeightAtScatteredInstants);
 
 void BM_YearOfSixMinuteSamples(benchmark::State& state) {
-  Settings settings;
-  TideEngine engine(settings);
-  engine.setPort(bench::busyPort());
+  bench::BusyPortEngine busy;
+  TideEngine& engine = busy.engine;
   const DateTime start = DateTime::fromCivil(2026, 1, 1);
   for (auto _ : state) {
     float sum = 0;
@@ -63,9 +60,9 @@ BENCHMARK(BM_YearOfSixMinuteSamples)->Unit(benchmark::kMillisecond);
 // moved into the port's time base, the height predicted, the line formatted
 // into one buffer and the buffer written out. Compare with the one above.
 void BM_YearOfSixMinuteSamplesListed(benchmark::State& state) {
-  Settings settings;
-  TideEngine engine(settings);
-  engine.setPort(bench::busyPort());
+  bench::BusyPortEngine busy;
+  const Settings& settings = busy.settings;
+  TideEngine& engine = busy.engine;
   const DateTime start = DateTime::fromCivil(2026, 1, 1);
   FILE* sink = std::fopen("/dev/null", "w");
   std::string out;

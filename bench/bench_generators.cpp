@@ -13,9 +13,9 @@ namespace saltmark {
 namespace {
 
 void BM_YearHighLowTable(benchmark::State& state) {
-  Settings settings;
-  TideEngine engine(settings);
-  engine.setPort(bench::busyPort());
+  bench::BusyPortEngine busy;
+  const Settings& settings = busy.settings;
+  TideEngine& engine = busy.engine;
   EngineHeightSource heights(engine);
   TideTableRequest request;
   request.start = DateTime::fromCivil(2026, 1, 1);

@@ -22,6 +22,7 @@
 #include "editors/StreamValues.h"
 #include "locations/Positions.h"
 #include "support/RandomRecords.h"
+#include "support/SampleRecords.h"
 #include "tables/HeightText.h"
 #include "tables/TimeText.h"
 
@@ -74,28 +75,14 @@ void configSeeds(SeedFolder seeds, test::RandomRecords& random) {
 
 void differenceSeeds(SeedFolder seeds, test::RandomRecords& random) {
   seeds.add(EncodeDifferenceRecords({}));
-  DifferenceRecord typical;
-  typical.name = "Lymington";
-  typical.latitudeText = "50\xB0" "45.3'N";
-  typical.longitudeText = "001\xB0" "32.0'W";
-  typical.referencePort = 12;
-  typical.diffText = {"4.70", "3.80", "1.90", "0.80", "-0010", "+0005", "-1.70", "-1.20", "-0.50", "-0.10"};
+  const DifferenceRecord typical = test::SampleSecondaryPort("Lymington");
   seeds.add(EncodeDifferenceRecords(std::span(&typical, 1)));
   for (int i = 0; i < kRandomSeeds; ++i) seeds.add(EncodeDifferenceRecords(random.differenceRecords(i < 2 ? 2 : 12)));
 }
 
 void streamSeeds(SeedFolder seeds, test::RandomRecords& random) {
   seeds.add(EncodeStreamRecords({}));
-  StreamRecord typical;
-  typical.name = "Diamond A";
-  typical.latitudeText = "50\xB0" "45.3'N";
-  typical.longitudeText = "001\xB0" "32.0'W";
-  for (int j = 0; j < kStreamHours; ++j) {
-    const auto i = static_cast<std::size_t>(j);
-    typical.direction[i] = static_cast<std::int16_t>((j * 30) % 360);
-    typical.springRate[i] = static_cast<std::int16_t>(j * 20);
-    typical.neapRate[i] = static_cast<std::int16_t>(j * 10);
-  }
+  const StreamRecord typical = test::SampleDiamond("Diamond A");
   seeds.add(EncodeStreamRecords(std::span(&typical, 1)));
   for (int i = 0; i < kRandomSeeds; ++i) seeds.add(EncodeStreamRecords(random.streamRecords(i < 2 ? 2 : 12)));
 }

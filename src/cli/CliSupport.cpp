@@ -60,6 +60,15 @@ void readPort(TideDatabase& database, int index, LocationRecord& record, Setting
     throw CliError("cannot read port #" + std::to_string(index));
 }
 
+LocationRecord readNamedPort(const std::string& path, const std::string& port, Settings& settings,
+                             ConsolePlatform& platform) {
+  TideDatabase database;
+  openDatabase(database, path, platform);
+  LocationRecord record;
+  readPort(database, resolvePort(database, port), record, settings, platform);
+  return record;
+}
+
 DateTime parseStartInstant(const std::string& text) {
   int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
   int end = 0;

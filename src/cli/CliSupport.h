@@ -31,6 +31,11 @@ std::optional<int> findName(const std::vector<std::string>& latin1Names, const s
 void readPort(TideDatabase& database, int index, LocationRecord& record, Settings& settings,
               ConsolePlatform& platform);
 
+// Opens the database at path and reads the port named as resolvePort takes
+// it, or throws CliError.
+LocationRecord readNamedPort(const std::string& path, const std::string& port, Settings& settings,
+                             ConsolePlatform& platform);
+
 // "YYYY-MM-DD HH:MM" (seconds optional, blanks around it allowed). Throws
 // CliError for anything else, trailing text included.
 DateTime parseStartInstant(const std::string& text);

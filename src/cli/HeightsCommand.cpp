@@ -28,10 +28,7 @@ struct HeightsOptions {
 void runHeights(const HeightsOptions& o) {
   ConsolePlatform platform;
   Settings settings = sampleSettings(o.samples);
-  TideDatabase database;
-  openDatabase(database, o.database, platform);
-  LocationRecord record;
-  readPort(database, resolvePort(database, o.port), record, settings, platform);
+  const LocationRecord record = readNamedPort(o.database, o.port, settings, platform);
 
   const ListingFormat format = readFormat(o.format);
   if (format == ListingFormat::Ics) throw CliError("--format ics is for event listings; heights are samples");

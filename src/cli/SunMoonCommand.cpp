@@ -30,10 +30,7 @@ void runSunMoon(const SunMoonOptions& o) {
   if (!(o.samples.days >= 1 && o.samples.days <= 3660)) throw CliError("--days must lie between 1 and 3660");
   ConsolePlatform platform;
   Settings settings = sampleSettings(o.samples);
-  TideDatabase database;
-  openDatabase(database, o.database, platform);
-  LocationRecord record;
-  readPort(database, resolvePort(database, o.port), record, settings, platform);
+  const LocationRecord record = readNamedPort(o.database, o.port, settings, platform);
   const DateTime start = parseStartInstant(o.samples.start);
   const auto days = PortSunMoonDays(record, settings, start, static_cast<int>(o.samples.days));
   const double toGmt = DisplayToGmtMinutes(settings, record.portZone);

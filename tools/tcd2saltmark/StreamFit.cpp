@@ -13,20 +13,31 @@ namespace {
 
 int hourOf(int unknown) { return unknown % kStreamHours; }
 
+Settings metricSettings() {
+  Settings settings;
+  settings.metricUnits = true;
+  return settings;
+}
+
+// The program's stream engine on one reference port, in metric units.
+struct PortStreams {
+  explicit PortStreams(const LocationRecord& port) { engine.setPort(port); }
+  Settings settings = metricSettings();
+  TideEngine engine{settings};
+  StreamEngine streams{engine};
+  ScriptedPlatform quiet;  // a failed search is reported by the caller
+};
+
 }  // namespace
 
 std::optional<CycleWalk> WalkCycles(const LocationRecord& port, DateTime first, double stepMinutes, int count) {
-  Settings settings;
-  settings.metricUnits = true;
-  TideEngine engine(settings);
-  engine.setPort(port);
-  StreamEngine streams(engine);
-  ScriptedPlatform quiet;  // a failed search is reported by the caller
+  PortStreams program(port);
+  StreamEngine& streams = program.streams;
   const StreamEngine::ReferencePortLoader loaded = [](int) { return true; };
   CycleWalk walk;
   walk.places.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
-    const auto place = streams.PlaceInCycle(0, first.addMinutes(i * stepMinutes), loaded, quiet);
+    const auto place = streams.PlaceInCycle(0, first.addMinutes(i * stepMinutes), loaded, program.quiet);
     if (!place) return std::nullopt;
     walk.places.push_back(*place);
     const auto interval = minutesBetween(*streams.previousHighWater(), *streams.nextHighWater());
@@ -36,13 +47,8 @@ std::optional<CycleWalk> WalkCycles(const LocationRecord& port, DateTime first, 
 }
 
 std::optional<StreamComponents> ProgramStreamAt(const LocationRecord& port, const StreamRecord& station, DateTime at) {
-  Settings settings;
-  settings.metricUnits = true;
-  TideEngine engine(settings);
-  engine.setPort(port);
-  StreamEngine streams(engine);
-  ScriptedPlatform quiet;  // a failed search is reported by the caller
-  return streams.StreamAtInstant(station, 100, 0, at, [](int) { return true; }, quiet);
+  PortStreams program(port);
+  return program.streams.StreamAtInstant(station, 100, 0, at, [](int) { return true; }, program.quiet);
 }
 
 SampleWeights WeightsAt(const CyclePlace& place) {
