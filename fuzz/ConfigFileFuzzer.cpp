@@ -14,16 +14,12 @@ using namespace saltmark;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes = fuzz::asText(data, size);
 
-  bool decoded = false;
-  try {
+  const bool decoded = fuzz::takenOrRefusedAs([&] {
     const Settings read = DecodeSettings(bytes);
-    decoded = true;
     const std::string written = EncodeSettings(read);
     FUZZ_CHECK(bytes.substr(0, written.size()) == written);
     FUZZ_CHECK(!SettingsChanged(DecodeSettings(written), read));
-  } catch (const RuntimeError& refused) {
-    FUZZ_CHECK(refused.code() == errc::kInputPastEnd);
-  }
+  }, {errc::kInputPastEnd});
 
   fuzz::writeScratchFile(kConfigFileName, bytes);
   ScriptedPlatform platform;

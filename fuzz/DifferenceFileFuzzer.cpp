@@ -37,17 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes = fuzz::asText(data, size);
 
   std::vector<DifferenceRecord> decoded;
-  bool ok = false;
-  try {
+  const bool ok = fuzz::takenOrRefusedAs([&] {
     decoded = DecodeDifferenceRecords(bytes);
-    ok = true;
     FUZZ_CHECK(decoded.size() <= static_cast<std::size_t>(kMaxDatabaseRecords));
     const std::string written = EncodeDifferenceRecords(decoded);
     FUZZ_CHECK(bytes.substr(0, written.size()) == written);
-  } catch (const RuntimeError& refused) {
-    FUZZ_CHECK(refused.code() == errc::kInputPastEnd || refused.code() == errc::kSubscript ||
-               refused.code() == errc::kInvalidFormat);
-  }
+  }, {errc::kInputPastEnd, errc::kSubscript, errc::kInvalidFormat});
 
   const std::filesystem::path path = fuzz::writeScratchFile("input.dif", bytes);
   ScriptedPlatform platform;

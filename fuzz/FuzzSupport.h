@@ -4,10 +4,13 @@
 // path, and the silent, recording platform the loaders talk to.
 #include <cstddef>
 #include <cstdint>
+#include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "common/RuntimeError.h"
 #include "platform/ScriptedPlatform.h"
 
 namespace saltmark::fuzz {
@@ -20,6 +23,20 @@ namespace saltmark::fuzz {
 
 inline std::string_view asText(const std::uint8_t* data, std::size_t size) {
   return {reinterpret_cast<const char*>(data), size};
+}
+
+// Runs decodeAndCheck, which decodes the input and checks what it read, and
+// says whether the input was taken; a refusal must carry one of the codes a
+// damaged file may give.
+template <typename DecodeAndCheck>
+bool takenOrRefusedAs(DecodeAndCheck decodeAndCheck, std::initializer_list<int> refusals) {
+  try {
+    decodeAndCheck();
+    return true;
+  } catch (const RuntimeError& refused) {
+    FUZZ_CHECK(std::find(refusals.begin(), refusals.end(), refused.code()) != refusals.end());
+    return false;
+  }
 }
 
 // A folder of the process's own, in memory when /dev/shm is there, removed

@@ -26,16 +26,12 @@ void checkRoundTrip(const TideDatabaseContents& contents) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes = fuzz::asText(data, size);
 
-  bool decoded = false;
-  try {
+  const bool decoded = fuzz::takenOrRefusedAs([&] {
     const TideDatabaseContents contents = DecodeTideDatabase(bytes);
-    decoded = true;
     FUZZ_CHECK(contents.headers.size() <= static_cast<std::size_t>(kMaxTideHeaders));
     FUZZ_CHECK(contents.locationLines.size() <= static_cast<std::size_t>(kMaxTideLocations));
     checkRoundTrip(contents);
-  } catch (const RuntimeError& refused) {
-    FUZZ_CHECK(refused.code() == errc::kBadDatabase || refused.code() == errc::kSubscript);
-  }
+  }, {errc::kBadDatabase, errc::kSubscript});
 
   // Through the loader, over a database loaded before: a refused file leaves it.
   static const std::string good = [] {

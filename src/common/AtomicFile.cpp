@@ -109,4 +109,14 @@ WriteResult writeFileAtomically(const std::filesystem::path& path, std::string_v
   return {};
 }
 
+std::optional<std::string> saveFileOrSayWhy(const std::filesystem::path& path, std::string_view bytes,
+                                            std::string_view failed) {
+  const WriteResult result = writeFileAtomically(path, bytes);
+  if (result) return std::nullopt;
+  std::string message = std::string(failed) + path.string() + ".";
+  if (!result.error.empty()) message += "\r\n" + result.error;
+  message += "\r\nA file of that name that was there before is unchanged.";
+  return message;
+}
+
 }  // namespace saltmark

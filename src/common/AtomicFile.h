@@ -6,6 +6,7 @@
 // way left there ("<name>.tmp<pid>_<n>" of a process that no longer runs).
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,12 @@ struct WriteResult {
 };
 
 WriteResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Writes the file as above. On failure returns what the user is told:
+// "<failed><path>." (failed such as "The table could not be saved as "),
+// the system's reason, and that the file there before is unchanged.
+std::optional<std::string> saveFileOrSayWhy(const std::filesystem::path& path, std::string_view bytes,
+                                            std::string_view failed);
 
 // Tests simulate a disk that fills up: when set, the hook is asked before the
 // temporary file is written and a false answer fails the write at that point.

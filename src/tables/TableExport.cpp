@@ -11,12 +11,7 @@ std::string TableFileContents(std::string_view text) {
 }
 
 std::optional<std::string> SaveTableFile(const std::filesystem::path& path, std::string_view text) {
-  const WriteResult result = writeFileAtomically(path, TableFileContents(text));
-  if (result) return std::nullopt;
-  std::string message = "The table could not be saved as " + path.string() + ".";
-  if (!result.error.empty()) message += "\r\n" + result.error;
-  message += "\r\nA file of that name that was there before is unchanged.";
-  return message;
+  return saveFileOrSayWhy(path, TableFileContents(text), "The table could not be saved as ");
 }
 
 }  // namespace saltmark

@@ -109,12 +109,7 @@ CalendarExport TableCalendar(std::string_view tableText, const TableExportContex
 }
 
 std::optional<std::string> SaveExportFile(const std::filesystem::path& path, std::string_view contents) {
-  const WriteResult result = writeFileAtomically(path, contents);
-  if (result) return std::nullopt;
-  std::string message = "The table could not be exported as " + path.string() + ".";
-  if (!result.error.empty()) message += "\r\n" + result.error;
-  message += "\r\nA file of that name that was there before is unchanged.";
-  return message;
+  return saveFileOrSayWhy(path, contents, "The table could not be exported as ");
 }
 
 }  // namespace saltmark

@@ -53,12 +53,8 @@ QByteArray RenderGraphPdf(QSize size, const std::function<void(DrawingSurface&)>
 }
 
 std::optional<std::string> SaveGraphFile(const std::filesystem::path& path, const QByteArray& bytes) {
-  const WriteResult written = writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-  if (written) return std::nullopt;
-  std::string message = "The graph could not be saved as " + path.string() + ".";
-  if (!written.error.empty()) message += "\r\n" + written.error;
-  message += "\r\nA file of that name that was there before is unchanged.";
-  return message;
+  return saveFileOrSayWhy(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                          "The graph could not be saved as ");
 }
 
 }  // namespace saltmark
