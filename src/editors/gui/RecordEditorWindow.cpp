@@ -23,8 +23,7 @@ RecordEditorWindow::RecordEditorWindow(RecordListEditor& editor, const EditorCon
   setModal(true);
 
   auto* menuBar = new QMenuBar(this);
-  QMenu* file = menuBar->addMenu("&File");
-  file->setObjectName(names.fileMenu);
+  QMenu* file = namedMenu(menuBar, names.fileMenu, "&File");
   connect(namedAction(file, names.newFile, "&New"), &QAction::triggered, this,
           [this] { runCommand([this] { editor_.newDatabase(); }); });
   connect(namedAction(file, names.open, "&Open"), &QAction::triggered, this,
@@ -35,26 +34,21 @@ RecordEditorWindow::RecordEditorWindow(RecordListEditor& editor, const EditorCon
           [this] { runCommand([this] { editor_.saveAs(); }); });
   file->addSeparator();
   connect(namedAction(file, names.exit, "E&xit"), &QAction::triggered, this, &RecordEditorWindow::reject);
-  QAction* help = menuBar->addAction("&Help");
-  help->setObjectName(names.help);
-  connect(help, &QAction::triggered, this, [this] { editor_.help(); });
+  connect(namedMenuBarAction(menuBar, names.help, "&Help"), &QAction::triggered, this, [this] { editor_.help(); });
 
-  auto* heading = new QLabel(names.heading, this);
-  heading->setObjectName("heading");
+  QLabel* heading = namedLabel("heading", this, names.heading);
   QFont bold = heading->font();
   bold.setBold(true);
   bold.setPointSizeF(bold.pointSizeF() * 1.3);
   heading->setFont(bold);
-  auto* note = new QLabel("You must reload Saltmark for any changes to take effect.", this);
-  note->setObjectName("note");
+  QLabel* note = namedLabel("note", this, "You must reload Saltmark for any changes to take effect.");
 
   list_ = new QListWidget(this);
   list_->setObjectName(names.list);
   list_->setMinimumWidth(180);
   connect(list_, &QListWidget::currentRowChanged, this, &RecordEditorWindow::listRowChanged);
 
-  record_ = new QGroupBox(this);
-  record_->setObjectName("Record");
+  record_ = namedGroup("Record", QString(), this);
 
   auto* buttons = new QHBoxLayout;
   const struct {

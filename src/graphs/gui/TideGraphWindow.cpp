@@ -74,9 +74,7 @@ void TideGraphWindow::buildMenus() {
                                 [this](bool on) { passagelines_Click(on); });
   addMidnightItems(settings);
   settings->addSeparator();
-  SunMoon_ = settings->addAction("Sun and Moon");
-  SunMoon_->setObjectName("SunMoon");
-  SunMoon_->setCheckable(true);
+  SunMoon_ = namedAction(settings, "SunMoon", "Sun and Moon", true);
   SunMoon_->setChecked(LoadSunMoonGraphSetting(state_.programFolder));
   connect(SunMoon_, &QAction::toggled, this, &TideGraphWindow::SunMoon_Click);
   addZoomMenu(bar);

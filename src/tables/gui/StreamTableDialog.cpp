@@ -29,11 +29,9 @@ StreamTableDialog::StreamTableDialog(const Settings& settings, Platform& platfor
   options_ = listingOptions(
       "Option", [](int k) { return StreamListingCaption(static_cast<StreamListing>(k)); }, details, grid, this);
   mins_box_ = new SelectingLineEdit("mins_box", "60", details);
-  reg_units_ = new QLabel("mins", details);
-  reg_units_->setObjectName("reg_units");
+  reg_units_ = namedLabel("reg_units", details, "mins");
   Below_ = new SelectingLineEdit("Below", "1", details);
-  below_units_ = new QLabel(details);
-  below_units_->setObjectName("below_units");
+  below_units_ = namedLabel("below_units", details);
   fastest_ = new SelectingLineEdit("fastest", "5", details);
   grid->addWidget(mins_box_, 2, 1);
   grid->addWidget(reg_units_, 2, 2);

@@ -66,10 +66,8 @@ TideTableDialog::TideTableDialog(Settings& settings, Platform& platform, QWidget
   Check1_ = new ClearanceCheckBox("Clearance Information", this);
   Check1_->setObjectName("Check1");
   Check1_->setTristate(true);
-  depthLabel_ = new QLabel("Charted Depth", this);
-  depthLabel_->setObjectName("t_depth_label");
-  draughtLabel_ = new QLabel("Draught", this);
-  draughtLabel_->setObjectName("t_draught_label");
+  depthLabel_ = namedLabel("t_depth_label", this, "Charted Depth");
+  draughtLabel_ = namedLabel("t_draught_label", this, "Draught");
   t_depth_ = new SelectingLineEdit("t_depth", "", this);
   t_draught_ = new SelectingLineEdit("t_draught", "", this);
   auto* vessel = new QGridLayout;
