@@ -25,6 +25,9 @@
 
 namespace saltmark {
 
+// The date at midnight, or nullopt when the text is not a date.
+std::optional<DateTime> ParseDateBox(std::string_view text);
+
 struct TimeOfDay {
   int hour = 0;
   int minute = 0;
@@ -32,9 +35,6 @@ struct TimeOfDay {
   int totalSeconds() const { return (hour * 60 + minute) * 60 + second; }
   friend bool operator==(const TimeOfDay&, const TimeOfDay&) = default;
 };
-
-// The date at midnight, or nullopt when the text is not a date.
-std::optional<DateTime> ParseDateBox(std::string_view text);
 
 std::optional<TimeOfDay> ParseTimeBox(std::string_view text);
 

@@ -8,13 +8,10 @@
 #include "data/DifferenceFile.h"
 #include "data/DifferenceRecord.h"
 #include "data/LocationIndex.h"
+#include "editors/EditorWordings.h"
 #include "editors/RecordTableEditor.h"
 
 namespace saltmark {
-
-inline constexpr std::string_view kDifferencesCaption = "Saltmark:Tidal Differences";
-inline constexpr std::string_view kDifferenceWindowCaption = "Saltmark - Tidal Difference:    ";
-inline constexpr int kDifferenceHelpContext = 16;
 
 // What the boxes show: the shared ones and d(0..9).
 struct DifferenceForm : RecordForm {

@@ -4,24 +4,8 @@
 
 namespace saltmark {
 
-namespace {
-
-const EditorWording kWording{
-    .extension = "vel",
-    .fileCaption = kStreamsCaption,
-    .recordQuestionCaption = kStreamRecordCaption,
-    .dataChangedQuestion = "Data has changed. Save changes?",
-    .windowCaptionPrefix = kStreamWindowCaption,
-    .saveAsFailure = "You have not entered the Save Filename correctly",
-    .openTitle = "Open Stream Database",
-    .saveTitle = "Save Stream Database",
-    .helpContext = kStreamHelpContext,
-};
-
-}  // namespace
-
 StreamEditor::StreamEditor(Platform& platform, const LocationIndex& index, std::filesystem::path folder)
-    : RecordTableEditor(platform, kWording, index, std::move(folder)) {}
+    : RecordTableEditor(platform, kStreamWording, index, std::move(folder)) {}
 
 void StreamEditor::showValues(const StreamRecord& shown) {
   form.speedUnits = shown.speedUnits >= 0 && shown.speedUnits < kSpeedUnitCount ? shown.speedUnits : 0;

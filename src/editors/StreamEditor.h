@@ -9,14 +9,10 @@
 #include "data/LocationIndex.h"
 #include "data/StreamFile.h"
 #include "data/StreamRecord.h"
+#include "editors/EditorWordings.h"
 #include "editors/RecordTableEditor.h"
 
 namespace saltmark {
-
-inline constexpr std::string_view kStreamsCaption = "Saltmark:Tidal Streams";
-inline constexpr std::string_view kStreamRecordCaption = "SaltMArk:Streams";
-inline constexpr std::string_view kStreamWindowCaption = "Saltmark Tidal Streams:    ";
-inline constexpr int kStreamHelpContext = 15;
 
 // What the boxes show: the shared ones, the position chosen in spd, and
 // d(j), s(j), n(j) for the hours j = 0..12 (-6 .. +6).

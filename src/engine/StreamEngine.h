@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "common/DateTime.h"
+#include "common/ScopedSwitch.h"
 #include "data/StreamRecord.h"
 #include "engine/TideEngine.h"
 #include "platform/Platform.h"
@@ -122,15 +123,6 @@ class StreamEngine {
 };
 
 // Keeps a stream engine's pairs for the life of the object.
-class RememberedPairs {
- public:
-  explicit RememberedPairs(StreamEngine& streams) : streams_(streams) { streams_.rememberPairs(true); }
-  ~RememberedPairs() { streams_.rememberPairs(false); }
-  RememberedPairs(const RememberedPairs&) = delete;
-  RememberedPairs& operator=(const RememberedPairs&) = delete;
-
- private:
-  StreamEngine& streams_;
-};
+using RememberedPairs = ScopedSwitch<StreamEngine, &StreamEngine::rememberPairs>;
 
 }  // namespace saltmark

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/ScopedSwitch.h"
 #include "common/Version.h"
 
 namespace saltmark {
@@ -54,15 +55,6 @@ class Platform {
 
 // Shows the busy pointer for the life of the object, and restores the normal
 // pointer on every way out, errors included.
-class BusyPointer {
- public:
-  explicit BusyPointer(Platform& platform) : platform_(platform) { platform_.setBusy(true); }
-  ~BusyPointer() { platform_.setBusy(false); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-
- private:
-  Platform& platform_;
-};
+using BusyPointer = ScopedSwitch<Platform, &Platform::setBusy>;
 
 }  // namespace saltmark

@@ -70,7 +70,7 @@ TEST_F(DifferenceEditorTest, ChangedRecordIsSavedOnlyWhenTheUserSaysYes) {
     platform.answerNext(c.answer);
     editor.listClick(1);
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kRecordChangedQuestion)}) << c.what;
-    EXPECT_EQ(platform.lastMessage()->caption, kDifferencesCaption);
+    EXPECT_EQ(platform.lastMessage()->caption, kDifferenceWording.fileCaption);
     EXPECT_EQ(editor.current(), 1) << c.what;
     EXPECT_EQ(editor.form.name, "Yarmouth") << c.what;
     EXPECT_EQ(editor.table().records[0].name, c.answer == MessageAnswer::Yes ? typed : before) << c.what;

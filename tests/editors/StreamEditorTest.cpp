@@ -51,7 +51,7 @@ TEST_F(StreamEditorTest, AChangedSpeedUnitIsAChangedStation) {
   platform.answerNext(MessageAnswer::Yes);
   editor.append();
   EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kRecordChangedQuestion)});
-  EXPECT_EQ(platform.lastMessage()->caption, kStreamRecordCaption);
+  EXPECT_EQ(platform.lastMessage()->caption, kStreamWording.recordQuestionCaption);
   EXPECT_EQ(editor.table().records[0].speedUnits, 2);
   EXPECT_EQ(editor.form.speedUnits, 2);  // a new station keeps the unit in use
   editor.cancel();

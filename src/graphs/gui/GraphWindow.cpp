@@ -14,6 +14,7 @@
 #include "graphs/gui/GraphPicture.h"
 #include "graphs/gui/GraphVector.h"
 #include "graphs/gui/GraphWindowParts.h"
+#include "platform/gui/NamedControls.h"
 #include "platform/gui/Printing.h"
 #include "platform/gui/QtText.h"
 #include "shell/AppState.h"
@@ -30,6 +31,13 @@ GraphWindow::GraphWindow(AppState& state, int startZoom, const char* name, const
 }
 
 GraphWindow::~GraphWindow() = default;
+
+void GraphWindow::assemble(int height) {
+  buildMenus(menuBar(), namedMenu(menuBar(), "Settings", "&Settings"));
+  buildLayout();
+  resize(1000, height);
+  applyScheme();
+}
 
 void GraphWindow::applyScheme() {
   ApplyWindowScheme(*this, state_.settings);

@@ -72,6 +72,12 @@ class GraphWindow : public QMainWindow {
   virtual void redraw() = 0;
   virtual void showCursorReadout() = 0;
   virtual void restoreMenuTicks();
+  // Called once from each window's constructor, when the window is whole:
+  // the menu bar (Settings first, then the window's own menus), the layout,
+  // the size and the colours.
+  void assemble(int height);
+  virtual void buildMenus(QMenuBar* bar, QMenu* settings) = 0;
+  virtual void buildLayout() = 0;
 
   // A finished run is in: the cursor is live again; the window is shown,
   // raised and drawn.

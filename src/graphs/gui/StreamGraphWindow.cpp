@@ -59,17 +59,12 @@ class WidePenSurface : public DrawingSurface {
 
 StreamGraphWindow::StreamGraphWindow(AppState& state, QWidget* parent)
     : GraphWindow(state, kStreamGraphStartZoom, "GStream", "Saltmark: Tidal Streams", "Print Stream Graph", parent) {
-  buildMenus();
-  buildLayout();
-  resize(1000, 680);
-  applyScheme();
+  assemble(680);
 }
 
 StreamGraphWindow::~StreamGraphWindow() = default;
 
-void StreamGraphWindow::buildMenus() {
-  QMenuBar* bar = menuBar();
-  QMenu* settings = namedMenu(bar, "Settings", "&Settings");
+void StreamGraphWindow::buildMenus(QMenuBar* bar, QMenu* settings) {
   addGraticuleItems(settings);
   addMidnightItems(settings);
   addZoomMenu(bar);

@@ -48,8 +48,8 @@ class StreamGraphWindow : public GraphWindow {
   void showCursorReadout() override { ShowStreamCursorReadout(); }
 
  private:
-  void buildMenus();
-  void buildLayout();
+  void buildMenus(QMenuBar* bar, QMenu* settings) override;
+  void buildLayout() override;
   void ShowStreamCursorReadout();
   void DrawCompass(double direction);
 

@@ -53,17 +53,12 @@ QListWidget* addInformationList(QHBoxLayout* header, const QString& caption, con
 
 TideGraphWindow::TideGraphWindow(AppState& state, QWidget* parent)
     : GraphWindow(state, kTideGraphStartZoom, "Graphical", "Saltmark: Tidal Heights", "Print Tide Graph", parent) {
-  buildMenus();
-  buildLayout();
-  resize(1000, 720);
-  applyScheme();
+  assemble(720);
 }
 
 TideGraphWindow::~TideGraphWindow() = default;
 
-void TideGraphWindow::buildMenus() {
-  QMenuBar* bar = menuBar();
-  QMenu* settings = namedMenu(bar, "Settings", "&Settings");
+void TideGraphWindow::buildMenus(QMenuBar* bar, QMenu* settings) {
   connect(namedAction(settings, "MDepth", "Charted Depth"), &QAction::triggered, this, &TideGraphWindow::MDepth_Click);
   connect(namedAction(settings, "MDraught", "Draught"), &QAction::triggered, this, &TideGraphWindow::MDraught_Click);
   connect(namedAction(settings, "MUKC", "Under Keel Clearance"), &QAction::triggered, this,

@@ -68,8 +68,8 @@ class TideGraphWindow : public GraphWindow {
   void restoreMenuTicks() override;
 
  private:
-  void buildMenus();
-  void buildLayout();
+  void buildMenus(QMenuBar* bar, QMenu* settings) override;
+  void buildLayout() override;
   void ShowTideCursorReadout();
   void ShowCursorClearance();
   void SetClearanceLabel(const std::string& text);

@@ -1,4 +1,6 @@
 // The main window's controls: the always-visible panel and the four mode panels.
+#include <utility>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +37,12 @@ QLabel* valueLabel(const char* name, QWidget* parent) {
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   label->setMinimumWidth(80);
   return label;
+}
+
+// A mode panel: its frame and the grid inside it.
+std::pair<QGroupBox*, QGridLayout*> modePanel(const char* name, const QString& title, QWidget* parent) {
+  QGroupBox* panel = namedGroup(name, title, parent);
+  return {panel, new QGridLayout(panel)};
 }
 
 // A mode panel's first column: the database drop-down, then the list of its
@@ -150,8 +158,7 @@ QWidget* MainWindow::buildTimePanel() {
 }
 
 QGroupBox* MainWindow::buildHeightsPanel() {
-  QGroupBox* panel = namedGroup("Frame_Heights", " Height Predictions at Saltmark Locations", this);
-  auto* grid = new QGridLayout(panel);
+  const auto [panel, grid] = modePanel("Frame_Heights", " Height Predictions at Saltmark Locations", this);
 
   Tfile_ = addDatabaseBox(grid, "Tfile", "Select Tidal Database", this, &MainWindow::Tfile_Click);
 
@@ -217,11 +224,8 @@ QGroupBox* MainWindow::buildHeightsPanel() {
 }
 
 QGroupBox* MainWindow::buildStreamsPanel() {
-  QGroupBox* panel = namedGroup("Frame_Streams", " Stream Predictions at User Locations", this);
-  auto* grid = new QGridLayout(panel);
-
+  const auto [panel, grid] = modePanel("Frame_Streams", " Stream Predictions at User Locations", this);
   Sfile_ = addDatabaseBox(grid, "Sfile", "Select Stream Database", this, &MainWindow::Sfile_Click);
-
   // Ctrl-click adds a station to the choice; a plain click chooses one.
   Sloc_ = addLocationList(grid, "Sloc", "Select Stream", QAbstractItemView::ExtendedSelection, 3);
   connect(Sloc_, &QListWidget::itemSelectionChanged, this, &MainWindow::Sloc_Click);
@@ -268,8 +272,7 @@ QGroupBox* MainWindow::buildStreamsPanel() {
 }
 
 QGroupBox* MainWindow::buildDifferencesPanel() {
-  QGroupBox* panel = namedGroup("Frame_Differences", " Height Prediction at User Difference Locations", this);
-  auto* grid = new QGridLayout(panel);
+  const auto [panel, grid] = modePanel("Frame_Differences", " Height Prediction at User Difference Locations", this);
   Dfile_ = addDatabaseBox(grid, "Dfile", "Select User Difference Database", this, &MainWindow::Dfile_Click);
   Dloc_ = addLocationList(grid, "Dloc", "Select Difference Location", QAbstractItemView::SingleSelection, 4);
   connect(Dloc_, &QListWidget::currentRowChanged, this, &MainWindow::Dloc_Click);

@@ -51,12 +51,30 @@ std::optional<std::string> chosenDatabase(const QComboBox* box) {
   return fromQt(box->currentText());
 }
 
-// A database's entries into its list, numbered in file order, with the
-// list's signals held (the caller chooses the row).
-void fillQuietly(QListWidget* list, const std::vector<std::string>& names) {
+// A database's entries into its list, numbered in file order, and the first
+// one chosen, all with the list's signals held: the caller then shows the
+// labels once, for it. Gives the number of entries.
+int fillChoosingFirst(QListWidget* list, const std::vector<std::string>& names) {
   const QSignalBlocker quiet(list);
   list->clear();
   for (std::size_t i = 0; i < names.size(); ++i) addEntry(list, names[i], static_cast<int>(i));
+  if (list->count() > 0) selectRow(list, 0);
+  return list->count();
+}
+
+template <class Table>
+using SelectDatabase = bool (*)(std::string_view, Table&, std::vector<std::string>&, Settings&, Platform&,
+                                const std::filesystem::path&);
+
+// A user database into its table, its names into the list and their number
+// into `count`, then its first entry shown; a refused database changes nothing.
+template <class Table>
+void loadIntoList(SelectDatabase<Table> select, const std::string& name, Table& table, QListWidget* list, int& count,
+                  MainWindow& window, void (MainWindow::*showEntry)(), AppState& state) {
+  std::vector<std::string> names;
+  if (!select(name, table, names, state.settings, state.platform, {})) return;
+  count = fillChoosingFirst(list, names);
+  (window.*showEntry)();
 }
 
 }  // namespace
@@ -226,15 +244,8 @@ void MainWindow::Dfile_Click() {
 }
 
 void MainWindow::loadDifferenceDatabase(const std::string& name) {
-  std::vector<std::string> names;
-  if (!SelectDifferenceDatabase(name, state_.differenceTable, names, state_.settings, state_.platform)) return;
-  state_.differenceCount = static_cast<int>(names.size());
-  fillQuietly(Dloc_, names);
-  if (Dloc_->count() > 0) {
-    selectRow(Dloc_, 0);
-  } else {
-    Dloc_Click();
-  }
+  loadIntoList(SelectDifferenceDatabase, name, state_.differenceTable, Dloc_, state_.differenceCount, *this,
+               &MainWindow::Dloc_Click, state_);
 }
 
 void MainWindow::Dloc_Click() {
@@ -258,17 +269,8 @@ void MainWindow::Sfile_Click() {
 }
 
 void MainWindow::loadStreamDatabase(const std::string& name) {
-  std::vector<std::string> names;
-  if (!SelectStreamDatabase(name, state_.streamTable, names, state_.settings, state_.platform)) return;
-  state_.streamCount = static_cast<int>(names.size());
-  fillQuietly(Sloc_, names);
-  // The first station is chosen with the signals still held; the labels
-  // then follow once, for it.
-  if (Sloc_->count() > 0) {
-    const QSignalBlocker quiet(Sloc_);
-    selectRow(Sloc_, 0);
-  }
-  Sloc_Click();
+  loadIntoList(SelectStreamDatabase, name, state_.streamTable, Sloc_, state_.streamCount, *this,
+               &MainWindow::Sloc_Click, state_);
 }
 
 void MainWindow::Sloc_Click() {

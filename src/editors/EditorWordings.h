@@ -1,0 +1,22 @@
+#pragma once
+// What each editor says: its file extension, captions, questions, file
+// dialog titles and help page. The two editors differ only in these words
+// and in their records.
+#include "editors/RecordListEditor.h"
+
+namespace saltmark {
+
+inline constexpr EditorWording kDifferenceWording{
+    .extension = "dif", .fileCaption = "Saltmark:Tidal Differences",
+    .recordQuestionCaption = "Saltmark:Tidal Differences",
+    .dataChangedQuestion = "Difference Data has changed. Save changes?",
+    .windowCaptionPrefix = "Saltmark - Tidal Difference:    ", .saveAsFailure = "Cannot save file",
+    .openTitle = "Open Difference Database", .saveTitle = "Save Difference Database", .helpContext = 16};
+
+inline constexpr EditorWording kStreamWording{
+    .extension = "vel", .fileCaption = "Saltmark:Tidal Streams", .recordQuestionCaption = "SaltMArk:Streams",
+    .dataChangedQuestion = "Data has changed. Save changes?", .windowCaptionPrefix = "Saltmark Tidal Streams:    ",
+    .saveAsFailure = "You have not entered the Save Filename correctly", .openTitle = "Open Stream Database",
+    .saveTitle = "Save Stream Database", .helpContext = 15};
+
+}  // namespace saltmark
