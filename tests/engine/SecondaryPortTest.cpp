@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
-#include "common/VbNumbers.h"
 #include "engine/EngineFixtures.h"
 #include "engine/TideEngine.h"
 
@@ -18,18 +15,14 @@ DifferenceRecord record(std::array<std::string, kDifferenceValueCount> texts) {
   return r;
 }
 
-TEST(SecondaryPort, TimeDifferenceTexts) {
+TEST(SecondaryPort, TimeDifferencesBlendHighAndLowWater) {
   const std::pair<const char*, int> cases[] = {{"+0130", 90}, {"-0045", -45}, {" 0000", 0}, {"+1200", 720}, {"", 0}};
   for (auto [text, minutes] : cases) EXPECT_EQ(ParseTimeDifference(text), minutes) << text;
-}
-
-TEST(SecondaryPort, TimeDifferenceBlendsHighAndLowWater) {
   const DifferenceRecord r = record({"", "", "", "", "+0100", "-0030", "", "", "", ""});
   EXPECT_DOUBLE_EQ(TimeDifferenceHours(r, 1), 1.0);
   EXPECT_DOUBLE_EQ(TimeDifferenceHours(r, -1), -0.5);
   EXPECT_DOUBLE_EQ(TimeDifferenceHours(r, 0), 0.25);
-  const DifferenceRecord onlyHigh = record({"", "", "", "", "+0100", "", "", "", "", ""});
-  EXPECT_EQ(TimeDifferenceHours(onlyHigh, 1), 0);
+  EXPECT_EQ(TimeDifferenceHours(record({"", "", "", "", "+0100", "", "", "", "", ""}), 1), 0);  // only one given
 }
 
 TEST(SecondaryPort, HeightDifferenceByPattern) {
