@@ -5,6 +5,19 @@
 namespace saltmark {
 namespace {
 
+TEST(InformationDisplay, ClearanceIsTheHeightPlusDepthLessDraught) {
+  Settings s;
+  s.chartedDepth = 1.0f;
+  s.draught = 2.0f;
+  const PresentTide present = PresentTideAt(3.5f, ClearanceOffset(s), s);
+  EXPECT_EQ(present.I_Tide, "3.50");
+  EXPECT_EQ(present.I_UKC, "2.50");
+  EXPECT_FLOAT_EQ(present.clearance, 2.5f);
+
+  s.metricUnits = kFalse;
+  EXPECT_EQ(PresentTideAt(8.5f, 0, s).I_UKC, "  8' 6 ");
+}
+
 TEST(InformationDisplay, AlarmSoundsOnlyBelowTheLevel) {
   struct Case {
     float level, clearance;
