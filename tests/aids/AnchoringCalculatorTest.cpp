@@ -63,31 +63,17 @@ TEST_F(AnchoringTest, NoHighWaterAfterTheCursorLeavesItsResultsNotAvailable) {
 }
 
 TEST_F(AnchoringTest, AnEventAtTheCursorOrWithinASecondIsNotTheNext) {
-  refresh(at(3));
-  EXPECT_EQ(display.nexthighval, "3.50 ");
-  EXPECT_NE(display.nexthighdat, "NA");
   events[2].heightText = "4.00 ";
-  refresh(at(3));
-  EXPECT_EQ(display.nexthighval, "4.00 ");  // the 15:00 one
-  events[0].instant = DateTime(at(3).serial() + 0.4 / 86400);
-  refresh(at(3));
-  EXPECT_EQ(display.nexthighval, "4.00 ");
-  events[0].instant = at(3, 0, 1);
-  refresh(at(3));
-  EXPECT_EQ(display.nexthighval, "3.50 ");
+  const std::pair<DateTime, const char*> cases[] = {
+      {at(3), "4.00 "}, {DateTime(at(3).serial() + 0.4 / 86400), "4.00 "}, {at(3, 0, 1), "3.50 "}};
+  for (const auto& [high, next] : cases) {
+    events[0].instant = high;
+    refresh(at(3));
+    EXPECT_EQ(display.nexthighval, next) << high.serial();
+  }
 }
 
-TEST_F(AnchoringTest, ChainOnBoardExactlyEnoughUsesChainOnly) {
-  settings.chainOnBoard = 20.0f;
-  settings.ropeOnBoard = 0.0f;
-  refresh(at(6));
-  EXPECT_EQ(display.chainused, " 20.0");
-  EXPECT_EQ(display.warpused, " 0.0");
-  EXPECT_EQ(display.total, " 20.0");
-  EXPECT_FALSE(display.warningVisible);
-}
-
-TEST_F(AnchoringTest, TooLittleRopeShowsTheWarning) {
+TEST_F(AnchoringTest, TooLittleRopeShowsTheWarningAndEnoughChainUsesChainOnly) {
   refresh(at(6));
   WarpTextChanged(display, "11.9", settings, platform);
   EXPECT_FLOAT_EQ(settings.ropeOnBoard, 11.9f);
@@ -95,6 +81,8 @@ TEST_F(AnchoringTest, TooLittleRopeShowsTheWarning) {
   ChainTextChanged(display, "20", settings, platform);
   EXPECT_FLOAT_EQ(settings.chainOnBoard, 20.0f);
   EXPECT_EQ(display.chainused, " 20.0");
+  EXPECT_EQ(display.warpused, " 0.0");
+  EXPECT_EQ(display.total, " 20.0");
   EXPECT_FALSE(display.warningVisible);
 }
 

@@ -43,19 +43,7 @@ TEST(AngleFunctions, FoldAngleAndVectorLength) {
   EXPECT_DOUBLE_EQ(VectorLength(3, 4), 5);
 }
 
-TEST(ConstituentTable, WholeDaysDropOutOfTheTimeOfDayAngle) {
-  // The O1 group is one row, so its phase is minus its Doodson argument; a
-  // day later the argument moves only by the astronomical terms.
-  const DateTime a = DateTime::fromCivil(2026, 6, 1, 5, 30);
-  const GroupCorrections ga = ComputeGroupFactors(a);
-  const GroupCorrections gb = ComputeGroupFactors(a.addDays(1));
-  const double ds = gb.arguments.s - ga.arguments.s, dh = gb.arguments.h - ga.arguments.h;
-  const double expected = std::remainder(-(dh - 2 * ds), kTwoPi);
-  EXPECT_NEAR(std::remainder(gb.groupPhase[group::kO1] - ga.groupPhase[group::kO1] - expected, kTwoPi), 0, 1e-9);
-  EXPECT_NEAR(ga.groupFactor[group::kO1], 1.0, 1e-12);
-}
-
-TEST(ConstituentTable, SpringNeapDayCountsFromNewAndFullMoon) {
+TEST(ConstituentTable, SpringNeapDayCountsFromNewAndFullMoonWithinAWeekEitherSide) {
   // New moon 18 January 2026 19:52 GMT; full moon 3 January 2026 10:03 GMT.
   struct Case {
     DateTime instant;
@@ -68,10 +56,7 @@ TEST(ConstituentTable, SpringNeapDayCountsFromNewAndFullMoon) {
       {DateTime::fromCivil(2026, 1, 4, 0, 0), -1},
       {DateTime::fromCivil(2026, 1, 16, 0, 0), 2},
   };
-  for (const Case& c : cases) EXPECT_EQ(ComputeGroupFactors(c.instant).springNeapDay, c.day);
-}
-
-TEST(ConstituentTable, SpringNeapDayStaysWithinAWeekEitherSide) {
+  for (const Case& c : cases) EXPECT_EQ(ComputeGroupFactors(c.instant).springNeapDay, c.day) << c.instant.serial();
   int lowest = 0, highest = 0;
   for (DateTime t = DateTime::fromCivil(2026, 1, 1); t < DateTime::fromCivil(2027, 1, 1); t = t.addMinutes(90)) {
     const int day = ComputeGroupFactors(t).springNeapDay;

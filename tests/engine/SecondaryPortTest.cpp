@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
-#include "common/VbNumbers.h"
 #include "engine/EngineFixtures.h"
 #include "engine/TideEngine.h"
 
@@ -18,52 +15,46 @@ DifferenceRecord record(std::array<std::string, kDifferenceValueCount> texts) {
   return r;
 }
 
-TEST(SecondaryPort, TimeDifferenceTexts) {
+TEST(SecondaryPort, TimeDifferencesBlendHighAndLowWater) {
   const std::pair<const char*, int> cases[] = {{"+0130", 90}, {"-0045", -45}, {" 0000", 0}, {"+1200", 720}, {"", 0}};
   for (auto [text, minutes] : cases) EXPECT_EQ(ParseTimeDifference(text), minutes) << text;
-}
-
-TEST(SecondaryPort, TimeDifferenceBlendsHighAndLowWater) {
   const DifferenceRecord r = record({"", "", "", "", "+0100", "-0030", "", "", "", ""});
   EXPECT_DOUBLE_EQ(TimeDifferenceHours(r, 1), 1.0);
   EXPECT_DOUBLE_EQ(TimeDifferenceHours(r, -1), -0.5);
   EXPECT_DOUBLE_EQ(TimeDifferenceHours(r, 0), 0.25);
-  const DifferenceRecord onlyHigh = record({"", "", "", "", "+0100", "", "", "", "", ""});
-  EXPECT_EQ(TimeDifferenceHours(onlyHigh, 1), 0);
+  EXPECT_EQ(TimeDifferenceHours(record({"", "", "", "", "+0100", "", "", "", "", ""}), 1), 0);  // only one given
 }
 
 TEST(SecondaryPort, HeightDifferenceByPattern) {
-  // Reference levels 5.0 / 4.0 / 1.5 / 0.5; differences 0.4 / 0.2 / -0.1 / -0.3.
-  const DifferenceRecord full = record({"5.00", "4.00", "1.50", "0.50", "", "", "0.40", "0.20", "-0.10", "-0.30"});
-  const DifferenceRecord springs = record({"5.00", "", "", "0.50", "", "", "0.40", "0.20", "-0.10", "-0.30"});
-  const DifferenceRecord neaps = record({"", "4.00", "1.50", "", "", "", "0.40", "0.20", "-0.10", "-0.30"});
-  const DifferenceRecord only = record({"", "", "", "", "", "", "0.40", "0.20", "-0.10", "-0.30"});
-  const DifferenceRecord odd = record({"5.00", "4.00", "", "", "", "", "0.40", "0.20", "-0.10", "-0.30"});
-  const DifferenceRecord noSprings = record({"", "4.00", "", "0.50", "", "", "0.40", "0.20", "-0.10", "-0.30"});
+  // Differences 0.4 / 0.2 / -0.1 / -0.3 at MHWS / MHWN / MLWN / MLWS, with the levels given or blank.
+  const auto levels = [](const char* mhws, const char* mhwn, const char* mlwn, const char* mlws) {
+    return record({mhws, mhwn, mlwn, mlws, "", "", "0.40", "0.20", "-0.10", "-0.30"});
+  };
+  const DifferenceRecord full = levels("5.00", "4.00", "1.50", "0.50");
+  const DifferenceRecord only = levels("", "", "", "");
   struct Case {
-    const DifferenceRecord* r;
+    DifferenceRecord r;
     double h, c, expected;
   };
   const Case cases[] = {
-      {&full, 4.0, 0, 0.20},       // exactly MHWN: the upper band
-      {&full, 1.5, 0, -0.10},      // exactly MLWN: the lower band
-      {&full, 4.5, 0, 0.30},       // halfway MHWN..MHWS
-      {&full, 2.75, 0, 0.05},      // halfway MLWN..MHWN
-      {&full, 6.0, 0, 0.60},       // above MHWS: extrapolated
-      {&full, 0.0, 0, -0.40},      // below MLWS: extrapolated
-      {&springs, 2.75, 0, 0.05},   // halfway: mean of MLWS and MHWS differences
-      {&neaps, 2.75, 0, 0.05},
-      {&only, 0, 1, 0.30},         // mean high-water difference at high water
-      {&only, 0, -1, -0.20},       // mean low-water difference at low water
-      {&odd, 3, 0, 0},
-      {&noSprings, 3, 0, 0},
+      {full, 4.0, 0, 0.20},                                      // exactly MHWN: the upper band
+      {full, 1.5, 0, -0.10},                                     // exactly MLWN: the lower band
+      {full, 4.5, 0, 0.30},                                      // halfway MHWN..MHWS
+      {full, 2.75, 0, 0.05},                                     // halfway MLWN..MHWN
+      {full, 6.0, 0, 0.60},                                      // above MHWS: extrapolated
+      {full, 0.0, 0, -0.40},                                     // below MLWS: extrapolated
+      {levels("5.00", "", "", "0.50"), 2.75, 0, 0.05},           // halfway: mean of MLWS and MHWS differences
+      {levels("", "4.00", "1.50", ""), 2.75, 0, 0.05},
+      {only, 0, 1, 0.30},                                        // mean high-water difference at high water
+      {only, 0, -1, -0.20},                                      // mean low-water difference at low water
+      {levels("5.00", "4.00", "", ""), 3, 0, 0},
+      {levels("", "4.00", "", "0.50"), 3, 0, 0},
+      {levels("3.00", "3.00", "1.00", "1.00"), 3.5, 0, 0},       // equal bounding levels skip their band
   };
-  for (const Case& c : cases) EXPECT_NEAR(HeightDifference(*c.r, c.h, c.c), c.expected, 1e-12) << c.h;
+  for (const Case& c : cases) EXPECT_NEAR(HeightDifference(c.r, c.h, c.c), c.expected, 1e-12) << c.h;
 
   const DifferenceRecord same = record({"", "", "", "", "", "", "0.25", "0.25", "0.25", "0.25"});
   for (double c : {-1.0, -0.3, 0.0, 0.8, 1.0}) EXPECT_NEAR(HeightDifference(same, 1, c), 0.25, 1e-12);
-  const DifferenceRecord flat = record({"3.00", "3.00", "1.00", "1.00", "", "", "0.40", "0.20", "-0.10", "-0.30"});
-  EXPECT_EQ(HeightDifference(flat, 3.5, 0), 0);  // equal bounding levels skip their band
 }
 
 // An hour's difference at high and low water: the reference port's tide an

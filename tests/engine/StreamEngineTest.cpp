@@ -1,6 +1,11 @@
+// A station's stream between two high waters of its reference port: which
+// hourly entries an instant picks, spring against neap rates, and the search
+// for the pair of high waters.
 #include "engine/StreamEngine.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "engine/EngineFixtures.h"
 #include "platform/ScriptedPlatform.h"
@@ -40,6 +45,53 @@ class StreamEngineTest : public ::testing::Test {
   };
   DateTime t0 = DateTime::fromCivil(2026, 6, 10, 8, 0);
 };
+using StreamHours = StreamEngineTest;
+
+// Entry j is hour j - 6 from high water; the cycle is cut into thirteen equal
+// parts, and after entry 12 the interpolation runs on into entry 0.
+TEST_F(StreamHours, TheCyclePositionPicksAndBlendsTwoEntries) {
+  const std::int16_t rates[kStreamHours] = {110, 140, 190, 230, 260, 280, 300, 270, 220, 160, 90, 40, 20};
+  StreamRecord r = station(90, 0, 0);
+  for (int j = 0; j < kStreamHours; ++j) r.springRate[j] = r.neapRate[j] = rates[j];
+  ASSERT_TRUE(streamAt(r, t0));
+  const DateTime previous = *streams.previousHighWater();
+  const std::int64_t cycle = minutesBetween(previous, *streams.nextHighWater());
+  struct Case {
+    double h;  // thirteenths of the cycle from the previous high water
+    int j0, j1;
+  };
+  const Case cases[] = {{0, 6, 7}, {2.75, 8, 9}, {6.5, 12, 0}, {9.25, 2, 3}, {12.9, 5, 6}};
+  for (const Case& c : cases) {
+    const std::int64_t a = std::llround(c.h * cycle / 13);
+    const double f = 13.0 * a / cycle - static_cast<int>(c.h);
+    const double expected = ((1 - f) * rates[c.j0] + f * rates[c.j1]) / 100;
+    const auto got = streamAt(r, previous.addMinutes(a));
+    ASSERT_TRUE(got) << c.h;
+    EXPECT_NEAR(got->rate, expected, 1e-5) << c.h;
+    EXPECT_EQ(got->direction, 90) << c.h;
+  }
+}
+
+// F is 0 at mean neaps and 1 at mean springs: with springs 3 knots and neaps
+// 1, new moon gives about 3 and the first quarter about 1.
+TEST_F(StreamHours, SpringsAndNeapsFollowTheMoon) {
+  struct Case {
+    DateTime instant;
+    float low, high;
+  };
+  const Case cases[] = {
+      {DateTime::fromCivil(2026, 1, 18, 20, 0), 2.4F, 3.6F},  // new moon 19:52
+      {DateTime::fromCivil(2026, 1, 26, 5, 0), 0.4F, 1.6F},   // first quarter 04:47
+  };
+  for (const Case& c : cases) {
+    engine.setPort(test::portWith({.meanLevel = 3, .m2 = 1.5, .s2 = 0.5}));
+    streams.resetHighWaterPair();
+    const auto got = streamAt(station(0, 300, 100), c.instant);
+    ASSERT_TRUE(got);
+    EXPECT_GT(got->rate, c.low);
+    EXPECT_LT(got->rate, c.high);
+  }
+}
 
 TEST_F(StreamEngineTest, ComponentsToRateDirection) {
   EXPECT_EQ(ComponentsToRateDirection(1, 0).direction, 90);
@@ -60,6 +112,11 @@ TEST_F(StreamEngineTest, SteadyStationGivesItsRateInTheChosenUnit) {
   // Entered in km/h, shown in knots.
   EXPECT_NEAR(streamAt(station(0, 185, 185, 2), t0)->rate, 1.85 / 1.852, 1e-5);
   EXPECT_NEAR(streamAt(knots, t0, 0, 50)->rate, 0.75, 1e-6);
+  // Opposite stations cancel.
+  const auto a = streams.StreamAtInstant(station(90, 120, 80), 50, 0, t0, loader, platform);
+  const auto b = streams.StreamAtInstant(station(270, 120, 80), 50, 0, t0, loader, platform);
+  ASSERT_TRUE(a && b);
+  EXPECT_NEAR(ComponentsToRateDirection(a->east + b->east, a->north + b->north).rate, 0, 1e-6);
 }
 
 TEST_F(StreamEngineTest, PairIsFoundOnceAndReusedInsideTheCycle) {
@@ -76,34 +133,13 @@ TEST_F(StreamEngineTest, PairIsFoundOnceAndReusedInsideTheCycle) {
   EXPECT_EQ(loads, 2);
 }
 
-TEST_F(StreamEngineTest, AtHighWaterTheHighWaterEntryStandsAlone) {
-  StreamRecord r = station(0, 0, 0);
-  r.direction[6] = 45;
-  r.springRate[6] = 200;
-  r.neapRate[6] = 200;
-  ASSERT_TRUE(streamAt(r, t0));
-  const auto atHighWater = streamAt(r, *streams.previousHighWater());
-  ASSERT_TRUE(atHighWater);
-  EXPECT_NEAR(atHighWater->rate, 2, 1e-6);
-  EXPECT_EQ(atHighWater->direction, 45);
-}
-
-TEST_F(StreamEngineTest, OppositeStationsCancel) {
-  const auto a = streams.StreamAtInstant(station(90, 120, 80), 50, 0, t0, loader, platform);
-  const auto b = streams.StreamAtInstant(station(270, 120, 80), 50, 0, t0, loader, platform);
-  ASSERT_TRUE(a && b);
-  EXPECT_NEAR(ComponentsToRateDirection(a->east + b->east, a->north + b->north).rate, 0, 1e-6);
-}
-
 // Where one high water of the day is only a stand, high waters lie a day
-// apart: at a diurnal port a K1 period (the engine moves K1 at 15.00 degrees
-// an hour: 1,440 minutes) on.
+// apart: at a diurnal port a K1 period (15.00 degrees an hour: 1,440 minutes).
 TEST_F(StreamEngineTest, DiurnalPortsFindTheirHighWatersADayApart) {
   engine.setPort(test::portWith({.meanLevel = 2, .k1 = 1, .k1Phase = 100}));
   const StreamRecord r = station(45, 100, 50);
   for (int day = 0; day < 3; ++day) {
-    const DateTime t = t0.addMinutes(day * 1440.0 + 300);
-    ASSERT_TRUE(streamAt(r, t)) << day;
+    ASSERT_TRUE(streamAt(r, t0.addMinutes(day * 1440.0 + 300))) << day;
     const auto interval = minutesBetween(*streams.previousHighWater(), *streams.nextHighWater());
     EXPECT_NEAR(interval, 1440, 10) << day;
     EXPECT_GT(interval, 780);
@@ -111,10 +147,9 @@ TEST_F(StreamEngineTest, DiurnalPortsFindTheirHighWatersADayApart) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-// Where O1 outweighs K1 the two beat: once a fortnight the day's tide slows
-// and its high waters lie further apart than two semidiurnal cycles (up to
-// about 2,200 minutes, as at some Gulf ports). Such instants fail with the
-// message; every other instant gets a pair around it.
+// Where O1 outweighs K1 the two beat: once a fortnight high waters lie further
+// apart than the search reaches. Such instants fail with the message; every
+// other instant gets a pair around it.
 TEST_F(StreamEngineTest, HighWatersBeyondTheSearchAreSaidSo) {
   engine.setPort(test::portWith({.meanLevel = 2, .k1 = 1, .k1Phase = 100, .o1 = 1.6, .o1Phase = 300}));
   const StreamRecord r = station(45, 100, 50);

@@ -1,6 +1,4 @@
-// The whole conversion of hand-made data: what is skipped and counted, how
-// the index, the databases and the difference files hang together, and that
-// what is written loads with the program's own readers.
+// The whole conversion of hand-made data.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -110,12 +108,15 @@ TEST(Conversion, APortThatCannotBeFittedKeepsTheDirectMappingAndIsNamed) {
     EXPECT_EQ(conversion.summary.directKept, 4) << c.what;
     ASSERT_EQ(conversion.summary.notFitted.size(), 4u) << c.what;
     EXPECT_TRUE(conversion.summary.notFitted[0].starts_with("Portland - Casco Bay - Maine: ")) << c.what;
-    for (const ConvertedPort& port : conversion.ports) EXPECT_EQ(port.stored.amplitude, AsStored(port.direct).amplitude);
+    for (const ConvertedPort& port : conversion.ports)
+      EXPECT_EQ(port.stored.amplitude, AsStored(port.direct).amplitude) << c.what;
     EXPECT_NE(SummaryText(conversion.summary).find("not fitted, the direct mapping kept: 4"), std::string::npos);
   }
 }
 
-TEST(Conversion, SkipsAndCountsWhatItCannotConvert) {
+// One conversion: what is skipped and counted, how the index, databases and
+// difference files hang together, and that they load with the program's readers.
+TEST(Conversion, SkipsCountsAndWritesFilesThatHangTogether) {
   const Conversion c = ConvertTcdData(handMadeData(), quickFit(), fixedZones);
   const ConversionSummary& s = c.summary;
   EXPECT_EQ(s.referencesRead, 5);
@@ -131,14 +132,10 @@ TEST(Conversion, SkipsAndCountsWhatItCannotConvert) {
   EXPECT_EQ(s.notes.size(), 3u);
   const std::string text = SummaryText(s);
   EXPECT_NE(text.find("1 lacking M2, S2, K1 or O1"), std::string::npos) << text;
-
   const auto nowhere = std::ranges::find(c.ports, std::string("Nowhere Point - Maine"), &ConvertedPort::name);
   ASSERT_NE(nowhere, c.ports.end());
   EXPECT_EQ(nowhere->stored.zoneHoursWest, 5);
-}
 
-TEST(Conversion, IndexDatabasesAndDifferencesHangTogether) {
-  const Conversion c = ConvertTcdData(handMadeData(), quickFit(), fixedZones);
   const ProgramFolderContents& f = c.folder;
   EXPECT_EQ(f.index.databaseNames, (std::vector<std::string>{"NewEngland.tid", "PacificIslands.tid"}));
   ASSERT_EQ(f.index.entries.size(), 4u);
@@ -149,7 +146,8 @@ TEST(Conversion, IndexDatabasesAndDifferencesHangTogether) {
     EXPECT_EQ(record.portName, entry.LocationName);
     EXPECT_EQ(c.ports[j].indexNumber, static_cast<int>(j));
   }
-  const auto guam = std::ranges::find(f.index.entries, std::string("Apra Harbor - Guam"), &LocationIndexEntry::LocationName);
+  const auto guam =
+      std::ranges::find(f.index.entries, std::string("Apra Harbor - Guam"), &LocationIndexEntry::LocationName);
   ASSERT_NE(guam, f.index.entries.end());
   EXPECT_NEAR(guam->longitude, 144.65 * 0.017453292519943278, 1e-12);
   EXPECT_EQ(ParseLocationLine(f.tideFiles[1].lines[0]).portZone, "-10");
@@ -158,25 +156,19 @@ TEST(Conversion, IndexDatabasesAndDifferencesHangTogether) {
   for (const DifferenceRecord& r : f.differenceFiles[0].records) {
     ASSERT_LT(r.referencePort, static_cast<int>(f.index.entries.size()));
     const std::string& reference = f.index.entries[static_cast<std::size_t>(r.referencePort)].LocationName;
-    if (r.name.starts_with("Falmouth")) {
-      EXPECT_EQ(reference, "Portland - Casco Bay - Maine");
-    } else {
-      EXPECT_EQ(reference, "Boston - Boston Harbor - Massachusetts");
-    }
+    EXPECT_EQ(reference, r.name.starts_with("Falmouth") ? "Portland - Casco Bay - Maine"
+                                                        : "Boston - Boston Harbor - Massachusetts");
   }
   EXPECT_TRUE(f.streamFiles.empty());  // no current stations in this file
-}
 
-TEST(Conversion, WhatIsWrittenLoadsWithTheProgramsReaders) {
-  const Conversion c = ConvertTcdData(handMadeData(), quickFit(), fixedZones);
   saltmark::test::TempDir dir;
-  ASSERT_TRUE(WriteProgramFolder(dir.path(), c.folder));
+  ASSERT_TRUE(WriteProgramFolder(dir.path(), f));
   const TideDatabaseContents db = ReadTideDatabaseFile(dir / "NewEngland.tid");
   EXPECT_TRUE(db.signature.starts_with("Saltmark 100"));
   EXPECT_NE(db.signature.find("NOT FOR NAVIGATION"), std::string::npos);
-  EXPECT_EQ(db.locationLines, c.folder.tideFiles[0].lines);
-  EXPECT_EQ(ReadLocationIndexFile(dir / "SALTMARK.IND"), c.folder.index);
-  EXPECT_EQ(ReadDifferenceFile(dir / "NewEngland.dif"), c.folder.differenceFiles[0].records);
+  EXPECT_EQ(db.locationLines, f.tideFiles[0].lines);
+  EXPECT_EQ(ReadLocationIndexFile(dir / "SALTMARK.IND"), f.index);
+  EXPECT_EQ(ReadDifferenceFile(dir / "NewEngland.dif"), f.differenceFiles[0].records);
 }
 
 TEST(Conversion, ARefusedFileLeavesTheFolderAsItWas) {

@@ -28,7 +28,8 @@ inline ConstituentSet smallSet() {
   return set;
 }
 
-inline ReferenceStation stationWith(const ConstituentSet& set, std::vector<std::pair<std::string, std::pair<double, double>>> terms,
+inline ReferenceStation stationWith(const ConstituentSet& set,
+                                    std::vector<std::pair<std::string, std::pair<double, double>>> terms,
                                     std::string name = "Test Harbour, Maine") {
   ReferenceStation s;
   s.name = std::move(name);

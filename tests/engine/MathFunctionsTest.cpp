@@ -1,0 +1,137 @@
+// The engine's own sine, cosine and arctangent: within one unit in the last
+// place of the exact value, and the same bits whether taken alone or in lanes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <random>
+#include <vector>
+
+#include "engine/Arctangent.h"
+#include "engine/SineCosine.h"
+
+namespace saltmark {
+namespace {
+
+constexpr double kPiExact = std::numbers::pi;
+const double kNan = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+// The error in units of the last place of the exact value's binade.
+double errorInUlps(double got, long double exact) {
+  const double scale = std::ldexp(1.0, std::ilogb(static_cast<double>(exact)) - 52);
+  return static_cast<double>(std::fabs(static_cast<long double>(got) - exact) / scale);
+}
+
+TEST(Arctangent, WithinOneUnitInTheLastPlaceInEveryReductionBand) {
+  // Each band goes through its own identity; the last reaches 1e300.
+  struct Band {
+    double from, to;
+  };
+  std::mt19937_64 random(3);
+  for (const Band band : {Band{1e-30, 1e-8}, Band{1e-8, 0.4375}, Band{0.4375, 0.6875}, Band{0.6875, 1.1875},
+                          Band{1.1875, 2.4375}, Band{2.4375, 1e3}, Band{1e3, 1e300}}) {
+    std::uniform_real_distribution<double> exponent(std::log(band.from), std::log(band.to));
+    double worst = 0;
+    for (int i = 0; i < 100000; ++i) {
+      const double z = (i % 2 ? -1 : 1) * std::exp(exponent(random));
+      worst = std::max(worst, errorInUlps(Arctangent(z), std::atan(static_cast<long double>(z))));
+    }
+    EXPECT_LT(worst, 1.0) << band.from << " to " << band.to;
+  }
+}
+
+TEST(Arctangent, SpecialValuesAndBandEdges) {
+  EXPECT_EQ(Arctangent(0.0), 0.0);
+  EXPECT_TRUE(std::signbit(Arctangent(-0.0)));
+  EXPECT_DOUBLE_EQ(Arctangent(kInf), std::atan(kInf));
+  EXPECT_DOUBLE_EQ(Arctangent(-kInf), std::atan(-kInf));
+  EXPECT_TRUE(std::isnan(Arctangent(kNan)));
+  // The band edges themselves.
+  for (const double z : {0.4375, 0.6875, 1.1875, 2.4375, 1.0, 0.5, 1.5})
+    EXPECT_LT(errorInUlps(Arctangent(z), std::atan(static_cast<long double>(z))), 1.0) << z;
+}
+
+TEST(Arctangent, FullCircleAnglesCoverTheTurnAndLanesGiveTheAnglesOneAtATime) {
+  struct Case {
+    double y, x, eighthsOfATurn;
+  };
+  // Every quadrant, both axes, the null vector, a missing x, extreme ratios.
+  const std::vector<Case> cases = {
+      {1, 1, 1},  {1, -1, 3}, {-1, -1, 5}, {-1, 1, 7},    {0, 1, 0},         {0, -1, 4},      {2, 0, 2},
+      {-2, 0, 6}, {0, 0, 0},  {3, kNan, 2}, {-3, kNan, 6}, {0.5, 1e300, 0}, {1e-300, -1, 4}, {-0.0, -5, 4}};
+  std::vector<double> y, x;
+  for (const Case& c : cases) {
+    y.push_back(c.y);
+    x.push_back(c.x);
+    EXPECT_NEAR(FullCircleArctan(c.y, c.x), c.eighthsOfATurn * kPiExact / 4, 1e-12) << c.y << " " << c.x;
+  }
+  // The y values reach every reduction band, so they serve as the plain arctangent's lanes too.
+  for (std::size_t count = 0; count <= cases.size(); ++count) {
+    std::vector<double> angle(count), plain(count);
+    FullCircleArctanEach(y.data(), x.data(), angle.data(), count);
+    ArctangentEach(y.data(), plain.data(), count);
+    for (std::size_t i = 0; i < count; ++i) {
+      EXPECT_EQ(angle[i], FullCircleArctan(y[i], x[i])) << count << " " << i;
+      EXPECT_EQ(plain[i], Arctangent(y[i])) << count << " " << i;
+    }
+  }
+}
+
+TEST(SineCosine, WithinOneUnitInTheLastPlaceOverTheEnginesAngles) {
+  // From the shallow-water phases to the Moon's longitude a century on.
+  std::mt19937_64 random(7);
+  for (const double limit : {1.0, 10.0, 2e4, 9.9e5}) {
+    std::uniform_real_distribution<double> angle(-limit, limit);
+    double worstSine = 0, worstCosine = 0;
+    for (int i = 0; i < 200000; ++i) {
+      const double x = angle(random);
+      const SineAndCosine got = SinCos(x);
+      worstSine = std::max(worstSine, errorInUlps(got.sine, std::sin(static_cast<long double>(x))));
+      worstCosine = std::max(worstCosine, errorInUlps(got.cosine, std::cos(static_cast<long double>(x))));
+    }
+    EXPECT_LT(worstSine, 1.0) << limit;
+    EXPECT_LT(worstCosine, 1.0) << limit;
+  }
+}
+
+TEST(SineCosine, QuarterTurnsAndSpecialValues) {
+  struct Case {
+    double x, sine, cosine;
+  };
+  for (const Case c : {Case{0, 0, 1}, Case{kPiExact / 2, 1, 0}, Case{kPiExact, 0, -1}, Case{-kPiExact / 2, -1, 0},
+                       Case{3 * kPiExact / 2, -1, 0}, Case{2e4 * kPiExact, 0, 1}}) {
+    const SineAndCosine got = SinCos(c.x);
+    EXPECT_NEAR(got.sine, c.sine, 1e-11) << c.x;
+    EXPECT_NEAR(got.cosine, c.cosine, 1e-11) << c.x;
+  }
+  for (const double x : {kNan, kInf, -kInf}) {
+    EXPECT_TRUE(std::isnan(SinCos(x).sine)) << x;
+    EXPECT_TRUE(std::isnan(SinCos(x).cosine)) << x;
+  }
+  // Beyond the reduced range the C library answers.
+  EXPECT_EQ(SinCos(3.7e7).sine, std::sin(3.7e7));
+  EXPECT_EQ(SinCos(-1e6).cosine, std::cos(-1e6));
+}
+
+TEST(SineCosine, EveryCountAndLaneGivesTheSameBitsAsOneAtATime) {
+  std::mt19937_64 random(11);
+  std::uniform_real_distribution<double> angle(-5e4, 5e4);
+  for (std::size_t count = 0; count <= 11; ++count) {
+    std::vector<double> x(count), s(count), c(count), s2(count), c2(count);
+    for (double& value : x) value = angle(random);
+    if (count == 7) x[5] = 4e6;  // one lane left to the C library
+    SinCosEach(x.data(), s.data(), c.data(), count);
+    SinCosEachInTwoLanes(x.data(), s2.data(), c2.data(), count);
+    for (std::size_t i = 0; i < count; ++i) {
+      EXPECT_EQ(s[i], SinCos(x[i]).sine) << count << " " << i;
+      EXPECT_EQ(c[i], SinCos(x[i]).cosine) << count << " " << i;
+      EXPECT_EQ(s2[i], s[i]) << count << " " << i;
+      EXPECT_EQ(c2[i], c[i]) << count << " " << i;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace saltmark
