@@ -53,6 +53,7 @@ TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
   EXPECT_TRUE(dialog->isModal());
   EXPECT_EQ(dialog->windowTitle().toStdString(), "Tide Table Settings");
   auto* clearance = control<QCheckBox>(dialog, "Check1");
+  EXPECT_FALSE(control<QCheckBox>(dialog, "chk_sunmoon")->isChecked());
 
   struct Case {
     const char* click;  // an option button or the clearance box
@@ -61,11 +62,12 @@ TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
   } cases[] = {
       // Times of passage grey the clearance box and show depth and draught.
       {"List_Option_2", Qt::PartiallyChecked, {"t_depth", "t_draught", "t_depth_label"},
-       {"Mins_Box", "Highest", "Lowest", "chk_hilo_0", "chk_hilo_1"}},
+       {"Mins_Box", "Highest", "Lowest", "chk_hilo_0", "chk_hilo_1", "chk_sunmoon"}},
       // ... and a click leaves it greyed.
       {"Check1", Qt::PartiallyChecked, {"t_depth", "t_draught"}, {}},
       // Back to high and low waters: unticked, both boxes shown.
-      {"List_Option_0", Qt::Unchecked, {"chk_hilo_0", "chk_hilo_1"}, {"t_depth", "t_draught", "Mins_Box"}},
+      {"List_Option_0", Qt::Unchecked, {"chk_hilo_0", "chk_hilo_1", "chk_sunmoon"},
+       {"t_depth", "t_draught", "Mins_Box"}},
       {"Check1", Qt::Checked, {"t_depth", "t_draught_label", "chk_hilo_0"}, {}},
       {"List_Option_1", Qt::Unchecked, {"Mins_Box"}, {"t_depth", "chk_hilo_0", "Highest"}},
       {"List_Option_3", Qt::Unchecked, {"Highest"}, {"Lowest", "Mins_Box"}},
@@ -80,6 +82,12 @@ TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
     for (const char* name : c.visible) EXPECT_TRUE(shown(dialog, name)) << name;
     for (const char* name : c.hidden) EXPECT_FALSE(shown(dialog, name)) << name;
   }
+  control<QPushButton>(dialog, "Help")->click();
+  EXPECT_TRUE(dialog->isVisible());
+  control<QPushButton>(dialog, "Cancel")->click();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_FALSE(viewer(program) && viewer(program)->isVisible());
+  EXPECT_EQ(program.platform.helpTopics, std::vector<int>{9});
 }
 
 TEST_F(TableDialogsTest, DepthAndDraughtGoIntoTheSettingsAndComeBackFormatted) {
@@ -146,6 +154,14 @@ TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTable) {
   EXPECT_EQ(table->box()->toPlainText(), shownText);
   EXPECT_TRUE(table->box()->isReadOnly());
   EXPECT_TRUE(QFontInfo(table->box()->font()).fixedPitch());
+
+  // With the Sun and Moon box ticked the same listing has their rows too.
+  EXPECT_EQ(expected.text().find("Sunrise"), std::string::npos);
+  pressTable(program);
+  control<QCheckBox>(dialog, "chk_sunmoon")->setChecked(true);
+  control<QPushButton>(dialog, "OK")->click();
+  EXPECT_NE(table->tableText().find(" 05 Dec 2026  Sunrise\r\n"), std::string::npos) << table->tableText();
+  EXPECT_NE(table->tableText().find(" 05 Dec 2026  Sunset\r\n"), std::string::npos);
 }
 
 TEST_F(TableDialogsTest, ASecondaryPortIsNamedWithItsReferencePort) {
@@ -224,18 +240,6 @@ TEST_F(TableDialogsTest, AnAbortedTableIsNotShown) {
   EXPECT_NE(partial.find("Listing of: Regular Intervals (mins) 1"), std::string::npos);
   EXPECT_LT(std::count(partial.begin(), partial.end(), '\n'), 1000);
   EXPECT_TRUE(program.platform.messages.empty());
-}
-
-TEST_F(TableDialogsTest, HelpButtonsOpenTheirTopics) {
-  RunningProgram program(dir.path());
-  TideTableDialog* dialog = openTideDialog(program);
-  ASSERT_TRUE(dialog);
-  control<QPushButton>(dialog, "Help")->click();
-  EXPECT_TRUE(dialog->isVisible());
-  control<QPushButton>(dialog, "Cancel")->click();
-  EXPECT_FALSE(dialog->isVisible());
-  EXPECT_FALSE(viewer(program) && viewer(program)->isVisible());
-  EXPECT_EQ(program.platform.helpTopics, std::vector<int>{9});
 }
 
 // The stream table of the first station, and the same table computed on a
@@ -325,7 +329,7 @@ TEST_F(StreamTableTest, InterpolatedStationsAreListedWithTheirWeights) {
   control<QRadioButton>(dialog, "Option_1")->click();
   control<QPushButton>(dialog, "OK")->click();
   TableViewerWindow* table = viewer(program);
-  ASSERT_TRUE(table && table->isVisible()) << (program.platform.messages.empty() ? "" : program.platform.messageTexts()[0]);
+  ASSERT_TRUE(table && table->isVisible()) << ::testing::PrintToString(program.platform.messageTexts());
   const std::string& text = table->tableText();
   EXPECT_NE(text.find("\r\nLocation: 50 40N 1 15W\r\nStream: Diamond A 50.0%\r\nStream: Diamond B 50.0%\r\n"),
             std::string::npos)
