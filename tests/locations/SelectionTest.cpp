@@ -63,14 +63,10 @@ TEST(SelectionProblem, TheLastFailingTestIsTheOneShown) {
       {"neither tide list",
        complete(0, [](auto& i) { i.tideLocationItemData.reset(), i.tideDatabase.reset(); }), tid},
       {"no stream station", complete(1, [](auto& i) { i.streamLocationChosen = false; }), location},
-      {"no stream database", complete(1, [](auto& i) { i.streamDatabaseChosen = false; }),
-       "Please select a Database (.vel file)."},
       {"stations not weighed", complete(1, [&](auto& i) { i.stations = &unweighed; }),
        "Please enter a position and press Interpolate."},
       {"no secondary port", complete(2, [](auto& i) { i.differenceLocationChosen = false; }),
        "Please select a Location"},
-      {"no difference database", complete(2, [](auto& i) { i.differenceDatabaseChosen = false; }),
-       "Please select a Database (.dif file)."},
       {"differences ignore the tide lists", complete(2, [](auto& i) { i.tideDatabase.reset(); }), std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(SelectionProblem(c.input), c.message) << c.what;

@@ -44,27 +44,17 @@ TEST(ParseHeight, ReadsTheTypedHeightOrRefusesItWithAMessage) {
     const char* leftInBox;
     bool refused;
   } cases[] = {
-      {true, "  2.5", 2.5f, "2.5", false},
-      {true, "8'6", 8.5 / 3.2808398950131235, "8'6", false},
-      {false, "-1'6", -1.5f, "-1'6", false},
-      {false, " 8' 6 ", 8.5f, "8' 6 ", false},
+      {true, "  2.5", 2.5f, "2.5", false}, {true, "8'6", 8.5 / 3.2808398950131235, "8'6", false},
+      {false, "-1'6", -1.5f, "-1'6", false}, {false, " 8' 6 ", 8.5f, "8' 6 ", false},
       // Negative feet as shown, the blank after the sign included.
-      {false, "- 2' 7 ", -(2 + 7 / 12.0f), "- 2' 7 ", false},
-      {false, "- 2'", -2.0f, "- 2'", false},
-      {false, "2m", 6.5616798f, "2m", false},
-      {true, "2m", 2.0f, "2m", false},
-      {true, "5'3m", 0.0f, "5'3m", false},
-      {false, "5'3m", 0.0f, "5'3m", false},
-      {true, "250", 0.0f, "250", true},
-      {false, "-250", 0.0f, "-250", true},
-      {true, "199", 199.0f, "199", false},
-      {true, "-199", -199.0f, "-199", false},
-      {true, "199.01", 0.0f, "199.01", true},
-      {false, "61m", 0.0f, "61m", true},
-      {true, "", 0.0f, "", false},
-      {true, "   ", 0.0f, "", false},
-      {true, "deep", 0.0f, "deep", false},
-      {true, "1e999", 0.0f, "1e999", true},
+      {false, "- 2' 7 ", -(2 + 7 / 12.0f), "- 2' 7 ", false}, {false, "- 2'", -2.0f, "- 2'", false},
+      {false, "2m", 6.5616798f, "2m", false}, {true, "2m", 2.0f, "2m", false},
+      {true, "5'3m", 0.0f, "5'3m", false}, {false, "5'3m", 0.0f, "5'3m", false},
+      {true, "250", 0.0f, "250", true}, {false, "-250", 0.0f, "-250", true},
+      {true, "199", 199.0f, "199", false}, {true, "-199", -199.0f, "-199", false},
+      {true, "199.01", 0.0f, "199.01", true}, {false, "61m", 0.0f, "61m", true},
+      {true, "", 0.0f, "", false}, {true, "   ", 0.0f, "", false},
+      {true, "deep", 0.0f, "deep", false}, {true, "1e999", 0.0f, "1e999", true},
       {false, "2.5m deep", 2.5f, "2.5m deep", false},
   };
   for (const auto& c : cases) {
