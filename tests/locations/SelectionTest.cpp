@@ -151,7 +151,7 @@ TEST_F(SelectionWithFiles, AFailingTestOrADatabaseThatDoesNotLoadLeavesTheChoice
   EXPECT_FALSE(platform.messages.empty());  // the loader's own message
 }
 
-TEST_F(SelectionWithFiles, ChoosingDatabasesLoadsThemAndRemembersTheirNames) {
+TEST_F(SelectionWithFiles, ChoosingDatabasesLoadsThemAndRemembersTheirNamesOrRefusesThem) {
   DifferenceRecord port;
   port.name = "Bembridge";
   port.referencePort = 1;
@@ -177,14 +177,9 @@ TEST_F(SelectionWithFiles, ChoosingDatabasesLoadsThemAndRemembersTheirNames) {
   EXPECT_EQ(ShowDifferenceLocation(table, 300, index).rfp, "");
   EXPECT_FALSE(SelectDifferenceDatabase("", table, dloc, settings, platform, dir.path()));
   EXPECT_TRUE(platform.messages.empty());
-}
 
-TEST_F(SelectionWithFiles, MissingAndDamagedDatabasesAreRefused) {
-  DifferenceTable table;
-  StreamTable streams;
+  // Missing and damaged databases are refused, and the list and the remembered name are kept.
   std::vector<std::string> list = {"kept"};
-  settings.differenceDatabasePath = "OLD.dif";
-
   EXPECT_FALSE(SelectDifferenceDatabase("GONE.dif", table, list, settings, platform, dir.path()));
   EXPECT_FALSE(SelectStreamDatabase("GONE.vel", streams, list, settings, platform, dir.path()));
   ASSERT_EQ(platform.messages.size(), 2u);
@@ -199,7 +194,7 @@ TEST_F(SelectionWithFiles, MissingAndDamagedDatabasesAreRefused) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text.rfind("The file is not a valid Saltmark Difference Database\nBAD.dif: ", 0), 0u);
   EXPECT_EQ(list, std::vector<std::string>{"kept"});
-  EXPECT_EQ(settings.differenceDatabasePath, "OLD.dif");
+  EXPECT_EQ(settings.differenceDatabasePath, "MINE.dif");
 }
 
 }  // namespace
