@@ -34,32 +34,24 @@ TEST(Distance, IsAFlatProjectionAroundTheFirstPosition) {
   }
 }
 
-class FinderTest : public ::testing::Test {
- protected:
-  LocationIndex build(std::vector<LocationIndexEntry> entries) {
-    LocationIndexContents contents;
-    contents.databaseNames = {"SOLENT.tid", "BRITTANY.tid"};
-    contents.entries = std::move(entries);
-    return test::indexOf(dir, contents);
-  }
-  static std::vector<std::int16_t> numbers(const FinderResult& result) {
-    std::vector<std::int16_t> n;
-    for (const NearestLocation& l : result.nearest) n.push_back(l.locationNumber);
-    return n;
-  }
+LocationIndex indexWith(const test::TempDir& dir, std::vector<LocationIndexEntry> entries) {
+  return test::indexOf(dir, {{"SOLENT.tid", "BRITTANY.tid"}, std::move(entries)});
+}
 
+std::vector<std::int16_t> numbers(const FinderResult& result) {
+  std::vector<std::int16_t> n;
+  for (const NearestLocation& l : result.nearest) n.push_back(l.locationNumber);
+  return n;
+}
+
+TEST(Finder, ListsTheElevenNearestWithEqualDistancesInLocationOrder) {
   test::TempDir dir;
-};
-
-TEST_F(FinderTest, ListsTheElevenNearestWithEqualDistancesInLocationOrder) {
   std::vector<LocationIndexEntry> entries;
   // Location i lies (i % 8) minutes north of the origin, so each distance
   // but the last is shared by two locations.
   for (int i = 0; i < 15; ++i)
     entries.push_back(test::place("P" + std::to_string(i), (i % 8) / 60.0, 0, static_cast<std::int16_t>(i % 2)));
-  const LocationIndex index = build(entries);
-
-  const FinderResult found = FindNearestLocations(index, 0.0, 0.0);
+  const FinderResult found = FindNearestLocations(indexWith(dir, entries), 0.0, 0.0);
   EXPECT_EQ(numbers(found), (std::vector<std::int16_t>{0, 8, 1, 9, 2, 10, 3, 11, 4, 12, 5}));
   EXPECT_EQ(found.nearest[1].name, "P8");
   EXPECT_EQ(found.nearest[1].databaseNumber, 0);
@@ -68,28 +60,20 @@ TEST_F(FinderTest, ListsTheElevenNearestWithEqualDistancesInLocationOrder) {
   EXPECT_EQ(found.databaseName, "SOLENT.tid");
 }
 
-TEST_F(FinderTest, ShortIndexesListEverythingAndDistanceDoesNotLimit) {
-  const LocationIndex index = build({test::place("Far", -30, 150, 1), test::place("Near", 50.1, -1.2, 0),
-                                     test::place("Middle", 48.5, -4.5, 1)});
-  const FinderResult found = FindNearestLocations(index, "50 6N", "1 12W");
-  EXPECT_EQ(numbers(found), (std::vector<std::int16_t>{1, 2, 0}));
-  EXPECT_NEAR(found.nearest[0].distance, 0, 1e-6);
-
-  const FinderResult fromBrittany = FindNearestLocations(index, degrees(48.5), degrees(-4.5));
-  EXPECT_EQ(fromBrittany.databaseName, "BRITTANY.tid");
-}
-
-TEST_F(FinderTest, AnEmptyIndexFindsNothing) {
-  const FinderResult found = FindNearestLocations(build({}), 0.0, 0.0);
-  EXPECT_TRUE(found.nearest.empty());
-  EXPECT_EQ(found.databaseName, "");
-}
-
-TEST_F(FinderTest, APositionThatCannotBeMeasuredComesLast) {
+TEST(Finder, ShortIndexesListEverythingWithUnmeasurablePositionsLast) {
+  test::TempDir dir;
   LocationIndexEntry broken = test::place("Broken", 0, 0);
   broken.latitude = std::numeric_limits<double>::quiet_NaN();
-  const LocationIndex index = build({broken, test::place("A", 1, 1), test::place("B", 2, 2)});
-  EXPECT_EQ(numbers(FindNearestLocations(index, 0.0, 0.0)), (std::vector<std::int16_t>{1, 2, 0}));
+  const LocationIndex index = indexWith(dir, {test::place("Far", -30, 150, 1), test::place("Near", 50.1, -1.2, 0),
+                                            broken, test::place("Middle", 48.5, -4.5, 1)});
+  const FinderResult found = FindNearestLocations(index, "50 6N", "1 12W");
+  EXPECT_EQ(numbers(found), (std::vector<std::int16_t>{1, 3, 0, 2}));
+  EXPECT_NEAR(found.nearest[0].distance, 0, 1e-6);
+  EXPECT_EQ(FindNearestLocations(index, degrees(48.5), degrees(-4.5)).databaseName, "BRITTANY.tid");
+
+  const FinderResult none = FindNearestLocations(indexWith(dir, {}), 0.0, 0.0);
+  EXPECT_TRUE(none.nearest.empty());
+  EXPECT_EQ(none.databaseName, "");
 }
 
 TEST(FinderDistanceText, ShowsTheNumberWithALeadingSpace) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,17 +22,16 @@ TEST(MatchListText, KeepsAChoiceOrTakesTheFirstEqualEntry) {
     std::optional<int> chosen;
     const char* text;
     std::optional<int> result;
-  } cases[] = {
-      {1, "SOLENT.tid", 1},
-      {std::nullopt, "SOLENT.tid", 0},
-      {std::nullopt, "BRITTANY.tid", 1},
-      {std::nullopt, "solent.tid", std::nullopt},
-      {std::nullopt, "", std::nullopt},
-  };
+  } cases[] = {{1, "SOLENT.tid", 1},
+               {std::nullopt, "SOLENT.tid", 0},
+               {std::nullopt, "BRITTANY.tid", 1},
+               {std::nullopt, "solent.tid", std::nullopt},
+               {std::nullopt, "", std::nullopt}};
   for (const auto& c : cases) EXPECT_EQ(MatchListText(entries, c.chosen, c.text), c.result) << c.text;
 }
 
-SelectionInput complete(std::int16_t mode) {
+// A complete choice for the port mode, with one change made to it.
+SelectionInput complete(std::int16_t mode, const std::function<void(SelectionInput&)>& change = {}) {
   SelectionInput in;
   in.dateText = "06/12/2024";
   in.timeText = "12:00";
@@ -41,40 +40,34 @@ SelectionInput complete(std::int16_t mode) {
   in.tideLocationItemData = 0;
   in.streamDatabaseChosen = in.streamLocationChosen = true;
   in.differenceDatabaseChosen = in.differenceLocationChosen = true;
+  if (change) change(in);
   return in;
 }
 
 TEST(SelectionProblem, TheLastFailingTestIsTheOneShown) {
   StationChoice unweighed;
   unweighed.count = 2;
+  const char* tid = "Please select a Database (.tid file).";
+  const char* location = "Please select a Location.";
   const struct {
     const char* what;
     SelectionInput input;
     std::optional<std::string> message;
   } cases[] = {
       {"heights complete", complete(0), std::nullopt},
-      {"publisher is checked as heights", [] { auto i = complete(3); i.tideDatabase.reset(); return i; }(),
-       "Please select a Database (.tid file)."},
-      {"no date", [] { auto i = complete(0); i.dateText.clear(); return i; }(), "Please enter a valid date."},
-      {"no time", [] { auto i = complete(1); i.timeText.clear(); return i; }(), "Please enter a valid time."},
-      {"no date and no location", [] { auto i = complete(0); i.dateText.clear(); i.tideLocationItemData.reset(); return i; }(),
-       "Please select a Location."},
-      {"no tide location", [] { auto i = complete(0); i.tideLocationItemData.reset(); return i; }(),
-       "Please select a Location."},
-      {"neither tide list", [] { auto i = complete(0); i.tideLocationItemData.reset(); i.tideDatabase.reset(); return i; }(),
-       "Please select a Database (.tid file)."},
-      {"no stream station", [] { auto i = complete(1); i.streamLocationChosen = false; return i; }(),
-       "Please select a Location."},
-      {"no stream database", [] { auto i = complete(1); i.streamDatabaseChosen = false; return i; }(),
-       "Please select a Database (.vel file)."},
-      {"stations not weighed", [&] { auto i = complete(1); i.stations = &unweighed; return i; }(),
+      {"publisher is checked as heights", complete(3, [](auto& i) { i.tideDatabase.reset(); }), tid},
+      {"no date", complete(0, [](auto& i) { i.dateText.clear(); }), "Please enter a valid date."},
+      {"no time", complete(1, [](auto& i) { i.timeText.clear(); }), "Please enter a valid time."},
+      {"no date and no location",
+       complete(0, [](auto& i) { i.dateText.clear(), i.tideLocationItemData.reset(); }), location},
+      {"neither tide list",
+       complete(0, [](auto& i) { i.tideLocationItemData.reset(), i.tideDatabase.reset(); }), tid},
+      {"no stream station", complete(1, [](auto& i) { i.streamLocationChosen = false; }), location},
+      {"stations not weighed", complete(1, [&](auto& i) { i.stations = &unweighed; }),
        "Please enter a position and press Interpolate."},
-      {"no secondary port", [] { auto i = complete(2); i.differenceLocationChosen = false; return i; }(),
+      {"no secondary port", complete(2, [](auto& i) { i.differenceLocationChosen = false; }),
        "Please select a Location"},
-      {"no difference database", [] { auto i = complete(2); i.differenceDatabaseChosen = false; return i; }(),
-       "Please select a Database (.dif file)."},
-      {"differences ignore the tide lists", [] { auto i = complete(2); i.tideDatabase.reset(); return i; }(),
-       std::nullopt},
+      {"differences ignore the tide lists", complete(2, [](auto& i) { i.tideDatabase.reset(); }), std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(SelectionProblem(c.input), c.message) << c.what;
 }
@@ -105,22 +98,18 @@ class SelectionWithFiles : public ::testing::Test {
   ScriptedPlatform platform;
 };
 
-TEST_F(SelectionWithFiles, HeightsReadTheChosenLocationOfTheChosenDatabase) {
-  SelectionInput in = complete(0);
-  in.tideLocationItemData = 1;
-  const SelectionOutcome outcome = check(in);
+TEST_F(SelectionWithFiles, HeightsReadTheChosenLocationFromTheListOrThroughTheIndex) {
+  SelectionInput in = complete(0, [](auto& i) { i.tideLocationItemData = 1; });
+  SelectionOutcome outcome = check(in);
   EXPECT_TRUE(outcome.complete);
   EXPECT_FALSE(outcome.tideDatabaseText);
   EXPECT_EQ(record.portName, "Portsmouth");
   EXPECT_EQ(database.currentDatabase(), (dir / "SOLENT.tid").string());
-}
 
-TEST_F(SelectionWithFiles, ByDistanceTheItemDataLeadsThroughTheIndex) {
-  SelectionInput in = complete(0);
+  // By distance, whatever the list shows, the location's own database is loaded.
   in.byDistance = true;
-  in.tideDatabase = "SOLENT.tid";  // whatever the list shows, the location's own database is loaded
   in.tideLocationItemData = 2;
-  const SelectionOutcome outcome = check(in);
+  outcome = check(in);
   EXPECT_TRUE(outcome.complete);
   EXPECT_EQ(outcome.tideDatabaseText, "BRITTANY.tid");
   EXPECT_EQ(record.portName, "Brest");
@@ -133,8 +122,7 @@ TEST_F(SelectionWithFiles, ByDistanceTheItemDataLeadsThroughTheIndex) {
 TEST_F(SelectionWithFiles, ASecondaryPortBringsItsReferencePortIntoPlace) {
   differences.records[3].name = "Bembridge";
   differences.records[3].referencePort = 1;
-  SelectionInput in = complete(2);
-  in.selectedDifferenceRecord = 3;
+  SelectionInput in = complete(2, [](auto& i) { i.selectedDifferenceRecord = 3; });
   EXPECT_TRUE(check(in).complete);
   EXPECT_EQ(record.portName, "Portsmouth");
 
@@ -151,25 +139,19 @@ TEST_F(SelectionWithFiles, ASecondaryPortBringsItsReferencePortIntoPlace) {
   }
 }
 
-TEST_F(SelectionWithFiles, ADatabaseThatDoesNotLoadLeavesTheChoiceIncomplete) {
-  SelectionInput in = complete(0);
-  in.tideDatabase = "MISSING.tid";
-  EXPECT_FALSE(check(in).complete);
-  EXPECT_FALSE(platform.messages.empty());  // the loader's own message
-}
-
-TEST_F(SelectionWithFiles, AFailingTestIsShownAndNothingIsLoaded) {
-  SelectionInput in = complete(0);
-  in.timeText.clear();
-  EXPECT_FALSE(check(in).complete);
+TEST_F(SelectionWithFiles, AFailingTestOrADatabaseThatDoesNotLoadLeavesTheChoiceIncomplete) {
+  EXPECT_FALSE(check(complete(0, [](auto& i) { i.timeText.clear(); })).complete);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "Please enter a valid time.");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_EQ(platform.messages[0].caption, "Saltmark");
-  EXPECT_EQ(database.currentDatabase(), "");
+  EXPECT_EQ(database.currentDatabase(), "");  // nothing loaded
+
+  platform.clear();
+  EXPECT_FALSE(check(complete(0, [](auto& i) { i.tideDatabase = "MISSING.tid"; })).complete);
+  EXPECT_FALSE(platform.messages.empty());  // the loader's own message
 }
 
-TEST_F(SelectionWithFiles, ChoosingDatabasesLoadsThemAndRemembersTheirNames) {
+TEST_F(SelectionWithFiles, ChoosingDatabasesLoadsThemAndRemembersTheirNamesOrRefusesThem) {
   DifferenceRecord port;
   port.name = "Bembridge";
   port.referencePort = 1;
@@ -187,23 +169,17 @@ TEST_F(SelectionWithFiles, ChoosingDatabasesLoadsThemAndRemembersTheirNames) {
   EXPECT_TRUE(SelectStreamDatabase("SOLENT.vel", streams, sloc, settings, platform, dir.path()));
   EXPECT_EQ(sloc, std::vector<std::string>{"Diamond A"});
   EXPECT_EQ(settings.streamDatabasePath, "SOLENT.vel");
-  EXPECT_TRUE(platform.messages.empty());
 
   const DifferenceLocationLabels labels = ShowDifferenceLocation(table, 0, index);
   EXPECT_EQ(labels.rfp, "Portsmouth");
-  EXPECT_EQ(labels.Rlat, FormatLatLon(index.entry(1)->latitude, kLatitude));
+  EXPECT_EQ(labels.Rlat, "50\xB0" "48.0'N");
   EXPECT_EQ(labels.Rlon, "001\xB0" "07.2'W");
   EXPECT_EQ(ShowDifferenceLocation(table, 300, index).rfp, "");
   EXPECT_FALSE(SelectDifferenceDatabase("", table, dloc, settings, platform, dir.path()));
   EXPECT_TRUE(platform.messages.empty());
-}
 
-TEST_F(SelectionWithFiles, MissingAndDamagedDatabasesAreRefused) {
-  DifferenceTable table;
-  StreamTable streams;
+  // Missing and damaged databases are refused, and the list and the remembered name are kept.
   std::vector<std::string> list = {"kept"};
-  settings.differenceDatabasePath = "OLD.dif";
-
   EXPECT_FALSE(SelectDifferenceDatabase("GONE.dif", table, list, settings, platform, dir.path()));
   EXPECT_FALSE(SelectStreamDatabase("GONE.vel", streams, list, settings, platform, dir.path()));
   ASSERT_EQ(platform.messages.size(), 2u);
@@ -218,7 +194,7 @@ TEST_F(SelectionWithFiles, MissingAndDamagedDatabasesAreRefused) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text.rfind("The file is not a valid Saltmark Difference Database\nBAD.dif: ", 0), 0u);
   EXPECT_EQ(list, std::vector<std::string>{"kept"});
-  EXPECT_EQ(settings.differenceDatabasePath, "OLD.dif");
+  EXPECT_EQ(settings.differenceDatabasePath, "MINE.dif");
 }
 
 }  // namespace

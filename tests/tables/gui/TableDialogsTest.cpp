@@ -12,9 +12,7 @@
 
 #include "TablesProgram.h"
 #include "display/ClockDisplay.h"
-#include "platform/gui/QtText.h"
 #include "tables/EngineHeightSource.h"
-#include "tables/EngineStreamSource.h"
 #include "tables/TableHeader.h"
 #include "tables/gui/ProgressWindow.h"
 #include "tables/gui/StreamTableDialog.h"
@@ -53,6 +51,10 @@ TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
   EXPECT_TRUE(dialog->isModal());
   EXPECT_EQ(dialog->windowTitle().toStdString(), "Tide Table Settings");
   auto* clearance = control<QCheckBox>(dialog, "Check1");
+  EXPECT_FALSE(control<QCheckBox>(dialog, "chk_sunmoon")->isChecked());
+  // It opens on the high and low water listing.
+  EXPECT_TRUE(shown(dialog, "chk_sunmoon"));
+  EXPECT_FALSE(shown(dialog, "Mins_Box"));
 
   struct Case {
     const char* click;  // an option button or the clearance box
@@ -61,11 +63,12 @@ TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
   } cases[] = {
       // Times of passage grey the clearance box and show depth and draught.
       {"List_Option_2", Qt::PartiallyChecked, {"t_depth", "t_draught", "t_depth_label"},
-       {"Mins_Box", "Highest", "Lowest", "chk_hilo_0", "chk_hilo_1"}},
+       {"Mins_Box", "Highest", "Lowest", "chk_hilo_0", "chk_hilo_1", "chk_sunmoon"}},
       // ... and a click leaves it greyed.
       {"Check1", Qt::PartiallyChecked, {"t_depth", "t_draught"}, {}},
       // Back to high and low waters: unticked, both boxes shown.
-      {"List_Option_0", Qt::Unchecked, {"chk_hilo_0", "chk_hilo_1"}, {"t_depth", "t_draught", "Mins_Box"}},
+      {"List_Option_0", Qt::Unchecked, {"chk_hilo_0", "chk_hilo_1", "chk_sunmoon"},
+       {"t_depth", "t_draught", "Mins_Box"}},
       {"Check1", Qt::Checked, {"t_depth", "t_draught_label", "chk_hilo_0"}, {}},
       {"List_Option_1", Qt::Unchecked, {"Mins_Box"}, {"t_depth", "chk_hilo_0", "Highest"}},
       {"List_Option_3", Qt::Unchecked, {"Highest"}, {"Lowest", "Mins_Box"}},
@@ -80,6 +83,12 @@ TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
     for (const char* name : c.visible) EXPECT_TRUE(shown(dialog, name)) << name;
     for (const char* name : c.hidden) EXPECT_FALSE(shown(dialog, name)) << name;
   }
+  control<QPushButton>(dialog, "Help")->click();
+  EXPECT_TRUE(dialog->isVisible());
+  control<QPushButton>(dialog, "Cancel")->click();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_FALSE(viewer(program) && viewer(program)->isVisible());
+  EXPECT_EQ(program.platform.helpTopics, std::vector<int>{9});
 }
 
 TEST_F(TableDialogsTest, DepthAndDraughtGoIntoTheSettingsAndComeBackFormatted) {
@@ -140,12 +149,16 @@ TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTable) {
   EXPECT_NE(expected.text().find("\tHI\r\n"), std::string::npos);
   EXPECT_NE(expected.text().find("\tLO\r\n"), std::string::npos);
 
-  // The box shows that text, one line per line.
-  QString shownText = toQt(expected.text());
-  shownText.replace("\r\n", "\n");
-  EXPECT_EQ(table->box()->toPlainText(), shownText);
   EXPECT_TRUE(table->box()->isReadOnly());
   EXPECT_TRUE(QFontInfo(table->box()->font()).fixedPitch());
+
+  // With the Sun and Moon box ticked the same listing has their rows too.
+  EXPECT_EQ(expected.text().find("Sunrise"), std::string::npos);
+  pressTable(program);
+  control<QCheckBox>(dialog, "chk_sunmoon")->setChecked(true);
+  control<QPushButton>(dialog, "OK")->click();
+  EXPECT_NE(table->tableText().find(" 05 Dec 2026  Sunrise\r\n"), std::string::npos) << table->tableText();
+  EXPECT_NE(table->tableText().find(" 05 Dec 2026  Sunset\r\n"), std::string::npos);
 }
 
 TEST_F(TableDialogsTest, ASecondaryPortIsNamedWithItsReferencePort) {
@@ -226,18 +239,6 @@ TEST_F(TableDialogsTest, AnAbortedTableIsNotShown) {
   EXPECT_TRUE(program.platform.messages.empty());
 }
 
-TEST_F(TableDialogsTest, HelpButtonsOpenTheirTopics) {
-  RunningProgram program(dir.path());
-  TideTableDialog* dialog = openTideDialog(program);
-  ASSERT_TRUE(dialog);
-  control<QPushButton>(dialog, "Help")->click();
-  EXPECT_TRUE(dialog->isVisible());
-  control<QPushButton>(dialog, "Cancel")->click();
-  EXPECT_FALSE(dialog->isVisible());
-  EXPECT_FALSE(viewer(program) && viewer(program)->isVisible());
-  EXPECT_EQ(program.platform.helpTopics, std::vector<int>{9});
-}
-
 // The stream table of the first station, and the same table computed on a
 // state of its own.
 class StreamTableTest : public TableDialogsTest {
@@ -277,35 +278,23 @@ TEST_F(StreamTableTest, RegularIntervalsAreTheGeneratorsTable) {
   ASSERT_TRUE(table);
   ASSERT_TRUE(table->isVisible()) << (program.platform.messages.empty() ? "" : program.platform.messageTexts()[0]);
 
-  AppState other(program.platform, dir.path());
-  ASSERT_TRUE(LoadStartupData(other));
-  other.settings = program.state.settings;
-  other.streamTable = program.state.streamTable;
-  other.stations = program.state.stations;
-  StreamContext context = other.streamContext();
-  ASSERT_TRUE(LoadReferencePort(context, 1));
-  StreamTableRequest request;
-  request.start = DateTime::fromCivil(2026, 12, 5, 6, 0);
-  request.listing = StreamListing::RegularIntervals;
-  request.minutesText = "30";
-  request.belowUnitsCaption = "km per hour";
-  request.locationText = "50 40N 1 10W";
-  request.stations = {"Diamond A "};  // one station: no weight shown
-  request.zoneName = ZoneLabelText(other.settings);
-  request.speedUnitCaption = "km per hour";
-  request.creditYear = CurrentYear();
-  EngineStreamSource streams(context);
-  TableTextBuffer expected;
-  SilentProgress progress;
-  WaterEventCounter events;
-  ASSERT_EQ(GenerateStreamTable(request, streams,
-                                TableRun{other.settings, other.location.portZone, expected, progress, other.platform,
-                                         events}),
-            JobOutcome::Completed);
-  EXPECT_EQ(table->tableText(), expected.text());
-  EXPECT_NE(expected.text().find("Stream: Diamond A \r\n"), std::string::npos);
-  EXPECT_NE(expected.text().find("LIST:Regular Intervals 30mins\r\n"), std::string::npos);
-  EXPECT_NE(expected.text().find("05 Dec 2026 06:30\t"), std::string::npos);
+  // One station, so no weight; a day at 30 minutes is 49 rows, each flooding east, ebbing west or slack.
+  const std::string& text = table->tableText();
+  EXPECT_NE(text.find("\r\nLocation: 50 40N 1 10W\r\nStream: Diamond A \r\n"), std::string::npos) << text;
+  const std::string header = "Start From: 05 Dec 2026 Time: 06:00. Duration: 1 days.\r\n"
+                             "Tidal Stream Units: km per hour\r\nLIST:Regular Intervals 30mins\r\n\r\n";
+  const auto body = text.find(header);
+  ASSERT_NE(body, std::string::npos) << text;
+  int rows = 0;
+  for (auto at = body + header.size(); at < text.size(); at = text.find("\r\n", at) + 2, ++rows) {
+    const std::string time = rows % 2 ? ":30" : ":00";
+    EXPECT_EQ(text.substr(at + 14, 3), time) << text.substr(at, 30);
+    const std::string stream = text.substr(at + 17, 5);
+    EXPECT_TRUE(stream == "\t080\t" || stream == "\t260\t" || text.compare(at + 17, 9, "\t000\t 0.0") == 0)
+        << text.substr(at, 30);
+  }
+  EXPECT_EQ(rows, 49);
+  EXPECT_NE(text.find("\r\n06 Dec 2026 06:00\t"), std::string::npos);
 
   control<QPushButton>(dialog, "Help")->click();
   EXPECT_EQ(program.platform.helpTopics, std::vector<int>{14});
@@ -325,7 +314,7 @@ TEST_F(StreamTableTest, InterpolatedStationsAreListedWithTheirWeights) {
   control<QRadioButton>(dialog, "Option_1")->click();
   control<QPushButton>(dialog, "OK")->click();
   TableViewerWindow* table = viewer(program);
-  ASSERT_TRUE(table && table->isVisible()) << (program.platform.messages.empty() ? "" : program.platform.messageTexts()[0]);
+  ASSERT_TRUE(table && table->isVisible()) << ::testing::PrintToString(program.platform.messageTexts());
   const std::string& text = table->tableText();
   EXPECT_NE(text.find("\r\nLocation: 50 40N 1 15W\r\nStream: Diamond A 50.0%\r\nStream: Diamond B 50.0%\r\n"),
             std::string::npos)

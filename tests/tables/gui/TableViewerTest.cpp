@@ -1,11 +1,12 @@
 // The table viewer on its own: the generators' text in the box, and the
-// Export menu's clipboard, file and printer.
+// Export menu's clipboard, file, printer, CSV and iCalendar.
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
 
+#include "common/AtomicFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/gui/Printing.h"
 #include "support/TestSupport.h"
@@ -19,15 +20,19 @@ class TableViewerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     viewer.ClearTableText();
-    viewer.AppendTableLine("Saltmark Tide Table");
-    viewer.AppendTableLine("");
-    viewer.AppendTableLine("05 Dec 2026 14:05\t4.23\tHI");
-    viewer.AppendTableLine("05 Dec 2026 20:17\t0.87\tLO");
+    for (const char* line : {"Saltmark Tide Table", "Units: Metres", "", "05 Dec 2026 14:05\t4.23\tHI",
+                             "05 Dec 2026 20:17\t0.87\tLO"})
+      viewer.AppendTableLine(line);
+    TableExportContext context;
+    context.utcOffsetMinutes = 60;  // the table in a zone an hour east
+    context.location = "Test Harbour";
+    context.geo = std::pair{50.8, -1.1167};
+    viewer.setExportContext(context);
   }
   void trigger(const char* name) { viewer.findChild<QAction*>(name)->trigger(); }
 
   static constexpr const char* kText =
-      "Saltmark Tide Table\r\n\r\n05 Dec 2026 14:05\t4.23\tHI\r\n05 Dec 2026 20:17\t0.87\tLO\r\n";
+      "Saltmark Tide Table\r\nUnits: Metres\r\n\r\n05 Dec 2026 14:05\t4.23\tHI\r\n05 Dec 2026 20:17\t0.87\tLO\r\n";
   TempDir dir;
   ScriptedPlatform platform;
   TableViewerWindow viewer{platform, dir.path()};
@@ -38,7 +43,9 @@ TEST_F(TableViewerTest, TheBoxShowsTheTextOnceTheRunIsOver) {
   viewer.showTable();
   EXPECT_TRUE(viewer.isVisible());
   EXPECT_EQ(viewer.box()->toPlainText().toStdString(),
-            "Saltmark Tide Table\n\n05 Dec 2026 14:05\t4.23\tHI\n05 Dec 2026 20:17\t0.87\tLO\n");
+            "Saltmark Tide Table\nUnits: Metres\n\n05 Dec 2026 14:05\t4.23\tHI\n05 Dec 2026 20:17\t0.87\tLO\n");
+  trigger("Clip");
+  EXPECT_EQ(platform.clipboard, kText);
   viewer.ClearTableText();
   viewer.refreshBox();
   EXPECT_TRUE(viewer.box()->toPlainText().isEmpty());
@@ -46,11 +53,6 @@ TEST_F(TableViewerTest, TheBoxShowsTheTextOnceTheRunIsOver) {
   EXPECT_FALSE(viewer.isVisible());
   trigger("Help");
   EXPECT_EQ(platform.helpTopics, std::vector<int>{8});
-}
-
-TEST_F(TableViewerTest, ToClipboardTakesTheWholeText) {
-  trigger("Clip");
-  EXPECT_EQ(platform.clipboard, kText);
 }
 
 TEST_F(TableViewerTest, ToFileWritesTheTextAndALineEndOverTheOldFile) {
@@ -70,18 +72,9 @@ TEST_F(TableViewerTest, ToFileWritesTheTextAndALineEndOverTheOldFile) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(TableViewerTest, ToFileIntoAMissingFolderSaysSo) {
-  platform.fileNext(dir / "no such folder" / "table.txt");
-  trigger("MyFil");
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
-  EXPECT_EQ(platform.messages[0].text.rfind("The table could not be saved as ", 0), 0u) << platform.messages[0].text;
-  EXPECT_TRUE(FolderSnapshot(dir.path()).empty());
-}
-
 class TableViewerFault : public TableViewerTest, public ::testing::WithParamInterface<WriteFault> {};
 
-TEST_P(TableViewerFault, AFailedSaveKeepsTheOldFile) {
+TEST_P(TableViewerFault, AFailedSaveSaysSoAndKeepsTheOldFile) {
   const auto folder = dir / "tables";
   std::filesystem::create_directory(folder);
   if (const auto why = WriteFaultUnavailable(GetParam(), folder); !why.empty()) GTEST_SKIP() << why;
@@ -94,6 +87,7 @@ TEST_P(TableViewerFault, AFailedSaveKeepsTheOldFile) {
   trigger("MyFil");
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(platform.messages[0].text.rfind("The table could not be saved as ", 0), 0u) << platform.messages[0].text;
   EXPECT_EQ(FolderSnapshot(folder), before);
 }
 
@@ -102,25 +96,58 @@ INSTANTIATE_TEST_SUITE_P(EveryFault, TableViewerFault, ::testing::ValuesIn(kAllW
 
 TEST_F(TableViewerTest, PrintsToAPdfFileWholeOrTheSelection) {
   viewer.showTable();
-  struct Case {
-    const char* file;
-    bool selectFirstLine;
-  } cases[] = {{"whole.pdf", false}, {"selection.pdf", true}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.file);
+  for (bool selectFirstLine : {false, true}) {
+    SCOPED_TRACE(selectFirstLine);
     QTextCursor cursor = viewer.box()->textCursor();
     cursor.movePosition(QTextCursor::Start);
-    if (c.selectFirstLine) cursor.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+    if (selectFirstLine) cursor.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
     viewer.box()->setTextCursor(cursor);
-    const auto path = dir / c.file;
+    const auto path = dir / "table.pdf";
     auto printer = pdfPrinter(QString::fromStdString(path.string()));
-    EXPECT_TRUE(viewer.printTable(*printer, c.selectFirstLine));
+    EXPECT_TRUE(viewer.printTable(*printer, selectFirstLine));
     printer.reset();
     const std::string pdf = readFile(path);
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
     EXPECT_GT(pdf.size(), 500u);
   }
   EXPECT_TRUE(platform.messages.empty());
+}
+
+// CSV rows carry the zone's offset; calendar events are in GMT.
+TEST_F(TableViewerTest, CsvAndICalendarExportsHaveOneEntryPerWater) {
+  platform.fileNext(dir / "week.csv");
+  trigger("CsvExport");
+  EXPECT_EQ(readFile(dir / "week.csv"),
+            "time,height_m,kind\r\n"
+            "2026-12-05T14:05:00+01:00,4.23,HI\r\n"
+            "2026-12-05T20:17:00+01:00,0.87,LO\r\n");
+  platform.fileNext(dir / "week.ics");
+  trigger("IcsExport");
+  const std::string ics = readFile(dir / "week.ics");
+  EXPECT_NE(ics.find("DTSTART:20261205T130500Z\r\nDTEND:20261205T130500Z\r\nSUMMARY:High water 4.23 m\r\n"
+                     "LOCATION:Test Harbour\r\nGEO:50.800000;-1.116700\r\n"),
+            std::string::npos)
+      << ics;
+  EXPECT_NE(ics.find("UID:20261205T191700Z-LW-"), std::string::npos);
+  EXPECT_EQ(ics.substr(ics.size() - 15), "END:VCALENDAR\r\n");
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(TableViewerTest, AnExportThatCannotBeWrittenSaysSoAndKeepsTheOldFile) {
+  const auto path = dir / "week.csv";
+  writeFile(path, "the old export\r\n");
+  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });  // the disk is full
+  for (const char* action : {"CsvExport", "IcsExport"}) {
+    platform.messages.clear();
+    platform.fileNext(path);
+    trigger(action);
+    ASSERT_EQ(platform.messages.size(), 1u) << action;
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(platform.messages[0].text.rfind("The table could not be exported as ", 0), 0u);
+  }
+  setWriteFaultForTesting(nullptr);
+  EXPECT_EQ(readFile(path), "the old export\r\n");
+  EXPECT_EQ(FolderSnapshot(dir.path()).size(), 1u);  // no temporary file left
 }
 
 }  // namespace
