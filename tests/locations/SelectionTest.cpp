@@ -174,7 +174,9 @@ TEST_F(SelectionWithFiles, ChoosingDatabasesLoadsThemAndRemembersTheirNamesOrRef
   EXPECT_EQ(labels.rfp, "Portsmouth");
   EXPECT_EQ(labels.Rlat, "50\xB0" "48.0'N");
   EXPECT_EQ(labels.Rlon, "001\xB0" "07.2'W");
-  EXPECT_EQ(ShowDifferenceLocation(table, 300, index).rfp, "");
+  for (int outside : {-1, static_cast<int>(table.records.size()), 300}) {
+    EXPECT_EQ(ShowDifferenceLocation(table, outside, index).dlat, "") << outside;
+  }
   EXPECT_FALSE(SelectDifferenceDatabase("", table, dloc, settings, platform, dir.path()));
   EXPECT_TRUE(platform.messages.empty());
 
