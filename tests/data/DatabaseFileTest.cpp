@@ -3,10 +3,6 @@
 // record counts the writers refuse.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "data/DifferenceFile.h"
 #include "data/StreamFile.h"
 #include "platform/ScriptedPlatform.h"
@@ -30,6 +26,15 @@ std::string recordsOverTheLimit(const std::string& twoRecords) {
 template <typename Table>
 class DatabaseFileTest : public ::testing::Test {
  protected:
+  virtual std::filesystem::path file() const = 0;
+  // The bytes as the file, or a folder in its place.
+  void placeFile(const std::string& what, const std::string& bytes) {
+    std::filesystem::remove_all(file());
+    if (what.starts_with("a folder"))
+      std::filesystem::create_directory(file());
+    else
+      test::writeFile(file(), bytes);
+  }
   test::TempDir dir;
   ScriptedPlatform platform;
   Table table;
@@ -38,12 +43,12 @@ class DatabaseFileTest : public ::testing::Test {
 
 class DifferenceFileTest : public DatabaseFileTest<DifferenceTable> {
  protected:
-  std::filesystem::path file() const { return dir / "MINE.dif"; }
+  std::filesystem::path file() const override { return dir / "MINE.dif"; }
 };
 
 class StreamFileTest : public DatabaseFileTest<StreamTable> {
  protected:
-  std::filesystem::path file() const { return dir / "SOLENT.vel"; }
+  std::filesystem::path file() const override { return dir / "SOLENT.vel"; }
 };
 
 TEST_F(DifferenceFileTest, TheLayoutIsPacked) {
@@ -84,12 +89,13 @@ TEST_F(DifferenceFileTest, DamagedFilesAreRefusedAndChangeNothing) {
       {"cut inside a text", good.substr(0, 5), "record 1 of 2"},
       {"more than 257 records", tooMany, "at most 257"},
       {"negative count", "\xFF\xFF"s, "not valid"},
+      {"a folder in place of the file", "", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     table.records[0] = port("Kept");
     names = {"kept"};
-    test::writeFile(file(), c.bytes);
+    placeFile(c.what, c.bytes);
     const FileLoadResult result = LoadDifferenceFile(file(), table, names, platform);
     EXPECT_FALSE(result);
     EXPECT_NE(result.reason.find(c.reason), std::string::npos) << result.reason;
@@ -100,14 +106,7 @@ TEST_F(DifferenceFileTest, DamagedFilesAreRefusedAndChangeNothing) {
   EXPECT_EQ(platform.busyDepth, 0);
 }
 
-// (Writing over a folder is one of the writer faults.)
-TEST_F(DifferenceFileTest, AFolderInPlaceOfTheFileIsRefused) {
-  std::filesystem::create_directory(file());
-  EXPECT_FALSE(LoadDifferenceFile(file(), table, names, platform));
-  EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(DifferenceFileTest, RecordCountsTheFileCannotHoldAreWriteErrors) {
+TEST_F(DifferenceFileTest, RecordCountsAndTextsTheFileCannotHoldAreWriteErrors) {
   for (int count : {-1, 258}) {
     EXPECT_FALSE(WriteDifferenceFile(file(), table, count, platform)) << count;
   }
@@ -115,12 +114,9 @@ TEST_F(DifferenceFileTest, RecordCountsTheFileCannotHoldAreWriteErrors) {
   EXPECT_EQ(platform.messageTexts(), std::vector<std::string>(2, "Difference File Write Error"));
   EXPECT_TRUE(WriteDifferenceFile(file(), table, 257, platform));
   EXPECT_EQ(ReadDifferenceFile(file()).size(), 257u);
-}
-
-TEST_F(DifferenceFileTest, ATextTooLongForItsCountIsAWriteError) {
-  table.records[0].name.assign(70000, 'x');
-  EXPECT_FALSE(WriteDifferenceFile(file(), table, 1, platform));
-  EXPECT_FALSE(std::filesystem::exists(file()));
+  table.records[0].name.assign(70000, 'x');  // too long for its count
+  EXPECT_FALSE(WriteDifferenceFile(dir / "LONG.dif", table, 1, platform));
+  EXPECT_FALSE(std::filesystem::exists(dir / "LONG.dif"));
 }
 
 TEST_F(StreamFileTest, RecordCountsTheFileCannotHoldAreWriteErrors) {
@@ -156,13 +152,14 @@ TEST_F(StreamFileTest, DamagedFilesShowFileReadErrorAndChangeNothing) {
       {"cut inside the hourly values", good.substr(0, good.size() - 3)},
       {"more than 257 records", tooMany},
       {"negative count", "\x00\x80"s},
+      {"a folder in place of the file", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     platform.clear();
     table.records[0] = diamond("Kept");
     names = {"kept"};
-    test::writeFile(file(), c.bytes);
+    placeFile(c.what, c.bytes);
     EXPECT_FALSE(LoadStreamFile(file(), table, names, platform));
     EXPECT_EQ(table.records[0], diamond("Kept"));
     EXPECT_EQ(names, std::vector<std::string>{"kept"});
@@ -172,13 +169,6 @@ TEST_F(StreamFileTest, DamagedFilesShowFileReadErrorAndChangeNothing) {
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(platform.busyDepth, 0);
   }
-}
-
-// (Writing over a folder is one of the writer faults.)
-TEST_F(StreamFileTest, AFolderInPlaceOfTheFileIsRefused) {
-  std::filesystem::create_directory(file());
-  EXPECT_FALSE(LoadStreamFile(file(), table, names, platform));
-  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"File Read Error"});
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "data/LocationIndex.h"
 #include "data/LocationIndexFile.h"
 #include "platform/ScriptedPlatform.h"
@@ -46,15 +42,6 @@ TEST_F(LocationIndexLoad, TheLayoutIsPacked) {
   EXPECT_EQ(EncodeLocationIndex(c), expected);
 }
 
-TEST_F(LocationIndexLoad, NamesOnlyGiveNoEntries) {
-  ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(0, 3))));
-  EXPECT_EQ(index.indexEntryCount(), 0);
-  EXPECT_EQ(index.indexDatabaseNames().size(), 3u);
-  EXPECT_TRUE(index.entries().empty());
-  EXPECT_EQ(index.entry(0), nullptr);
-  EXPECT_EQ(index.LocationName(0), "");
-}
-
 TEST_F(LocationIndexLoad, AllEntriesUpToTheLimitAreLookedUpByNumber) {
   ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(kMaxIndexEntries, kMaxIndexDatabases))));
   EXPECT_EQ(index.indexEntryCount(), 5001);
@@ -87,15 +74,13 @@ TEST_F(LocationIndexLoad, AnIncompleteLastEntryIsNotCounted) {
 // Files that cannot be read: failure, and the index read before stays.
 TEST_F(LocationIndexLoad, UnreadableFilesKeepThePreviousIndex) {
   ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(4))));
-  const LocationIndexContents names = sampleIndex(0);
-  const std::string namesBytes = EncodeLocationIndex(names);
+  const std::string namesBytes = EncodeLocationIndex(sampleIndex(0));
 
   struct Case {
     std::string name;
     std::string bytes;
   };
-  LocationIndexContents sixteen = sampleIndex(0, 15);
-  std::string sixteenBytes = EncodeLocationIndex(sixteen);
+  std::string sixteenBytes = EncodeLocationIndex(sampleIndex(0, 15));
   sixteenBytes[0] = 16;
   sixteenBytes += "\x04\x00"s + "X.td";
   std::string nameCountTooBig = namesBytes;
@@ -123,10 +108,16 @@ TEST_F(LocationIndexLoad, UnreadableFilesKeepThePreviousIndex) {
   EXPECT_TRUE(platform.messages.empty());  // the caller decides what to say
 }
 
-TEST_F(LocationIndexLoad, AMissingIndexLeavesNoneRead) {
+TEST_F(LocationIndexLoad, AMissingIndexLeavesNoneAndNamesOnlyGiveNoEntries) {
   EXPECT_FALSE(index.LoadLocationIndex(dir.path(), platform));
   EXPECT_EQ(index.indexEntryCount(), -1);
   EXPECT_TRUE(index.indexDatabaseNames().empty());
+  ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(0, 3))));
+  EXPECT_EQ(index.indexEntryCount(), 0);
+  EXPECT_EQ(index.indexDatabaseNames().size(), 3u);
+  EXPECT_TRUE(index.entries().empty());
+  EXPECT_EQ(index.entry(0), nullptr);
+  EXPECT_EQ(index.LocationName(0), "");
 }
 
 TEST_F(LocationIndexLoad, TheWriterRefusesMoreThanTheReaderTakes) {

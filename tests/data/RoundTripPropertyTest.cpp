@@ -1,13 +1,15 @@
 // Random valid contents written and read back are the same, field by field
-// and byte by byte, for the configuration, the tide database and the
-// location index: a few hundred seeded cases each in memory, and some
-// through the files on disk.
+// and byte by byte, for the configuration, the tide database, the location
+// index and the difference and stream databases: a few hundred seeded cases
+// each in memory, and some through the files on disk.
 #include <gtest/gtest.h>
 
 #include "data/ConfigFile.h"
+#include "data/DifferenceFile.h"
 #include "data/LocationIndex.h"
 #include "data/LocationIndexFile.h"
 #include "data/SettingsLimits.h"
+#include "data/StreamFile.h"
 #include "data/TideDatabase.h"
 #include "data/TideDatabaseFile.h"
 #include "support/RoundTrip.h"
@@ -80,6 +82,17 @@ TEST(RoundTripProperty, LocationIndexFiles) {
     ASSERT_EQ(index.entries(), written.entries);
     ASSERT_EQ(index.indexEntryCount(), static_cast<int>(written.entries.size()));
   });
+}
+
+// The first case is a full database, the rest up to 20 records.
+TEST(RoundTripProperty, DifferenceAndStreamRecords) {
+  auto most = [](int i) { return i == 0 ? kMaxDatabaseRecords : 20; };
+  test::ExpectEncodingsRoundTrip(
+      11, kCases, [&](test::RandomRecords& random, int i) { return random.differenceRecords(most(i)); },
+      EncodeDifferenceRecords, DecodeDifferenceRecords);
+  test::ExpectEncodingsRoundTrip(
+      13, kCases, [&](test::RandomRecords& random, int i) { return random.streamRecords(most(i)); },
+      EncodeStreamRecords, DecodeStreamRecords);
 }
 
 }  // namespace

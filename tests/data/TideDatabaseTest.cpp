@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "common/RuntimeError.h"
 #include "data/LocationLine.h"
 #include "data/TideDatabase.h"
@@ -113,24 +109,20 @@ class TideDatabaseLoad : public ::testing::Test {
   TideDatabase database;
 };
 
-TEST_F(TideDatabaseLoad, SignatureOnlyLoadsNoPorts) {
-  const std::string path = write("empty.tid", signature());
-  EXPECT_TRUE(database.LoadTideDatabase(path, platform));
+// No ports, three and the most a database holds; window events run at every record.
+TEST_F(TideDatabaseLoad, UpTo701PortsLoad) {
+  const std::string empty = write("empty.tid", signature());
+  EXPECT_TRUE(database.LoadTideDatabase(empty, platform));
   EXPECT_EQ(database.locationCount(), 0);
-  EXPECT_EQ(database.currentDatabase(), path);
-  EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(TideDatabaseLoad, LetsWindowEventsRunAtEveryRecord) {
+  EXPECT_EQ(database.currentDatabase(), empty);
+  EXPECT_EQ(platform.eventPumps, 1);
+  platform.clear();
   EXPECT_TRUE(database.LoadTideDatabase(writeDatabase("a.tid", portLines(3)), platform));
   EXPECT_EQ(platform.eventPumps, 4);
-}
-
-// (One more is among the damaged files below.)
-TEST_F(TideDatabaseLoad, SevenHundredAndOnePortsLoad) {
   ASSERT_TRUE(database.LoadTideDatabase(writeDatabase("full.tid", portLines(701)), platform));
   EXPECT_EQ(database.locationCount(), 701);
   EXPECT_EQ(database.LocationListName(700), "Port 700");
+  EXPECT_TRUE(platform.messages.empty());
 }
 
 // Damaged files of every kind: one message, and the database loaded before
