@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "data/ConfigFile.h"
@@ -57,22 +58,23 @@ TEST(ConfigFile, SinglesAndNegativeIntegersAreLittleEndian) {
   EXPECT_EQ(bytes.substr(offsetOfZone + 4, 4), std::string("\x00\x00\xC0\x3F", 4));
 }
 
-TEST(ConfigFile, SaveStampsTheVersionAndReplacesALongerFileWhole) {
+class ConfigFileTest : public ::testing::Test {
+ protected:
+  // The bytes as the configuration file (none: no file), loaded into s.
+  SettingsSource load(const std::optional<std::string>& bytes) {
+    std::filesystem::remove_all(ConfigFilePath(dir.path()));
+    if (bytes) test::writeFile(ConfigFilePath(dir.path()), *bytes);
+    platform.clear();
+    return LoadSettings(s, saved, dir.path(), platform);
+  }
   test::TempDir dir;
   ScriptedPlatform platform;
-  test::writeFile(ConfigFilePath(dir.path()), EncodeSettings(unusualSettings()) + "left over from before");
-  Settings s;
-  s.versionText = "Saltmark 001";
-  ASSERT_TRUE(SaveSettings(s, dir.path(), platform));
-  EXPECT_EQ(s.versionText, "Saltmark 100");
-  EXPECT_EQ(test::readFile(ConfigFilePath(dir.path())), EncodeSettings(Settings{}));
-}
+  Settings s, saved;
+};
 
-TEST(ConfigFile, MissingFileGivesTheDefaultsSilently) {
-  test::TempDir dir;
-  ScriptedPlatform platform;
-  Settings s = unusualSettings(), saved;
-  EXPECT_EQ(LoadSettings(s, saved, dir.path(), platform), SettingsSource::Defaults);
+TEST_F(ConfigFileTest, MissingFileGivesTheDefaultsSilently) {
+  s = unusualSettings();
+  EXPECT_EQ(load(std::nullopt), SettingsSource::Defaults);
   Settings expected;
   expected.differenceDatabasePath = "MINE.dif";  // the defaults leave it alone
   EXPECT_EQ(s, expected);
@@ -80,21 +82,23 @@ TEST(ConfigFile, MissingFileGivesTheDefaultsSilently) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST(ConfigFile, AcceptsAnotherVersionWithTheSameSignatureAndIgnoresTrailingBytes) {
-  test::TempDir dir;
-  ScriptedPlatform platform;
+// Another version with the same signature loads, trailing bytes ignored; the
+// save stamps this version and replaces the longer file whole.
+TEST_F(ConfigFileTest, AnotherVersionLoadsAndTheSaveStampsThisOne) {
   Settings other = unusualSettings();
   other.versionText = "Saltmark 731";
-  test::writeFile(ConfigFilePath(dir.path()), EncodeSettings(other) + "tail of an older, longer record");
-  Settings s, saved;
-  EXPECT_EQ(LoadSettings(s, saved, dir.path(), platform), SettingsSource::File);
+  EXPECT_EQ(load(EncodeSettings(other) + "tail of an older, longer record"), SettingsSource::File);
   EXPECT_EQ(s, other);
   EXPECT_TRUE(platform.messages.empty());
+  ASSERT_TRUE(SaveSettings(s, dir.path(), platform));
+  EXPECT_EQ(s.versionText, "Saltmark 100");
+  other.versionText = "Saltmark 100";
+  EXPECT_EQ(test::readFile(ConfigFilePath(dir.path())), EncodeSettings(other));
 }
 
 // A stored value that would fail every computation reading it goes back to
 // its default; the other fields stay as stored and one message names it.
-TEST(ConfigFile, UnusableStoredValuesAreResetOnceAtLoad) {
+TEST_F(ConfigFileTest, UnusableStoredValuesAreResetOnceAtLoad) {
   using Copy = void (*)(Settings& to, const Settings& from);
   const struct {
     const char* named;
@@ -123,13 +127,9 @@ TEST(ConfigFile, UnusableStoredValuesAreResetOnceAtLoad) {
     bad.timeBase = 3;
     for (const auto& field : fields) {
       SCOPED_TRACE(std::string(field.named) + " " + std::to_string(value));
-      test::TempDir dir;
-      ScriptedPlatform platform;
       Settings stored = unusualSettings();
       field.copy(stored, bad);
-      test::writeFile(ConfigFilePath(dir.path()), EncodeSettings(stored));
-      Settings s, saved;
-      EXPECT_EQ(LoadSettings(s, saved, dir.path(), platform), SettingsSource::File);
+      EXPECT_EQ(load(EncodeSettings(stored)), SettingsSource::File);
       Settings expected = stored;
       field.copy(expected, Settings{});
       EXPECT_EQ(s, expected);
@@ -139,8 +139,6 @@ TEST(ConfigFile, UnusableStoredValuesAreResetOnceAtLoad) {
     }
   }
   // Values at the limits are kept without a word.
-  test::TempDir dir;
-  ScriptedPlatform platform;
   Settings edge = unusualSettings();
   edge.draught = -199.0f;
   edge.ropeOnBoard = 652.8f;  // 199 m converted to feet
@@ -150,21 +148,18 @@ TEST(ConfigFile, UnusableStoredValuesAreResetOnceAtLoad) {
   edge.timeBase = 2;  // the last of each choice
   edge.portMode = 3;
   edge.speedUnits = 3;
-  test::writeFile(ConfigFilePath(dir.path()), EncodeSettings(edge));
-  Settings s, saved;
-  LoadSettings(s, saved, dir.path(), platform);
+  load(EncodeSettings(edge));
   EXPECT_EQ(s, edge);
   EXPECT_TRUE(platform.messages.empty());
   // Just past: 199 m is 652.887 feet, and a hundredth more is allowed.
   edge.draught = 652.9f;
-  test::writeFile(ConfigFilePath(dir.path()), EncodeSettings(edge));
-  LoadSettings(s, saved, dir.path(), platform);
+  load(EncodeSettings(edge));
   EXPECT_EQ(s.draught, 0);
 }
 
 // Every way a configuration file can be unusable: one message, the defaults,
 // and nothing taken from the file.
-TEST(ConfigFile, UnusableFilesAreReplacedByTheDefaultsAfterOneMessage) {
+TEST_F(ConfigFileTest, UnusableFilesAreReplacedByTheDefaultsAfterOneMessage) {
   Settings foreign = unusualSettings();
   foreign.differenceDatabasePath = "FOREIGN.dif";
   auto withVersion = [&](std::string version) {
@@ -192,15 +187,15 @@ TEST(ConfigFile, UnusableFilesAreReplacedByTheDefaultsAfterOneMessage) {
 
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    test::TempDir dir;
-    if (c.name.starts_with("a folder"))
-      std::filesystem::create_directory(ConfigFilePath(dir.path()));
-    else
-      test::writeFile(ConfigFilePath(dir.path()), c.bytes);
-    ScriptedPlatform platform;
-    Settings s, saved;
+    s = foreign;
     s.differenceDatabasePath = "MINE.dif";
-    EXPECT_EQ(LoadSettings(s, saved, dir.path(), platform), SettingsSource::Rejected);
+    if (c.name.starts_with("a folder")) {
+      load(std::nullopt);
+      std::filesystem::create_directory(ConfigFilePath(dir.path()));
+      EXPECT_EQ(LoadSettings(s, saved, dir.path(), platform), SettingsSource::Rejected);
+    } else {
+      EXPECT_EQ(load(c.bytes), SettingsSource::Rejected);
+    }
     Settings expected;
     expected.differenceDatabasePath = "MINE.dif";
     EXPECT_EQ(s, expected);
@@ -229,7 +224,7 @@ TEST(ConfigFile, ChangesAreSeenFieldByFieldAndTextsCaseSensitively) {
   EXPECT_FALSE(SettingsChanged(notANumber, notANumber));
 }
 
-TEST(ConfigFile, ExitAsksOnlyWhenSomethingChangedAndCancelKeepsTheProgramRunning) {
+TEST_F(ConfigFileTest, ExitAsksOnlyWhenSomethingChangedAndCancelKeepsTheProgramRunning) {
   struct Case {
     std::string name;
     bool changed;
@@ -245,11 +240,10 @@ TEST(ConfigFile, ExitAsksOnlyWhenSomethingChangedAndCancelKeepsTheProgramRunning
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    test::TempDir dir;
-    ScriptedPlatform platform;
+    std::filesystem::remove(ConfigFilePath(dir.path()));
+    platform.clear();
     if (c.answer) platform.answerNext(*c.answer);
-    const Settings saved;
-    Settings s = saved;
+    s = saved;
     if (c.changed) s.vesselName = "Sea Wren";
 
     EXPECT_EQ(ConfirmExit(s, saved, dir.path(), platform), c.mayEnd);
@@ -258,8 +252,7 @@ TEST(ConfigFile, ExitAsksOnlyWhenSomethingChangedAndCancelKeepsTheProgramRunning
       EXPECT_TRUE(platform.messages.empty());
       continue;
     }
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Configuration Settings Have Changed. Save New Values?");
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Configuration Settings Have Changed. Save New Values?"});
     EXPECT_EQ(platform.messages[0].caption, "Saltmark");
     EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNoCancel);
     if (c.fileWritten) {

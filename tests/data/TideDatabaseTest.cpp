@@ -125,9 +125,9 @@ TEST_F(TideDatabaseLoad, UpTo701PortsLoad) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-// Damaged files of every kind: one message, and the database loaded before
-// stays loaded.
-TEST_F(TideDatabaseLoad, DamagedFilesAreRefusedAndKeepThePreviousDatabase) {
+// Damaged, missing and unreadable files: one message (% is the path), and
+// the database loaded before stays loaded.
+TEST_F(TideDatabaseLoad, FilesThatCannotBeReadKeepThePreviousDatabase) {
   const std::string good = writeDatabase("good.tid", {"Keep,1", "Me,2"});
   ASSERT_TRUE(database.LoadDatabaseIfNew(good, platform));
 
@@ -136,6 +136,7 @@ TEST_F(TideDatabaseLoad, DamagedFilesAreRefusedAndKeepThePreviousDatabase) {
     std::string name;
     std::string bytes;
     std::string message;
+    MessageIcon icon = MessageIcon::Exclamation;
   };
   const Case cases[] = {
       {"empty file", "", bad},
@@ -147,35 +148,27 @@ TEST_F(TideDatabaseLoad, DamagedFilesAreRefusedAndKeepThePreviousDatabase) {
       {"length past the end", signature() + "\x10\x00"s + "short", bad},
       {"half a length at the end", signature() + EncodeTideRecord("A,1") + "\x05"s, bad},
       {"702 ports", EncodeTideDatabase("Saltmark 100", {}, portLines(701)) + EncodeTideRecord("B"),
-       "Subscript out of range"},
+       "Subscript out of range : %"},
+      {"missing", "", "Cannot find database file %.", MessageIcon::None},
+      {"folder", "", "Path/File access error : %"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     platform.clear();
-    const std::string path = write("bad.tid", c.bytes);
+    const std::string path = (dir / (c.name + ".tid")).string();
+    if (c.name == "folder")
+      std::filesystem::create_directory(path);
+    else if (c.name != "missing")
+      write(c.name + ".tid", c.bytes);
     EXPECT_FALSE(database.LoadDatabaseIfNew(path, platform));
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, c.message == bad ? bad : c.message + " : " + path);
-    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+    std::string message = c.message;
+    if (const auto at = message.find('%'); at != std::string::npos) message.replace(at, 1, path);
+    EXPECT_EQ(platform.messageTexts(), std::vector{message});
+    EXPECT_EQ(platform.messages[0].icon, c.icon);
     EXPECT_EQ(platform.messages[0].caption, "Saltmark");
     EXPECT_EQ(database.currentDatabase(), good);
     EXPECT_EQ(database.locationLines(), (std::vector<std::string>{"Keep,1", "Me,2"}));
   }
-}
-
-TEST_F(TideDatabaseLoad, MissingFilesAndFoldersGetTheirOwnMessages) {
-  const std::string missing = (dir / "gone.tid").string();
-  EXPECT_FALSE(database.LoadDatabaseIfNew(missing, platform));
-  std::filesystem::create_directory(dir / "folder.tid");
-  const std::string folder = (dir / "folder.tid").string();
-  EXPECT_FALSE(database.LoadDatabaseIfNew(folder, platform));
-  ASSERT_EQ(platform.messages.size(), 2u);
-  EXPECT_EQ(platform.messages[0].text, "Cannot find database file " + missing + ".");
-  EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
-  EXPECT_EQ(platform.messages[1].text, "Path/File access error : " + folder);
-  EXPECT_EQ(platform.messages[1].icon, MessageIcon::Exclamation);
-  EXPECT_EQ(database.locationCount(), 0);
-  EXPECT_EQ(database.currentDatabase(), "");
 }
 
 TEST_F(TideDatabaseLoad, TheLoadedPathIsNotReadAgainButAFailedOneIsRetried) {
@@ -254,10 +247,12 @@ TEST(LocationLine, FieldsFillTheRecordInOrder) {
   EXPECT_EQ(expectRuntimeError([&] { ParseLocationLine(short54); }), errc::kInvalidFormat);
 }
 
-TEST_F(TideDatabaseLoad, ReadingAPortSetsTheLocalZoneWhenAutomatic) {
-  ASSERT_TRUE(database.LoadTideDatabase(
-      writeDatabase("a.tid", {portLine("Dover", "-1"), portLine("Halifax", "4.5"), portLine("Far", "1e9")}),
-      platform));
+// Reading a port sets the local zone when it is automatic; a line that
+// cannot be read changes nothing.
+TEST_F(TideDatabaseLoad, ReadingAPort) {
+  const std::string path = writeDatabase(
+      "a.tid", {portLine("Dover", "-1"), portLine("Halifax", "4.5"), "Broken,0,50", portLine("Far", "1e9")});
+  ASSERT_TRUE(database.LoadTideDatabase(path, platform));
   LocationRecord record;
   Settings settings;
   int refreshes = 0;
@@ -279,34 +274,18 @@ TEST_F(TideDatabaseLoad, ReadingAPortSetsTheLocalZoneWhenAutomatic) {
   ASSERT_TRUE(database.ReadLocation(0, record, settings, platform));  // no clock to refresh
   EXPECT_EQ(settings.localZoneOffset, -4);
   EXPECT_TRUE(platform.messages.empty());
-}
 
-TEST_F(TideDatabaseLoad, AnUnreadablePortLineChangesNothing) {
-  const std::string path = writeDatabase("a.tid", {portLine("Dover", "-1"), "Broken,0,50", portLine("Far", "1e9")});
-  ASSERT_TRUE(database.LoadTideDatabase(path, platform));
-  LocationRecord record;
-  Settings settings;
-  ASSERT_TRUE(database.ReadLocation(0, record, settings, platform));
   const LocationRecord before = record;
   const Settings settingsBefore = settings;
-
-  struct Case {
-    int index;
-    std::string message;
-  };
-  const Case cases[] = {
-      {1, "Invalid file format : " + path},
-      {2, "Overflow : " + path},
-      {3, "Invalid file format : " + path},
-      {701, "Subscript out of range : " + path},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.index);
+  const std::pair<int, std::string> unreadable[] = {
+      {2, "Invalid file format"}, {3, "Overflow"}, {4, "Invalid file format"}, {701, "Subscript out of range"}};
+  for (const auto& [line, error] : unreadable) {
+    SCOPED_TRACE(line);
     platform.clear();
-    EXPECT_FALSE(database.ReadLocation(c.index, record, settings, platform, [] { FAIL(); }));
+    EXPECT_FALSE(database.ReadLocation(line, record, settings, platform, [] { FAIL(); }));
     EXPECT_EQ(record, before);
     EXPECT_EQ(settings, settingsBefore);
-    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{c.message});
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{error + " : " + path});
   }
 }
 
