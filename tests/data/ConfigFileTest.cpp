@@ -31,31 +31,25 @@ Settings unusualSettings() {
   return s;
 }
 
-TEST(ConfigFile, DefaultRecordHasTheExactPackedLayout) {
+// The default record but for a single and a negative integer, little-endian.
+TEST(ConfigFile, TheRecordHasTheExactPackedLayout) {
+  Settings s;
+  s.systemZoneOffset = -4;
+  s.draught = 1.5f;  // 0x3FC00000
   const std::string zeroSingle("\0\0\0\0", 4);
   const std::string emptyText("\0\0", 2);
   const std::string zeroInt = emptyText;
   const std::string trueInt = "\xFF\xFF";
-  const std::string expected = "\x0C\x00"s + "Saltmark 100" + emptyText + emptyText  // 1-3
-                               + zeroInt + zeroInt + zeroInt                           // 4-6
-                               + zeroSingle + zeroSingle + zeroSingle + zeroSingle     // 7-10
-                               + "\x01\x00"s + "4" + "\x01\x00"s + "6"                 // 11-12
-                               + trueInt + emptyText + trueInt + zeroInt               // 13-16
-                               + emptyText + emptyText + "\x01\x00"s                   // 17-19
-                               + "\x01\x00"s + "1" + trueInt + trueInt + trueInt       // 20-23
-                               + "\x04\x00"s + "20.0" + zeroSingle + zeroInt           // 24-26
-                               + emptyText + zeroInt + emptyText;                      // 27-29
-  EXPECT_EQ(EncodeSettings(Settings{}), expected);
-}
-
-TEST(ConfigFile, SinglesAndNegativeIntegersAreLittleEndian) {
-  Settings s;
-  s.draught = 1.5f;  // 0x3FC00000
-  s.systemZoneOffset = -4;
-  const std::string bytes = EncodeSettings(s);
-  const std::size_t offsetOfZone = 2 + 12 + 2 + 2 + 2;
-  EXPECT_EQ(bytes.substr(offsetOfZone, 2), "\xFC\xFF");
-  EXPECT_EQ(bytes.substr(offsetOfZone + 4, 4), std::string("\x00\x00\xC0\x3F", 4));
+  const std::string expected = "\x0C\x00"s + "Saltmark 100" + emptyText + emptyText                // 1-3
+                               + zeroInt + "\xFC\xFF"s + zeroInt                                 // 4-6
+                               + "\x00\x00\xC0\x3F"s + zeroSingle + zeroSingle + zeroSingle      // 7-10
+                               + "\x01\x00"s + "4" + "\x01\x00"s + "6"                           // 11-12
+                               + trueInt + emptyText + trueInt + zeroInt                         // 13-16
+                               + emptyText + emptyText + "\x01\x00"s                             // 17-19
+                               + "\x01\x00"s + "1" + trueInt + trueInt + trueInt                 // 20-23
+                               + "\x04\x00"s + "20.0" + zeroSingle + zeroInt                     // 24-26
+                               + emptyText + zeroInt + emptyText;                                // 27-29
+  EXPECT_EQ(EncodeSettings(s), expected);
 }
 
 class ConfigFileTest : public ::testing::Test {
@@ -225,39 +219,36 @@ TEST(ConfigFile, ChangesAreSeenFieldByFieldAndTextsCaseSensitively) {
 }
 
 TEST_F(ConfigFileTest, ExitAsksOnlyWhenSomethingChangedAndCancelKeepsTheProgramRunning) {
-  struct Case {
-    std::string name;
-    bool changed;
-    std::optional<MessageAnswer> answer;
+  const struct {
+    const char* name;
+    std::optional<MessageAnswer> answer;  // none: nothing changed
     bool mayEnd;
-    bool fileWritten;
-  };
-  const Case cases[] = {
-      {"unchanged", false, std::nullopt, true, false},
-      {"yes", true, MessageAnswer::Yes, true, true},
-      {"no", true, MessageAnswer::No, true, false},
-      {"cancel", true, MessageAnswer::Cancel, false, false},
+  } cases[] = {
+      {"unchanged", std::nullopt, true},
+      {"yes", MessageAnswer::Yes, true},
+      {"no", MessageAnswer::No, true},
+      {"cancel", MessageAnswer::Cancel, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove(ConfigFilePath(dir.path()));
     platform.clear();
-    if (c.answer) platform.answerNext(*c.answer);
     s = saved;
-    if (c.changed) s.vesselName = "Sea Wren";
-
+    if (c.answer) {
+      platform.answerNext(*c.answer);
+      s.vesselName = "Sea Wren";
+    }
     EXPECT_EQ(ConfirmExit(s, saved, dir.path(), platform), c.mayEnd);
-    EXPECT_EQ(std::filesystem::exists(ConfigFilePath(dir.path())), c.fileWritten);
-    if (!c.changed) {
+    const bool written = c.answer == MessageAnswer::Yes;
+    EXPECT_EQ(written ? test::readFile(ConfigFilePath(dir.path())) : "", written ? EncodeSettings(s) : "");
+    EXPECT_EQ(std::filesystem::exists(ConfigFilePath(dir.path())), written);
+    if (!c.answer) {
       EXPECT_TRUE(platform.messages.empty());
       continue;
     }
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Configuration Settings Have Changed. Save New Values?"});
     EXPECT_EQ(platform.messages[0].caption, "Saltmark");
     EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNoCancel);
-    if (c.fileWritten) {
-      EXPECT_EQ(test::readFile(ConfigFilePath(dir.path())), EncodeSettings(s));
-    }
   }
 }
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "data/DifferenceFile.h"
-#include "data/StreamFile.h"
 #include "editors/DifferenceEditor.h"
 #include "editors/StreamEditor.h"
+#include "editors/gui/TidalFolder.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 
@@ -13,18 +13,6 @@ namespace saltmark {
 namespace {
 
 using Names = std::vector<std::string>;
-
-LocationIndex threePorts(const std::filesystem::path& folder, Platform& platform) {
-  const double degree = 3.14159265358979 / 180;
-  const LocationIndexContents contents{{"SOUTH.tid"},
-                                       {{0, 0, "Southampton", 50.9 * degree, -1.4 * degree},
-                                        {0, 1, "Portsmouth", 50.8 * degree, -1.1 * degree},
-                                        {0, 2, "Cherbourg", 49.65 * degree, -1.6 * degree}}};
-  EXPECT_TRUE(WriteLocationIndexFile(folder / "SALTMARK.IND", contents));
-  LocationIndex index;
-  EXPECT_TRUE(index.LoadLocationIndex(folder, platform));
-  return index;
-}
 
 class DifferenceEditorTest : public ::testing::Test {
  protected:
@@ -43,7 +31,7 @@ class DifferenceEditorTest : public ::testing::Test {
 
   test::TempDir dir;
   ScriptedPlatform platform;
-  LocationIndex index = threePorts(dir.path(), platform);
+  LocationIndex index = test::tidalIndex(dir.path(), platform);
   DifferenceEditor editor{platform, index, dir.path()};
 };
 
@@ -348,26 +336,6 @@ TEST_F(StreamEditorTest, AChangedSpeedUnitIsAChangedStation) {
   EXPECT_EQ(editor.form.speedUnits, 2);  // a new station keeps the unit in use
   editor.cancel();
   EXPECT_EQ(editor.form.speedUnits, 2);
-}
-
-TEST_F(StreamEditorTest, SavedStationsReadBackAndADamagedFileIsReported) {
-  editor.form.name = "Diamond A";
-  editor.form.direction.fill("090");
-  editor.form.spring.fill("2.10");
-  editor.ok();
-  platform.fileNext(dir / "MINE.vel");
-  ASSERT_TRUE(editor.save());
-  EXPECT_EQ(editor.windowCaption(), "Saltmark Tidal Streams:    " + (dir / "MINE.vel").string());
-  const auto back = ReadStreamFile(dir / "MINE.vel");
-  ASSERT_EQ(back.size(), 1u);
-  EXPECT_EQ(back[0].springRate[6], 210);
-
-  test::writeFile(dir / "BAD.vel", std::string("\x02\x00", 2));
-  platform.fileNext(dir / "BAD.vel");
-  editor.open();
-  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kStreamReadError)});
-  EXPECT_EQ(editor.entries(), (std::vector<std::string>{"Diamond A", ""}));
-  EXPECT_EQ(editor.fileName(), dir / "MINE.vel");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "data/LocationIndex.h"
 #include "data/LocationIndexFile.h"
 #include "data/TideDatabaseFile.h"
 
@@ -39,6 +40,14 @@ inline void writeTidalFolder(const std::filesystem::path& folder) {
                    {0, 1, "Portsmouth", 50.8 * degree, -(1 + 7.0 / 60) * degree},
                    {0, 2, "Cherbourg", 49.65 * degree, -(1 + 38.0 / 60) * degree}};
   if (!WriteLocationIndexFile(folder / "SALTMARK.IND", index)) throw std::runtime_error("index");
+}
+
+// The folder written and its location index read.
+inline LocationIndex tidalIndex(const std::filesystem::path& folder, Platform& platform) {
+  writeTidalFolder(folder);
+  LocationIndex index;
+  index.LoadLocationIndex(folder, platform);
+  return index;
 }
 
 }  // namespace saltmark::test
