@@ -211,7 +211,7 @@ TEST(ConfigFile, ChangesAreSeenFieldByFieldAndTextsCaseSensitively) {
   for (const auto& change : changes) {
     Settings s = saved;
     change(s);
-    EXPECT_TRUE(SettingsChanged(s, saved));
+    EXPECT_TRUE(SettingsChanged(s, saved)) << s.vesselName << " " << s.differenceDatabasePath;
   }
   Settings notANumber = saved;
   notANumber.draught = std::numeric_limits<float>::quiet_NaN();
@@ -240,8 +240,10 @@ TEST_F(ConfigFileTest, ExitAsksOnlyWhenSomethingChangedAndCancelKeepsTheProgramR
     }
     EXPECT_EQ(ConfirmExit(s, saved, dir.path(), platform), c.mayEnd);
     const bool written = c.answer == MessageAnswer::Yes;
-    EXPECT_EQ(written ? test::readFile(ConfigFilePath(dir.path())) : "", written ? EncodeSettings(s) : "");
     EXPECT_EQ(std::filesystem::exists(ConfigFilePath(dir.path())), written);
+    if (written) {
+      EXPECT_EQ(test::readFile(ConfigFilePath(dir.path())), EncodeSettings(s));
+    }
     if (!c.answer) {
       EXPECT_TRUE(platform.messages.empty());
       continue;

@@ -53,10 +53,8 @@ TEST(TideDatabaseFile, ScramblingChainsEachByteOnTheStoredOneBefore) {
 
 TEST(TideDatabaseFile, TheWriterRefusesWhatTheReaderCouldNotGiveBack) {
   struct Case {
-    std::string name;
-    std::string signature;
-    std::vector<std::string> headers;
-    std::vector<std::string> lines;
+    std::string name, signature;
+    std::vector<std::string> headers, lines;
   };
   const Case cases[] = {
       {"foreign signature", "Tidewise 100", {}, {"A"}},
@@ -206,13 +204,10 @@ TEST_F(TideDatabaseLoad, SplitFieldRestartsOnALineAndContinuesWithMinusOne) {
 }
 
 TEST(LocationLine, PositionTextsAreRoundedAndPadded) {
-  struct Case {
-    const char* degrees;
-    const char* minutes;
-    const char* hemisphere;
+  const struct {
+    const char *degrees, *minutes, *hemisphere;
     std::string expected;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"50", "48", "N", "50\xB0" "48'N"},
       {"1", "7", "w", "1\xB0" "07'W"},
       {"123", "5.4", "east", "123\xB0" "05'E"},
@@ -234,13 +229,9 @@ TEST(LocationLine, FieldsFillTheRecordInOrder) {
   EXPECT_EQ(r.latitudeText, "50\xB0" "48'N");
   EXPECT_EQ(r.longitudeText, "1\xB0" "07'W");
   EXPECT_EQ(r.positionText, "50\xB0" "48'N 1\xB0" "07'W");
-  EXPECT_EQ(r.harmonic[0], "h0");
-  EXPECT_EQ(r.harmonic[12], "h12");
-  EXPECT_EQ(r.monthlyLevel[0], "ml0");
-  EXPECT_EQ(r.monthlyLevel[11], "ml11");
-  EXPECT_EQ(r.monthlyAmplitude[11], "ma11");
-  EXPECT_EQ(r.springNeapLevel[0], "sn0");
-  EXPECT_EQ(r.springNeapLevel[9], "sn9");
+  EXPECT_EQ((std::vector{r.harmonic[0], r.harmonic[12], r.monthlyLevel[0], r.monthlyLevel[11],
+                         r.monthlyAmplitude[11], r.springNeapLevel[0], r.springNeapLevel[9]}),
+            (std::vector<std::string>{"h0", "h12", "ml0", "ml11", "ma11", "sn0", "sn9"}));
 
   std::string short54 = portLine("Short");
   short54.erase(short54.rfind(','));
@@ -296,8 +287,7 @@ TEST_F(TideDatabaseLoad, ChoosingADatabaseFromTheList) {
 
   const std::string missing = (dir / "gone.tid").string();
   EXPECT_FALSE(SelectTideDatabase(missing, database, settings, platform));
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "File " + missing + " does not exist.");
+  EXPECT_EQ(platform.messageTexts(), std::vector{"File " + missing + " does not exist."});
   EXPECT_EQ(platform.messages[0].caption, "Saltmark:Tidal Hieghts");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
 

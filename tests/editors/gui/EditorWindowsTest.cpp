@@ -111,9 +111,7 @@ using StreamEditorAlone = EditorAlone<StreamEditorWindow>;
 
 // What the user types for one secondary port, and the record it must become.
 struct TypedPort {
-  const char* name;
-  const char* latitude;
-  const char* longitude;
+  const char *name, *latitude, *longitude;
   int reference;
   std::array<const char*, 10> values;
   DifferenceRecord stored;
@@ -130,14 +128,19 @@ const TypedPort kPorts[] = {
      {"Yarmouth", "50\xB0" "42.5'N", "001\xB0" "30.0'W", 0, 0, {}}},
 };
 
+// Types a record's name and position and chooses its reference port.
+void typeHeading(QWidget& window, const char* name, const char* latitude, const char* longitude, int reference) {
+  typeBox(window, "Nam", name);
+  typeBox(window, "lat", latitude);
+  typeBox(window, "lon", longitude);
+  auto* ref = child<QComboBox>(window, "ref");
+  ref->setCurrentIndex(reference);
+  emit ref->activated(reference);
+}
+
 // Types every box of a port, leaving each afterwards.
 void typePort(QWidget& window, const TypedPort& port) {
-  typeBox(window, "Nam", port.name);
-  typeBox(window, "lat", port.latitude);
-  typeBox(window, "lon", port.longitude);
-  auto* ref = child<QComboBox>(window, "ref");
-  ref->setCurrentIndex(port.reference);
-  emit ref->activated(port.reference);
+  typeHeading(window, port.name, port.latitude, port.longitude, port.reference);
   for (int i = 0; i < 10; ++i) typeBox(window, QString("d_%1").arg(i), port.values[static_cast<std::size_t>(i)]);
 }
 
@@ -277,9 +280,7 @@ TEST_F(DifferenceEditorAlone, AFailedSaveKeepsTheOldFileAndTheEditorsData) {
 // A station whose set turns through the tide and whose rates peak at
 // half tide, typed as a user would ("45" for 045, "1.2" for 1.20).
 struct TypedStation {
-  const char* name;
-  const char* latitude;
-  const char* longitude;
+  const char *name, *latitude, *longitude;
   int speedUnits;
   int setOffset;  // degrees added to every hour's set
   double rateScale;
@@ -301,12 +302,7 @@ std::string typedRate(const TypedStation& s, int hour, double part) {
 }
 
 void typeStation(QWidget& window, const TypedStation& s) {
-  typeBox(window, "Nam", s.name);
-  typeBox(window, "lat", s.latitude);
-  typeBox(window, "lon", s.longitude);
-  auto* ref = child<QComboBox>(window, "ref");
-  ref->setCurrentIndex(1);  // Portsmouth
-  emit ref->activated(1);
+  typeHeading(window, s.name, s.latitude, s.longitude, 1);  // Portsmouth
   child<QComboBox>(window, "spd")->setCurrentIndex(s.speedUnits);
   for (int j = 0; j < kStreamHours; ++j) {
     typeBox(window, QString("d_%1").arg(j), std::to_string(typedSet(s, j)));
