@@ -22,7 +22,6 @@ bool operator==(const TideDatabaseContents& a, const TideDatabaseContents& b) {
 namespace {
 
 constexpr int kCases = 300;
-constexpr int kFileCases = 20;
 
 TEST(RoundTripProperty, ConfigurationRecords) {
   test::ExpectEncodingsRoundTrip(
@@ -30,7 +29,7 @@ TEST(RoundTripProperty, ConfigurationRecords) {
 }
 
 TEST(RoundTripProperty, ConfigurationFiles) {
-  test::ForEachFileRoundTrip(2, kFileCases, [](auto& random, auto& dir, auto& platform, int) {
+  test::ForEachFileRoundTrip(2, 20, [](auto& random, auto& dir, auto& platform, int) {
     Settings written = random.settings();
     ResetUnusableSettings(written);  // values the load would mend are not round trips
     ASSERT_TRUE(SaveSettings(written, dir.path(), platform));

@@ -44,13 +44,10 @@ TEST(CheckDifferenceCombination, AllowsOnlyTheFiveHeightPatternsAndBothOrNoTimes
     const char* filled;
     std::string message;
   } cases[] = {
-      {"1111111111", ""},       // all heights, both times
-      {"1111001111", ""},       // all heights, no times
-      {"0110110110", ""},       // neaps only
-      {"1001111001", ""},       // springs only
-      {"0000111111", ""},       // differences only
-      {"0000000000", ""},       // none
-      {"0000110000", ""},       // times alone
+      // allowed: all heights with both or no times, neaps only, springs only,
+      // differences only, none, times alone
+      {"1111111111", ""}, {"1111001111", ""}, {"0110110110", ""}, {"1001111001", ""}, {"0000111111", ""},
+      {"0000000000", ""}, {"0000110000", ""},
       {"1111101111", oneTime},  {"0000010000", oneTime},   {"1000000000", refused},
       {"1111000111", refused},  {"0110000111", refused},
       {"1000100000", oneTime},  // the time test comes first even when the heights are wrong too
