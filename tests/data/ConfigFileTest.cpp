@@ -66,16 +66,6 @@ class ConfigFileTest : public ::testing::Test {
   Settings s, saved;
 };
 
-TEST_F(ConfigFileTest, MissingFileGivesTheDefaultsSilently) {
-  s = unusualSettings();
-  EXPECT_EQ(load(std::nullopt), SettingsSource::Defaults);
-  Settings expected;
-  expected.differenceDatabasePath = "MINE.dif";  // the defaults leave it alone
-  EXPECT_EQ(s, expected);
-  EXPECT_EQ(saved, s);
-  EXPECT_TRUE(platform.messages.empty());
-}
-
 // Another version with the same signature loads, trailing bytes ignored; the
 // save stamps this version and replaces the longer file whole.
 TEST_F(ConfigFileTest, AnotherVersionLoadsAndTheSaveStampsThisOne) {
@@ -152,7 +142,7 @@ TEST_F(ConfigFileTest, UnusableStoredValuesAreResetOnceAtLoad) {
 }
 
 // Every way a configuration file can be unusable: one message, the defaults,
-// and nothing taken from the file.
+// and nothing taken from the file; a missing file gives the defaults silently.
 TEST_F(ConfigFileTest, UnusableFilesAreReplacedByTheDefaultsAfterOneMessage) {
   Settings foreign = unusualSettings();
   foreign.differenceDatabasePath = "FOREIGN.dif";
@@ -165,9 +155,11 @@ TEST_F(ConfigFileTest, UnusableFilesAreReplacedByTheDefaultsAfterOneMessage) {
 
   struct Case {
     std::string name;
-    std::string bytes;
+    std::optional<std::string> bytes;  // none: no file
+    SettingsSource source = SettingsSource::Rejected;
   };
   std::vector<Case> cases = {
+      {"missing file", std::nullopt, SettingsSource::Defaults},
       {"other program", withVersion("Tidewise 100")},
       {"short version text", withVersion("Saltmar")},
       {"empty version text", withVersion("")},
@@ -188,12 +180,16 @@ TEST_F(ConfigFileTest, UnusableFilesAreReplacedByTheDefaultsAfterOneMessage) {
       std::filesystem::create_directory(ConfigFilePath(dir.path()));
       EXPECT_EQ(LoadSettings(s, saved, dir.path(), platform), SettingsSource::Rejected);
     } else {
-      EXPECT_EQ(load(c.bytes), SettingsSource::Rejected);
+      EXPECT_EQ(load(c.bytes), c.source);
     }
     Settings expected;
-    expected.differenceDatabasePath = "MINE.dif";
+    expected.differenceDatabasePath = "MINE.dif";  // the defaults leave it alone
     EXPECT_EQ(s, expected);
     EXPECT_EQ(saved, s);
+    if (c.source == SettingsSource::Defaults) {
+      EXPECT_TRUE(platform.messages.empty());
+      continue;
+    }
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Error in Loading Configuration File"});
     EXPECT_EQ(platform.lastMessage()->icon, MessageIcon::None);
   }
