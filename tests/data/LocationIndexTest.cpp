@@ -46,6 +46,7 @@ TEST_F(LocationIndexLoad, AllEntriesUpToTheLimitAreLookedUpByNumber) {
   ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(kMaxIndexEntries, kMaxIndexDatabases))));
   EXPECT_EQ(index.indexEntryCount(), 5001);
   EXPECT_EQ(index.indexDatabaseNames().size(), 15u);
+  EXPECT_EQ(index.LocationName(0), "Port 0");
   EXPECT_EQ(index.LocationName(2499), "Port 2499");
   EXPECT_EQ(index.LocationName(2500), "Port 2500");
   EXPECT_EQ(index.LocationName(5000), "Port 5000");
@@ -54,6 +55,9 @@ TEST_F(LocationIndexLoad, AllEntriesUpToTheLimitAreLookedUpByNumber) {
   ASSERT_NE(index.entry(2500), nullptr);
   EXPECT_EQ(index.entry(2500)->locationNumber, 1250);
   EXPECT_DOUBLE_EQ(index.entry(2500)->latitude, 0.75);
+  EXPECT_EQ(index.databaseName(14), "DB14.tid");
+  EXPECT_EQ(index.databaseName(15), "");
+  EXPECT_EQ(index.databaseName(-1), "");
 }
 
 // What the loader takes from each file: its entries, an incomplete last one
@@ -114,6 +118,8 @@ TEST_F(LocationIndexLoad, TheWriterRefusesMoreThanTheReaderTakes) {
   longName.entries[0].LocationName.assign(65536, 'x');
   EXPECT_FALSE(WriteLocationIndexFile(indexPath(), longName).ok);
   EXPECT_FALSE(std::filesystem::exists(indexPath()));
+  longName.entries[0].LocationName.pop_back();  // the longest a 16-bit count holds
+  EXPECT_TRUE(WriteLocationIndexFile(indexPath(), longName).ok);
 }
 
 }  // namespace

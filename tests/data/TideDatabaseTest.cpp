@@ -120,6 +120,7 @@ TEST_F(TideDatabaseLoad, UpTo701PortsLoad) {
   ASSERT_TRUE(database.LoadTideDatabase(writeDatabase("full.tid", portLines(701)), platform));
   EXPECT_EQ(database.locationCount(), 701);
   EXPECT_EQ(database.LocationListName(700), "Port 700");
+  EXPECT_EQ(database.LocationListName(701), "");
   EXPECT_TRUE(platform.messages.empty());
 }
 
