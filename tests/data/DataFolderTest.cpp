@@ -98,33 +98,34 @@ TEST_F(DataFolderTest, UnusableFolderStopsTheStartWithAMessage) {
   }
 }
 
-TEST_F(DataFolderTest, FirstStartCopiesOnlyTheDataFiles) {
+// The first start copies only the data files; an upgrade replaces the
+// unedited copies and keeps the edited ones and the user's own.
+TEST_F(DataFolderTest, UpgradeReplacesUneditedCopiesAndKeepsEditedOnes) {
   ASSERT_TRUE(choose());
   EXPECT_EQ(user("SALTMARK.IND"), "index 1");
-  EXPECT_EQ(user("Coast.tid"), "coast 1");
-  EXPECT_EQ(user("Coast.dif"), "differences 1");
   EXPECT_EQ(user("SAMPLE.vel"), "streams 1");
   EXPECT_FALSE(fs::exists(places.userFolder / "README"));
   EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(DataFolderTest, UpgradeReplacesUneditedCopiesAndKeepsEditedOnes) {
-  ASSERT_TRUE(choose());
   test::writeFile(places.userFolder / "Coast.dif", "my own secondary ports");
   test::writeFile(places.userFolder / "SALTMARK.CFG", "settings");
   upgradeBundled("Coast.tid", "coast 2");
   upgradeBundled("Coast.dif", "differences 2");
   upgradeBundled("New.tid", "new coast");
+  upgradeBundled("Other.tid", "other coast");
+  test::writeFile(places.userFolder / "Other.tid", "brought from elsewhere");
 
   ASSERT_TRUE(choose());
   EXPECT_EQ(user("Coast.tid"), "coast 2");
+  EXPECT_EQ(user("SAMPLE.vel"), "streams 1");
   EXPECT_EQ(user("New.tid"), "new coast");
+  EXPECT_EQ(user("Other.tid"), "brought from elsewhere");
   EXPECT_EQ(user("Coast.dif"), "my own secondary ports");
   EXPECT_EQ(user("SALTMARK.CFG"), "settings");
   EXPECT_EQ(test::readFile(dir / "installed/Coast.dif"), "differences 2");
   ASSERT_EQ(platform.messages.size(), 1u);
   const std::string& note = platform.messages[0].text;
   EXPECT_NE(note.find("Coast.dif"), std::string::npos) << note;
+  EXPECT_NE(note.find("Other.tid"), std::string::npos) << note;
   EXPECT_EQ(note.find("Coast.tid"), std::string::npos) << note;
 
   platform.clear();
@@ -140,14 +141,6 @@ TEST_F(DataFolderTest, InstalledIntoTheUsersOwnFolderTheInstalledDataStayAsShipp
   EXPECT_EQ(choice->folder, dir / "installed/user");
   EXPECT_EQ(user("user/Coast.tid"), "coast 1");
   EXPECT_FALSE(fs::exists(dir / "installed/.bundled-copies"));
-}
-
-TEST_F(DataFolderTest, UsersOwnFileOfABundledNameIsNeverReplaced) {
-  fs::create_directories(places.userFolder);
-  test::writeFile(places.userFolder / "Coast.tid", "brought from elsewhere");
-  ASSERT_TRUE(choose());
-  EXPECT_EQ(user("Coast.tid"), "brought from elsewhere");
-  EXPECT_EQ(platform.messages.size(), 1u);
 }
 
 }  // namespace

@@ -3,10 +3,6 @@
 // record counts the writers refuse.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "data/DifferenceFile.h"
 #include "data/StreamFile.h"
 #include "platform/ScriptedPlatform.h"
@@ -27,51 +23,63 @@ std::string recordsOverTheLimit(const std::string& twoRecords) {
   return bytes;
 }
 
-template <typename Table>
 class DatabaseFileTest : public ::testing::Test {
  protected:
+  // The bytes as the file, or a folder in its place.
+  std::filesystem::path place(const char* name, const std::string& what, const std::string& bytes) {
+    std::filesystem::remove_all(dir / name);
+    if (what.starts_with("a folder"))
+      std::filesystem::create_directory(dir / name);
+    else
+      test::writeFile(dir / name, bytes);
+    return dir / name;
+  }
   test::TempDir dir;
   ScriptedPlatform platform;
-  Table table;
+  DifferenceTable differences;
+  StreamTable streams;
   std::vector<std::string> names;
 };
 
-class DifferenceFileTest : public DatabaseFileTest<DifferenceTable> {
- protected:
-  std::filesystem::path file() const { return dir / "MINE.dif"; }
-};
-
-class StreamFileTest : public DatabaseFileTest<StreamTable> {
- protected:
-  std::filesystem::path file() const { return dir / "SOLENT.vel"; }
-};
-
-TEST_F(DifferenceFileTest, TheLayoutIsPacked) {
-  DifferenceRecord r;
-  r.name = "A\xE9";
-  r.referencePort = 258;
-  r.reserved = 7;
-  r.diffText[4] = "+0130";
-  const std::string expected = "\x01\x00"s + "\x02\x00"s + "A\xE9" + "\x00\x00"s + "\x00\x00"s + "\x02\x01"s +
-                               "\x07\x00"s + "\x00\x00\x00\x00\x00\x00\x00\x00"s + "\x05\x00"s + "+0130" +
-                               std::string(10, '\0');
-  EXPECT_EQ(EncodeDifferenceRecords(std::vector<DifferenceRecord>{r}), expected);
-  EXPECT_EQ(expected.size(), 2u + 30 + 2 + 5);
+TEST_F(DatabaseFileTest, TheLayoutsArePacked) {
+  DifferenceRecord d;
+  d.name = "A\xE9";
+  d.referencePort = 258;
+  d.reserved = 7;
+  d.diffText[4] = "+0130";
+  EXPECT_EQ(EncodeDifferenceRecords(std::vector{d}), "\x01\x00"s + "\x02\x00"s + "A\xE9" + "\x00\x00"s + "\x00\x00"s +
+                                                        "\x02\x01"s + "\x07\x00"s + std::string(8, '\0') +
+                                                        "\x05\x00"s + "+0130" + std::string(10, '\0'));
+  StreamRecord s;
+  s.name = "\xC5";
+  s.referencePort = 5000;  // 0x1388
+  s.speedUnits = 3;
+  s.direction[0] = 359;  // 0x0167
+  s.neapRate[12] = -1;
+  EXPECT_EQ(EncodeStreamRecords(std::vector{s}), "\x01\x00"s + "\x01\x00\xC5"s + "\x00\x00"s + "\x00\x00"s +
+                                                     "\x88\x13"s + "\x03\x00"s + "\x67\x01"s +
+                                                     std::string(2 * 12 + 2 * 13 + 2 * 12, '\0') + "\xFF\xFF"s);
   EXPECT_EQ(EncodeDifferenceRecords({}), "\x00\x00"s);
+  EXPECT_EQ(EncodeStreamRecords({}), "\x00\x00"s);
 }
 
-TEST_F(DifferenceFileTest, LoadingReplacesOnlyTheRecordsRead) {
-  table.records[0] = port("Old 0");
-  table.records[5] = port("Old 5");
-  ASSERT_TRUE(WriteDifferenceRecords(file(), std::vector{port("New 0"), port("New 1")}));
-  ASSERT_TRUE(LoadDifferenceFile(file(), table, names, platform));
-  EXPECT_EQ(table.records[0], port("New 0"));
-  EXPECT_EQ(table.records[5], port("Old 5"));
+// Loading replaces only the records read; an empty database is no damage.
+TEST_F(DatabaseFileTest, LoadingReplacesOnlyTheRecordsRead) {
+  differences.records[0] = port("Old 0");
+  differences.records[5] = port("Old 5");
+  ASSERT_TRUE(WriteDifferenceRecords(dir / "MINE.dif", std::vector{port("New 0"), port("New 1")}));
+  ASSERT_TRUE(LoadDifferenceFile(dir / "MINE.dif", differences, names, platform));
+  EXPECT_EQ(differences.records[0], port("New 0"));
+  EXPECT_EQ(differences.records[5], port("Old 5"));
+  EXPECT_EQ(names, (std::vector<std::string>{"New 0", "New 1"}));
+  EXPECT_TRUE(LoadDifferenceFile(place("NONE.dif", "", "\x00\x00"s), differences, names, platform));
+  EXPECT_TRUE(names.empty());
+  EXPECT_TRUE(LoadStreamFile(place("NONE.vel", "", "\x00\x00"s), streams, names, platform));
+  EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(DifferenceFileTest, DamagedFilesAreRefusedAndChangeNothing) {
+TEST_F(DatabaseFileTest, DamagedDifferenceFilesAreRefusedAndChangeNothing) {
   const std::string good = EncodeDifferenceRecords(std::vector{port("Alpha"), port("Bravo")});
-  const std::string tooMany = recordsOverTheLimit(good);
   const struct {
     const char* what;
     std::string bytes;
@@ -82,71 +90,26 @@ TEST_F(DifferenceFileTest, DamagedFilesAreRefusedAndChangeNothing) {
       {"count without records", "\x03\x00"s, "record 1 of 3"},
       {"cut inside the last record", good.substr(0, good.size() - 1), "record 2 of 2"},
       {"cut inside a text", good.substr(0, 5), "record 1 of 2"},
-      {"more than 257 records", tooMany, "at most 257"},
+      {"more than 257 records", recordsOverTheLimit(good), "at most 257"},
       {"negative count", "\xFF\xFF"s, "not valid"},
+      {"a folder in place of the file", "", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    table.records[0] = port("Kept");
+    differences.records[0] = port("Kept");
     names = {"kept"};
-    test::writeFile(file(), c.bytes);
-    const FileLoadResult result = LoadDifferenceFile(file(), table, names, platform);
+    const FileLoadResult result = LoadDifferenceFile(place("MINE.dif", c.what, c.bytes), differences, names, platform);
     EXPECT_FALSE(result);
     EXPECT_NE(result.reason.find(c.reason), std::string::npos) << result.reason;
-    EXPECT_EQ(table.records[0], port("Kept"));
+    EXPECT_EQ(differences.records[0], port("Kept"));
     EXPECT_EQ(names, std::vector<std::string>{"kept"});
   }
   EXPECT_TRUE(platform.messages.empty());  // the caller decides what to say
   EXPECT_EQ(platform.busyDepth, 0);
 }
 
-// (Writing over a folder is one of the writer faults.)
-TEST_F(DifferenceFileTest, AFolderInPlaceOfTheFileIsRefused) {
-  std::filesystem::create_directory(file());
-  EXPECT_FALSE(LoadDifferenceFile(file(), table, names, platform));
-  EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(DifferenceFileTest, RecordCountsTheFileCannotHoldAreWriteErrors) {
-  for (int count : {-1, 258}) {
-    EXPECT_FALSE(WriteDifferenceFile(file(), table, count, platform)) << count;
-  }
-  EXPECT_FALSE(std::filesystem::exists(file()));
-  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>(2, "Difference File Write Error"));
-  EXPECT_TRUE(WriteDifferenceFile(file(), table, 257, platform));
-  EXPECT_EQ(ReadDifferenceFile(file()).size(), 257u);
-}
-
-TEST_F(DifferenceFileTest, ATextTooLongForItsCountIsAWriteError) {
-  table.records[0].name.assign(70000, 'x');
-  EXPECT_FALSE(WriteDifferenceFile(file(), table, 1, platform));
-  EXPECT_FALSE(std::filesystem::exists(file()));
-}
-
-TEST_F(StreamFileTest, RecordCountsTheFileCannotHoldAreWriteErrors) {
-  for (int count : {-1, kMaxDatabaseRecords + 1}) EXPECT_FALSE(WriteStreamFile(file(), table, count, platform)) << count;
-  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>(2, "Streams file Write Error"));
-  EXPECT_TRUE(WriteStreamFile(file(), table, kMaxDatabaseRecords, platform));
-  EXPECT_EQ(ReadStreamFile(file()).size(), static_cast<std::size_t>(kMaxDatabaseRecords));
-}
-
-TEST_F(StreamFileTest, TheLayoutIsPacked) {
-  StreamRecord r;
-  r.name = "\xC5";
-  r.referencePort = 5000;  // 0x1388
-  r.speedUnits = 3;
-  r.direction[0] = 359;   // 0x0167
-  r.neapRate[12] = -1;
-  std::string expected = "\x01\x00"s + "\x01\x00\xC5"s + "\x00\x00"s + "\x00\x00"s + "\x88\x13"s + "\x03\x00"s +
-                         "\x67\x01"s + std::string(2 * 12 + 2 * 13 + 2 * 12, '\0') + "\xFF\xFF"s;
-  EXPECT_EQ(EncodeStreamRecords(std::vector<StreamRecord>{r}), expected);
-  EXPECT_EQ(expected.size(), 2u + 88 + 1);
-  EXPECT_EQ(EncodeStreamRecords({}), "\x00\x00"s);
-}
-
-TEST_F(StreamFileTest, DamagedFilesShowFileReadErrorAndChangeNothing) {
+TEST_F(DatabaseFileTest, DamagedStreamFilesShowFileReadErrorAndChangeNothing) {
   const std::string good = EncodeStreamRecords(std::vector{diamond("A"), diamond("B")});
-  const std::string tooMany = recordsOverTheLimit(good);
   const struct {
     const char* what;
     std::string bytes;
@@ -154,31 +117,41 @@ TEST_F(StreamFileTest, DamagedFilesShowFileReadErrorAndChangeNothing) {
       {"empty file", ""},
       {"count without records", "\x01\x00"s},
       {"cut inside the hourly values", good.substr(0, good.size() - 3)},
-      {"more than 257 records", tooMany},
+      {"more than 257 records", recordsOverTheLimit(good)},
       {"negative count", "\x00\x80"s},
+      {"a folder in place of the file", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     platform.clear();
-    table.records[0] = diamond("Kept");
+    streams.records[0] = diamond("Kept");
     names = {"kept"};
-    test::writeFile(file(), c.bytes);
-    EXPECT_FALSE(LoadStreamFile(file(), table, names, platform));
-    EXPECT_EQ(table.records[0], diamond("Kept"));
+    EXPECT_FALSE(LoadStreamFile(place("SOLENT.vel", c.what, c.bytes), streams, names, platform));
+    EXPECT_EQ(streams.records[0], diamond("Kept"));
     EXPECT_EQ(names, std::vector<std::string>{"kept"});
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "File Read Error");
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"File Read Error"});
     EXPECT_EQ(platform.messages[0].caption, "Saltmark");
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(platform.busyDepth, 0);
   }
 }
 
-// (Writing over a folder is one of the writer faults.)
-TEST_F(StreamFileTest, AFolderInPlaceOfTheFileIsRefused) {
-  std::filesystem::create_directory(file());
-  EXPECT_FALSE(LoadStreamFile(file(), table, names, platform));
-  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"File Read Error"});
+TEST_F(DatabaseFileTest, RecordCountsAndTextsTheFilesCannotHoldAreWriteErrors) {
+  for (int count : {-1, kMaxDatabaseRecords + 1}) {
+    EXPECT_FALSE(WriteDifferenceFile(dir / "MINE.dif", differences, count, platform)) << count;
+    EXPECT_FALSE(WriteStreamFile(dir / "MINE.vel", streams, count, platform)) << count;
+  }
+  differences.records[0].name.assign(70000, 'x');  // too long for its count
+  EXPECT_FALSE(WriteDifferenceFile(dir / "MINE.dif", differences, 1, platform));
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+  EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{"Difference File Write Error", "Streams file Write Error",
+                                                               "Difference File Write Error", "Streams file Write Error",
+                                                               "Difference File Write Error"}));
+  differences.records[0].name = "Full";
+  EXPECT_TRUE(WriteDifferenceFile(dir / "MINE.dif", differences, kMaxDatabaseRecords, platform));
+  EXPECT_TRUE(WriteStreamFile(dir / "MINE.vel", streams, kMaxDatabaseRecords, platform));
+  EXPECT_EQ(ReadDifferenceFile(dir / "MINE.dif").size(), 257u);
+  EXPECT_EQ(ReadStreamFile(dir / "MINE.vel").size(), 257u);
 }
 
 }  // namespace

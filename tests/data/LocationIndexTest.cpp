@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "data/LocationIndex.h"
 #include "data/LocationIndexFile.h"
 #include "platform/ScriptedPlatform.h"
@@ -46,19 +42,11 @@ TEST_F(LocationIndexLoad, TheLayoutIsPacked) {
   EXPECT_EQ(EncodeLocationIndex(c), expected);
 }
 
-TEST_F(LocationIndexLoad, NamesOnlyGiveNoEntries) {
-  ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(0, 3))));
-  EXPECT_EQ(index.indexEntryCount(), 0);
-  EXPECT_EQ(index.indexDatabaseNames().size(), 3u);
-  EXPECT_TRUE(index.entries().empty());
-  EXPECT_EQ(index.entry(0), nullptr);
-  EXPECT_EQ(index.LocationName(0), "");
-}
-
 TEST_F(LocationIndexLoad, AllEntriesUpToTheLimitAreLookedUpByNumber) {
   ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(kMaxIndexEntries, kMaxIndexDatabases))));
   EXPECT_EQ(index.indexEntryCount(), 5001);
   EXPECT_EQ(index.indexDatabaseNames().size(), 15u);
+  EXPECT_EQ(index.LocationName(0), "Port 0");
   EXPECT_EQ(index.LocationName(2499), "Port 2499");
   EXPECT_EQ(index.LocationName(2500), "Port 2500");
   EXPECT_EQ(index.LocationName(5000), "Port 5000");
@@ -67,59 +55,52 @@ TEST_F(LocationIndexLoad, AllEntriesUpToTheLimitAreLookedUpByNumber) {
   ASSERT_NE(index.entry(2500), nullptr);
   EXPECT_EQ(index.entry(2500)->locationNumber, 1250);
   EXPECT_DOUBLE_EQ(index.entry(2500)->latitude, 0.75);
+  EXPECT_EQ(index.databaseName(14), "DB14.tid");
+  EXPECT_EQ(index.databaseName(15), "");
+  EXPECT_EQ(index.databaseName(-1), "");
 }
 
-TEST_F(LocationIndexLoad, AnIncompleteLastEntryIsNotCounted) {
-  const std::string whole = EncodeLocationIndex(sampleIndex(3));
-  const std::string twoEntries = EncodeLocationIndex(sampleIndex(2));
-  for (std::size_t cut = twoEntries.size() + 1; cut < whole.size(); ++cut) {
-    SCOPED_TRACE(cut);
-    ASSERT_TRUE(load(whole.substr(0, cut)));
-    EXPECT_EQ(index.indexEntryCount(), 2);
-    EXPECT_EQ(index.entries().size(), 2u);
-  }
-  // After the 5001st entry only a partial one may follow.
-  const std::string full = EncodeLocationIndex(sampleIndex(kMaxIndexEntries));
-  ASSERT_TRUE(load(full + "\x01\x00\x02"s));
-  EXPECT_EQ(index.indexEntryCount(), 5001);
-}
-
-// Files that cannot be read: failure, and the index read before stays.
-TEST_F(LocationIndexLoad, UnreadableFilesKeepThePreviousIndex) {
-  ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(4))));
-  const LocationIndexContents names = sampleIndex(0);
-  const std::string namesBytes = EncodeLocationIndex(names);
-
-  struct Case {
-    std::string name;
-    std::string bytes;
-  };
-  LocationIndexContents sixteen = sampleIndex(0, 15);
-  std::string sixteenBytes = EncodeLocationIndex(sixteen);
+// What the loader takes from each file: its entries, an incomplete last one
+// not counted; or, from a file it cannot read, nothing: the index read
+// before stays.
+TEST_F(LocationIndexLoad, FilesAreReadUpToTheLastWholeEntryOrNotAtAll) {
+  const std::string namesBytes = EncodeLocationIndex(sampleIndex(0));
+  std::string sixteenBytes = EncodeLocationIndex(sampleIndex(0, 15));
   sixteenBytes[0] = 16;
   sixteenBytes += "\x04\x00"s + "X.td";
   std::string nameCountTooBig = namesBytes;
   nameCountTooBig[0] = 3;  // a third name that is not there
-  const Case cases[] = {
-      {"empty file", ""},
-      {"half a count", "\x01"s},
-      {"names cut short", namesBytes.substr(0, namesBytes.size() - 1)},
-      {"name count past the names", nameCountTooBig},
-      {"name length past the end", "\x01\x00\xFF\xFF" "abc"s},
-      {"sixteen databases", sixteenBytes},
-      {"5002 entries", EncodeLocationIndex(sampleIndex(kMaxIndexEntries)) +
-                           EncodeLocationIndex(sampleIndex(1)).substr(namesBytes.size())},
+  const std::string full = EncodeLocationIndex(sampleIndex(kMaxIndexEntries));
+  struct Case {
+    std::string name, bytes;
+    int entries;  // -1: refused
   };
+  std::vector<Case> cases = {
+      {"empty file", "", -1},
+      {"half a count", "\x01"s, -1},
+      {"names cut short", namesBytes.substr(0, namesBytes.size() - 1), -1},
+      {"name count past the names", nameCountTooBig, -1},
+      {"name length past the end", "\x01\x00\xFF\xFF" "abc"s, -1},
+      {"sixteen databases", sixteenBytes, -1},
+      {"5002 entries", full + EncodeLocationIndex(sampleIndex(1)).substr(namesBytes.size()), -1},
+      {"names only", namesBytes, 0},
+      {"5001 entries and part of one more", full + "\x01\x00\x02"s, 5001},
+  };
+  const std::string three = EncodeLocationIndex(sampleIndex(3));
+  for (std::size_t cut = EncodeLocationIndex(sampleIndex(2)).size() + 1; cut < three.size(); ++cut)
+    cases.push_back({"three entries cut after " + std::to_string(cut) + " bytes", three.substr(0, cut), 2});
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_FALSE(load(c.bytes));
-    EXPECT_EQ(index.indexEntryCount(), 4);
-    EXPECT_EQ(index.LocationName(3), "Port 3");
+    ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(4))));
+    EXPECT_EQ(load(c.bytes), c.entries >= 0);
+    const int expected = c.entries >= 0 ? c.entries : 4;
+    EXPECT_EQ(index.indexEntryCount(), expected);
+    EXPECT_EQ(index.entries().size(), static_cast<std::size_t>(expected));
   }
-  std::filesystem::remove(indexPath());
+  std::filesystem::remove(indexPath());  // a folder in its place: the last index read stays
   std::filesystem::create_directory(indexPath());
   EXPECT_FALSE(index.LoadLocationIndex(dir.path(), platform));
-  EXPECT_EQ(index.indexEntryCount(), 4);
+  EXPECT_EQ(index.indexEntryCount(), 2);
   EXPECT_TRUE(platform.messages.empty());  // the caller decides what to say
 }
 
@@ -127,6 +108,7 @@ TEST_F(LocationIndexLoad, AMissingIndexLeavesNoneRead) {
   EXPECT_FALSE(index.LoadLocationIndex(dir.path(), platform));
   EXPECT_EQ(index.indexEntryCount(), -1);
   EXPECT_TRUE(index.indexDatabaseNames().empty());
+  EXPECT_EQ(index.entry(0), nullptr);
 }
 
 TEST_F(LocationIndexLoad, TheWriterRefusesMoreThanTheReaderTakes) {
@@ -136,6 +118,8 @@ TEST_F(LocationIndexLoad, TheWriterRefusesMoreThanTheReaderTakes) {
   longName.entries[0].LocationName.assign(65536, 'x');
   EXPECT_FALSE(WriteLocationIndexFile(indexPath(), longName).ok);
   EXPECT_FALSE(std::filesystem::exists(indexPath()));
+  longName.entries[0].LocationName.pop_back();  // the longest a 16-bit count holds
+  EXPECT_TRUE(WriteLocationIndexFile(indexPath(), longName).ok);
 }
 
 }  // namespace

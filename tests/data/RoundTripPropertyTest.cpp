@@ -1,14 +1,14 @@
 // Random valid contents written and read back are the same, field by field
-// and byte by byte, for the configuration, the tide database and the
-// location index: a few hundred seeded cases each in memory, and some
-// through the files on disk.
+// and byte by byte, for the configuration, the tide database, the location
+// index and the difference and stream databases: a few hundred seeded cases
+// each in memory, and configurations through the file on disk.
 #include <gtest/gtest.h>
 
 #include "data/ConfigFile.h"
-#include "data/LocationIndex.h"
+#include "data/DifferenceFile.h"
 #include "data/LocationIndexFile.h"
 #include "data/SettingsLimits.h"
-#include "data/TideDatabase.h"
+#include "data/StreamFile.h"
 #include "data/TideDatabaseFile.h"
 #include "support/RoundTrip.h"
 
@@ -22,7 +22,6 @@ bool operator==(const TideDatabaseContents& a, const TideDatabaseContents& b) {
 namespace {
 
 constexpr int kCases = 300;
-constexpr int kFileCases = 20;
 
 TEST(RoundTripProperty, ConfigurationRecords) {
   test::ExpectEncodingsRoundTrip(
@@ -30,7 +29,7 @@ TEST(RoundTripProperty, ConfigurationRecords) {
 }
 
 TEST(RoundTripProperty, ConfigurationFiles) {
-  test::ForEachFileRoundTrip(2, kFileCases, [](auto& random, auto& dir, auto& platform, int) {
+  test::ForEachFileRoundTrip(2, 20, [](auto& random, auto& dir, auto& platform, int) {
     Settings written = random.settings();
     ResetUnusableSettings(written);  // values the load would mend are not round trips
     ASSERT_TRUE(SaveSettings(written, dir.path(), platform));
@@ -48,38 +47,21 @@ TEST(RoundTripProperty, TideDatabases) {
       [](std::string_view bytes) { return DecodeTideDatabase(bytes); });
 }
 
-TEST(RoundTripProperty, TideDatabaseFilesAndTheirPorts) {
-  test::ForEachFileRoundTrip(4, kFileCases, [](auto& random, auto& dir, auto& platform, int i) {
-    const TideDatabaseContents db = random.tideDatabase();
-    const auto path = dir / ("db" + std::to_string(i) + ".tid");
-    ASSERT_TRUE(WriteTideDatabaseFile(path, db.signature, db.headers, db.locationLines));
-    TideDatabase database;
-    ASSERT_TRUE(database.LoadTideDatabase(path.string(), platform));
-    ASSERT_EQ(database.locationLines(), db.locationLines);
-    ASSERT_EQ(database.headers(), db.headers);
-    for (int p = 0; p < database.locationCount(); ++p) {
-      const std::string& line = db.locationLines[static_cast<std::size_t>(p)];
-      ASSERT_EQ(database.LocationListName(p), line.substr(0, line.find(',')));
-    }
-  });
-}
-
 TEST(RoundTripProperty, LocationIndexes) {
   test::ExpectEncodingsRoundTrip(
       5, kCases, [](test::RandomRecords& random, int) { return random.locationIndex(); }, EncodeLocationIndex,
       [](std::string_view bytes) { return DecodeLocationIndex(bytes); });
 }
 
-TEST(RoundTripProperty, LocationIndexFiles) {
-  test::ForEachFileRoundTrip(6, kFileCases, [](auto& random, auto& dir, auto& platform, int i) {
-    const LocationIndexContents written = random.locationIndex(i == 0 ? kMaxIndexEntries : 60);
-    ASSERT_TRUE(WriteLocationIndexFile(dir / kLocationIndexFileName, written));
-    LocationIndex index;
-    ASSERT_TRUE(index.LoadLocationIndex(dir.path(), platform));
-    ASSERT_EQ(index.indexDatabaseNames(), written.databaseNames);
-    ASSERT_EQ(index.entries(), written.entries);
-    ASSERT_EQ(index.indexEntryCount(), static_cast<int>(written.entries.size()));
-  });
+// The first case is a full database, the rest up to 20 records.
+TEST(RoundTripProperty, DifferenceAndStreamRecords) {
+  auto most = [](int i) { return i == 0 ? kMaxDatabaseRecords : 20; };
+  test::ExpectEncodingsRoundTrip(
+      11, kCases, [&](test::RandomRecords& random, int i) { return random.differenceRecords(most(i)); },
+      EncodeDifferenceRecords, DecodeDifferenceRecords);
+  test::ExpectEncodingsRoundTrip(
+      13, kCases, [&](test::RandomRecords& random, int i) { return random.streamRecords(most(i)); },
+      EncodeStreamRecords, DecodeStreamRecords);
 }
 
 }  // namespace

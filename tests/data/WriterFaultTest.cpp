@@ -1,13 +1,15 @@
 // Every writer of this subsystem under each way a write can fail: the file
 // that was there stays byte for byte, no temporary file is left, the user
-// is told (for the configuration), and the next write, once the fault has
-// passed, works.
+// is told, and the next write, once the fault has passed, works.
 #include <gtest/gtest.h>
 
 #include "data/ConfigFile.h"
+#include "data/DifferenceFile.h"
 #include "data/LocationIndexFile.h"
+#include "data/StreamFile.h"
 #include "data/TideDatabaseFile.h"
 #include "platform/ScriptedPlatform.h"
+#include "support/SampleRecords.h"
 #include "support/TestSupport.h"
 #include "support/WriteFaults.h"
 
@@ -23,6 +25,8 @@ class DataWriterFault : public ::testing::TestWithParam<WriteFault> {
   ScriptedPlatform platform;
 };
 
+// A failed save, and the save the exit question makes, leave the old file;
+// the program may still end, and a later save replaces the file whole.
 TEST_P(DataWriterFault, ConfigurationKeepsTheOldFileAndSaysSo) {
   const auto file = ConfigFilePath(dir.path());
   Settings old;
@@ -30,14 +34,17 @@ TEST_P(DataWriterFault, ConfigurationKeepsTheOldFileAndSaysSo) {
   if (!folderInPlace()) test::writeFile(file, EncodeSettings(old));
   Settings changed;
   changed.vesselName = "New Boat with a longer name";
-  if (!test::ExpectWriteRefused(GetParam(), file, [&] { return SaveSettings(changed, dir.path(), platform); }))
+  platform.answerNext(MessageAnswer::Yes);
+  if (!test::ExpectWriteRefused(GetParam(), file, [&] {
+        return SaveSettings(changed, dir.path(), platform) || !ConfirmExit(changed, old, dir.path(), platform);
+      }))
     GTEST_SKIP() << test::WriteFaultUnavailable(GetParam(), dir.path());
-  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Cannot Save Configuration File"});
+  EXPECT_EQ(platform.messageTexts(),
+            (std::vector<std::string>{"Cannot Save Configuration File",
+                                      "Configuration Settings Have Changed. Save New Values?",
+                                      "Cannot Save Configuration File"}));
   EXPECT_EQ(platform.lastMessage()->icon, MessageIcon::None);
   if (folderInPlace()) return;
-
-  // The exit question after a failed save still lets the program end, and a
-  // later save, with the fault gone, replaces the file whole.
   Settings loaded, copy;
   ASSERT_EQ(LoadSettings(loaded, copy, dir.path(), platform), SettingsSource::File);
   EXPECT_EQ(loaded.vesselName, "Old Boat");
@@ -45,29 +52,31 @@ TEST_P(DataWriterFault, ConfigurationKeepsTheOldFileAndSaysSo) {
   EXPECT_EQ(test::readFile(file), EncodeSettings(changed));
 }
 
-TEST_P(DataWriterFault, ExitSaveThatFailsStillEndsWithTheMessage) {
-  const auto file = ConfigFilePath(dir.path());
-  if (!folderInPlace()) test::writeFile(file, EncodeSettings(Settings{}));
-  Settings settings, savedCopy;
-  settings.vesselName = "Changed";
-  platform.answerNext(MessageAnswer::Yes);
-  test::WriteFaultScope fault(GetParam(), file);
-  if (!fault.active()) GTEST_SKIP() << fault.whyNot();
-  const auto before = test::FolderSnapshot(dir.path());
-  EXPECT_TRUE(ConfirmExit(settings, savedCopy, dir.path(), platform));
-  EXPECT_EQ(test::FolderSnapshot(dir.path()), before);
-  EXPECT_EQ(platform.messageTexts().back(), "Cannot Save Configuration File");
-}
-
-TEST_P(DataWriterFault, TideDatabaseAndIndexWritersKeepTheOldFiles) {
+// The database writers; the editors' tables stay marked as changed.
+TEST_P(DataWriterFault, DatabaseAndIndexWritersKeepTheOldFiles) {
   if (const auto why = test::WriteFaultUnavailable(GetParam(), dir.path()); !why.empty()) GTEST_SKIP() << why;
   const auto database = dir / "MINE.tid";
   const auto index = dir / "SALTMARK.IND";
   const LocationIndexContents oldIndex{{"MINE.tid"}, {{0, 0, "Old port", 0.1, 0.2}}};
+  DifferenceTable differences;
+  differences.records[0] = test::SampleSecondaryPort("Lymington");
+  differences.differenceDataChanged = true;
+  StreamTable streams;
+  streams.records[0] = test::SampleDiamond("A");
+  streams.streamDataChanged = true;
   if (!folderInPlace()) {
     ASSERT_TRUE(WriteTideDatabaseFile(database, "Saltmark 100", {}, {"Old port,0"}));
     ASSERT_TRUE(WriteLocationIndexFile(index, oldIndex));
+    ASSERT_TRUE(WriteDifferenceRecords(dir / "MINE.dif", std::vector{test::SampleSecondaryPort("Old")}));
+    ASSERT_TRUE(WriteStreamRecords(dir / "MINE.vel", std::vector{test::SampleDiamond("Old")}));
   }
+  test::ExpectWriteRefused(GetParam(), dir / "MINE.dif",
+                           [&] { return WriteDifferenceFile(dir / "MINE.dif", differences, 2, platform); });
+  test::ExpectWriteRefused(GetParam(), dir / "MINE.vel",
+                           [&] { return WriteStreamFile(dir / "MINE.vel", streams, 2, platform); });
+  EXPECT_TRUE(differences.differenceDataChanged);
+  EXPECT_TRUE(streams.streamDataChanged);
+  EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{"Difference File Write Error", "Streams file Write Error"}));
   test::ExpectWriteRefused(GetParam(), database, [&] {
     return WriteTideDatabaseFile(database, "Saltmark 100", {"new"}, {"New port,0", "Another,1"}).ok;
   });
@@ -77,6 +86,9 @@ TEST_P(DataWriterFault, TideDatabaseAndIndexWritersKeepTheOldFiles) {
   if (folderInPlace()) return;
   EXPECT_EQ(ReadTideDatabaseFile(database).locationLines, std::vector<std::string>{"Old port,0"});
   EXPECT_EQ(ReadLocationIndexFile(index), oldIndex);
+  EXPECT_TRUE(WriteDifferenceFile(dir / "MINE.dif", differences, 2, platform));
+  EXPECT_FALSE(differences.differenceDataChanged);
+  EXPECT_EQ(ReadDifferenceFile(dir / "MINE.dif").size(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFault, DataWriterFault, ::testing::ValuesIn(test::kAllWriteFaults),

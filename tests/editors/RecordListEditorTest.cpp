@@ -1,104 +1,102 @@
 // The editors' record list and commands, through the difference editor (the
-// stream editor shares them; its own record rules are tested beside).
+// stream editor shares them), and the stream editor's own record rules.
 #include <gtest/gtest.h>
 
 #include "data/DifferenceFile.h"
 #include "editors/DifferenceEditor.h"
-#include "editors/DifferenceValues.h"
+#include "editors/StreamEditor.h"
+#include "editors/gui/TidalFolder.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 
 namespace saltmark {
 namespace {
 
-LocationIndex threePorts(const std::filesystem::path& folder) {
-  LocationIndexContents contents;
-  contents.databaseNames = {"SOUTH.tid"};
-  const double degree = 3.14159265358979 / 180;
-  contents.entries = {{0, 0, "Southampton", 50.9 * degree, -1.4 * degree},
-                      {0, 1, "Portsmouth", 50.8 * degree, -1.1 * degree},
-                      {0, 2, "Cherbourg", 49.65 * degree, -1.6 * degree}};
-  EXPECT_TRUE(WriteLocationIndexFile(folder / "SALTMARK.IND", contents));
-  ScriptedPlatform quiet;
-  LocationIndex index;
-  EXPECT_TRUE(index.LoadLocationIndex(folder, quiet));
-  return index;
-}
+using Names = std::vector<std::string>;
 
 class DifferenceEditorTest : public ::testing::Test {
  protected:
-  // Types a record into the boxes and presses OK.
-  void typeAndOk(const std::string& name, int reference = 0) {
+  // Types a record into the boxes; OK stores it.
+  void type(const std::string& name, int reference = 0) {
     editor.form.name = name;
     editor.form.reference = reference;
     editor.form.values[difference::kTimeMHW] = "+0030";
     editor.form.values[difference::kTimeMLW] = "-0015";
+  }
+  void typeAndOk(const std::string& name, int reference = 0) {
+    type(name, reference);
     editor.ok();
   }
-  std::vector<std::string> names() const { return editor.entries(); }
+  Names names() const { return editor.entries(); }
 
   test::TempDir dir;
   ScriptedPlatform platform;
-  LocationIndex index = threePorts(dir.path());
+  LocationIndex index = test::tidalIndex(dir.path(), platform);
   DifferenceEditor editor{platform, index, dir.path()};
 };
 
-TEST_F(DifferenceEditorTest, OkOnARecordStoresItInPlace) {
-  typeAndOk("Cowes");
+TEST_F(DifferenceEditorTest, OkStoresTheRecordInPlaceAndCancelPutsTheBoxesBack) {
+  typeAndOk("Cowes", 2);
   editor.listClick(0);
   editor.form.name = "East Cowes";
   editor.ok();
-  EXPECT_EQ(names(), (std::vector<std::string>{"East Cowes", ""}));
+  EXPECT_EQ(names(), (Names{"East Cowes", ""}));
   EXPECT_EQ(editor.current(), 0);
-  EXPECT_EQ(editor.form.name, "East Cowes");
   EXPECT_FALSE(editor.fieldsChanged());
+  editor.form.name = "Typo";
+  editor.form.reference = 0;
+  editor.form.values[0] = "9.99";
+  editor.cancel();
+  EXPECT_EQ(editor.form, editor.tags());
+  EXPECT_EQ(editor.form.name, "East Cowes");
+  EXPECT_EQ(editor.form.reference, 2);
 }
 
-TEST_F(DifferenceEditorTest, ChangedRecordIsSavedOnlyWhenTheUserSaysYes) {
-  typeAndOk("Cowes");
-  typeAndOk("Yarmouth");
-  const struct {
-    const char* what;
-    MessageAnswer answer;
-  } cases[] = {{"Yes stores", MessageAnswer::Yes}, {"No discards", MessageAnswer::No}};
-  for (const auto& c : cases) {
-    editor.listClick(0);
-    const std::string before = editor.table().records[0].name;
-    const std::string typed = std::string("Typed: ") + c.what;
-    editor.form.name = typed;
-    platform.clear();
-    platform.answerNext(c.answer);
-    editor.listClick(1);
-    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kRecordChangedQuestion)}) << c.what;
-    EXPECT_EQ(platform.lastMessage()->caption, kDifferenceWording.fileCaption);
-    EXPECT_EQ(editor.current(), 1) << c.what;
-    EXPECT_EQ(editor.form.name, "Yarmouth") << c.what;
-    EXPECT_EQ(editor.table().records[0].name, c.answer == MessageAnswer::Yes ? typed : before) << c.what;
-    editor.listClick(0);  // unchanged now: no question
-    EXPECT_EQ(platform.messages.size(), 1u) << c.what;
+// Leaving a changed record, by a click or by Insert, asks first: Yes stores
+// it, No drops the edits. Insert's blank record has the first port.
+TEST_F(DifferenceEditorTest, LeavingAChangedRecordAsksWhetherToStoreIt) {
+  for (bool insert : {false, true}) {
+    for (MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
+      SCOPED_TRACE(std::string(insert ? "insert, " : "click, ") + (answer == MessageAnswer::Yes ? "yes" : "no"));
+      editor.startNewDatabase();
+      typeAndOk("Cowes", 2);
+      typeAndOk("Yarmouth", 1);
+      editor.listClick(0);
+      editor.form.name = "East Cowes";
+      platform.clear();
+      platform.answerNext(answer);
+      insert ? editor.insert() : editor.listClick(1);
+      EXPECT_EQ(platform.messageTexts(), Names{std::string(kRecordChangedQuestion)});
+      EXPECT_EQ(platform.lastMessage()->caption, kDifferenceWording.fileCaption);
+      const std::string kept = answer == MessageAnswer::Yes ? "East Cowes" : "Cowes";
+      EXPECT_EQ(names(), (insert ? Names{"", kept, "Yarmouth", ""} : Names{kept, "Yarmouth", ""}));
+      EXPECT_EQ(editor.current(), insert ? 0 : 1);
+      EXPECT_EQ(editor.form.name, insert ? "" : "Yarmouth");
+      EXPECT_EQ(editor.form.reference, insert ? 0 : 1);
+      editor.listClick(2);  // unchanged now: no question
+      EXPECT_EQ(platform.messages.size(), 1u);
+    }
   }
 }
 
-TEST_F(DifferenceEditorTest, NewRecordSavedByTheQuestionGetsItsOwnEntry) {
-  typeAndOk("Cowes");
-  editor.form.name = "Yarmouth";  // typed on the blank entry, then the user clicks Cowes
-  platform.answerNext(MessageAnswer::Yes);
-  editor.listClick(0);
-  EXPECT_EQ(names(), (std::vector<std::string>{"Cowes", "Yarmouth", ""}));
-  EXPECT_EQ(editor.current(), 0);
-}
-
-TEST_F(DifferenceEditorTest, QuestionAnsweredYesStillChecksTheCombination) {
+// A record typed on the blank entry and stored by the question gets its own
+// entry, once its values pass the combination check.
+TEST_F(DifferenceEditorTest, NewRecordStoredByTheQuestionIsCheckedFirst) {
   typeAndOk("Cowes");
   editor.form.name = "Hamble";
-  editor.form.values[difference::kTimeMHW] = "";
-  editor.form.values[difference::kHeightMHWS] = "0.20";
+  editor.form.values[difference::kHeightMHWS] = "0.20";  // one height alone
   platform.answerNext(MessageAnswer::Yes);
   editor.listClick(0);
-  EXPECT_EQ(platform.messageTexts().back(), kDifferenceCombinationRefused);
+  EXPECT_EQ(platform.messageTexts().back(), "Data combination not permitted. Please see help for more details");
   EXPECT_EQ(editor.current(), 1);  // still on the record being typed
   EXPECT_EQ(editor.form.name, "Hamble");
-  EXPECT_EQ(names(), (std::vector<std::string>{"Cowes", ""}));
+  EXPECT_EQ(names(), (Names{"Cowes", ""}));
+
+  editor.form.values[difference::kHeightMHWS] = "";
+  platform.answerNext(MessageAnswer::Yes);
+  editor.listClick(0);
+  EXPECT_EQ(names(), (Names{"Cowes", "Hamble", ""}));
+  EXPECT_EQ(editor.current(), 0);
 }
 
 TEST_F(DifferenceEditorTest, InsertAndDeleteMoveTheRecordsAround) {
@@ -107,7 +105,7 @@ TEST_F(DifferenceEditorTest, InsertAndDeleteMoveTheRecordsAround) {
     const char* what;
     int position;
     bool insert;
-    std::vector<std::string> entries;
+    Names entries;
     std::string caption;
   } steps[] = {
       {"insert before B", 1, true, {"A", "", "B", "C", ""}, " 2/ 5"},
@@ -119,10 +117,7 @@ TEST_F(DifferenceEditorTest, InsertAndDeleteMoveTheRecordsAround) {
   };
   for (const auto& step : steps) {
     editor.listClick(step.position);
-    if (step.insert)
-      editor.insert();
-    else
-      editor.remove();
+    step.insert ? editor.insert() : editor.remove();
     EXPECT_EQ(names(), step.entries) << step.what;
     EXPECT_EQ(editor.recordCaption(), step.caption) << step.what;
   }
@@ -131,76 +126,38 @@ TEST_F(DifferenceEditorTest, InsertAndDeleteMoveTheRecordsAround) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-// Insert asks about a changed record first: Yes stores it, No drops the
-// edits; either way the blank record goes in, its reference the first port.
-TEST_F(DifferenceEditorTest, InsertStoresOrDropsAChangedRecordFirst) {
-  for (MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
-    editor.startNewDatabase();
-    typeAndOk("Cowes", 2);
-    editor.listClick(0);
-    editor.form.name = "East Cowes";
-    platform.clear();
-    platform.answerNext(answer);
-    editor.insert();
-    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kRecordChangedQuestion)});
-    const std::string kept = answer == MessageAnswer::Yes ? "East Cowes" : "Cowes";
-    EXPECT_EQ(names(), (std::vector<std::string>{"", kept, ""}));
-    EXPECT_EQ(editor.form.reference, 0);
-  }
-}
-
-TEST_F(DifferenceEditorTest, CancelPutsTheBoxesBack) {
-  typeAndOk("Cowes", 2);
-  editor.listClick(0);
-  editor.form.name = "Typo";
-  editor.form.reference = 0;
-  editor.form.values[0] = "9.99";
-  editor.cancel();
-  EXPECT_EQ(editor.form, editor.tags());
-  EXPECT_EQ(editor.form.name, "Cowes");
-  EXPECT_EQ(editor.form.reference, 2);
-}
-
 TEST_F(DifferenceEditorTest, FullDatabaseRefusesOneMore) {
   for (int i = 0; i < kMaxDatabaseRecords; ++i) typeAndOk("P" + std::to_string(i));
   ASSERT_EQ(editor.recordCount(), kMaxDatabaseRecords);
   EXPECT_TRUE(platform.messages.empty());
   typeAndOk("One too many");
-  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kDatabaseFull)});
-  EXPECT_EQ(editor.recordCount(), kMaxDatabaseRecords);
+  EXPECT_EQ(platform.messageTexts(), Names{std::string(kDatabaseFull)});
   editor.listClick(3);
   platform.clear();
   editor.insert();
-  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kDatabaseFull)});
+  EXPECT_EQ(platform.messageTexts(), Names{std::string(kDatabaseFull)});
   EXPECT_EQ(editor.recordCount(), kMaxDatabaseRecords);
 }
 
-TEST_F(DifferenceEditorTest, ReferencePortNotInTheIndexShowsTheFirstPort) {
-  std::vector<DifferenceRecord> records(1);
+// Open and Save keep what the editor does not show; a reference port not in
+// the index shows as the first port.
+TEST_F(DifferenceEditorTest, OpenAndSaveKeepWhatTheEditorDoesNotShow) {
+  std::vector<DifferenceRecord> records(2);
   records[0].name = "Far away";
   records[0].referencePort = 4000;
-  records[0].reserved = 7;
-  ASSERT_TRUE(WriteDifferenceRecords(dir / "FAR.dif", records));
-  platform.fileNext(dir / "FAR.dif");
-  editor.open();
-  EXPECT_EQ(editor.form.reference, 0);
-  EXPECT_EQ(editor.referencePorts().name(editor.form.reference), "Southampton");
-  EXPECT_EQ(editor.referencePorts().labels(1).latitude, "50\xB0" "48.0'N");
-  EXPECT_TRUE(editor.referencePorts().labels(-1).latitude.empty());
-}
-
-TEST_F(DifferenceEditorTest, SaveAndOpenRoundTripKeepingWhatTheEditorDoesNotShow) {
-  std::vector<DifferenceRecord> records(2);
-  records[0].name = "Kept";
   records[0].reserved = -3;
   records[1].name = "Second";
   ASSERT_TRUE(WriteDifferenceRecords(dir / "OLD.dif", records));
   platform.fileNext(dir / "OLD.dif");
   editor.open();
-  EXPECT_EQ(names(), (std::vector<std::string>{"Kept", "Second", ""}));
+  EXPECT_EQ(names(), (Names{"Far away", "Second", ""}));
   EXPECT_EQ(editor.recordCaption(), " 1/ 3");
   EXPECT_EQ(editor.windowCaption(), "Saltmark - Tidal Difference:    " + (dir / "OLD.dif").string());
   EXPECT_FALSE(editor.dataChanged());
+  EXPECT_EQ(editor.form.reference, 0);
+  EXPECT_EQ(editor.referencePorts().name(editor.form.reference), "Southampton");
+  EXPECT_EQ(editor.referencePorts().labels(1).latitude, "50\xB0" "48.0'N");
+  EXPECT_TRUE(editor.referencePorts().labels(-1).latitude.empty());
 
   editor.form.name = "Renamed";
   editor.ok();
@@ -216,27 +173,25 @@ TEST_F(DifferenceEditorTest, SaveAndOpenRoundTripKeepingWhatTheEditorDoesNotShow
 TEST_F(DifferenceEditorTest, OpenThatFailsKeepsTheDatabaseBeingEdited) {
   typeAndOk("Unsaved");
   test::writeFile(dir / "BAD.dif", std::string("\x05\x00\x03\x00", 4));  // five records promised, cut short
+  const std::string question = "Difference Data has changed. Save changes?";  // answered No
   const struct {
     const char* what;
     std::optional<std::filesystem::path> chosen;
-    std::vector<std::string> messages;
+    Names messages;
   } cases[] = {
-      {"dialog cancelled", std::nullopt, {}},
-      {"missing file", dir / "NONE.dif", {"File " + (dir / "NONE.dif").string() + " does not exist."}},
-      {"damaged file", dir / "BAD.dif", {std::string(kNotValidDifferenceDatabase)}},
+      {"dialog cancelled", std::nullopt, {question}},
+      {"missing file", dir / "NONE.dif", {question, "File " + (dir / "NONE.dif").string() + " does not exist."}},
+      {"damaged file", dir / "BAD.dif", {question, std::string(kNotValidDifferenceDatabase)}},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     platform.clear();
-    platform.answerNext(MessageAnswer::No);  // the save question comes first
+    platform.answerNext(MessageAnswer::No);
     platform.fileNext(c.chosen);
     editor.open();
-    auto texts = platform.messageTexts();
-    ASSERT_FALSE(texts.empty()) << c.what;
-    EXPECT_EQ(texts.front(), "Difference Data has changed. Save changes?") << c.what;
-    texts.erase(texts.begin());
-    EXPECT_EQ(texts, c.messages) << c.what;
-    EXPECT_EQ(names(), (std::vector<std::string>{"Unsaved", ""})) << c.what;
-    EXPECT_TRUE(editor.dataChanged()) << c.what;
+    EXPECT_EQ(platform.messageTexts(), c.messages);
+    EXPECT_EQ(names(), (Names{"Unsaved", ""}));
+    EXPECT_TRUE(editor.dataChanged());
   }
 }
 
@@ -262,30 +217,62 @@ TEST_F(DifferenceEditorTest, SaveAsAsksBeforeOverwritingAndAddsTheExtension) {
   EXPECT_EQ(platform.messageTexts().back(), "Cannot save file");
 }
 
-TEST_F(DifferenceEditorTest, NewAndExitAskToSaveAndStayWhenTheSaveDoesNotHappen) {
+// New and Exit ask to save changed data and stay when the save does not
+// happen; a record typed but not stored with OK is asked about first (Yes
+// stores it, No drops it, Cancel stays).
+TEST_F(DifferenceEditorTest, FileCommandsAskBeforeLosingEdits) {
+  enum class Command { Exit, New, Open, Save };
   const struct {
     const char* what;
+    Command command;
+    bool stored;  // the record was stored with OK: the data question
     MessageAnswer answer;
     bool dialogCancelled;
     bool goesOn;
+    Names namesAfter;
   } cases[] = {
-      {"No: go on without saving", MessageAnswer::No, false, true},
-      {"Yes, dialog cancelled: stay", MessageAnswer::Yes, true, false},
-      {"Yes and saved", MessageAnswer::Yes, false, true},
+      {"New, No", Command::New, true, MessageAnswer::No, false, true, {""}},
+      {"New, Yes, dialog cancelled", Command::New, true, MessageAnswer::Yes, true, false, {"Hamble", ""}},
+      {"New, Yes, saved", Command::New, true, MessageAnswer::Yes, false, true, {""}},
+      {"Exit, No", Command::Exit, true, MessageAnswer::No, false, true, {"Hamble", ""}},
+      {"Exit, Yes, dialog cancelled", Command::Exit, true, MessageAnswer::Yes, true, false, {"Hamble", ""}},
+      {"Exit, Yes, saved", Command::Exit, true, MessageAnswer::Yes, false, true, {"Hamble", ""}},
+      {"record: Exit, Cancel", Command::Exit, false, MessageAnswer::Cancel, false, false, {""}},
+      {"record: Exit, No", Command::Exit, false, MessageAnswer::No, false, true, {""}},
+      {"record: New, Cancel", Command::New, false, MessageAnswer::Cancel, false, false, {""}},
+      {"record: Open, Cancel", Command::Open, false, MessageAnswer::Cancel, false, false, {""}},
+      {"record: Save, Yes", Command::Save, false, MessageAnswer::Yes, false, true, {"Hamble", ""}},
+      {"record: Save, No", Command::Save, false, MessageAnswer::No, false, true, {""}},
   };
-  for (bool exitCommand : {false, true}) {
-    for (const auto& c : cases) {
-      editor.startNewDatabase();
-      typeAndOk("Cowes");
-      std::filesystem::remove(dir / "SAVED.dif");
-      platform.clear();
-      platform.answerNext(c.answer);
-      if (c.answer == MessageAnswer::Yes)
-        platform.fileNext(c.dialogCancelled ? std::nullopt : std::optional(dir / "SAVED.dif"));
-      const bool wentOn = exitCommand ? editor.exit() : editor.newDatabase();
-      EXPECT_EQ(wentOn, c.goesOn) << c.what;
-      EXPECT_EQ(platform.messages.front().text, "Difference Data has changed. Save changes?") << c.what;
-      EXPECT_EQ(names().size(), !exitCommand && c.goesOn ? 1u : 2u) << c.what;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    editor.startNewDatabase();
+    std::filesystem::remove(dir / "SAVED.dif");
+    type("Hamble");
+    if (c.stored) editor.ok();
+    platform.clear();
+    platform.answerNext(c.answer);
+    if (c.answer == MessageAnswer::Yes || c.command == Command::Save)
+      platform.fileNext(c.dialogCancelled ? std::nullopt : std::optional(dir / "SAVED.dif"));
+    bool wentOn = true;
+    switch (c.command) {
+      case Command::Exit: wentOn = editor.exit(); break;
+      case Command::New: wentOn = editor.newDatabase(); break;
+      case Command::Open: editor.open(); wentOn = !editor.fieldsChanged(); break;
+      case Command::Save: wentOn = editor.save(); break;
+    }
+    ASSERT_FALSE(platform.messages.empty());
+    const RecordedMessage& asked = platform.messages.front();
+    EXPECT_EQ(asked.text, c.stored ? "Difference Data has changed. Save changes?" : kRecordChangedQuestion);
+    EXPECT_EQ(wentOn, c.goesOn);
+    EXPECT_EQ(names(), c.namesAfter);
+    // Cancel leaves the typed record in the boxes; No puts them back.
+    if (!c.stored) {
+      EXPECT_EQ(asked.buttons, MessageButtons::YesNoCancel);
+      EXPECT_EQ(editor.form.name == "Hamble", c.answer != MessageAnswer::No);
+    }
+    if (c.answer == MessageAnswer::Yes && !c.dialogCancelled) {
+      EXPECT_EQ(ReadDifferenceFile(dir / "SAVED.dif").at(0).name, "Hamble");
     }
   }
   editor.startNewDatabase();
@@ -296,53 +283,52 @@ TEST_F(DifferenceEditorTest, NewAndExitAskToSaveAndStayWhenTheSaveDoesNotHappen)
   EXPECT_EQ(platform.helpTopics, std::vector<int>{16});
 }
 
-// A record typed into the boxes but not stored with OK is not lost by a file
-// command: Yes stores it first, No drops it, Cancel stays.
-TEST_F(DifferenceEditorTest, FileCommandsAskAboutARecordNotYetStored) {
-  enum class Command { Exit, New, Open, Save };
-  const struct {
-    const char* what;
-    Command command;
-    MessageAnswer answer;
-    bool goesOn;
-    std::vector<std::string> namesAfter;
-  } cases[] = {
-      {"Exit, Cancel", Command::Exit, MessageAnswer::Cancel, false, {""}},
-      {"Exit, No", Command::Exit, MessageAnswer::No, true, {""}},
-      {"New, Cancel", Command::New, MessageAnswer::Cancel, false, {""}},
-      {"Open, Cancel", Command::Open, MessageAnswer::Cancel, false, {""}},
-      {"Save, Yes", Command::Save, MessageAnswer::Yes, true, {"Hamble", ""}},
-      {"Save, No", Command::Save, MessageAnswer::No, true, {""}},
-  };
-  for (const auto& c : cases) {
-    editor.startNewDatabase();
-    std::filesystem::remove(dir / "SAVED.dif");
-    editor.form.name = "Hamble";
-    editor.form.values[difference::kTimeMHW] = "+0030";
-    editor.form.values[difference::kTimeMLW] = "-0015";
-    platform.clear();
-    platform.answerNext(c.answer);
-    platform.fileNext(dir / "SAVED.dif");
-    bool wentOn = true;
-    switch (c.command) {
-      case Command::Exit: wentOn = editor.exit(); break;
-      case Command::New: wentOn = editor.newDatabase(); break;
-      case Command::Open: editor.open(); wentOn = editor.fieldsChanged() == false; break;
-      case Command::Save: wentOn = editor.save(); break;
-    }
-    ASSERT_FALSE(platform.messages.empty()) << c.what;
-    EXPECT_EQ(platform.messages.front().text, kRecordChangedQuestion) << c.what;
-    EXPECT_EQ(platform.messages.front().buttons, MessageButtons::YesNoCancel) << c.what;
-    EXPECT_EQ(wentOn, c.goesOn) << c.what;
-    EXPECT_EQ(names(), c.namesAfter) << c.what;
-    // Cancel leaves the typed record in the boxes; No puts them back.
-    EXPECT_EQ(editor.form.name == "Hamble", c.answer != MessageAnswer::No) << c.what;
-    if (c.command == Command::Save && c.answer == MessageAnswer::Yes) {
-      const auto saved = ReadDifferenceFile(dir / "SAVED.dif");
-      ASSERT_EQ(saved.size(), 1u);
-      EXPECT_EQ(saved[0].name, "Hamble");
-    }
+class StreamEditorTest : public ::testing::Test {
+ protected:
+  test::TempDir dir;
+  ScriptedPlatform platform;
+  LocationIndex index;  // none read: the reference list is empty
+  StreamEditor editor{platform, index, dir.path()};
+};
+
+// Every hour's boxes, the first and the last too, are stored and shown back.
+TEST_F(StreamEditorTest, EveryHourIsStoredAndShownBack) {
+  editor.form.name = "Diamond";
+  for (std::size_t j = 0; j < kStreamHours; ++j) {
+    editor.form.direction[j] = std::to_string(10 + j);
+    editor.form.spring[j] = std::to_string(j) + ".5";
+    editor.form.neap[j] = std::to_string(j) + ".25";
   }
+  editor.form.speedUnits = 3;
+  editor.ok();
+  editor.listClick(0);
+  const StreamRecord& stored = editor.table().records[0];
+  for (std::size_t j = 0; j < kStreamHours; ++j) {
+    SCOPED_TRACE(j);
+    EXPECT_EQ(stored.direction[j], static_cast<int>(10 + j));
+    EXPECT_EQ(stored.springRate[j], static_cast<int>(100 * j + 50));
+    EXPECT_EQ(stored.neapRate[j], static_cast<int>(100 * j + 25));
+    EXPECT_EQ(editor.form.direction[j], "0" + std::to_string(10 + j));
+    EXPECT_EQ(editor.form.spring[j], std::to_string(j) + ".50");
+  }
+  EXPECT_EQ(stored.speedUnits, 3);
+  EXPECT_EQ(editor.form.speedUnits, 3);
+}
+
+TEST_F(StreamEditorTest, AChangedSpeedUnitIsAChangedStation) {
+  editor.form.name = "Diamond";
+  editor.ok();
+  editor.listClick(0);
+  editor.form.speedUnits = 2;
+  EXPECT_TRUE(editor.fieldsChanged());
+  platform.answerNext(MessageAnswer::Yes);
+  editor.append();
+  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{std::string(kRecordChangedQuestion)});
+  EXPECT_EQ(platform.lastMessage()->caption, kStreamWording.recordQuestionCaption);
+  EXPECT_EQ(editor.table().records[0].speedUnits, 2);
+  EXPECT_EQ(editor.form.speedUnits, 2);  // a new station keeps the unit in use
+  editor.cancel();
+  EXPECT_EQ(editor.form.speedUnits, 2);
 }
 
 }  // namespace

@@ -1,21 +1,13 @@
 #pragma once
-// A program folder whose ports have real tides (the main window tests' ports
-// have none), for window tests that predict: a tide database of three ports
-// with semidiurnal constants and the location index of them. Also small
-// helpers to drive a window as a user would.
+// A program folder whose ports have real tides, for window tests that
+// predict: a tide database of three ports with semidiurnal constants and the
+// location index of them.
 #include <filesystem>
-#include <functional>
-#include <memory>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
-#include <QApplication>
-#include <QDialog>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-
+#include "data/LocationIndex.h"
 #include "data/LocationIndexFile.h"
 #include "data/TideDatabaseFile.h"
 
@@ -50,65 +42,12 @@ inline void writeTidalFolder(const std::filesystem::path& folder) {
   if (!WriteLocationIndexFile(folder / "SALTMARK.IND", index)) throw std::runtime_error("index");
 }
 
-// Types into a box key by key, as the user does (each key is a change).
-inline void typeInto(QLineEdit* box, const std::string& text) {
-  for (char c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
-    QApplication::sendEvent(box, &press);
-  }
-}
-
-// The box loses the focus (offscreen windows are not active, so focus moves
-// do not arrive by themselves).
-inline void leaveBox(QWidget* box) {
-  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(box, &out);
-}
-
-// A window's child by its objectName; a missing one fails the test.
-template <typename T>
-T* child(QWidget& window, const QString& name) {
-  T* found = window.findChild<T*>(name);
-  EXPECT_NE(found, nullptr) << name.toStdString();
-  return found;
-}
-
-// Clears a box, types into it and leaves it.
-inline void typeBox(QWidget& window, const QString& name, const std::string& typed) {
-  QLineEdit* box = child<QLineEdit>(window, name);
-  box->clear();
-  typeInto(box, typed);
-  leaveBox(box);
-}
-
-// Runs steps while the modal window named windowName is open, after
-// opening starts it; a window the steps left open is closed afterwards, so
-// a failed step never leaves the test waiting.
-inline bool whileModal(QWidget* owner, const char* windowName, const std::function<void()>& open,
-                       const std::function<void(QDialog&)>& steps) {
-  struct Watch {
-    bool ran = false;
-    bool over = false;  // open() has returned: stop looking
-    std::function<void()> look;
-  };
-  auto watch = std::make_shared<Watch>();
-  std::weak_ptr<Watch> weak = watch;
-  watch->look = [weak, owner, windowName, &steps] {
-    auto w = weak.lock();
-    if (!w || w->over) return;
-    auto* dialog = owner->findChild<QDialog*>(windowName);
-    if (!dialog || !dialog->isVisible()) {
-      QTimer::singleShot(10, owner, [weak] { if (auto again = weak.lock()) again->look(); });
-      return;
-    }
-    w->ran = true;
-    steps(*dialog);
-    if (dialog->isVisible()) dialog->done(QDialog::Rejected);
-  };
-  QTimer::singleShot(0, owner, [weak] { if (auto w = weak.lock()) w->look(); });
-  open();
-  watch->over = true;
-  return watch->ran;
+// The folder written and its location index read.
+inline LocationIndex tidalIndex(const std::filesystem::path& folder, Platform& platform) {
+  writeTidalFolder(folder);
+  LocationIndex index;
+  index.LoadLocationIndex(folder, platform);
+  return index;
 }
 
 }  // namespace saltmark::test
