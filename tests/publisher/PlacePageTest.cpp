@@ -1,6 +1,5 @@
 #include "publisher/PlacePage.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 
 #include "publisher/HtmlText.h"

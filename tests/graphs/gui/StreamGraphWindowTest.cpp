@@ -21,20 +21,18 @@ namespace {
 
 std::string text(QLabel* label) { return label ? fromQt(label->text()) : "(none)"; }
 
-class StreamGraphWindowTest : public ::testing::Test {
+class StreamGraphWindowTest : public ::testing::Test, protected HarbourFolder {
  protected:
-  void SetUp() override { writeHarbourFolder(dir.path()); }
-  void chooseStation(GraphProgram& program, int row) {
+  void chooseStation(int row) {
     program.action("Tidemode_1")->trigger();
     program.choose("Sfile", "USER.vel");
     program.click("Sloc", row);
   }
-  TempDir dir;
+  GraphProgram program{dir.path()};
 };
 
 TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsAndNeedle) {
-  GraphProgram program(dir.path());
-  chooseStation(program, 0);
+  chooseStation(0);
   program.startAt("15 Jun 2026", "12:00");
   program.pressGraph();
   auto* graph = static_cast<StreamGraphWindow*>(program.graphWindow("GStream"));
@@ -78,8 +76,7 @@ TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsAndNeedle) {
 }
 
 TEST_F(StreamGraphWindowTest, ZoomStartsAtTheRangeOfTheRunAndPrintsToPdf) {
-  GraphProgram program(dir.path());
-  chooseStation(program, 0);
+  chooseStation(0);
   program.pressGraph();
   auto* graph = static_cast<StreamGraphWindow*>(program.graphWindow("GStream"));
   ASSERT_NE(graph, nullptr);
@@ -106,8 +103,7 @@ TEST_F(StreamGraphWindowTest, ZoomStartsAtTheRangeOfTheRunAndPrintsToPdf) {
 }
 
 TEST_F(StreamGraphWindowTest, AStreamThatCannotBeComputedIsSaidSo) {
-  GraphProgram program(dir.path());
-  chooseStation(program, 1);  // its reference port is not in the index
+  chooseStation(1);  // its reference port is not in the index
   program.platform.clear();
   program.pressGraph();
   // One message box, not two in a row.

@@ -100,48 +100,47 @@ void expectWatersOfTheTable(GraphProgram& program, DateTime origin, int days) {
   }
 }
 
-class TideGraphWindowTest : public ::testing::Test {
+class TideGraphWindowTest : public ::testing::Test, protected HarbourFolder {
  protected:
-  void SetUp() override { writeHarbourFolder(dir.path()); }
-  TideGraphWindow* openGraph(GraphProgram& program) {
+  TideGraphWindow* openGraph() {
     program.pressGraph();
     auto* graph = static_cast<TideGraphWindow*>(program.graphWindow("Graphical"));
     EXPECT_TRUE(graph && graph->isVisible());
     return graph;
   }
   // Types a plot duration at the prompt that a click on the duration opens.
-  void typeDuration(GraphProgram& program, const char* typed) {
+  void typeDuration(const char* typed) {
     program.platform.promptNext(typed);
     QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
                       Qt::NoModifier);
     QApplication::sendEvent(program.in<QLabel>("Graphical", "Label11"), &click);
   }
-  TempDir dir;
+  std::string label(const char* name) const { return text(program.in<QLabel>("Graphical", name)); }
+  GraphProgram program{dir.path()};
 };
 
 // The header says what is plotted, and whatever duration is typed the waters
 // listed are the table's for the days plotted: a fraction plots its whole
 // days, and the origin stays.
 TEST_F(TideGraphWindowTest, HighAndLowWatersAgreeWithTheTideTableForEveryTypedDuration) {
-  GraphProgram program(dir.path());
   program.state.settings.graphDays = "3";
-  TideGraphWindow* graph = openGraph(program);
+  TideGraphWindow* graph = openGraph();
   ASSERT_NE(graph, nullptr);
   EXPECT_TRUE(program.platform.messages.empty());
   const DateTime origin = DateTime::fromCivil(2026, 6, 15);
   EXPECT_EQ(graph->grid().origin, origin);
-  EXPECT_EQ(text(program.in<QLabel>("Graphical", "datebox")), "Graph Origin: 00:00 15 Jun 2026");
-  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Locbox")).rfind("Tidal Location: Harbourton 50\xB0" "48'N", 0), 0u);
-  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Label11")), "3");
-  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Label13")), "Height Units: Metres");
+  EXPECT_EQ(label("datebox"), "Graph Origin: 00:00 15 Jun 2026");
+  EXPECT_EQ(label("Locbox").rfind("Tidal Location: Harbourton 50\xB0" "48'N", 0), 0u);
+  EXPECT_EQ(label("Label11"), "3");
+  EXPECT_EQ(label("Label13"), "Height Units: Metres");
   expectWatersOfTheTable(program, origin, 3);
   // The calculator's list holds every water the window lists.
   EXPECT_EQ(graph->highLowList().size(), static_cast<std::size_t>(program.in<QListWidget>("Graphical", "Hilo")->count()));
 
   const std::pair<const char*, int> cases[] = {{"0", 1}, {"2.5", 2}, {"7", 7}, {"75", 50}};
   for (auto [typed, days] : cases) {
-    typeDuration(program, typed);
-    EXPECT_EQ(text(program.in<QLabel>("Graphical", "Label11")), std::to_string(days)) << typed;
+    typeDuration(typed);
+    EXPECT_EQ(label("Label11"), std::to_string(days)) << typed;
     EXPECT_EQ(program.state.settings.graphDays, std::to_string(days)) << typed;
     EXPECT_EQ(graph->grid().plotDuration, std::to_string(days)) << typed;
     EXPECT_EQ(graph->grid().origin, origin) << typed;
@@ -152,17 +151,18 @@ TEST_F(TideGraphWindowTest, HighAndLowWatersAgreeWithTheTideTableForEveryTypedDu
 }
 
 // A real port of the bundled data, when the build made the program folder.
-TEST_F(TideGraphWindowTest, HighAndLowWatersAtABundledPortAgreeWithTheTideTable) {
+TEST(TideGraphWindow, HighAndLowWatersAtABundledPortAgreeWithTheTideTable) {
   const std::filesystem::path bundled = programDir();
   if (bundled.empty() || !std::filesystem::exists(bundled / "NewEngland.tid"))
     GTEST_SKIP() << "no bundled data in the program folder";
-  for (const char* name : {"NewEngland.tid", "SALTMARK.IND"})
-    std::filesystem::copy_file(bundled / name, dir.path() / name, std::filesystem::copy_options::overwrite_existing);
+  TempDir dir;
+  for (const char* name : {"NewEngland.tid", "SALTMARK.IND"}) std::filesystem::copy_file(bundled / name, dir / name);
   GraphProgram program(dir.path(), "NewEngland.tid");
   program.click("tloc", 0);
   program.state.settings.graphDays = "2";
-  TideGraphWindow* graph = openGraph(program);
-  ASSERT_NE(graph, nullptr);
+  program.pressGraph();
+  auto* graph = static_cast<TideGraphWindow*>(program.graphWindow("Graphical"));
+  ASSERT_TRUE(graph && graph->isVisible());
   EXPECT_TRUE(program.platform.messages.empty());
   EXPECT_EQ(text(program.in<QLabel>("Graphical", "Locbox")).rfind("Tidal Location: " + program.state.location.portName, 0),
             0u);
@@ -170,8 +170,7 @@ TEST_F(TideGraphWindowTest, HighAndLowWatersAtABundledPortAgreeWithTheTideTable)
 }
 
 TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
-  GraphProgram program(dir.path());
-  TideGraphWindow* graph = openGraph(program);
+  TideGraphWindow* graph = openGraph();
   ASSERT_NE(graph, nullptr);
   auto* hilo = program.in<QListWidget>("Graphical", "Hilo");
   auto* pass = program.in<QListWidget>("Graphical", "Pass");
@@ -186,7 +185,7 @@ TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
   program.actionIn("Graphical", "MDepth")->trigger();
   EXPECT_FLOAT_EQ(program.state.settings.draught, 2.5f);
   EXPECT_FLOAT_EQ(program.state.settings.chartedDepth, 0);
-  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Draught")), "2.50");
+  EXPECT_EQ(label("Draught"), "2.50");
   EXPECT_NE(items(hilo).front().find("UKC:"), std::string::npos);
   // Low waters dry a 2.5 m draught: the vessel grounds and floats again.
   const auto passage = items(pass);
@@ -195,13 +194,13 @@ TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
                           [](const std::string& l) { return l.find("GROUNDS") != std::string::npos; }));
 
   // A clearance typed at the cursor fixes the charted depth under it.
-  const std::string tide = text(program.in<QLabel>("Graphical", "Tide"));
+  const std::string tide = label("Tide");
   program.platform.promptNext("1.0");
   program.actionIn("Graphical", "MUKC")->trigger();
   std::string typed = tide;
   const float expectedDepth = 1.0f - ParseHeight(typed, program.state.settings, program.platform) + 2.5f;
   EXPECT_NEAR(program.state.settings.chartedDepth, expectedDepth, 1e-5);
-  EXPECT_EQ(text(program.in<QLabel>("Graphical", "labUKC")), " 1.0");
+  EXPECT_EQ(label("labUKC"), " 1.0");
 
   // labUKC turns red when the clearance under the cursor is gone.
   program.platform.promptNext("0");
@@ -214,8 +213,7 @@ TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
 }
 
 TEST_F(TideGraphWindowTest, ZoomStopsAtItsLevels) {
-  GraphProgram program(dir.path());
-  ASSERT_NE(openGraph(program), nullptr);
+  ASSERT_NE(openGraph(), nullptr);
   QAction* in = program.actionIn("Graphical", "ZoomIn");
   QAction* out = program.actionIn("Graphical", "ZoomOut");
   const auto enabled = [&] { return std::pair(in->isEnabled(), out->isEnabled()); };
@@ -228,25 +226,23 @@ TEST_F(TideGraphWindowTest, ZoomStopsAtItsLevels) {
 }
 
 TEST_F(TideGraphWindowTest, CursorFollowsTheClockUntilDragged) {
-  GraphProgram program(dir.path());
   program.useClock();  // 12:00 on 15 Jun by the test clock
-  TideGraphWindow* graph = openGraph(program);
+  TideGraphWindow* graph = openGraph();
   ASSERT_NE(graph, nullptr);
   auto* picture = program.in<GraphPicture>("Graphical", "Picture1");
-  const auto cursorDate = [&] { return text(program.in<QLabel>("Graphical", "Cursordate")); };
   EXPECT_EQ(graph->cursor().column(), 480);
   EXPECT_TRUE(picture->cursorLineDotted());
-  EXPECT_EQ(cursorDate(), "12:00 15 Jun 2026");
+  EXPECT_EQ(label("Cursordate"), "12:00 15 Jun 2026");
 
   program.tick(3 * 3600);  // three hours on: 120 columns
   EXPECT_EQ(graph->cursor().column(), 600);
-  EXPECT_EQ(cursorDate(), "15:00 15 Jun 2026");
+  EXPECT_EQ(label("Cursordate"), "15:00 15 Jun 2026");
 
   dragCursor(picture, 600, 240);
   EXPECT_EQ(graph->cursor().column(), 240);
   EXPECT_FALSE(picture->cursorLineDotted());
-  EXPECT_EQ(cursorDate(), "06:00 15 Jun 2026");
-  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Tide")), FormatHeight1(graph->cursorHeight(), program.state.settings));
+  EXPECT_EQ(label("Cursordate"), "06:00 15 Jun 2026");
+  EXPECT_EQ(label("Tide"), FormatHeight1(graph->cursorHeight(), program.state.settings));
 
   program.tick(60);
   program.actionIn("Graphical", "ZoomIn")->trigger();  // a redraw keeps the dragged cursor too
@@ -262,9 +258,8 @@ TEST_F(TideGraphWindowTest, CursorFollowsTheClockUntilDragged) {
 }
 
 TEST_F(TideGraphWindowTest, PagesMidnightAndAnAbortedRun) {
-  GraphProgram program(dir.path());
   program.startAt("15 Jun 2026", "10:40");
-  TideGraphWindow* graph = openGraph(program);
+  TideGraphWindow* graph = openGraph();
   ASSERT_NE(graph, nullptr);
   const auto origin = [&] { return graph->grid().origin; };
   EXPECT_EQ(origin(), DateTime::fromCivil(2026, 6, 15));
@@ -287,14 +282,13 @@ TEST_F(TideGraphWindowTest, PagesMidnightAndAnAbortedRun) {
   program.in<QPushButton>("Graphical", "Command1")->click();
   program.in<QPushButton>("Graphical", "Command1")->click();
   EXPECT_EQ(origin(), DateTime::fromCivil(2026, 6, 14, 9));
-  typeDuration(program, "75");  // a longer plot keeps the origin off its new graticule step
+  typeDuration("75");  // a longer plot keeps the origin off its new graticule step
   EXPECT_EQ(graph->grid().plotDuration, "50");
   EXPECT_EQ(origin(), DateTime::fromCivil(2026, 6, 14, 9));
 }
 
 TEST_F(TideGraphWindowTest, InformationNeedsTheClock) {
-  GraphProgram program(dir.path());
-  TideGraphWindow* graph = openGraph(program);
+  TideGraphWindow* graph = openGraph();
   ASSERT_NE(graph, nullptr);
   program.actionIn("Graphical", "Display")->trigger();
   ASSERT_EQ(program.platform.messages.size(), 1u);
@@ -312,8 +306,7 @@ TEST_F(TideGraphWindowTest, InformationNeedsTheClock) {
 // and "Save as PDF" write the graph as a drawing; a file that cannot be
 // written says so, and a cancelled print dialog says nothing.
 TEST_F(TideGraphWindowTest, PrintsAndSavesAsDrawings) {
-  GraphProgram program(dir.path());
-  TideGraphWindow* graph = openGraph(program);
+  TideGraphWindow* graph = openGraph();
   ASSERT_NE(graph, nullptr);
   const std::pair<const char*, std::int16_t> prints[] = {{"Print_Mono", kTrue}, {"Colour", kFalse}};
   for (auto [action, userColour] : prints) {
@@ -358,8 +351,7 @@ TEST_F(TideGraphWindowTest, PrintsAndSavesAsDrawings) {
 TEST_F(TideGraphWindowTest, SunAndMoonShadesTheNightAndIsRemembered) {
   QImage plain, shaded;
   {
-    GraphProgram program(dir.path());
-    ASSERT_NE(openGraph(program), nullptr);
+      ASSERT_NE(openGraph(), nullptr);
     QAction* item = program.actionIn("Graphical", "SunMoon");
     ASSERT_NE(item, nullptr);
     EXPECT_FALSE(item->isChecked());
