@@ -6,7 +6,6 @@
 #include "RecordingSurface.h"
 #include "tables/GeneratorTestSupport.h"
 #include "platform/ScriptedPlatform.h"
-#include "tables/TimeText.h"
 
 namespace saltmark {
 namespace {
@@ -193,36 +192,6 @@ TEST(TideColumns, FillsColumnsZeroTo959FromTheEngineOrigin) {
   test::CurveHeights more(engineOrigin, [](double m) { return m; });
   EXPECT_EQ(FillTideColumns(columns, more, engineOrigin, "1", soon), JobOutcome::Cancelled);
   EXPECT_EQ(more.asked.size(), 10u);
-}
-
-// High water of a made-up M2 tide every 12.42 hours from 01:30 on the first
-// day: the times a graph lists must be those of the tide, to within the time
-// of one column, for any typed duration.
-TEST(TideColumns, ListedHighWatersAreTheTidesOwnForEveryDuration) {
-  constexpr double kPeriodMinutes = 12.4206012 * 60;
-  const DateTime start = DateTime::fromCivil(2027, 1, 3);
-  const DateTime firstHighWater = DateTime::fromCivil(2027, 1, 3, 1, 30);
-  test::CurveHeights tide(firstHighWater, [](double m) { return 2.0 + 1.5 * std::cos(2 * M_PI * m / kPeriodMinutes); });
-  Settings settings;
-  for (const char* typed : {"1", "2.5", "7", "50"}) {
-    const GraphGrid grid{ClampPlotDurationText(typed), start};
-    HeightColumns columns{};
-    test::RecordingProgress never;
-    ASSERT_EQ(FillTideColumns(columns, tide, start, grid.plotDuration, never), JobOutcome::Completed);
-    const TidePass pass = ComputeTidePass(TidePassInput{columns, grid}, settings);
-    const double days = PlotDurationDays(grid.plotDuration);
-    int highWaters = 0;
-    for (const HighLowRecord& event : pass.highLowList) {
-      if (event.label != "HI") continue;
-      ++highWaters;
-      const auto milliseconds = event.instant.linearMilliseconds() - firstHighWater.linearMilliseconds();
-      const double cycles = static_cast<double>(milliseconds) / 60000.0 / kPeriodMinutes;
-      EXPECT_LE(std::abs(cycles - std::round(cycles)) * kPeriodMinutes, days * 1.5)
-          << typed << " days: " << FormatTimeDate(event.instant);
-    }
-    // About 1.93 high waters a day over the plotted days.
-    EXPECT_NEAR(highWaters, days * 1440 / kPeriodMinutes, 1.0) << typed << " days";
-  }
 }
 
 TEST(TideCursor, ReadoutAndClearance) {
