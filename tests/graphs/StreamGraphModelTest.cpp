@@ -70,7 +70,10 @@ TEST(StreamGraph, BarsInTheDirectionsColourAndThoseInThePicturesOutlined) {
     EXPECT_EQ(surface.lines[0].colour, DirectionColour(4));
     EXPECT_EQ(surface.lines[0].y2, 1.5);
     EXPECT_EQ(surface.lines[959].colour, DirectionColour(12));
-    EXPECT_EQ(surface.lines[960].colour, c.outline);
+    const test::DrawnLine& outline = surface.lines[960 + 2];  // after the bars and the two edges
+    EXPECT_EQ(outline.colour, c.outline);
+    EXPECT_EQ(outline.x1, 0);
+    EXPECT_EQ(outline.x2, 1);
     std::vector<double> edges;
     for (const auto& l : surface.lines)
       if (l.colour == c.outline && l.x1 == l.x2 && l.y1 == 0 && l.y2 == 1.5) edges.push_back(l.x1);

@@ -123,6 +123,9 @@ TEST_F(TidePassTest, DrawingFollowsThePass) {
     if (l.colour == kWhite) ++passage;
     if (l.colour == Colour{0xFFFF00}) ++afloat;
     if (l.colour == Colour{0x0000FF}) ++aground;
+    if (l.colour == Colour{0xFFFF00} || l.colour == Colour{0x0000FF}) {
+      EXPECT_EQ(l.x2 - l.x1, 1);  // the curve joins each column to the one before
+    }
   }
   EXPECT_EQ(seabed, 1);
   EXPECT_EQ(passage, static_cast<int>(p.passageLineColumns.size()));

@@ -75,9 +75,9 @@ TEST_F(WebPublisherTest, PagesLieBesideTheirIndexAndEveryLinkResolves) {
 // Ports whose names clean to the same file name, or to the index's name,
 // each keep a page of their own, on every run the same.
 TEST(PageNames, EveryPageOfADatabaseHasItsOwnFileAndNoneIsTheIndex) {
-  const std::vector<std::string> ports = {"A B", "A_B", "A/B", "A-B", "index", "INDEX", "A_B_2", "Cowes"};
+  const std::vector<std::string> ports = {"A B", "A_B", "A/B", "A-B", "index", "INDEX", "A_B_2", "Cowes", "Z", "z"};
   EXPECT_EQ(PageFileNames(ports), (std::vector<std::string>{"A_B", "A_B_2", "A-B", "A-B_2", "index_2", "INDEX_3",
-                                                             "A_B_2_2", "Cowes"}));
+                                                             "A_B_2_2", "Cowes", "Z", "z_2"}));
   EXPECT_EQ(PageFileNames(ports), PageFileNames(ports));
   EXPECT_EQ(DatabaseFolder("out", "/data/WORLD.tid"), std::filesystem::path("out") / "WORLD");
   EXPECT_EQ(DatabaseFolder("out", "x.t"), std::filesystem::path("out"));
