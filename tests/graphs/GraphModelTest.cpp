@@ -1,44 +1,61 @@
+// The graph's columns over time, its graticules, the cursor line on it, the
+// night's shading and the printed page's fit.
 #include "graphs/GraphModel.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "RecordingSurface.h"
 #include "common/RuntimeError.h"
+#include "graphs/GraphCursor.h"
+#include "graphs/PageFit.h"
+#include "graphs/SkyShading.h"
+#include "tables/TimeText.h"
 
 namespace saltmark {
 namespace {
 
 DateTime at(int day, int hour, int minute = 0) { return DateTime::fromCivil(2026, 12, day, hour, minute); }
 
-TEST(GraphGrid, MapsInstantsToColumnsAndBack) {
+// The cursor's column is the instant's clamped to the computed columns,
+// also where the column itself would overflow.
+TEST(GraphGrid, MapsInstantsToColumnsAndTheCursorsColumn) {
   const GraphGrid grid{"1", at(5, 6)};
-  EXPECT_EQ(TimeToGraphX(grid, at(5, 18)), 480);
-  EXPECT_EQ(GraphXToTime(grid, 480), at(5, 18));
+  const struct {
+    DateTime instant;
+    std::optional<int> column;  // none: too far for a column
+    int cursor;
+  } cases[] = {
+      {at(5, 18), 480, 480},
+      {at(5, 5), -40, 0},                                  // before the plot
+      {at(6, 12), 1200, 959},                              // after it
+      {DateTime::fromCivil(2026, 12, 5, 6, 0, 45), 0, 0},  // half a column goes to the even one
+      {DateTime::fromCivil(2026, 12, 5, 6, 2, 15), 2, 2},
+      {DateTime::fromCivil(2031, 1, 1), std::nullopt, 959},
+      {DateTime::fromCivil(2001, 1, 1), std::nullopt, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(FormatTimeDate(c.instant));
+    if (c.column) {
+      EXPECT_EQ(TimeToGraphX(grid, c.instant), *c.column);
+    } else {
+      EXPECT_THROW(TimeToGraphX(grid, c.instant), RuntimeError);
+    }
+    EXPECT_EQ(CursorColumnAt(grid, c.instant), c.cursor);
+  }
   EXPECT_EQ(GraphXToTimeText(grid, 480), "18:00 05 Dec 2026");
-  EXPECT_EQ(TimeToGraphX(grid, at(5, 5)), -40);   // before the plot
-  EXPECT_EQ(TimeToGraphX(grid, at(6, 12)), 1200);  // after it
-  // 45 seconds is half a column: halves go to the even column.
-  EXPECT_EQ(TimeToGraphX(grid, DateTime::fromCivil(2026, 12, 5, 6, 0, 45)), 0);
-  EXPECT_EQ(TimeToGraphX(grid, DateTime::fromCivil(2026, 12, 5, 6, 2, 15)), 2);
-  const GraphGrid fortnight{"14", at(1, 0)};
-  EXPECT_EQ(TimeToGraphX(fortnight, at(8, 0)), 480);
+  EXPECT_EQ(TimeToGraphX(GraphGrid{"14", at(1, 0)}, at(8, 0)), 480);
 }
-
-TEST(GraphGrid, FarInstantsOverflowTheColumn) {
-  const GraphGrid grid{"1", at(5, 0)};
-  EXPECT_THROW(TimeToGraphX(grid, DateTime::fromCivil(2030, 1, 1)), RuntimeError);
-}
-
-struct OriginCase {
-  const char* duration;
-  bool fromMidnight;
-  DateTime start, origin;
-};
 
 TEST(GraphOrigin, RoundsDownToTheGraticuleStep) {
-  const OriginCase cases[] = {
+  const struct {
+    const char* duration;
+    bool fromMidnight;
+    DateTime start, origin;
+  } cases[] = {
       {"1", false, at(5, 10, 40), at(5, 9)},   // three-hour boundary
       {"1", true, at(5, 10, 40), at(5, 0)},    // midnight
       {"1", false, at(5, 9), at(5, 9)},        // on a boundary: stays
@@ -47,25 +64,17 @@ TEST(GraphOrigin, RoundsDownToTheGraticuleStep) {
       {"14", false, at(5, 10, 40), at(4, 0)},  // n = 112, step 16: two days from day zero
       {"50", false, at(5, 10, 40), at(4, 0)},  // n = 400, step 64: eight days (day 46360)
   };
-  for (const OriginCase& c : cases)
+  for (const auto& c : cases)
     EXPECT_EQ(ComputeGraphOrigin(c.start, c.duration, c.fromMidnight), c.origin)
         << c.duration << (c.fromMidnight ? " from midnight" : " from now");
-}
-
-TEST(GraphOrigin, StepIsTheFirstPowerOfTwoGivingFewerThanTenPeriods) {
-  EXPECT_EQ(GraticuleStep(8), 1);
-  EXPECT_EQ(GraticuleStep(9), 1);
-  EXPECT_EQ(GraticuleStep(10), 2);
-  EXPECT_EQ(GraticuleStep(16), 2);
-  EXPECT_EQ(GraticuleStep(40), 8);
-  EXPECT_EQ(GraticuleStep(400), 64);
-  EXPECT_EQ(GraticuleStep(100000), 1024);
+  // The step is the first power of two giving fewer than ten periods, at most 1024.
+  const std::pair<int, int> steps[] = {{8, 1}, {9, 1}, {10, 2}, {16, 2}, {40, 8}, {400, 64}, {100000, 1024}};
+  for (auto [periods, step] : steps) EXPECT_EQ(GraticuleStep(periods), step) << periods;
 }
 
 // A typed duration is kept within one to fifty whole days (halves to even),
-// a stored one that is damaged or a fraction (an old settings file) is read
-// the same way, and every column is computed at the instant the graph shows
-// for it: 90 s a column for each day plotted.
+// a stored one that is damaged or a fraction is read the same way, and every
+// column is computed at the instant the graph shows for it: 90 s a column a day.
 TEST(GraphColumns, SamplingAndMappingUseTheSameDuration) {
   struct Case {
     const char* typed;
@@ -93,6 +102,8 @@ TEST(GraphColumns, SamplingAndMappingUseTheSameDuration) {
   }
 }
 
+// Short plots are labelled by the hour; each day line carries the date it
+// stands on (origin + k steps), never the day before.
 TEST(TimeGraticule, HoursForShortPlotsDaysForLongOnes) {
   const auto two = TimeGraticule(GraphGrid{"2", at(5, 6)});  // n = 16, step 2: every six hours
   ASSERT_EQ(two.size(), 9u);
@@ -100,27 +111,19 @@ TEST(TimeGraticule, HoursForShortPlotsDaysForLongOnes) {
   EXPECT_EQ(two[0].label, "12:00");
   EXPECT_EQ(two[3].label, "06:00");
   EXPECT_DOUBLE_EQ(two[8].x, 1080);  // beyond the picture
-}
 
-// Each day line carries the date it stands on (origin + k steps), never the
-// day before: a 7-day line at column 137.14 is not labelled from column 137.
-TEST(TimeGraticule, DayLinesCarryTheirOwnDate) {
-  struct Case {
-    const char* days;
-    std::vector<std::string> labels;
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
+      {"5", {"4/1", "5/1", "6/1", "7/1", "8/1", "9/1", "10/1", "11/1", "12/1"}},      // daily
+      {"7", {"4/1", "5/1", "6/1", "7/1", "8/1", "9/1", "10/1", "11/1", "12/1"}},      // daily, lines off-column
+      {"14", {"5/1", "7/1", "9/1", "11/1", "13/1", "15/1", "17/1", "19/1", "21/1"}},  // two days
+      {"30", {"7/1", "11/1", "15/1", "19/1", "23/1", "27/1", "31/1", "4/2", "8/2"}},  // four days
+      {"50", {"11/1", "19/1", "27/1", "4/2", "12/2", "20/2", "28/2", "8/3", "16/3"}}, // eight days
   };
-  const DateTime third = DateTime::fromCivil(2027, 1, 3);
-  const Case cases[] = {
-      {"5", {"4/1", "5/1", "6/1", "7/1", "8/1", "9/1", "10/1", "11/1", "12/1"}},         // daily
-      {"7", {"4/1", "5/1", "6/1", "7/1", "8/1", "9/1", "10/1", "11/1", "12/1"}},         // daily
-      {"14", {"5/1", "7/1", "9/1", "11/1", "13/1", "15/1", "17/1", "19/1", "21/1"}},     // two days
-      {"30", {"7/1", "11/1", "15/1", "19/1", "23/1", "27/1", "31/1", "4/2", "8/2"}},     // four days
-      {"50", {"11/1", "19/1", "27/1", "4/2", "12/2", "20/2", "28/2", "8/3", "16/3"}},    // eight days
-  };
-  for (const Case& c : cases) {
+  for (const auto& [days, expected] : cases) {
     std::vector<std::string> labels;
-    for (const TimeGraticuleLine& line : TimeGraticule(GraphGrid{c.days, third})) labels.push_back(line.label);
-    EXPECT_EQ(labels, c.labels) << c.days << " days";
+    for (const TimeGraticuleLine& line : TimeGraticule(GraphGrid{days, DateTime::fromCivil(2027, 1, 3)}))
+      labels.push_back(line.label);
+    EXPECT_EQ(labels, expected) << days << " days";
   }
 }
 
@@ -136,6 +139,93 @@ TEST(ValueGraticule, LabelsAllButTheEdges) {
   EXPECT_EQ(fine[1].value, 0.0);
   EXPECT_EQ(*fine[1].label, "  0'");
   EXPECT_DOUBLE_EQ(fine[6].value, 1.0);
+}
+
+// The window drags the cursor by whole columns; the grab's reach, rounding
+// and the buttons are checked here.
+TEST(GraphCursor, GrabReachRoundingAndButtons) {
+  GraphCursor cursor;
+  cursor.placeForDrawing(GraphGrid{"1", at(5, 6)}, at(5, 18));  // column 480
+  EXPECT_FALSE(cursor.mouseMove(470, false));  // ten columns off: too far to grab
+  EXPECT_FALSE(cursor.sizing());
+  EXPECT_FALSE(cursor.mouseMove(470.5, false));  // grabbed, not yet dragged
+  EXPECT_TRUE(cursor.sizing());
+  EXPECT_FALSE(cursor.mousePress(489, false));  // the middle button
+  EXPECT_TRUE(cursor.mousePress(489, true));    // a click while grabbed moves it, still live
+  EXPECT_EQ(cursor.column(), 489);
+  EXPECT_TRUE(cursor.live());
+  EXPECT_TRUE(cursor.mouseMove(700, true));  // far from the old place, still held
+  EXPECT_FALSE(cursor.live());
+  EXPECT_EQ(cursor.column(), 700);
+  EXPECT_FALSE(cursor.mouseMove(100, false));  // released far away: the default pointer
+  EXPECT_FALSE(cursor.sizing());
+  EXPECT_FALSE(cursor.mousePress(100, true));  // a click elsewhere does nothing
+  EXPECT_EQ(cursor.column(), 700);
+
+  const std::pair<double, int> drags[] = {{475.6, 476}, {958.5, 958}, {9.5, 10}};  // halves to even
+  for (auto [to, column] : drags) {
+    GraphCursor dragged;
+    dragged.mouseMove(0, false);
+    dragged.mouseMove(to, true);
+    EXPECT_EQ(dragged.column(), column) << to;
+  }
+}
+
+TEST(SkyShading, NightRunsFromSunsetToSunriseWithinThePlot) {
+  // One day over 960 columns: a column is a minute and a half.
+  const DateTime day = DateTime::fromCivil(2026, 12, 5);
+  const GraphGrid grid{"1", day};
+  const auto minute = [&](int minutes) { return day.addMinutes(minutes); };
+  using K = SkyEventKind;
+  const struct {
+    const char* what;
+    std::vector<SkyEvent> events;
+    std::vector<std::pair<int, int>> night;
+  } cases[] = {
+      {"sunrise 08:00, sunset 16:00", {{minute(480), K::Sunrise}, {minute(960), K::Sunset}}, {{0, 320}, {640, 960}}},
+      {"the night began the day before",
+       {{minute(-480), K::Sunset}, {minute(480), K::Sunrise}, {minute(960), K::Sunset}},
+       {{0, 320}, {640, 960}}},
+      {"day at the start, a night in the middle",
+       {{minute(-960), K::Sunrise}, {minute(600), K::Sunset}, {minute(900), K::Sunrise}, {minute(1500), K::Sunset}},
+       {{400, 600}}},
+      {"polar: no sunrise or sunset, no shading", {{minute(600), K::FullMoon}}, {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NightColumns(grid, c.events), c.night) << c.what;
+
+  const std::vector<SkyEvent> events = {{minute(720), K::FullMoon},
+                                        {minute(600), K::Sunrise},
+                                        {minute(-60), K::NewMoon}};  // before the plot
+  test::RecordingSurface surface;
+  DrawMoonMarks(surface, grid, events, 5, -1, kWhite);
+  ASSERT_EQ(surface.texts.size(), 1u);
+  EXPECT_EQ(surface.texts[0].text, "Full Moon");
+  ASSERT_EQ(surface.lines.size(), 1u);
+  EXPECT_EQ(surface.lines[0].x1, 480);
+  EXPECT_EQ(surface.lines[0].y1, -1);
+}
+
+TEST(PageFit, LargestSizeThatKeepsTheProportions) {
+  const struct {
+    double pictureWidth, pictureHeight, pageWidth, pageHeight;
+    double width, height;
+    bool landscape;
+  } cases[] = {
+      {1000, 500, 280, 200, 280, 140, true},   // wider than the page: full width
+      {1000, 800, 280, 200, 250, 200, true},   // less wide: full height
+      {700, 350, 280, 140, 280, 140, true},    // same proportions: fills the page
+      {300, 600, 200, 280, 140, 280, false},   // portrait
+      {800, 800, 200, 280, 200, 200, false},   // square: portrait
+      {0, 600, 200, 280, 0, 0, false},         // nothing to print
+      {300, 600, 0, 280, 0, 0, false},         // no page
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.pictureWidth) + " x " + std::to_string(c.pictureHeight));
+    const PageFit fit = FitPictureToPage(c.pictureWidth, c.pictureHeight, c.pageWidth, c.pageHeight);
+    EXPECT_DOUBLE_EQ(fit.width, c.width);
+    EXPECT_DOUBLE_EQ(fit.height, c.height);
+    EXPECT_EQ(PrintsLandscape(c.pictureWidth, c.pictureHeight), c.landscape);
+  }
 }
 
 }  // namespace

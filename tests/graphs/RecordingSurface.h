@@ -7,21 +7,9 @@
 
 namespace saltmark::test {
 
-struct DrawnLine {
-  double x1, y1, x2, y2;
-  Colour colour;
-  int width;
-};
-struct DrawnText {
-  double x, y;
-  std::string text;
-  Colour colour;
-};
-struct DrawnPoint {
-  double x, y;
-  Colour colour;
-  int width;
-};
+struct DrawnLine { double x1, y1, x2, y2; Colour colour; int width; };
+struct DrawnText { double x, y; std::string text; Colour colour; };
+struct DrawnPoint { double x, y; Colour colour; int width; };
 
 class RecordingSurface : public DrawingSurface {
  public:

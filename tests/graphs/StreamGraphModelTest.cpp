@@ -18,35 +18,11 @@ TEST(StreamSectors, SixteenPointsCentredOnNorth) {
 }
 
 TEST(StreamSectors, ColoursOfTheWheel) {
-  EXPECT_EQ(DirectionColour(0), kWhite);
-  EXPECT_EQ(DirectionColour(8), kBlack);
-  EXPECT_EQ(DirectionColour(4), Colour{0x00FF00});   // light green for east
-  EXPECT_EQ(DirectionColour(12), Colour{0x0000FF});  // light red for west
-  EXPECT_EQ(DirectionColour(6), Colour{0x00FFFF});   // yellow
-  EXPECT_EQ(DirectionColour(16), kBlack);
-  EXPECT_EQ(DirectionColour(-1), kBlack);
-}
-
-TEST(StreamGraph, BarsInTheDirectionsColourUnderTheOutline) {
-  RateColumns rates{};
-  DirectionColumns directions{};
-  for (int x = 0; x < kGraphValues; ++x) {
-    rates[static_cast<std::size_t>(x)] = 1.5f;
-    directions[static_cast<std::size_t>(x)] = x < 480 ? 90 : 270;
-  }
-  const GraphGrid grid{"1", DateTime::fromCivil(2026, 12, 5)};
-  test::RecordingSurface surface;
-  DrawStreamGraph(surface, StreamGraphDrawing{rates, directions, grid, 3, false});
-  EXPECT_EQ(surface.top, 4);
-  EXPECT_EQ(surface.bottom, 0);
-  ASSERT_GE(surface.lines.size(), 960u + 959u);
-  EXPECT_EQ(surface.lines[0].colour, DirectionColour(4));
-  EXPECT_EQ(surface.lines[0].y2, 1.5);
-  EXPECT_EQ(surface.lines[959].colour, DirectionColour(12));
-  EXPECT_EQ(surface.lines[960].colour, kWhite);
-  // Rate graticule 0..4: labels 1, 2, 3 only.
-  ASSERT_EQ(surface.texts.size(), 3u);
-  EXPECT_EQ(surface.texts[0].text, "1");
+  // East light green, west light red, sector 6 yellow; none beyond the wheel.
+  const std::pair<int, Colour> cases[] = {{0, kWhite},           {8, kBlack},           {4, Colour{0x00FF00}},
+                                          {12, Colour{0x0000FF}}, {6, Colour{0x00FFFF}}, {16, kBlack},
+                                          {-1, kBlack}};
+  for (auto [sector, colour] : cases) EXPECT_EQ(DirectionColour(sector), colour) << sector;
 }
 
 TEST(StreamGraph, CompassRingAndNeedle) {
@@ -65,41 +41,50 @@ TEST(StreamGraph, CompassRingAndNeedle) {
   EXPECT_EQ(surface.lines[1].colour, kGreen);
 }
 
-// A stretch of bars in the picture's own colour (south on the black picture,
-// north on the white one) gets edges in the outline colour; the ring's
-// circles outline its matching sector.
-TEST(StreamGraph, BarsAndSectorInThePicturesColourAreOutlined) {
-  struct Case {
-    bool colour;
+// Bars in their direction's colour under the outline; a stretch of bars in
+// the picture's own colour (south on the black picture, north on the white
+// one) gets edges in the outline colour, and the ring's circles outline its
+// matching sector.
+TEST(StreamGraph, BarsInTheDirectionsColourAndThoseInThePicturesOutlined) {
+  const struct {
+    const char* what;
     std::int16_t hiddenDirection;
     Colour background, outline;
-  };
-  const Case cases[] = {{true, 180, kBlack, kWhite}, {false, 0, kWhite, kBlack}};
+  } cases[] = {{"colour", 180, kBlack, kWhite}, {"monochrome", 0, kWhite, kBlack}};
   const GraphGrid grid{"1", DateTime::fromCivil(2026, 12, 5)};
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     RateColumns rates{};
     DirectionColumns directions{};
-    for (int x = 0; x < kGraphValues; ++x) {
-      rates[static_cast<std::size_t>(x)] = 1.0f;
-      directions[static_cast<std::size_t>(x)] = (x >= 300 && x < 600) ? c.hiddenDirection : 90;
+    for (std::size_t x = 0; x < kGraphValues; ++x) {
+      rates[x] = 1.5f;
+      directions[x] = x < 300 ? 90 : x < 600 ? c.hiddenDirection : 270;
     }
-    StreamGraphDrawing drawing{rates, directions, grid, 5, false, c.background};
+    StreamGraphDrawing drawing{rates, directions, grid, 3, false, c.background};
     drawing.graticule = drawing.labels = drawing.outline = c.outline;
     test::RecordingSurface surface;
     DrawStreamGraph(surface, drawing);
+    EXPECT_EQ(surface.top, 4);
+    EXPECT_EQ(surface.bottom, 0);
+    ASSERT_GE(surface.lines.size(), 960u + 959u);
+    EXPECT_EQ(surface.lines[0].colour, DirectionColour(4));
+    EXPECT_EQ(surface.lines[0].y2, 1.5);
+    EXPECT_EQ(surface.lines[959].colour, DirectionColour(12));
+    const test::DrawnLine& outline = surface.lines[960 + 2];  // after the bars and the two edges
+    EXPECT_EQ(outline.colour, c.outline);
+    EXPECT_EQ(outline.x1, 0);
+    EXPECT_EQ(outline.x2, 1);
     std::vector<double> edges;
     for (const auto& l : surface.lines)
-      if (l.colour == c.outline && l.x1 == l.x2 && l.y1 == 0 && l.y2 == 1.0) edges.push_back(l.x1);
-    EXPECT_EQ(edges, (std::vector<double>{300, 599})) << (c.colour ? "colour" : "monochrome");
+      if (l.colour == c.outline && l.x1 == l.x2 && l.y1 == 0 && l.y2 == 1.5) edges.push_back(l.x1);
+    EXPECT_EQ(edges, (std::vector<double>{300, 599}));
 
     test::RecordingSurface compass;
     DrawCompassRing(compass, c.background);
     int circleSegments = 0;
-    for (const auto& l : compass.lines) {
-      const double r1 = std::hypot(l.x1, l.y1), r2 = std::hypot(l.x2, l.y2);
-      if (l.colour == c.outline && std::abs(r1 - r2) < 1e-9) ++circleSegments;
-    }
-    EXPECT_EQ(circleSegments, 720) << (c.colour ? "colour" : "monochrome");
+    for (const auto& l : compass.lines)
+      if (l.colour == c.outline && std::abs(std::hypot(l.x1, l.y1) - std::hypot(l.x2, l.y2)) < 1e-9) ++circleSegments;
+    EXPECT_EQ(circleSegments, 720);
   }
 }
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "RecordingSurface.h"
+#include "tables/GeneratorTestSupport.h"
 #include "platform/ScriptedPlatform.h"
-#include "tables/TimeText.h"
 
 namespace saltmark {
 namespace {
@@ -31,11 +31,11 @@ class TidePassTest : public ::testing::Test {
   HeightColumns heights = twiceDailyColumns();
 };
 
-TEST_F(TidePassTest, NoDraughtMeansNoClearanceInTheList) {
-  const TidePass p = pass(0, 0);
-  ASSERT_EQ(p.highLowLines.size(), 4u);
-  EXPECT_EQ(p.highLowLines[0], "03:00 05 Dec 2026 HI:3.50 ");
-  EXPECT_EQ(p.highLowLines[1], "09:00 05 Dec 2026 LO:0.50 ");
+TEST_F(TidePassTest, HighAndLowWatersWithAndWithoutClearance) {
+  const TidePass none = pass(0, 0);
+  ASSERT_EQ(none.highLowLines.size(), 4u);
+  EXPECT_EQ(none.highLowLines[0], "03:00 05 Dec 2026 HI:3.50 ");
+  EXPECT_EQ(none.highLowLines[1], "09:00 05 Dec 2026 LO:0.50 ");
   // With no draught, or one the curve never falls to, afloat throughout in one entry.
   for (float draught : {0.0f, 0.1f}) {
     const TidePass q = pass(draught, 0);
@@ -43,9 +43,7 @@ TEST_F(TidePassTest, NoDraughtMeansNoClearanceInTheList) {
     EXPECT_TRUE(q.passageLineColumns.empty()) << draught;
     for (int c = 1; c <= 958; ++c) EXPECT_TRUE(q.afloat[static_cast<std::size_t>(c)]) << c;
   }
-}
 
-TEST_F(TidePassTest, HighWaterWithClearance) {
   const TidePass p = pass(2.0f, 1.0f);
   EXPECT_EQ(p.highLowLines[0], "03:00 05 Dec 2026 HI:3.50 UKC:2.50 ");
   ASSERT_EQ(p.highLowList.size(), 4u);
@@ -125,6 +123,9 @@ TEST_F(TidePassTest, DrawingFollowsThePass) {
     if (l.colour == kWhite) ++passage;
     if (l.colour == Colour{0xFFFF00}) ++afloat;
     if (l.colour == Colour{0x0000FF}) ++aground;
+    if (l.colour == Colour{0xFFFF00} || l.colour == Colour{0x0000FF}) {
+      EXPECT_EQ(l.x2 - l.x1, 1);  // the curve joins each column to the one before
+    }
   }
   EXPECT_EQ(seabed, 1);
   EXPECT_EQ(passage, static_cast<int>(p.passageLineColumns.size()));
@@ -174,95 +175,26 @@ TEST(TideZoom, HeightLabelsOfEveryLevel) {
     for (const auto& text : surface.texts) labels.push_back(text.text);
     EXPECT_EQ(labels, c.labels) << "level " << c.level << (c.metric ? " metres" : " feet");
   }
+  EXPECT_EQ(TideZoomScale(9).top, 1);  // beyond the last level: the last
 }
-
-TEST(TideZoom, ScalesByLevel) {
-  EXPECT_EQ(TideZoomScale(0).top, 40);
-  EXPECT_EQ(TideZoomScale(3).bottom, -1);
-  EXPECT_EQ(TideZoomScale(5).step, 0.2);
-  EXPECT_EQ(TideZoomScale(9).top, 1);
-}
-
-class CountingHeights : public TideHeightSource {
- public:
-  float heightAt(DateTime t) override {
-    asked.push_back(t);
-    return static_cast<float>(asked.size());
-  }
-  std::vector<DateTime> asked;
-};
-
-class CancelAfter : public JobProgress {
- public:
-  explicit CancelAfter(int n) : n_(n) {}
-  bool cancelRequested() override { return n_-- <= 0; }
-  int bars = 0;
-
- protected:
-  void drawBar(std::int64_t, std::int64_t) override { ++bars; }
-
- private:
-  int n_;
-};
 
 TEST(TideColumns, FillsColumnsZeroTo959FromTheEngineOrigin) {
   HeightColumns columns{};
   columns[960] = -7.0f;
-  CountingHeights heights;
-  CancelAfter never(100000);
   const DateTime engineOrigin = DateTime::fromCivil(2026, 12, 5, 1, 0);
-  ASSERT_EQ(FillTideColumns(columns, heights, engineOrigin, "2", never), JobOutcome::Completed);
-  ASSERT_EQ(heights.asked.size(), 960u);
-  EXPECT_EQ(heights.asked[1], engineOrigin.addSeconds(180));
-  EXPECT_EQ(columns[959], 960.0f);
+  test::CurveHeights minutes(engineOrigin, [](double m) { return m; });
+  test::RecordingProgress never;
+  ASSERT_EQ(FillTideColumns(columns, minutes, engineOrigin, "2", never), JobOutcome::Completed);
+  ASSERT_EQ(minutes.asked.size(), 960u);
+  EXPECT_EQ(columns[1], 3.0f);  // 180 s a column
+  EXPECT_EQ(columns[959], 959 * 3.0f);
   EXPECT_EQ(columns[960], -7.0f);
-  EXPECT_EQ(never.bars, 240);
+  EXPECT_EQ(never.drawnSteps.size(), 240u);
 
-  CancelAfter soon(10);
-  CountingHeights more;
+  test::RecordingProgress soon(10);
+  test::CurveHeights more(engineOrigin, [](double m) { return m; });
   EXPECT_EQ(FillTideColumns(columns, more, engineOrigin, "1", soon), JobOutcome::Cancelled);
   EXPECT_EQ(more.asked.size(), 10u);
-}
-
-// High water of a made-up M2 tide every 12.42 hours from 01:30 on the first
-// day: the times a graph lists must be those of the tide, to within the time
-// of one column, for any typed duration.
-class M2Tide : public TideHeightSource {
- public:
-  static constexpr double kPeriodSeconds = 12.4206012 * 3600;
-  explicit M2Tide(DateTime firstHighWater) : first_(firstHighWater) {}
-  float heightAt(DateTime t) override {
-    return static_cast<float>(2.0 + 1.5 * std::cos(2 * M_PI * secondsFromFirst(t) / kPeriodSeconds));
-  }
-  double secondsFromFirst(DateTime t) const { return (t.serial() - first_.serial()) * 86400.0; }
-
- private:
-  DateTime first_;
-};
-
-TEST(TideColumns, ListedHighWatersAreTheTidesOwnForEveryDuration) {
-  const DateTime start = DateTime::fromCivil(2027, 1, 3);
-  M2Tide tide(DateTime::fromCivil(2027, 1, 3, 1, 30));
-  Settings settings;
-  for (const char* typed : {"1", "2.5", "7", "50"}) {
-    const GraphGrid grid{ClampPlotDurationText(typed), start};
-    HeightColumns columns{};
-    CancelAfter never(100000);
-    ASSERT_EQ(FillTideColumns(columns, tide, start, grid.plotDuration, never), JobOutcome::Completed);
-    const TidePass pass = ComputeTidePass(TidePassInput{columns, grid}, settings);
-    const double columnSeconds = PlotDurationDays(grid.plotDuration) * 86400 / kGraphColumns;
-    int highWaters = 0;
-    for (const HighLowRecord& event : pass.highLowList) {
-      if (event.label != "HI") continue;
-      ++highWaters;
-      const double cycles = tide.secondsFromFirst(event.instant) / M2Tide::kPeriodSeconds;
-      const double offBy = std::abs(cycles - std::round(cycles)) * M2Tide::kPeriodSeconds;
-      EXPECT_LE(offBy, columnSeconds) << typed << " days: " << FormatTimeDate(event.instant);
-    }
-    // About 1.93 high waters a day over the plotted days.
-    const double expected = PlotDurationDays(grid.plotDuration) * 86400 / M2Tide::kPeriodSeconds;
-    EXPECT_NEAR(highWaters, expected, 1.0) << typed << " days";
-  }
 }
 
 TEST(TideCursor, ReadoutAndClearance) {

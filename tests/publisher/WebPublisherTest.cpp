@@ -5,6 +5,7 @@
 #include "publisher/MonthEvents.h"
 #include "publisher/PageNames.h"
 #include "publisher/PublisherRig.h"
+#include "publisher/WebCredit.h"
 
 namespace saltmark {
 namespace {
@@ -17,32 +18,30 @@ TEST(MonthEvents, CalendarMonthKeepsTheDayWhereItCan) {
   EXPECT_EQ(AddCalendarMonth(DateTime::fromCivil(2028, 1, 30)), DateTime::fromCivil(2028, 2, 29));
 }
 
+// A month from the 5th up to, not including, the 5th of the next, sampled in
+// the port's own time base; an abort keeps no water.
 TEST(MonthEvents, EveryWaterOfTheMonthWithoutTheEnd) {
   Settings settings;
+  WaterEventCounter counter;
   test::CurveHeights heights(start(), test::twiceDaily);
   test::RecordingProgress progress;
-  WaterEventCounter counter;
   const auto result = CollectMonthEvents(start(), heights, settings, "0", progress, counter);
   ASSERT_EQ(result.outcome, JobOutcome::Completed);
-  EXPECT_EQ(heights.asked.size(), 31u * 240u);  // 5 Dec 00:00 up to, not including, 5 Jan 00:00
+  EXPECT_EQ(heights.asked.size(), 31u * 240u);
   ASSERT_EQ(result.events.size(), 124u);
   EXPECT_EQ(result.events.front().time, DateTime::fromCivil(2026, 12, 5, 3));
   EXPECT_FLOAT_EQ(result.events.front().height, 3.5f);
   EXPECT_EQ(result.events[1].time, DateTime::fromCivil(2026, 12, 5, 9));
   EXPECT_EQ(result.events.back().time, DateTime::fromCivil(2027, 1, 4, 21));
   EXPECT_EQ(counter.count(), 124);
-}
 
-TEST(MonthEvents, SamplesInThePortsTimeBaseAndStopsOnAbort) {
-  Settings settings;
-  test::CurveHeights heights(start(), test::twiceDaily);
+  test::CurveHeights east(start(), test::twiceDaily);
   test::RecordingProgress cancelling(50);
-  WaterEventCounter counter;
-  const auto result = CollectMonthEvents(start(), heights, settings, "-1", cancelling, counter);
-  EXPECT_EQ(result.outcome, JobOutcome::Cancelled);
-  EXPECT_TRUE(result.events.empty());
-  ASSERT_EQ(heights.asked.size(), 50u);
-  EXPECT_EQ(heights.asked[0], start().addMinutes(60));
+  const auto stopped = CollectMonthEvents(start(), east, settings, "-1", cancelling, counter);
+  EXPECT_EQ(stopped.outcome, JobOutcome::Cancelled);
+  EXPECT_TRUE(stopped.events.empty());
+  ASSERT_EQ(east.asked.size(), 50u);
+  EXPECT_EQ(east.asked[0], start().addMinutes(60));
 }
 
 class WebPublisherTest : public ::testing::Test, protected test::PublishRig {
@@ -57,38 +56,31 @@ class WebPublisherTest : public ::testing::Test, protected test::PublishRig {
   std::filesystem::path solent() const { return dir / "web" / "SOLENT"; }
 };
 
+// Names with reserved characters: the file names are cleaned, the links
+// escaped, and each resolves once decoded.
 TEST_F(WebPublisherTest, PagesLieBesideTheirIndexAndEveryLinkResolves) {
   answerYes(2);
   ASSERT_EQ(publish(), JobOutcome::Completed);
-  const auto folder = solent();
-  EXPECT_TRUE(std::filesystem::exists(folder / "North-Bay.html"));
-  EXPECT_TRUE(std::filesystem::exists(folder / "Ho_&_Co.html"));
-  const std::string index = test::readFile(folder / "index.html");
+  const std::string index = test::readFile(solent() / "index.html");
   const auto indexLinks = test::links(index);
-  ASSERT_EQ(indexLinks.size(), 4u);  // the credit, two pages, the world index
+  EXPECT_EQ(indexLinks, (std::vector<std::string>{std::string(kMakerWebAddress), "North-Bay.html", "Ho_&_Co.html",
+                                                  "../index.html"}));
   for (std::size_t i = 1; i < indexLinks.size(); ++i)
-    EXPECT_TRUE(std::filesystem::exists(folder / indexLinks[i])) << indexLinks[i];
+    EXPECT_TRUE(std::filesystem::exists(solent() / indexLinks[i])) << indexLinks[i];
   EXPECT_NE(index.find("50\xB0" "48'N 1\xB0" "07'W Ho &amp; Co</a><br>\r\n\r\n"), std::string::npos);
-  const auto worldLinks = test::links(test::readFile(dir / "web" / "index.html"));
-  ASSERT_EQ(worldLinks.size(), 2u);
-  EXPECT_EQ(worldLinks[1], "SOLENT/index.html");
-
-  const std::vector<std::string> texts = platform.messageTexts();
-  ASSERT_EQ(texts.size(), 4u);
-  EXPECT_EQ(texts[0], "Create Web Page: '" + (folder / "North-Bay.html").string() + "' for North/Bay.  OK");
-  EXPECT_EQ(texts[1].substr(0, texts[1].find('\r')),
-            "Web Page: '" + (folder / "North-Bay.html").string() + "' successfully created.");
+  EXPECT_EQ(test::links(test::readFile(dir / "web" / "index.html")).back(), "SOLENT/index.html");
   EXPECT_EQ(ports.ports, (std::vector<std::string>{"North/Bay", "Ho & Co"}));
 }
 
 // Ports whose names clean to the same file name, or to the index's name,
-// each keep a page of their own.
+// each keep a page of their own, on every run the same.
 TEST(PageNames, EveryPageOfADatabaseHasItsOwnFileAndNoneIsTheIndex) {
-  const std::vector<std::string> ports = {"A B", "A_B", "A/B", "A-B", "index", "INDEX", "A_B_2", "Cowes"};
+  const std::vector<std::string> ports = {"A B", "A_B", "A/B", "A-B", "index", "INDEX", "A_B_2", "Cowes", "Z", "z"};
   EXPECT_EQ(PageFileNames(ports), (std::vector<std::string>{"A_B", "A_B_2", "A-B", "A-B_2", "index_2", "INDEX_3",
-                                                             "A_B_2_2", "Cowes"}));
-  // The same database gives the same names on every run.
+                                                             "A_B_2_2", "Cowes", "Z", "z_2"}));
   EXPECT_EQ(PageFileNames(ports), PageFileNames(ports));
+  EXPECT_EQ(DatabaseFolder("out", "/data/WORLD.tid"), std::filesystem::path("out") / "WORLD");
+  EXPECT_EQ(DatabaseFolder("out", "x.t"), std::filesystem::path("out"));
 }
 
 TEST_F(WebPublisherTest, PortsWhoseNamesCleanAlikeGetPagesOfTheirOwn) {
@@ -99,15 +91,17 @@ TEST_F(WebPublisherTest, PortsWhoseNamesCleanAlikeGetPagesOfTheirOwn) {
   ASSERT_EQ(PublishDatabase(request, database, {0, 1, 2}, run()), JobOutcome::Completed);
   const auto folder = dir / "web" / "CLASH";
   const std::string index = test::readFile(folder / "index.html");
+  EXPECT_NE(index.find("Home Page"), std::string::npos);
   const auto indexLinks = test::links(index);
   ASSERT_EQ(indexLinks.size(), 5u);
-  EXPECT_EQ(indexLinks[1], "A_B.html");
-  EXPECT_EQ(indexLinks[2], "A_B_2.html");
-  EXPECT_EQ(indexLinks[3], "index_2.html");
-  EXPECT_NE(test::readFile(folder / "A_B.html").find("<title>A B</title>"), std::string::npos);
-  EXPECT_NE(test::readFile(folder / "A_B_2.html").find("<title>A_B</title>"), std::string::npos);
-  EXPECT_NE(test::readFile(folder / "index_2.html").find("<title>index</title>"), std::string::npos);
-  EXPECT_NE(index.find("Home Page"), std::string::npos);
+  const std::pair<const char*, const char*> pages[] = {{"A_B.html", "A B"}, {"A_B_2.html", "A_B"},
+                                                       {"index_2.html", "index"}};
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(indexLinks[i + 1], pages[i].first);
+    EXPECT_NE(test::readFile(folder / pages[i].first).find("<title>" + std::string(pages[i].second) + "</title>"),
+              std::string::npos)
+        << pages[i].first;
+  }
 }
 
 // The save folder's index.html may be the user's own home page: it is
@@ -138,16 +132,21 @@ TEST_F(WebPublisherTest, TheUsersOwnWorldIndexIsReplacedOnlyWhenTheUserAgrees) {
   EXPECT_EQ(test::readFile(world).rfind("<!-- Saltmark world index -->", 0), 0u);
 }
 
-TEST_F(WebPublisherTest, AnsweringNoWritesNothingAndIsNotListed) {
+// A port answered No is neither written nor listed; an aborted run keeps
+// the index of the last run.
+TEST_F(WebPublisherTest, AnsweringNoWritesNothingAndAnAbortKeepsTheLastIndex) {
   platform.answerNext(MessageAnswer::No);
   platform.answerNext(MessageAnswer::Yes);
   ASSERT_EQ(publish(), JobOutcome::Completed);
-  const auto folder = solent();
-  EXPECT_FALSE(std::filesystem::exists(folder / "North-Bay.html"));
-  EXPECT_EQ(test::readFile(folder / "index.html").find("North"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(solent() / "North-Bay.html"));
+  const std::string index = test::readFile(solent() / "index.html");
+  EXPECT_EQ(index.find("North"), std::string::npos);
   const auto texts = platform.messageTexts();
   ASSERT_EQ(texts.size(), 3u);  // no message after the No
   EXPECT_EQ(texts[1].substr(0, 16), "Create Web Page:");
+  test::RecordingProgress cancelling(10);
+  EXPECT_EQ(publish(cancelling), JobOutcome::Cancelled);
+  EXPECT_EQ(test::readFile(solent() / "index.html"), index);
 }
 
 // A port whose prediction overflows is named and skipped; the others and
@@ -170,16 +169,6 @@ TEST_F(WebPublisherTest, APortThatCannotBePredictedIsSkippedAndNamed) {
   EXPECT_EQ(platform.messages.back().caption, "Saltmark Publisher");
 }
 
-TEST_F(WebPublisherTest, AnAbortedRunKeepsTheIndexOfTheLastRun) {
-  answerYes(2);
-  ASSERT_EQ(publish(), JobOutcome::Completed);
-  const auto index = solent() / "index.html";
-  const std::string before = test::readFile(index);
-  test::RecordingProgress cancelling(10);
-  EXPECT_EQ(publish(cancelling), JobOutcome::Cancelled);
-  EXPECT_EQ(test::readFile(index), before);
-}
-
 TEST_F(WebPublisherTest, BadRowsOrNoFolderAreRefused) {
   request.rowsText = "0";
   EXPECT_EQ(publish(), JobOutcome::Refused);
@@ -193,17 +182,6 @@ TEST_F(WebPublisherTest, BadRowsOrNoFolderAreRefused) {
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
   EXPECT_FALSE(std::filesystem::exists(dir / "web"));
   EXPECT_TRUE(ports.ports.empty());
-}
-
-TEST_F(WebPublisherTest, OneLocationWithoutIndexAndTheRunOverDatabases) {
-  request.allLocations = false;
-  answerYes(1);
-  ASSERT_EQ(PublishDatabases(request, {(dir / "SOLENT.tid").string()}, database, 1, run()), JobOutcome::Completed);
-  EXPECT_TRUE(std::filesystem::exists(solent() / "Ho_&_Co.html"));
-  EXPECT_FALSE(std::filesystem::exists(solent() / "index.html"));
-  EXPECT_FALSE(std::filesystem::exists(dir / "web" / "index.html"));
-  EXPECT_EQ(DatabaseFolder("out", "/data/WORLD.tid"), std::filesystem::path("out") / "WORLD");
-  EXPECT_EQ(DatabaseFolder("out", "x.t"), std::filesystem::path("out"));
 }
 
 }  // namespace

@@ -88,6 +88,12 @@ struct GraphProgram : RunningProgram {
   }
 };
 
+// A fresh harbour folder, written before the program that a test starts on it.
+struct HarbourFolder {
+  HarbourFolder() { writeHarbourFolder(dir.path()); }
+  TempDir dir;
+};
+
 // A mouse event on a picture at a graph column (0..960 across its width).
 inline void mouseAtColumn(QWidget* picture, QEvent::Type type, double column, Qt::MouseButton button,
                           Qt::MouseButtons held) {
