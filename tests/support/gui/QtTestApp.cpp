@@ -10,6 +10,8 @@ namespace {
 class QtApplicationEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
+    // Window tests run headless unless a display is asked for by name.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "saltmark_window_tests";
     static char* argv[] = {name, nullptr};
