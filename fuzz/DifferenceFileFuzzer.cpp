@@ -38,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::vector<DifferenceRecord> decoded;
   const bool ok = fuzz::takenOrRefusedAs([&] {
-    decoded = DecodeDifferenceRecords(bytes);
+    decoded = DifferenceFile::decode(bytes);
     FUZZ_CHECK(decoded.size() <= static_cast<std::size_t>(kMaxDatabaseRecords));
-    const std::string written = EncodeDifferenceRecords(decoded);
+    const std::string written = DifferenceFile::encode(decoded);
     FUZZ_CHECK(bytes.substr(0, written.size()) == written);
   }, {errc::kInputPastEnd, errc::kSubscript, errc::kInvalidFormat});
 

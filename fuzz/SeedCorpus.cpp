@@ -74,17 +74,17 @@ void configSeeds(SeedFolder seeds, test::RandomRecords& random) {
 }
 
 void differenceSeeds(SeedFolder seeds, test::RandomRecords& random) {
-  seeds.add(EncodeDifferenceRecords({}));
+  seeds.add(DifferenceFile::encode({}));
   const DifferenceRecord typical = test::SampleSecondaryPort("Lymington");
-  seeds.add(EncodeDifferenceRecords(std::span(&typical, 1)));
-  for (int i = 0; i < kRandomSeeds; ++i) seeds.add(EncodeDifferenceRecords(random.differenceRecords(i < 2 ? 2 : 12)));
+  seeds.add(DifferenceFile::encode(std::span(&typical, 1)));
+  for (int i = 0; i < kRandomSeeds; ++i) seeds.add(DifferenceFile::encode(random.differenceRecords(i < 2 ? 2 : 12)));
 }
 
 void streamSeeds(SeedFolder seeds, test::RandomRecords& random) {
-  seeds.add(EncodeStreamRecords({}));
+  seeds.add(StreamFile::encode({}));
   const StreamRecord typical = test::SampleDiamond("Diamond A");
-  seeds.add(EncodeStreamRecords(std::span(&typical, 1)));
-  for (int i = 0; i < kRandomSeeds; ++i) seeds.add(EncodeStreamRecords(random.streamRecords(i < 2 ? 2 : 12)));
+  seeds.add(StreamFile::encode(std::span(&typical, 1)));
+  for (int i = 0; i < kRandomSeeds; ++i) seeds.add(StreamFile::encode(random.streamRecords(i < 2 ? 2 : 12)));
 }
 
 void heightSeeds(SeedFolder seeds, test::RandomRecords& random) {

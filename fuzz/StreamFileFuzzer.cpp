@@ -36,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::vector<StreamRecord> decoded;
   const bool ok = fuzz::takenOrRefusedAs([&] {
-    decoded = DecodeStreamRecords(bytes);
+    decoded = StreamFile::decode(bytes);
     FUZZ_CHECK(decoded.size() <= static_cast<std::size_t>(kMaxDatabaseRecords));
-    const std::string written = EncodeStreamRecords(decoded);
+    const std::string written = StreamFile::encode(decoded);
     FUZZ_CHECK(bytes.substr(0, written.size()) == written);
   }, {errc::kInputPastEnd, errc::kSubscript, errc::kInvalidFormat});
 

@@ -27,7 +27,7 @@ void ReferencePorts::chooseStations(const std::string& streamDatabase, const std
                                     const std::vector<std::string>& position) {
   std::vector<StreamRecord> records;
   try {
-    records = ReadStreamFile(streamDatabase);
+    records = StreamFile::read(streamDatabase);
   } catch (const RuntimeError& error) {
     throw CliError("cannot read stream database " + streamDatabase + ": " + error.what());
   }

@@ -23,7 +23,7 @@ struct SecondaryOptions {
 void runSecondary(const SecondaryOptions& o) {
   std::vector<DifferenceRecord> records;
   try {
-    records = ReadDifferenceFile(o.database);
+    records = DifferenceFile::read(o.database);
   } catch (const RuntimeError& error) {
     throw CliError("cannot read difference database " + o.database + ": " + error.what());
   }

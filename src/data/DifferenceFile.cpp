@@ -16,16 +16,6 @@ void DifferenceFileFormat::write(ByteWriter& writer, const DifferenceRecord& rec
   for (const std::string& text : record.diffText) writer.writeText(text);
 }
 
-std::string EncodeDifferenceRecords(std::span<const DifferenceRecord> records) {
-  return DifferenceFile::encode(records);
-}
-std::vector<DifferenceRecord> DecodeDifferenceRecords(std::string_view bytes) { return DifferenceFile::decode(bytes); }
-std::vector<DifferenceRecord> ReadDifferenceFile(const std::filesystem::path& path) {
-  return DifferenceFile::read(path);
-}
-WriteResult WriteDifferenceRecords(const std::filesystem::path& path, std::span<const DifferenceRecord> records) {
-  return DifferenceFile::write(path, records);
-}
 FileLoadResult LoadDifferenceFile(const std::filesystem::path& path, DifferenceTable& table,
                                   std::vector<std::string>& names, Platform& platform) {
   return DifferenceFile::load(path, table, names, platform);

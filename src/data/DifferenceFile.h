@@ -38,23 +38,6 @@ struct DifferenceFileFormat {
 };
 using DifferenceFile = RecordFile<DifferenceFileFormat>;
 
-// Throws std::invalid_argument for more than 257 records and
-// RuntimeError(errc::kOverflow) for a text longer than 65535 bytes.
-std::string EncodeDifferenceRecords(std::span<const DifferenceRecord> records);
-
-// Throws RuntimeError saying what is wrong: the file ends early
-// (errc::kInputPastEnd), its count is above 257 (errc::kSubscript) or negative
-// (errc::kInvalidFormat).
-std::vector<DifferenceRecord> DecodeDifferenceRecords(std::string_view bytes);
-
-// As DecodeDifferenceRecords, from a file; also throws RuntimeError with
-// errc::kFileNotFound, or errc::kPathFileAccess when it cannot be read (a folder).
-std::vector<DifferenceRecord> ReadDifferenceFile(const std::filesystem::path& path);
-
-// Encodes and writes atomically; a refused content or a failed write comes
-// back as !ok with the reason and leaves any existing file untouched.
-WriteResult WriteDifferenceRecords(const std::filesystem::path& path, std::span<const DifferenceRecord> records);
-
 // Reads the file into table records 0..N-1 and makes names the N record names
 // (list position = record index), with the busy pointer shown; the caller
 // checks that the file exists first and selects entry 0. Shows no message

@@ -102,14 +102,23 @@ struct RecordFile {
   using Record = typename Format::Record;
   using Table = typename Format::Table;
 
+  // Throws std::invalid_argument for more than 257 records and
+  // RuntimeError(errc::kOverflow) for a text longer than 65535 bytes.
   static std::string encode(std::span<const Record> records) { return EncodeCountedRecords(records, Format::write); }
 
+  // Throws RuntimeError saying what is wrong: the file ends early
+  // (errc::kInputPastEnd), its count is above 257 (errc::kSubscript) or negative
+  // (errc::kInvalidFormat).
   static std::vector<Record> decode(std::string_view bytes) {
     return DecodeCountedRecords<Record>(bytes, Format::read);
   }
 
+  // As decode, from a file; also throws RuntimeError with errc::kFileNotFound,
+  // or errc::kPathFileAccess when it cannot be read (a folder).
   static std::vector<Record> read(const std::filesystem::path& path) { return decode(readWholeFile(path)); }
 
+  // Encodes and writes atomically; a refused content or a failed write comes
+  // back as !ok with the reason and leaves any existing file untouched.
   static WriteResult write(const std::filesystem::path& path, std::span<const Record> records) {
     std::string bytes;
     try {

@@ -34,12 +34,6 @@ void StreamFileFormat::write(ByteWriter& writer, const StreamRecord& record) {
   writeHourly(writer, record.neapRate);
 }
 
-std::string EncodeStreamRecords(std::span<const StreamRecord> records) { return StreamFile::encode(records); }
-std::vector<StreamRecord> DecodeStreamRecords(std::string_view bytes) { return StreamFile::decode(bytes); }
-std::vector<StreamRecord> ReadStreamFile(const std::filesystem::path& path) { return StreamFile::read(path); }
-WriteResult WriteStreamRecords(const std::filesystem::path& path, std::span<const StreamRecord> records) {
-  return StreamFile::write(path, records);
-}
 FileLoadResult LoadStreamFile(const std::filesystem::path& path, StreamTable& table, std::vector<std::string>& names,
                               Platform& platform) {
   return StreamFile::load(path, table, names, platform);

@@ -36,23 +36,6 @@ struct StreamFileFormat {
 };
 using StreamFile = RecordFile<StreamFileFormat>;
 
-// Throws std::invalid_argument for more than 257 records and
-// RuntimeError(errc::kOverflow) for a text longer than 65535 bytes.
-std::string EncodeStreamRecords(std::span<const StreamRecord> records);
-
-// Throws RuntimeError saying what is wrong: the file ends early
-// (errc::kInputPastEnd), its count is above 257 (errc::kSubscript) or negative
-// (errc::kInvalidFormat).
-std::vector<StreamRecord> DecodeStreamRecords(std::string_view bytes);
-
-// As DecodeStreamRecords, from a file; also throws RuntimeError with
-// errc::kFileNotFound, or errc::kPathFileAccess when it cannot be read (a folder).
-std::vector<StreamRecord> ReadStreamFile(const std::filesystem::path& path);
-
-// Encodes and writes atomically; a refused content or a failed write comes
-// back as !ok with the reason and leaves any existing file untouched.
-WriteResult WriteStreamRecords(const std::filesystem::path& path, std::span<const StreamRecord> records);
-
 // Reads the file into table records 0..N-1 and makes names the N station
 // names (list position = record index), with the busy pointer shown; the
 // caller checks that the file exists first and selects entry 0. A file that

@@ -74,8 +74,8 @@ inline void writeTestFolder(const TempDir& dir) {
   DifferenceRecord secondary;
   secondary.name = "Up River";
   secondary.diffText = {"", "", "", "", "+0030", "+0100", "0.20", "0.20", "0.10", "0.10"};
-  ASSERT_TRUE(WriteDifferenceRecords(dir / "TEST.dif", std::vector<DifferenceRecord>{secondary}));
-  ASSERT_TRUE(WriteStreamRecords(dir / "TEST.vel", std::vector<StreamRecord>{eastSettingStation()}));
+  ASSERT_TRUE(DifferenceFile::write(dir / "TEST.dif", std::vector<DifferenceRecord>{secondary}));
+  ASSERT_TRUE(StreamFile::write(dir / "TEST.vel", std::vector<StreamRecord>{eastSettingStation()}));
 }
 
 // The arguments with the first TEST.tid, TEST.vel, TEST.dif and OUT each made

@@ -47,7 +47,7 @@ TEST_F(DatabaseFileTest, TheLayoutsArePacked) {
   d.referencePort = 258;
   d.reserved = 7;
   d.diffText[4] = "+0130";
-  EXPECT_EQ(EncodeDifferenceRecords(std::vector{d}), "\x01\x00"s + "\x02\x00"s + "A\xE9" + "\x00\x00"s + "\x00\x00"s +
+  EXPECT_EQ(DifferenceFile::encode(std::vector{d}), "\x01\x00"s + "\x02\x00"s + "A\xE9" + "\x00\x00"s + "\x00\x00"s +
                                                         "\x02\x01"s + "\x07\x00"s + std::string(8, '\0') +
                                                         "\x05\x00"s + "+0130" + std::string(10, '\0'));
   StreamRecord s;
@@ -56,18 +56,18 @@ TEST_F(DatabaseFileTest, TheLayoutsArePacked) {
   s.speedUnits = 3;
   s.direction[0] = 359;  // 0x0167
   s.neapRate[12] = -1;
-  EXPECT_EQ(EncodeStreamRecords(std::vector{s}), "\x01\x00"s + "\x01\x00\xC5"s + "\x00\x00"s + "\x00\x00"s +
+  EXPECT_EQ(StreamFile::encode(std::vector{s}), "\x01\x00"s + "\x01\x00\xC5"s + "\x00\x00"s + "\x00\x00"s +
                                                      "\x88\x13"s + "\x03\x00"s + "\x67\x01"s +
                                                      std::string(2 * 12 + 2 * 13 + 2 * 12, '\0') + "\xFF\xFF"s);
-  EXPECT_EQ(EncodeDifferenceRecords({}), "\x00\x00"s);
-  EXPECT_EQ(EncodeStreamRecords({}), "\x00\x00"s);
+  EXPECT_EQ(DifferenceFile::encode({}), "\x00\x00"s);
+  EXPECT_EQ(StreamFile::encode({}), "\x00\x00"s);
 }
 
 // Loading replaces only the records read; an empty database is no damage.
 TEST_F(DatabaseFileTest, LoadingReplacesOnlyTheRecordsRead) {
   differences.records[0] = port("Old 0");
   differences.records[5] = port("Old 5");
-  ASSERT_TRUE(WriteDifferenceRecords(dir / "MINE.dif", std::vector{port("New 0"), port("New 1")}));
+  ASSERT_TRUE(DifferenceFile::write(dir / "MINE.dif", std::vector{port("New 0"), port("New 1")}));
   ASSERT_TRUE(LoadDifferenceFile(dir / "MINE.dif", differences, names, platform));
   EXPECT_EQ(differences.records[0], port("New 0"));
   EXPECT_EQ(differences.records[5], port("Old 5"));
@@ -79,7 +79,7 @@ TEST_F(DatabaseFileTest, LoadingReplacesOnlyTheRecordsRead) {
 }
 
 TEST_F(DatabaseFileTest, DamagedDifferenceFilesAreRefusedAndChangeNothing) {
-  const std::string good = EncodeDifferenceRecords(std::vector{port("Alpha"), port("Bravo")});
+  const std::string good = DifferenceFile::encode(std::vector{port("Alpha"), port("Bravo")});
   const struct {
     const char* what;
     std::string bytes;
@@ -109,7 +109,7 @@ TEST_F(DatabaseFileTest, DamagedDifferenceFilesAreRefusedAndChangeNothing) {
 }
 
 TEST_F(DatabaseFileTest, DamagedStreamFilesShowFileReadErrorAndChangeNothing) {
-  const std::string good = EncodeStreamRecords(std::vector{diamond("A"), diamond("B")});
+  const std::string good = StreamFile::encode(std::vector{diamond("A"), diamond("B")});
   const struct {
     const char* what;
     std::string bytes;
@@ -150,8 +150,8 @@ TEST_F(DatabaseFileTest, RecordCountsAndTextsTheFilesCannotHoldAreWriteErrors) {
   differences.records[0].name = "Full";
   EXPECT_TRUE(WriteDifferenceFile(dir / "MINE.dif", differences, kMaxDatabaseRecords, platform));
   EXPECT_TRUE(WriteStreamFile(dir / "MINE.vel", streams, kMaxDatabaseRecords, platform));
-  EXPECT_EQ(ReadDifferenceFile(dir / "MINE.dif").size(), 257u);
-  EXPECT_EQ(ReadStreamFile(dir / "MINE.vel").size(), 257u);
+  EXPECT_EQ(DifferenceFile::read(dir / "MINE.dif").size(), 257u);
+  EXPECT_EQ(StreamFile::read(dir / "MINE.vel").size(), 257u);
 }
 
 }  // namespace

@@ -58,10 +58,10 @@ TEST(RoundTripProperty, DifferenceAndStreamRecords) {
   auto most = [](int i) { return i == 0 ? kMaxDatabaseRecords : 20; };
   test::ExpectEncodingsRoundTrip(
       11, kCases, [&](test::RandomRecords& random, int i) { return random.differenceRecords(most(i)); },
-      EncodeDifferenceRecords, DecodeDifferenceRecords);
+      DifferenceFile::encode, DifferenceFile::decode);
   test::ExpectEncodingsRoundTrip(
       13, kCases, [&](test::RandomRecords& random, int i) { return random.streamRecords(most(i)); },
-      EncodeStreamRecords, DecodeStreamRecords);
+      StreamFile::encode, StreamFile::decode);
 }
 
 }  // namespace

@@ -67,8 +67,8 @@ TEST_P(DataWriterFault, DatabaseAndIndexWritersKeepTheOldFiles) {
   if (!folderInPlace()) {
     ASSERT_TRUE(WriteTideDatabaseFile(database, "Saltmark 100", {}, {"Old port,0"}));
     ASSERT_TRUE(WriteLocationIndexFile(index, oldIndex));
-    ASSERT_TRUE(WriteDifferenceRecords(dir / "MINE.dif", std::vector{test::SampleSecondaryPort("Old")}));
-    ASSERT_TRUE(WriteStreamRecords(dir / "MINE.vel", std::vector{test::SampleDiamond("Old")}));
+    ASSERT_TRUE(DifferenceFile::write(dir / "MINE.dif", std::vector{test::SampleSecondaryPort("Old")}));
+    ASSERT_TRUE(StreamFile::write(dir / "MINE.vel", std::vector{test::SampleDiamond("Old")}));
   }
   test::ExpectWriteRefused(GetParam(), dir / "MINE.dif",
                            [&] { return WriteDifferenceFile(dir / "MINE.dif", differences, 2, platform); });
@@ -88,7 +88,7 @@ TEST_P(DataWriterFault, DatabaseAndIndexWritersKeepTheOldFiles) {
   EXPECT_EQ(ReadLocationIndexFile(index), oldIndex);
   EXPECT_TRUE(WriteDifferenceFile(dir / "MINE.dif", differences, 2, platform));
   EXPECT_FALSE(differences.differenceDataChanged);
-  EXPECT_EQ(ReadDifferenceFile(dir / "MINE.dif").size(), 2u);
+  EXPECT_EQ(DifferenceFile::read(dir / "MINE.dif").size(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFault, DataWriterFault, ::testing::ValuesIn(test::kAllWriteFaults),

@@ -147,7 +147,7 @@ TEST_F(DifferenceEditorTest, OpenAndSaveKeepWhatTheEditorDoesNotShow) {
   records[0].referencePort = 4000;
   records[0].reserved = -3;
   records[1].name = "Second";
-  ASSERT_TRUE(WriteDifferenceRecords(dir / "OLD.dif", records));
+  ASSERT_TRUE(DifferenceFile::write(dir / "OLD.dif", records));
   platform.fileNext(dir / "OLD.dif");
   editor.open();
   EXPECT_EQ(names(), (Names{"Far away", "Second", ""}));
@@ -163,7 +163,7 @@ TEST_F(DifferenceEditorTest, OpenAndSaveKeepWhatTheEditorDoesNotShow) {
   editor.ok();
   ASSERT_TRUE(editor.save());  // to the file it came from, no dialog
   EXPECT_FALSE(editor.dataChanged());
-  const auto back = ReadDifferenceFile(dir / "OLD.dif");
+  const auto back = DifferenceFile::read(dir / "OLD.dif");
   ASSERT_EQ(back.size(), 2u);
   EXPECT_EQ(back[0].name, "Renamed");
   EXPECT_EQ(back[0].reserved, -3);
@@ -210,7 +210,7 @@ TEST_F(DifferenceEditorTest, SaveAsAsksBeforeOverwritingAndAddsTheExtension) {
   platform.answerNext(MessageAnswer::Yes);
   EXPECT_TRUE(editor.saveAs());
   EXPECT_EQ(editor.fileName(), dir / "TAKEN.dif");
-  EXPECT_EQ(ReadDifferenceFile(dir / "TAKEN.dif").at(0).name, "Cowes");
+  EXPECT_EQ(DifferenceFile::read(dir / "TAKEN.dif").at(0).name, "Cowes");
 
   platform.fileNext(dir.path());  // a folder is no file name
   EXPECT_FALSE(editor.saveAs());
@@ -272,7 +272,7 @@ TEST_F(DifferenceEditorTest, FileCommandsAskBeforeLosingEdits) {
       EXPECT_EQ(editor.form.name == "Hamble", c.answer != MessageAnswer::No);
     }
     if (c.answer == MessageAnswer::Yes && !c.dialogCancelled) {
-      EXPECT_EQ(ReadDifferenceFile(dir / "SAVED.dif").at(0).name, "Hamble");
+      EXPECT_EQ(DifferenceFile::read(dir / "SAVED.dif").at(0).name, "Hamble");
     }
   }
   editor.startNewDatabase();

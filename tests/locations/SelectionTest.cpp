@@ -155,10 +155,10 @@ TEST_F(SelectionWithFiles, ChoosingDatabasesLoadsThemAndRemembersTheirNamesOrRef
   DifferenceRecord port;
   port.name = "Bembridge";
   port.referencePort = 1;
-  ASSERT_TRUE(WriteDifferenceRecords(dir / "MINE.dif", std::vector<DifferenceRecord>{port}));
+  ASSERT_TRUE(DifferenceFile::write(dir / "MINE.dif", std::vector<DifferenceRecord>{port}));
   StreamRecord diamond;
   diamond.name = "Diamond A";
-  ASSERT_TRUE(WriteStreamRecords(dir / "SOLENT.vel", std::vector<StreamRecord>{diamond}));
+  ASSERT_TRUE(StreamFile::write(dir / "SOLENT.vel", std::vector<StreamRecord>{diamond}));
   DifferenceTable table;
   StreamTable streams;
   std::vector<std::string> dloc, sloc;

@@ -168,7 +168,7 @@ TEST(Conversion, SkipsCountsAndWritesFilesThatHangTogether) {
   EXPECT_NE(db.signature.find("NOT FOR NAVIGATION"), std::string::npos);
   EXPECT_EQ(db.locationLines, f.tideFiles[0].lines);
   EXPECT_EQ(ReadLocationIndexFile(dir / "SALTMARK.IND"), f.index);
-  EXPECT_EQ(ReadDifferenceFile(dir / "NewEngland.dif"), f.differenceFiles[0].records);
+  EXPECT_EQ(DifferenceFile::read(dir / "NewEngland.dif"), f.differenceFiles[0].records);
 }
 
 TEST(Conversion, ARefusedFileLeavesTheFolderAsItWas) {

@@ -66,7 +66,7 @@ TEST_F(BundledFolder, EverySecondaryPortsReferenceExists) {
   const auto files = filesWith(".dif");
   ASSERT_FALSE(files.empty());
   for (const fs::path& file : files) {
-    const auto records = ReadDifferenceFile(file);
+    const auto records = DifferenceFile::read(file);
     EXPECT_FALSE(records.empty()) << file;
     for (const DifferenceRecord& r : records) {
       EXPECT_GE(r.referencePort, 0) << r.name;
@@ -82,7 +82,7 @@ TEST_F(BundledFolder, TheStreamDatabasesHoldRealStationsOnRealPorts) {
   ASSERT_FALSE(files.empty());
   std::size_t stations = 0;
   for (const fs::path& file : files) {
-    const auto records = ReadStreamFile(file);
+    const auto records = StreamFile::read(file);
     EXPECT_FALSE(records.empty()) << file;
     EXPECT_LE(records.size(), 257u) << file;
     stations += records.size();

@@ -161,7 +161,7 @@ TEST(StreamConversion, WritesWhatCanBeFittedAndSaysWhyTheRestIsLeftOut) {
   saltmark::test::TempDir dir;
   saltmark::test::writeFile(dir / "SAMPLE.vel", "old sample");
   ASSERT_TRUE(WriteProgramFolder(dir.path(), c.folder));
-  EXPECT_EQ(ReadStreamFile(dir / c.folder.streamFiles[0].name), records);
+  EXPECT_EQ(StreamFile::read(dir / c.folder.streamFiles[0].name), records);
   EXPECT_FALSE(std::filesystem::exists(dir / "SAMPLE.vel"));
 }
 

@@ -60,7 +60,7 @@ TEST(BundledStreams, TheProgramReproducesTheConvertersStreams) {
   std::map<std::string, std::vector<StreamRecord>> files;
   for (const Expected& e : expected) {
     auto& records = files[e.file];
-    if (records.empty()) records = ReadStreamFile(dir / e.file);
+    if (records.empty()) records = StreamFile::read(dir / e.file);
     const auto named = std::ranges::find(records, e.station, &StreamRecord::name);
     ASSERT_NE(named, records.end()) << e.station << " in " << e.file;
     state.streamTable.records[0] = *named;

@@ -56,7 +56,7 @@ bool WriteDemoFolder(const std::filesystem::path& folder, const std::filesystem:
   differences[0].longitudeText = "1\xB0" "18'W";
   differences[0].referencePort = 1;
   differences[0].diffText = {"4.7", "3.8", "1.9", "0.8", "+0010", "-0005", "-0.5", "-0.3", "0.0", "0.1"};
-  if (!WriteDifferenceRecords(folder / "USER.dif", differences)) return false;
+  if (!DifferenceFile::write(folder / "USER.dif", differences)) return false;
 
   // Flood to the east, ebb to the west, fastest three hours either side of
   // high water.
@@ -74,7 +74,7 @@ bool WriteDemoFolder(const std::filesystem::path& folder, const std::filesystem:
       s.neapRate[j] = static_cast<std::int16_t>(s.springRate[j] / 2);
     }
   }
-  if (!WriteStreamRecords(folder / "USER.vel", stations)) return false;
+  if (!StreamFile::write(folder / "USER.vel", stations)) return false;
 
   std::error_code error;
   if (std::filesystem::is_directory(helpSource / "help", error))

@@ -379,9 +379,9 @@ WriteResult WriteProgramFolder(const std::filesystem::path& folder, const Progra
       files.emplace_back(folder / file.name, EncodeTideDatabase(contents.signature, contents.headers, file.lines));
     files.emplace_back(folder / std::string(kLocationIndexFileName), EncodeLocationIndex(contents.index));
     for (const auto& file : contents.differenceFiles)
-      files.emplace_back(folder / file.name, EncodeDifferenceRecords(file.records));
+      files.emplace_back(folder / file.name, DifferenceFile::encode(file.records));
     for (const auto& file : contents.streamFiles)
-      files.emplace_back(folder / file.name, EncodeStreamRecords(file.records));
+      files.emplace_back(folder / file.name, StreamFile::encode(file.records));
   } catch (const std::exception& error) {
     return {false, std::string("nothing written: ") + error.what()};
   }

@@ -238,7 +238,7 @@ TEST_F(InformationTest, NamesTheSecondaryPortWhole) {
   secondary.longitudeText = "153 59W";
   secondary.referencePort = 0;
   secondary.diffText = {"4.50", "3.60", "1.40", "0.50", "+0030", "+0045", "0.20", "0.10", "0.00", "0.00"};
-  ASSERT_TRUE(WriteDifferenceRecords(dir.path() / "USER.dif", std::vector<DifferenceRecord>{secondary}));
+  ASSERT_TRUE(DifferenceFile::write(dir.path() / "USER.dif", std::vector<DifferenceRecord>{secondary}));
   GraphProgram program(dir.path());
   program.action("Tidemode_2")->trigger();
   program.choose("Dfile", "USER.dif");

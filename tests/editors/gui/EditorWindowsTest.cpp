@@ -177,7 +177,7 @@ TEST(DifferenceEditorWindow, ThreePortsTypedSavedAndPredictedInTheMainWindow) {
   });
   ASSERT_TRUE(opened);
   EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
-  EXPECT_EQ(ReadDifferenceFile(dir / "SOLENT.dif"),
+  EXPECT_EQ(DifferenceFile::read(dir / "SOLENT.dif"),
             (std::vector<DifferenceRecord>{kPorts[0].stored, kPorts[1].stored, kPorts[2].stored}));
 
   // The main window lists the new file; choose it and its second port.
@@ -243,7 +243,7 @@ TEST_F(DifferenceEditorAlone, ValuesAreReformattedWhenTheBoxIsLeftAndCheckedOnOk
 }
 
 TEST_F(DifferenceEditorAlone, AFailedSaveKeepsTheOldFileAndTheEditorsData) {
-  ASSERT_TRUE(WriteDifferenceRecords(dir / "MINE.dif", std::vector{kPorts[0].stored}));
+  ASSERT_TRUE(DifferenceFile::write(dir / "MINE.dif", std::vector{kPorts[0].stored}));
   const std::string before = readFile(dir / "MINE.dif");
   platform.fileNext(dir / "MINE.dif");
   child<QAction>(window, "Diff_Open")->trigger();
@@ -270,7 +270,7 @@ TEST_F(DifferenceEditorAlone, AFailedSaveKeepsTheOldFileAndTheEditorsData) {
   platform.answerNext(MessageAnswer::Yes);
   child<QAction>(window, "Diff_Exit")->trigger();
   EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(ReadDifferenceFile(dir / "MINE.dif").size(), 2u);
+  EXPECT_EQ(DifferenceFile::read(dir / "MINE.dif").size(), 2u);
 }
 
 // A station whose set turns through the tide and whose rates peak at
@@ -353,7 +353,7 @@ TEST(StreamEditorWindow, ThreeStationsTypedSavedAndLoadedInTheMainWindow) {
   ASSERT_TRUE(opened);
   EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
   const std::vector<StreamRecord> expected = expectedStations();
-  ASSERT_EQ(ReadStreamFile(dir / "SOLENT.vel"), expected);
+  ASSERT_EQ(StreamFile::read(dir / "SOLENT.vel"), expected);
 
   // Loaded in the main window, the first station chosen.
   program.action("Tidemode_1")->trigger();

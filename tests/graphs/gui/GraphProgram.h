@@ -54,7 +54,7 @@ inline void writeHarbourFolder(const std::filesystem::path& folder) {
   if (!WriteLocationIndexFile(folder / "SALTMARK.IND", index)) throw std::runtime_error("index");
   // The second diamond's reference port is not in the index: its stream cannot be computed.
   const std::vector<StreamRecord> stations = {diamond("Diamond A", 0), diamond("Lost Diamond", 40)};
-  if (!WriteStreamRecords(folder / "USER.vel", stations))
+  if (!StreamFile::write(folder / "USER.vel", stations))
     throw std::runtime_error("streams");
 }
 

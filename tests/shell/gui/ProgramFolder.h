@@ -55,7 +55,7 @@ inline void writeSampleFolder(const std::filesystem::path& folder) {
   differences[0].referencePort = 1;
   differences[1].name = "Lymington";
   differences[1].referencePort = 0;
-  if (!WriteDifferenceRecords(folder / "USER.dif", differences)) throw std::runtime_error("differences");
+  if (!DifferenceFile::write(folder / "USER.dif", differences)) throw std::runtime_error("differences");
 
   std::vector<StreamRecord> stations(4);
   const char* names[] = {"Diamond A", "Diamond B", "Diamond C", "Diamond D"};
@@ -67,7 +67,7 @@ inline void writeSampleFolder(const std::filesystem::path& folder) {
     stations[i].longitudeText = lons[i];
     stations[i].referencePort = 1;
   }
-  if (!WriteStreamRecords(folder / "USER.vel", stations)) throw std::runtime_error("streams");
+  if (!StreamFile::write(folder / "USER.vel", stations)) throw std::runtime_error("streams");
 }
 
 // The program on a folder: start-up loads and the main window's load.

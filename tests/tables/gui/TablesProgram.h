@@ -48,7 +48,7 @@ inline void writeTidalFolder(const std::filesystem::path& folder) {
       s.neapRate[j] = static_cast<std::int16_t>(s.springRate[j] / 2);
     }
   }
-  if (!WriteStreamRecords(folder / "USER.vel", stations)) throw std::runtime_error("streams");
+  if (!StreamFile::write(folder / "USER.vel", stations)) throw std::runtime_error("streams");
 }
 
 // The start boxes as the user types them.
