@@ -2,13 +2,17 @@
 // What each editor says: its file extension, captions, questions, file
 // dialog titles and help page. The two editors differ only in these words
 // and in their records.
+#include <string_view>
+
 #include "editors/RecordListEditor.h"
 
 namespace saltmark {
 
+// The difference editor asks both kinds of question under one caption.
+inline constexpr std::string_view kDifferencesCaption = "Saltmark:Tidal Differences";
+
 inline constexpr EditorWording kDifferenceWording{
-    .extension = "dif", .fileCaption = "Saltmark:Tidal Differences",
-    .recordQuestionCaption = "Saltmark:Tidal Differences",
+    .extension = "dif", .fileCaption = kDifferencesCaption, .recordQuestionCaption = kDifferencesCaption,
     .dataChangedQuestion = "Difference Data has changed. Save changes?",
     .windowCaptionPrefix = "Saltmark - Tidal Difference:    ", .saveAsFailure = "Cannot save file",
     .openTitle = "Open Difference Database", .saveTitle = "Save Difference Database", .helpContext = 16};

@@ -53,28 +53,29 @@ std::optional<std::string> chosenDatabase(const QComboBox* box) {
 
 // A database's entries into its list, numbered in file order, and the first
 // one chosen, all with the list's signals held: the caller then shows the
-// labels once, for it. Gives the number of entries.
-int fillChoosingFirst(QListWidget* list, const std::vector<std::string>& names) {
+// labels once, for it.
+void fillChoosingFirst(QListWidget* list, const std::vector<std::string>& names) {
   const QSignalBlocker quiet(list);
   list->clear();
   for (std::size_t i = 0; i < names.size(); ++i) addEntry(list, names[i], static_cast<int>(i));
   if (list->count() > 0) selectRow(list, 0);
-  return list->count();
 }
 
 template <class Table>
 using SelectDatabase = bool (*)(std::string_view, Table&, std::vector<std::string>&, Settings&, Platform&,
                                 const std::filesystem::path&);
 
-// A user database into its table, its names into the list and their number
-// into `count`, then its first entry shown; a refused database changes nothing.
+// A user database into its table, its names into the list (the first one
+// chosen) and their number into `count`. False, with nothing changed, when
+// the database was refused.
 template <class Table>
-void loadIntoList(SelectDatabase<Table> select, const std::string& name, Table& table, QListWidget* list, int& count,
-                  MainWindow& window, void (MainWindow::*showEntry)(), AppState& state) {
+bool loadIntoList(SelectDatabase<Table> select, const std::string& name, Table& table, QListWidget* list, int& count,
+                  AppState& state) {
   std::vector<std::string> names;
-  if (!select(name, table, names, state.settings, state.platform, {})) return;
-  count = fillChoosingFirst(list, names);
-  (window.*showEntry)();
+  if (!select(name, table, names, state.settings, state.platform, {})) return false;
+  count = static_cast<int>(names.size());
+  fillChoosingFirst(list, names);
+  return true;
 }
 
 }  // namespace
@@ -244,8 +245,8 @@ void MainWindow::Dfile_Click() {
 }
 
 void MainWindow::loadDifferenceDatabase(const std::string& name) {
-  loadIntoList(SelectDifferenceDatabase, name, state_.differenceTable, Dloc_, state_.differenceCount, *this,
-               &MainWindow::Dloc_Click, state_);
+  if (loadIntoList(SelectDifferenceDatabase, name, state_.differenceTable, Dloc_, state_.differenceCount, state_))
+    Dloc_Click();
 }
 
 void MainWindow::Dloc_Click() {
@@ -269,8 +270,7 @@ void MainWindow::Sfile_Click() {
 }
 
 void MainWindow::loadStreamDatabase(const std::string& name) {
-  loadIntoList(SelectStreamDatabase, name, state_.streamTable, Sloc_, state_.streamCount, *this,
-               &MainWindow::Sloc_Click, state_);
+  if (loadIntoList(SelectStreamDatabase, name, state_.streamTable, Sloc_, state_.streamCount, state_)) Sloc_Click();
 }
 
 void MainWindow::Sloc_Click() {
