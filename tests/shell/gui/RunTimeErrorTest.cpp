@@ -36,10 +36,13 @@ class RunTimeErrorTest : public ::testing::Test {
   TempDir dir;
 };
 
-TEST_F(RunTimeErrorTest, APlotDurationTooLargeToHoldIsReportedAndTheGraphStays) {
+// A plot duration too large to hold, then a rope multiplier too large for a
+// single: each is reported as an overflow and its window stays.
+TEST_F(RunTimeErrorTest, OverflowsInGraphWindowsAreReportedAndTheWindowsStay) {
   writeHarbourFolder(dir.path());
   GraphProgram program(dir.path());
   reportTo(program);
+  program.state.settings.chainOnBoard = 1;  // so that rope is paid out
   program.pressGraph();
   program.platform.clear();
   program.platform.promptNext("1e400");
@@ -48,14 +51,7 @@ TEST_F(RunTimeErrorTest, APlotDurationTooLargeToHoldIsReportedAndTheGraphStays) 
   EXPECT_EQ(program.platform.lastMessage()->icon, MessageIcon::Exclamation);
   EXPECT_EQ(program.state.settings.graphDays, "1");
   EXPECT_TRUE(program.graphWindow("Graphical")->isVisible());
-}
 
-TEST_F(RunTimeErrorTest, ATypedRopeMultiplierTooLargeForASingleIsReported) {
-  writeHarbourFolder(dir.path());
-  GraphProgram program(dir.path());
-  reportTo(program);
-  program.state.settings.chainOnBoard = 1;  // so that rope is paid out
-  program.pressGraph();
   program.actionIn("Graphical", "Anchor")->trigger();
   QWidget* calculator = program.graphWindow("Anchorcalc");
   ASSERT_NE(calculator, nullptr);
