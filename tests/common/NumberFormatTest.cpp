@@ -67,29 +67,15 @@ TEST(NumberFormat, NonFiniteValueIsAnOverflow) {
 }
 
 // A locale whose decimal separator is a comma must not change the output.
-class CommaLocale : public ::testing::Test {
- protected:
-  void SetUp() override {
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR"}) {
-      if (std::setlocale(LC_ALL, name) != nullptr) {
-        active_ = true;
-        return;
-      }
-    }
-    GTEST_SKIP() << "no comma-decimal locale installed";
-  }
-  void TearDown() override {
-    if (active_) std::setlocale(LC_ALL, "C");
-  }
-
- private:
-  bool active_ = false;
-};
-
-TEST_F(CommaLocale, DecimalPointStaysAPoint) {
+TEST(NumberFormat, DecimalPointStaysAPointUnderACommaLocale) {
+  bool active = false;
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR"})
+    active = active || std::setlocale(LC_ALL, name) != nullptr;
+  if (!active) GTEST_SKIP() << "no comma-decimal locale installed";
   EXPECT_EQ(FormatNumberPoint(3.25, " ##0.0;-##0.0; 0.0"), " 3.3");
   EXPECT_EQ(FormatNumberPoint(-1234.5, "##0.00;-##0.00;#0.00"), "-1234.50");
   EXPECT_EQ(FormatNumberPoint(2.5, ""), "2.5");
+  std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace
