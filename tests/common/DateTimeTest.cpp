@@ -32,7 +32,7 @@ TEST(DateTime, CivilRoundTripAcrossLeapDays) {
   }
 }
 
-TEST(DateTime, CalendarAdditionAndDifferences) {
+TEST(DateTime, CalendarAdditionDifferencesAndValidDates) {
   const DateTime newYearsEve = DateTime::fromCivil(2026, 12, 31, 23, 59, 30);
   EXPECT_EQ(newYearsEve.addSeconds(30), DateTime::fromCivil(2027, 1, 1));
   EXPECT_EQ(newYearsEve.addMinutes(-24 * 60), DateTime::fromCivil(2026, 12, 30, 23, 59, 30));
@@ -44,9 +44,7 @@ TEST(DateTime, CalendarAdditionAndDifferences) {
   EXPECT_EQ(secondsBetween(a, b), 1);
   EXPECT_EQ(minutesBetween(b, a), -1);
   EXPECT_EQ(daysBetween(DateTime::fromCivil(2026, 1, 1, 23), DateTime::fromCivil(2026, 1, 2, 1)), 1);
-}
-
-TEST(DateTime, TryFromCivilRefusesDatesThatDoNotExist) {
+  // Dates that do not exist are refused.
   EXPECT_FALSE(DateTime::tryFromCivil(2026, 4, 31));
   EXPECT_FALSE(DateTime::tryFromCivil(2025, 2, 29));
   EXPECT_TRUE(DateTime::tryFromCivil(2024, 2, 29));

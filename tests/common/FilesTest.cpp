@@ -13,7 +13,7 @@
 namespace saltmark {
 namespace {
 
-TEST(ByteIO, RoundTripsPackedLittleEndianFields) {
+TEST(ByteIO, RoundTripsPackedLittleEndianFieldsAndStopsAtTheEnd) {
   ByteWriter w;
   w.writeInt16(-2);
   w.writeSingle(1.5f);
@@ -27,15 +27,13 @@ TEST(ByteIO, RoundTripsPackedLittleEndianFields) {
   EXPECT_EQ(r.readDouble(), -0.25);
   EXPECT_EQ(r.readText(), "Dover\xe9");
   EXPECT_TRUE(r.atEnd());
-}
-
-TEST(ByteIO, ReadsPastTheEndFailWithoutMoving) {
+  // Reads past the end fail without moving.
   const std::string bytes("\x05\x00" "ab", 4);  // a text claiming 5 characters, holding 2
-  ByteReader r(bytes);
-  EXPECT_THROW(r.readText(), RuntimeError);
-  EXPECT_EQ(r.position(), 0u);
-  EXPECT_EQ(r.readInt16(), 5);
-  EXPECT_THROW(r.readDouble(), RuntimeError);
+  ByteReader past(bytes);
+  EXPECT_THROW(past.readText(), RuntimeError);
+  EXPECT_EQ(past.position(), 0u);
+  EXPECT_EQ(past.readInt16(), 5);
+  EXPECT_THROW(past.readDouble(), RuntimeError);
 }
 
 // A write replaces the file whole; a failed one keeps the previous file.

@@ -8,13 +8,13 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/TestSupport.h"
 
 namespace saltmark {
 namespace {
@@ -23,12 +23,7 @@ namespace fs = std::filesystem;
 
 const fs::path kHelpSource = SALTMARK_HELP_SOURCE_DIR;
 
-std::string readPage(const std::string& name) {
-  std::ifstream in(kHelpSource / name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string readPage(const std::string& name) { return test::readFile(kHelpSource / name); }
 
 std::vector<std::string> captures(const std::string& text, const char* pattern) {
   const std::regex re(pattern, std::regex::icase);

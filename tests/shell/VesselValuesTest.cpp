@@ -9,11 +9,7 @@ namespace {
 
 Settings vessel() {
   Settings s;
-  s.draught = 1.5f;
-  s.chartedDepth = 3.0f;
-  s.ropeOnBoard = 50.0f;
-  s.chainOnBoard = 30.0f;
-  s.echoSounderOffset = 0.4f;
+  s.draught = 1.5f, s.chartedDepth = 3.0f, s.ropeOnBoard = 50.0f, s.chainOnBoard = 30.0f, s.echoSounderOffset = 0.4f;
   return s;
 }
 

@@ -170,13 +170,10 @@ TEST_F(MainWindowTest, TypedTimesAndDatesAreCheckedOnLeaving) {
 // Exit from the menu or the close box: a change asks whether to save it, and
 // only Yes saves; Cancel keeps the program running; no change, no question.
 TEST_F(MainWindowTest, ExitSavesOnlyWhenTheUserSaysYes) {
-  struct Case {
-    bool closeBox, changed;
-    MessageAnswer answer;
-    bool ends, saved;
-  } cases[] = {{false, true, MessageAnswer::Yes, true, true},     {false, true, MessageAnswer::No, true, false},
-               {false, true, MessageAnswer::Cancel, false, false}, {true, true, MessageAnswer::Cancel, false, false},
-               {true, true, MessageAnswer::No, true, false},       {false, false, MessageAnswer::Cancel, true, false}};
+  const struct { bool closeBox, changed; MessageAnswer answer; bool ends, saved; } cases[] = {
+      {false, true, MessageAnswer::Yes, true, true},      {false, true, MessageAnswer::No, true, false},
+      {false, true, MessageAnswer::Cancel, false, false}, {true, true, MessageAnswer::Cancel, false, false},
+      {true, true, MessageAnswer::No, true, false},       {false, false, MessageAnswer::Cancel, true, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.closeBox ? "close box, " : "Exit, ") + std::to_string(static_cast<int>(c.answer)));
     std::filesystem::remove(dir / "SALTMARK.CFG");
@@ -246,13 +243,9 @@ TEST_F(MainWindowTest, MissingDatabaseStillOpensTheWindow) {
 }
 
 TEST_F(MainWindowTest, UseClockFollowsTheChosenBase) {
-  struct Case {
-    int base;
-    const char* time;
-  } cases[] = {{0, "11:00:00"}, {1, "13:00:00"}, {2, "12:00:00"}};
+  const struct { int base; const char* time; } cases[] = {{0, "11:00:00"}, {1, "13:00:00"}, {2, "12:00:00"}};
   RunningProgram program(dir.path());
-  program.state.settings.systemZoneOffset = -4;  // the computer keeps GMT+1
-  program.state.settings.localZoneOffset = -8;
+  program.state.settings.systemZoneOffset = -4, program.state.settings.localZoneOffset = -8;  // GMT+1, GMT+2
   auto* useClock = program.find<QCheckBox>("Usenow");
   useClock->click();
   EXPECT_EQ(program.state.settings.useClock, 1);
@@ -352,14 +345,10 @@ TEST_F(MainWindowTest, StreamStationsWithCtrlClick) {
 }
 
 TEST_F(MainWindowTest, PredictionNeedsACompleteChoice) {
-  struct Case {
-    const char* date;
-    int mode;
-    const char* message;
-  } cases[] = {{"", 0, "Please select a Database (.tid file)."},
-               {"15 Jun 2026", 0, "Please select a Database (.tid file)."},
-               {"15 Jun 2026", 1, "Please select a Database (.vel file)."},
-               {"15 Jun 2026", 2, "Please select a Database (.dif file)."}};
+  const struct { const char* date; int mode; const char* message; } cases[] = {
+      {"", 0, "Please select a Database (.tid file)."}, {"15 Jun 2026", 0, "Please select a Database (.tid file)."},
+      {"15 Jun 2026", 1, "Please select a Database (.vel file)."},
+      {"15 Jun 2026", 2, "Please select a Database (.dif file)."}};
   RunningProgram program(dir.path());
   for (const auto& c : cases) {
     program.platform.clear();

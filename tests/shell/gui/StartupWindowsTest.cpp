@@ -83,8 +83,7 @@ TEST(SingleCopyLock, OneCopyAtATimeAndAKilledCopyBlocksNothing) {
   ::waitpid(child, nullptr, 0);
   EXPECT_TRUE(next.acquire());
   EXPECT_TRUE(std::filesystem::exists(dir / "saltmark.lock"));  // left behind, and harmless
-  ::close(ready[0]);
-  ::close(ready[1]);
+  for (const int end : ready) ::close(end);
 }
 
 // Records whether the window system blocks a window's input.
