@@ -13,7 +13,7 @@
 namespace saltmark {
 namespace {
 
-TEST(ByteIO, RoundTripsPackedLittleEndianFields) {
+TEST(ByteIO, RoundTripsPackedLittleEndianFieldsAndStopsAtTheEnd) {
   ByteWriter w;
   w.writeInt16(-2);
   w.writeSingle(1.5f);
@@ -27,30 +27,23 @@ TEST(ByteIO, RoundTripsPackedLittleEndianFields) {
   EXPECT_EQ(r.readDouble(), -0.25);
   EXPECT_EQ(r.readText(), "Dover\xe9");
   EXPECT_TRUE(r.atEnd());
-}
-
-TEST(ByteIO, ReadsPastTheEndFailWithoutMoving) {
+  // Reads past the end fail without moving.
   const std::string bytes("\x05\x00" "ab", 4);  // a text claiming 5 characters, holding 2
-  ByteReader r(bytes);
-  EXPECT_THROW(r.readText(), RuntimeError);
-  EXPECT_EQ(r.position(), 0u);
-  EXPECT_EQ(r.readInt16(), 5);
-  EXPECT_THROW(r.readDouble(), RuntimeError);
+  ByteReader past(bytes);
+  EXPECT_THROW(past.readText(), RuntimeError);
+  EXPECT_EQ(past.position(), 0u);
+  EXPECT_EQ(past.readInt16(), 5);
+  EXPECT_THROW(past.readDouble(), RuntimeError);
 }
 
-TEST(AtomicFile, ReplacesTheFileWhole) {
+// A write replaces the file whole; a failed one keeps the previous file.
+TEST(AtomicFile, ReplacesTheFileWholeOrKeepsThePreviousOne) {
   test::TempDir dir;
   const auto file = dir / "a.cfg";
   test::writeFile(file, "old contents that are longer");
-  ASSERT_TRUE(writeFileAtomically(file, "new"));
-  EXPECT_EQ(test::readFile(file), "new");
+  ASSERT_TRUE(writeFileAtomically(file, "precious"));
+  EXPECT_EQ(test::readFile(file), "precious");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(AtomicFile, AFailedWriteKeepsThePreviousFile) {
-  test::TempDir dir;
-  const auto file = dir / "a.cfg";
-  test::writeFile(file, "precious");
 
   setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
   const WriteResult injected = writeFileAtomically(file, "damaged");

@@ -13,21 +13,10 @@
 namespace saltmark {
 namespace {
 
-// Values and what a pattern makes of them.
-struct PatternCases {
-  const char* pattern;
-  std::vector<std::pair<double, const char*>> shown;
-};
-
-void expectPatterns(const std::vector<PatternCases>& table) {
-  for (const auto& [pattern, shown] : table)
-    for (const auto& [value, expected] : shown)
-      EXPECT_EQ(FormatNumberPoint(value, pattern), expected) << value << " by \"" << pattern << '"';
-}
-
-// The patterns the program uses, with rounding and overflow of the places.
-TEST(NumberFormat, ProgramPatterns) {
-  expectPatterns({
+// Values and what a pattern makes of them: first the patterns the program
+// uses, with rounding and overflow of the places, then the pattern rules.
+TEST(NumberFormat, Patterns) {
+  const std::vector<std::pair<const char*, std::vector<std::pair<double, const char*>>>> table = {
       // heights, one decimal
       {" ##0.0;-##0.0; 0.0", {{0, " 0.0"}, {3.25, " 3.3"}, {-0.46, "-0.5"}, {123.44, " 123.4"}, {12345.67, " 12345.7"},
                               {-0.04, " 0.0"}, {0.05, " 0.1"}, {-3.25, "-3.3"}, {9.96, " 10.0"}}},
@@ -50,46 +39,31 @@ TEST(NumberFormat, ProgramPatterns) {
       {"00.0", {{5.25, "05.3"}, {59.96, "60.0"}}},
       {"0.00", {{-1.5, "-1.50"}}},
       {"0.0", {{12.5, "12.5"}, {0.25, "0.3"}}},
-  });
-}
-
-TEST(NumberFormat, PatternRules) {
-  expectPatterns({{"#", {{0, ""}}}, {"0.0#", {{1.5, "1.5"}, {1.25, "1.25"}}}, {"#.00", {{0.5, ".50"}}},
-                  {".00", {{12.5, "12.50"}}}, {"0\"m\"", {{5, "5m"}}}, {"\\x0", {{5, "x5"}}},
-                  {"\"a;b\"0", {{5, "a;b5"}}}, {"0", {{1e20, "100000000000000000000"}}}, {"0;;z", {{-3, "-3"}}},
-                  {"0;-0;", {{0, "0"}}}, {"", {{2.5, "2.5"}}}, {"0;(0)", {{-2, "(2)"}}},
-                  {"0.0;(0.0)", {{-0.01, "0.0"}}}, {"0,0", {{5, "0.5"}}}, {"0.0.0", {{1.5, "1.5.0"}}}});
-}
-
-TEST(NumberFormat, NonFiniteValueIsAnOverflow) {
+      // rules
+      {"#", {{0, ""}}}, {"0.0#", {{1.5, "1.5"}, {1.25, "1.25"}}}, {"#.00", {{0.5, ".50"}}},
+      {".00", {{12.5, "12.50"}}}, {"0\"m\"", {{5, "5m"}}}, {"\\x0", {{5, "x5"}}},
+      {"\"a;b\"0", {{5, "a;b5"}}}, {"0", {{1e20, "100000000000000000000"}}}, {"0;;z", {{-3, "-3"}}},
+      {"0;-0;", {{0, "0"}}}, {"", {{2.5, "2.5"}}}, {"0;(0)", {{-2, "(2)"}}},
+      {"0.0;(0.0)", {{-0.01, "0.0"}}}, {"0,0", {{5, "0.5"}}}, {"0.0.0", {{1.5, "1.5.0"}}},
+  };
+  for (const auto& [pattern, shown] : table)
+    for (const auto& [value, expected] : shown)
+      EXPECT_EQ(FormatNumberPoint(value, pattern), expected) << value << " by \"" << pattern << '"';
+  // A value that is not finite is an overflow.
   EXPECT_THROW(FormatNumberPoint(1.0 / 0.0, "0.0"), RuntimeError);
   EXPECT_THROW(FormatNumberPoint(std::nan(""), "0.0"), RuntimeError);
 }
 
 // A locale whose decimal separator is a comma must not change the output.
-class CommaLocale : public ::testing::Test {
- protected:
-  void SetUp() override {
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR"}) {
-      if (std::setlocale(LC_ALL, name) != nullptr) {
-        active_ = true;
-        return;
-      }
-    }
-    GTEST_SKIP() << "no comma-decimal locale installed";
-  }
-  void TearDown() override {
-    if (active_) std::setlocale(LC_ALL, "C");
-  }
-
- private:
-  bool active_ = false;
-};
-
-TEST_F(CommaLocale, DecimalPointStaysAPoint) {
+TEST(NumberFormat, DecimalPointStaysAPointUnderACommaLocale) {
+  bool active = false;
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR"})
+    active = active || std::setlocale(LC_ALL, name) != nullptr;
+  if (!active) GTEST_SKIP() << "no comma-decimal locale installed";
   EXPECT_EQ(FormatNumberPoint(3.25, " ##0.0;-##0.0; 0.0"), " 3.3");
   EXPECT_EQ(FormatNumberPoint(-1234.5, "##0.00;-##0.00;#0.00"), "-1234.50");
   EXPECT_EQ(FormatNumberPoint(2.5, ""), "2.5");
+  std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace

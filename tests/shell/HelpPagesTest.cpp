@@ -6,14 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/TestSupport.h"
 
 namespace saltmark {
 namespace {
@@ -22,138 +23,90 @@ namespace fs = std::filesystem;
 
 const fs::path kHelpSource = SALTMARK_HELP_SOURCE_DIR;
 
-std::string readPage(const std::string& name) {
-  std::ifstream in(kHelpSource / name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string readPage(const std::string& name) { return test::readFile(kHelpSource / name); }
 
-std::vector<std::string> pageNames() {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(kHelpSource))
-    if (entry.path().extension() == ".html") names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-std::vector<std::string> captures(const std::string& text, const std::regex& pattern) {
+std::vector<std::string> captures(const std::string& text, const char* pattern) {
+  const std::regex re(pattern, std::regex::icase);
   std::vector<std::string> found;
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern); it != std::sregex_iterator(); ++it)
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator(); ++it)
     found.push_back((*it)[1].str());
   return found;
 }
 
-std::vector<std::string> links(const std::string& page) {
-  static const std::regex href(R"re(\bhref\s*=\s*"([^"]*)")re", std::regex::icase);
-  return captures(page, href);
-}
-
-std::vector<std::string> anchors(const std::string& page) {
-  static const std::regex name(R"re(<a\s[^>]*\b(?:name|id)\s*=\s*"([^"]*)")re", std::regex::icase);
-  return captures(page, name);
-}
+const char* const kLinks = R"re(\bhref\s*=\s*"([^"]*)")re";
+const char* const kPlaces = R"re(<a\s[^>]*\b(?:name|id)\s*=\s*"([^"]*)")re";
 
 std::string title(const std::string& page) {
-  static const std::regex pattern(R"re(<title>([^<]*)</title>)re", std::regex::icase);
-  const std::vector<std::string> found = captures(page, pattern);
+  const std::vector<std::string> found = captures(page, "<title>([^<]*)</title>");
   return found.empty() ? std::string() : found.front();
 }
 
-// A link to the web, or to mail, leaves the help folder.
-bool isExternal(const std::string& link) {
-  static const std::regex scheme("^[A-Za-z][A-Za-z0-9+.-]*:");
-  return std::regex_search(link, scheme);
-}
-
-std::string decodeEntities(std::string text) {
-  for (const auto& [entity, plain] : std::map<std::string, std::string>{{"&amp;", "&"}, {"&nbsp;", " "}}) {
-    for (std::size_t at = text.find(entity); at != std::string::npos; at = text.find(entity, at))
-      text.replace(at, entity.size(), plain);
-  }
-  return text;
-}
-
-std::string lowered(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-  return text;
-}
-
+// Each window's Help button opens the page of its context number, and a
+// number without a page opens the contents, which links every topic.
 TEST(HelpPages, EveryTopicHasItsPageUnderItsTitle) {
+  std::set<std::string> linked;
+  for (const std::string& link : captures(readPage(kHelpContentsPage), kLinks))
+    linked.insert(link.substr(0, link.find('#')));
+  int previous = 0;
   for (const HelpTopic& topic : HelpTopics()) {
     SCOPED_TRACE(topic.page);
-    ASSERT_TRUE(fs::exists(kHelpSource / topic.page)) << "context " << topic.context;
-    // The search lists pages by their titles.
-    EXPECT_EQ(title(readPage(topic.page)), topic.title);
+    EXPECT_LT(previous, topic.context);
+    previous = topic.context;
+    EXPECT_EQ(HelpTopicPage(topic.context), topic.page);
+    EXPECT_EQ(title(readPage(topic.page)), topic.title);  // the search lists pages by their titles
+    EXPECT_TRUE(linked.contains(topic.page));
   }
-  for (const char* page : {kHelpContentsPage, kHelpIndexPage, kHelpSearchPage}) {
-    SCOPED_TRACE(page);
-    EXPECT_TRUE(fs::exists(kHelpSource / page));
-    EXPECT_FALSE(title(readPage(page)).empty());
-  }
+  EXPECT_EQ(title(readPage(HelpTopicPage(9))), "Tide table settings");
+  EXPECT_EQ(HelpTopicPage(4), kHelpContentsPage);
+  for (const char* page : {kHelpContentsPage, kHelpIndexPage, kHelpSearchPage})
+    EXPECT_FALSE(title(readPage(page)).empty()) << page;
+  EXPECT_TRUE(linked.contains(kHelpIndexPage));
+  EXPECT_TRUE(linked.contains(kHelpSearchPage));
 }
 
-// Each window's Help button opens the page about that window.
-TEST(HelpPages, EachWindowsContextOpensItsOwnPage) {
-  const std::pair<int, const char*> cases[] = {
-      {1, "The main window"},       {2, "The tide graph"},          {3, "Anchoring and grounding calculator"},
-      {5, "Under-keel clearance alarm"}, {6, "Formulae used by the calculator"}, {7, "Information display"},
-      {8, "The table viewer"},      {9, "Tide table settings"},     {11, "Accuracy of the predictions"},
-      {13, "The stream graph"},     {14, "Stream table settings"},  {15, "The stream editor"},
-      {16, "The difference editor"}};
-  for (const auto& [context, pageTitle] : cases) EXPECT_EQ(title(readPage(HelpTopicPage(context))), pageTitle) << context;
-}
-
+// Every local link leads to a page and place; every page is plain ASCII (the
+// help window reads pages as UTF-8, the browser by their declared character set).
 TEST(HelpPages, EveryLocalLinkLeadsToAPageAndPlace) {
+  std::map<std::string, std::string> pages;
+  for (const fs::directory_entry& entry : fs::directory_iterator(kHelpSource))
+    if (const std::string name = entry.path().filename().string(); entry.path().extension() == ".html")
+      pages[name] = readPage(name);
   std::map<std::string, std::set<std::string>> placesOf;
-  for (const std::string& name : pageNames()) {
-    const std::vector<std::string> found = anchors(readPage(name));
+  for (const auto& [name, page] : pages) {
+    const std::vector<std::string> found = captures(page, kPlaces);
     placesOf[name] = std::set<std::string>(found.begin(), found.end());
     // Two places of one name would make a link jump to the first only.
     EXPECT_EQ(placesOf[name].size(), found.size()) << name << " names a place twice";
+    const auto wide = std::find_if(page.begin(), page.end(), [](unsigned char c) { return c >= 0x80; });
+    EXPECT_EQ(wide, page.end()) << name << " holds a non-ASCII byte at offset " << (wide - page.begin());
   }
-  for (const std::string& name : pageNames()) {
-    for (const std::string& link : links(readPage(name))) {
-      if (isExternal(link)) continue;
+  for (const auto& [name, page] : pages) {
+    for (const std::string& link : captures(page, kLinks)) {
+      if (std::regex_search(link, std::regex("^[A-Za-z][A-Za-z0-9+.-]*:"))) continue;  // the web or mail
       SCOPED_TRACE(name + " links to \"" + link + "\"");
       const std::size_t hash = link.find('#');
       const std::string target = hash == 0 ? name : link.substr(0, hash);
       if (!placesOf.contains(target)) {
         ADD_FAILURE() << "no such page";
-        continue;
-      }
-      if (hash != std::string::npos) {
+      } else if (hash != std::string::npos) {
         EXPECT_TRUE(placesOf[target].contains(link.substr(hash + 1))) << "no such place";
       }
     }
   }
 }
 
-TEST(HelpPages, ContentsLinksEveryTopicAndTheIndexAndSearch) {
-  std::set<std::string> linked;
-  for (const std::string& link : links(readPage(kHelpContentsPage))) linked.insert(link.substr(0, link.find('#')));
-  for (const HelpTopic& topic : HelpTopics()) EXPECT_TRUE(linked.contains(topic.page)) << topic.page;
-  EXPECT_TRUE(linked.contains(kHelpIndexPage));
-  EXPECT_TRUE(linked.contains(kHelpSearchPage));
-}
-
+// Index terms as the reader sees them, without entities or case, in alphabetical order.
 TEST(HelpPages, IndexTermsAreInAlphabeticalOrder) {
-  static const std::regex entry(R"re(<li><a href="[^"]*">([^<]*)</a></li>)re");
-  const std::vector<std::string> terms = captures(readPage(kHelpIndexPage), entry);
+  std::vector<std::string> terms = captures(readPage(kHelpIndexPage), R"re(<li><a href="[^"]*">([^<]*)</a></li>)re");
   ASSERT_GT(terms.size(), 20u);
-  for (std::size_t i = 1; i < terms.size(); ++i)
-    EXPECT_LE(lowered(decodeEntities(terms[i - 1])), lowered(decodeEntities(terms[i])))
-        << "\"" << terms[i] << "\" comes after \"" << terms[i - 1] << "\"";
-}
-
-// The help window reads pages as UTF-8 and the browser by their declared
-// character set; plain ASCII with entities reads the same both ways.
-TEST(HelpPages, PagesArePlainAscii) {
-  for (const std::string& name : pageNames()) {
-    const std::string page = readPage(name);
-    const auto wide = std::find_if(page.begin(), page.end(), [](unsigned char c) { return c >= 0x80; });
-    EXPECT_EQ(wide, page.end()) << name << " holds a non-ASCII byte at offset " << (wide - page.begin());
+  for (std::string& term : terms) {
+    for (const auto& [entity, plain] : {std::pair{"&amp;", "&"}, std::pair{"&nbsp;", " "}})
+      for (std::size_t at = term.find(entity); at != std::string::npos; at = term.find(entity, at + 1))
+        term.replace(at, std::strlen(entity), plain);
+    for (char& c : term) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }
+  for (std::size_t i = 1; i < terms.size(); ++i)
+    EXPECT_LE(terms[i - 1], terms[i]) << "\"" << terms[i] << "\" comes after \"" << terms[i - 1] << "\"";
 }
 
 }  // namespace

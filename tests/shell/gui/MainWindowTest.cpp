@@ -1,13 +1,13 @@
 // The program driven as a user drives it: first start, choices, typed dates
-// and times, units, modes, lists and the exit question.
-#include <QButtonGroup>
+// and times, units, modes, lists, the Zones dialog and the exit question.
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +58,24 @@ TEST_F(MainWindowTest, FirstStartOpensWithTheDefaults) {
   EXPECT_EQ(tfile->currentIndex(), -1);
   EXPECT_EQ(program.find<QComboBox>("Dfile")->count(), 1);
   EXPECT_EQ(program.find<QComboBox>("Sfile")->count(), 1);
+
+  // The unit menu converts the draught once, and back.
+  program.platform.promptNext("1.5");
+  program.action("Draught")->trigger();
+  EXPECT_FLOAT_EQ(program.state.settings.draught, 1.5f);
+  for (int twice = 0; twice < 2; ++twice) program.action("feet")->trigger();
+  expectChecked(program, {"feet"}, {"metric"});
+  EXPECT_FLOAT_EQ(program.state.settings.draught, 4.92126f);
+  program.action("metric")->trigger();
+  EXPECT_NEAR(program.state.settings.draught, 1.5f, 1e-6);
+
+  program.action("About")->trigger();
+  ASSERT_EQ(program.platform.messages.size(), 1u);
+  const RecordedMessage& about = program.platform.messages[0];
+  EXPECT_EQ(about.caption, "About");
+  EXPECT_EQ(about.icon, MessageIcon::Information);
+  EXPECT_EQ(about.text.rfind("Saltmark 100", 0), 0u);
+  EXPECT_NE(about.text.find("not for navigation"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, ChoosingDatabasePortOrderAndFinder) {
@@ -105,68 +123,57 @@ TEST_F(MainWindowTest, ChoosingDatabasePortOrderAndFinder) {
   EXPECT_TRUE(program.find<QLabel>("latbox")->text().isEmpty());
 }
 
+// A box is checked when the focus really leaves it (OtherFocusReason: moved to
+// another box), not when a menu or context menu takes the keys for a while.
 TEST_F(MainWindowTest, TypedTimesAndDatesAreCheckedOnLeaving) {
-  struct Case {
+  const char* const date = "Date not valid. Please use Date Format(s) defined in Windows Control Panel";
+  const char* const time = "Time not valid or in unknown format.\rPlease use the Saltmark time format eg 07:59.";
+  const struct {
     const char* box;
     const char* typed;
+    Qt::FocusReason reason;
     const char* shown;
     const char* message;  // nullptr: none
   } cases[] = {
-      {"ptimebox", "7:5", "07:05", nullptr},
-      {"pdatebox", "5/12/2026", "05 Dec 2026", nullptr},
-      {"pdatebox", "", "", nullptr},
-      {"pdatebox", "31 Apr 2026", "", "Date not valid. Please use Date Format(s) defined in Windows Control Panel"},
-      // Last: the bad time stays in the box, and each leaving repeats the message.
-      {"ptimebox", "25:00", "25:00",
-       "Time not valid or in unknown format.\rPlease use the Saltmark time format eg 07:59."},
+      {"ptimebox", "7:5", Qt::OtherFocusReason, "07:05", nullptr},
+      {"pdatebox", "5/12/2026", Qt::OtherFocusReason, "05 Dec 2026", nullptr},
+      {"pdatebox", "", Qt::OtherFocusReason, "", nullptr},
+      {"pdatebox", "31 Apr 2026", Qt::OtherFocusReason, "", date},
+      {"pdatebox", "12 De", Qt::PopupFocusReason, "12 De", nullptr},
+      {"pdatebox", "12 De", Qt::MenuBarFocusReason, "12 De", nullptr},
+      {"pdatebox", "12 De", Qt::TabFocusReason, "", date},
+      {"ptimebox", "7:5", Qt::PopupFocusReason, "7:5", nullptr},
+      {"ptimebox", "7:5", Qt::MouseFocusReason, "07:05", nullptr},
+      {"ptimebox", "25:00", Qt::TabFocusReason, "25:00", time},
+      // Last: the bad time stays in the box, which takes the focus back.
+      {"ptimebox", "25:00", Qt::OtherFocusReason, "25:00", time},
   };
   RunningProgram program(dir.path());
   QApplication::setActiveWindow(program.window.get());
   auto* other = program.find<QLineEdit>("Finddist");
   for (const auto& c : cases) {
-    program.platform.clear();
+    SCOPED_TRACE(std::string(c.typed) + " " + std::to_string(c.reason));
     auto* box = program.find<QLineEdit>(c.box);
-    box->setFocus();
+    if (c.reason == Qt::OtherFocusReason) box->setFocus();
     box->setText(c.typed);
-    other->setFocus();
-    EXPECT_EQ(text(box), c.shown) << c.typed;
-    if (c.message && std::string_view(c.box) == "ptimebox") {
-      EXPECT_TRUE(box->hasFocus()) << "the focus goes back to the time box";
-    }
-    if (c.message) {
-      ASSERT_EQ(program.platform.messages.size(), 1u) << c.typed;
-      EXPECT_EQ(program.platform.messages[0].text, c.message);
-    } else {
-      EXPECT_TRUE(program.platform.messages.empty()) << c.typed;
-    }
+    program.platform.clear();
+    QFocusEvent leave(QEvent::FocusOut, c.reason);
+    if (c.reason == Qt::OtherFocusReason) other->setFocus();
+    else QApplication::sendEvent(box, &leave);
+    EXPECT_EQ(text(box), c.shown);
+    const auto expected = c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{};
+    EXPECT_EQ(program.platform.messageTexts(), expected);
   }
-}
-
-TEST_F(MainWindowTest, UnitChangeConvertsTheDraught) {
-  RunningProgram program(dir.path());
-  program.platform.promptNext("1.5");
-  program.action("Draught")->trigger();
-  EXPECT_FLOAT_EQ(program.state.settings.draught, 1.5f);
-  program.action("feet")->trigger();
-  EXPECT_TRUE(program.action("feet")->isChecked());
-  EXPECT_FALSE(program.action("metric")->isChecked());
-  EXPECT_FLOAT_EQ(program.state.settings.draught, 4.92126f);
-  program.action("feet")->trigger();  // already in feet: nothing changes
-  EXPECT_FLOAT_EQ(program.state.settings.draught, 4.92126f);
-  program.action("metric")->trigger();
-  EXPECT_NEAR(program.state.settings.draught, 1.5f, 1e-6);
+  EXPECT_TRUE(program.find<QLineEdit>("ptimebox")->hasFocus());
 }
 
 // Exit from the menu or the close box: a change asks whether to save it, and
 // only Yes saves; Cancel keeps the program running; no change, no question.
 TEST_F(MainWindowTest, ExitSavesOnlyWhenTheUserSaysYes) {
-  struct Case {
-    bool closeBox, changed;
-    MessageAnswer answer;
-    bool ends, saved;
-  } cases[] = {{false, true, MessageAnswer::Yes, true, true},     {false, true, MessageAnswer::No, true, false},
-               {false, true, MessageAnswer::Cancel, false, false}, {true, true, MessageAnswer::Cancel, false, false},
-               {true, true, MessageAnswer::No, true, false},       {false, false, MessageAnswer::Cancel, true, false}};
+  const struct { bool closeBox, changed; MessageAnswer answer; bool ends, saved; } cases[] = {
+      {false, true, MessageAnswer::Yes, true, true},      {false, true, MessageAnswer::No, true, false},
+      {false, true, MessageAnswer::Cancel, false, false}, {true, true, MessageAnswer::Cancel, false, false},
+      {true, true, MessageAnswer::No, true, false},       {false, false, MessageAnswer::Cancel, true, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.closeBox ? "close box, " : "Exit, ") + std::to_string(static_cast<int>(c.answer)));
     std::filesystem::remove(dir / "SALTMARK.CFG");
@@ -195,18 +202,10 @@ TEST_F(MainWindowTest, ExitSavesOnlyWhenTheUserSaysYes) {
 
 TEST_F(MainWindowTest, LoadRestoresTheLastChoices) {
   Settings last;
-  last.tideDatabasePath = "SOUTH.tid";
+  last.tideDatabasePath = "SOUTH.tid", last.differenceDatabasePath = "USER.dif", last.streamDatabasePath = "USER.vel";
   last.locationName = "Portsmouth";
-  last.timeBase = 1;
-  last.localZoneOffset = -4;
-  last.metricUnits = kFalse;
-  last.colourDisplay = kFalse;
-  last.speedUnits = 2;
-  last.portMode = 2;
-  last.useClock = 1;
-  last.differenceDatabasePath = "USER.dif";
-  last.streamDatabasePath = "USER.vel";
-  last.autoLocalZone = 0;
+  last.timeBase = 1, last.localZoneOffset = -4, last.autoLocalZone = 0, last.useClock = 1;
+  last.metricUnits = kFalse, last.colourDisplay = kFalse, last.speedUnits = 2, last.portMode = 2;
   writeConfig(last);
   RunningProgram program(dir.path());
   EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
@@ -231,8 +230,7 @@ TEST_F(MainWindowTest, LoadRestoresTheLastChoices) {
 
 TEST_F(MainWindowTest, MissingDatabaseStillOpensTheWindow) {
   Settings last;
-  last.tideDatabasePath = "GONE.tid";
-  last.streamDatabasePath = "GONE.vel";
+  last.tideDatabasePath = "GONE.tid", last.streamDatabasePath = "GONE.vel";
   writeConfig(last);
   RunningProgram program(dir.path());
   const auto texts = program.platform.messageTexts();
@@ -245,13 +243,9 @@ TEST_F(MainWindowTest, MissingDatabaseStillOpensTheWindow) {
 }
 
 TEST_F(MainWindowTest, UseClockFollowsTheChosenBase) {
-  struct Case {
-    int base;
-    const char* time;
-  } cases[] = {{0, "11:00:00"}, {1, "13:00:00"}, {2, "12:00:00"}};
+  const struct { int base; const char* time; } cases[] = {{0, "11:00:00"}, {1, "13:00:00"}, {2, "12:00:00"}};
   RunningProgram program(dir.path());
-  program.state.settings.systemZoneOffset = -4;  // the computer keeps GMT+1
-  program.state.settings.localZoneOffset = -8;
+  program.state.settings.systemZoneOffset = -4, program.state.settings.localZoneOffset = -8;  // GMT+1, GMT+2
   auto* useClock = program.find<QCheckBox>("Usenow");
   useClock->click();
   EXPECT_EQ(program.state.settings.useClock, 1);
@@ -271,27 +265,57 @@ TEST_F(MainWindowTest, UseClockFollowsTheChosenBase) {
   EXPECT_TRUE(program.find<QLineEdit>("ptimebox")->isEnabled());
 }
 
-TEST_F(MainWindowTest, ZonesDialogButtonsAndAutomaticZone) {
+int minutesOfDay(QLabel* clock) {
+  const std::string t = text(clock);  // "hh:nn:ss"
+  return std::stoi(t.substr(0, 2)) * 60 + std::stoi(t.substr(3, 2));
+}
+
+TEST_F(MainWindowTest, ZonesDialogButtonsAndClocks) {
   RunningProgram program(dir.path());
   program.action("zone")->trigger();
   ZonesDialog* zones = program.window->zonesDialog();
   ASSERT_NE(zones, nullptr);
+  const auto button = [&](const char* name) { return zones->findChild<QPushButton*>(name); };
+  const auto label = [&](const char* name) { return zones->findChild<QLabel*>(name); };
+  // Closed by Exit or its close box, it no longer follows the clock; opened again, it does.
+  EXPECT_EQ(text(label("dostime")), "12:00:00");
+  button("Exit")->click();
+  program.clock = kFixedClock.addSeconds(3600);
+  program.window->UpdateClockDisplay();
+  EXPECT_EQ(text(label("dostime")), "12:00:00");
+  program.action("zone")->trigger();
+  EXPECT_EQ(text(label("dostime")), "13:00:00");
+  zones->close();
+  program.clock = kFixedClock;
+  program.window->UpdateClockDisplay();
+  EXPECT_EQ(text(label("dostime")), "13:00:00");
+  program.action("zone")->trigger();
+
   // Automatic local zone on by default: the local buttons are hidden.
   EXPECT_TRUE(zones->findChild<QCheckBox*>("Check1")->isChecked());
-  EXPECT_TRUE(zones->findChild<QPushButton*>("Command1")->isHidden());
-  zones->findChild<QPushButton*>("Command2")->click();
+  EXPECT_TRUE(button("Command1")->isHidden());
+  button("Command2")->click();
   EXPECT_EQ(program.state.settings.localZoneOffset, 1);
   EXPECT_EQ(program.state.settings.systemZoneOffset, 1);
-  EXPECT_EQ(zones->findChild<QLabel*>("gmttime")->text().toStdString(), "12:15:00");
-  EXPECT_EQ(zones->findChild<QLabel*>("syszone")->text().toStdString(), "+00:15");
-
+  EXPECT_EQ(text(label("gmttime")), "12:15:00");
+  EXPECT_EQ(text(label("syszone")), "+00:15");
   // A port in zone -1 (one hour east) moves the local zone to -4 quarter-hours.
   program.choose("Tfile", "SOUTH.tid");  // Cherbourg, zone -1, is chosen first
   EXPECT_EQ(program.state.settings.localZoneOffset, -4);
 
+  // The local clock buttons do what their tooltips say.
   zones->findChild<QCheckBox*>("Check1")->click();
-  EXPECT_FALSE(zones->findChild<QPushButton*>("Command1")->isHidden());
-  zones->findChild<QPushButton*>("Exit")->click();
+  EXPECT_FALSE(button("Command1")->isHidden());
+  for (const char* name : {"Command14", "Command13"}) {
+    ASSERT_TRUE(button(name)->isVisible()) << name;
+    const std::string tip = fromQt(button(name)->toolTip());
+    const bool saysOn = tip.find("quarter-hour on") != std::string::npos;
+    ASSERT_NE(saysOn, tip.find("quarter-hour back") != std::string::npos) << tip;
+    const int before = minutesOfDay(label("loctime"));
+    button(name)->click();
+    EXPECT_EQ((minutesOfDay(label("loctime")) - before + 1440 + 720) % 1440 - 720, saysOn ? 15 : -15) << tip;
+  }
+  button("Exit")->click();
   EXPECT_EQ(program.state.settings.autoLocalZone, 0);
   EXPECT_FALSE(zones->isVisible());
 }
@@ -321,14 +345,10 @@ TEST_F(MainWindowTest, StreamStationsWithCtrlClick) {
 }
 
 TEST_F(MainWindowTest, PredictionNeedsACompleteChoice) {
-  struct Case {
-    const char* date;
-    int mode;
-    const char* message;
-  } cases[] = {{"", 0, "Please select a Database (.tid file)."},
-               {"15 Jun 2026", 0, "Please select a Database (.tid file)."},
-               {"15 Jun 2026", 1, "Please select a Database (.vel file)."},
-               {"15 Jun 2026", 2, "Please select a Database (.dif file)."}};
+  const struct { const char* date; int mode; const char* message; } cases[] = {
+      {"", 0, "Please select a Database (.tid file)."}, {"15 Jun 2026", 0, "Please select a Database (.tid file)."},
+      {"15 Jun 2026", 1, "Please select a Database (.vel file)."},
+      {"15 Jun 2026", 2, "Please select a Database (.dif file)."}};
   RunningProgram program(dir.path());
   for (const auto& c : cases) {
     program.platform.clear();
@@ -353,17 +373,6 @@ TEST_F(MainWindowTest, PredictionNeedsACompleteChoice) {
   EXPECT_TRUE(program.platform.messages.empty());
   EXPECT_EQ(program.state.startInstant, DateTime::fromCivil(2026, 6, 15, 6, 30, 0));
   EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "06:30");
-}
-
-TEST_F(MainWindowTest, AboutSaysNotForNavigation) {
-  RunningProgram program(dir.path());
-  program.action("About")->trigger();
-  ASSERT_EQ(program.platform.messages.size(), 1u);
-  const RecordedMessage& about = program.platform.messages[0];
-  EXPECT_EQ(about.caption, "About");
-  EXPECT_EQ(about.icon, MessageIcon::Information);
-  EXPECT_EQ(about.text.rfind("Saltmark 100", 0), 0u);
-  EXPECT_NE(about.text.find("not for navigation"), std::string::npos);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 // main window's load), with a fixed clock and a scripted platform.
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <QAction>
@@ -49,23 +50,16 @@ inline void writeSampleFolder(const std::filesystem::path& folder) {
   if (!WriteLocationIndexFile(folder / "SALTMARK.IND", index)) throw std::runtime_error("index");
 
   std::vector<DifferenceRecord> differences(2);
-  differences[0].name = "Cowes";
-  differences[0].latitudeText = "50\xB0" "46'N";
-  differences[0].longitudeText = "1\xB0" "18'W";
-  differences[0].referencePort = 1;
-  differences[1].name = "Lymington";
-  differences[1].referencePort = 0;
+  differences[0].name = "Cowes", differences[0].referencePort = 1;
+  differences[0].latitudeText = "50\xB0" "46'N", differences[0].longitudeText = "1\xB0" "18'W";
+  differences[1].name = "Lymington", differences[1].referencePort = 0;
   if (!DifferenceFile::write(folder / "USER.dif", differences)) throw std::runtime_error("differences");
 
-  std::vector<StreamRecord> stations(4);
-  const char* names[] = {"Diamond A", "Diamond B", "Diamond C", "Diamond D"};
-  const char* lats[] = {"50 40N", "50 40N", "50 45N", "50 50N"};
-  const char* lons[] = {"1 10W", "1 20W", "1 15W", "1 30W"};
-  for (std::size_t i = 0; i < stations.size(); ++i) {
-    stations[i].name = names[i];
-    stations[i].latitudeText = lats[i];
-    stations[i].longitudeText = lons[i];
-    stations[i].referencePort = 1;
+  std::vector<StreamRecord> stations;
+  for (const auto& [name, lat, lon] : {std::tuple{"Diamond A", "50 40N", "1 10W"}, {"Diamond B", "50 40N", "1 20W"},
+                                       {"Diamond C", "50 45N", "1 15W"}, {"Diamond D", "50 50N", "1 30W"}}) {
+    StreamRecord& station = stations.emplace_back();
+    station.name = name, station.latitudeText = lat, station.longitudeText = lon, station.referencePort = 1;
   }
   if (!StreamFile::write(folder / "USER.vel", stations)) throw std::runtime_error("streams");
 }

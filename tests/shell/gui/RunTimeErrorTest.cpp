@@ -36,10 +36,13 @@ class RunTimeErrorTest : public ::testing::Test {
   TempDir dir;
 };
 
-TEST_F(RunTimeErrorTest, APlotDurationTooLargeToHoldIsReportedAndTheGraphStays) {
+// A plot duration too large to hold, then a rope multiplier too large for a
+// single: each is reported as an overflow and its window stays.
+TEST_F(RunTimeErrorTest, OverflowsInGraphWindowsAreReportedAndTheWindowsStay) {
   writeHarbourFolder(dir.path());
   GraphProgram program(dir.path());
   reportTo(program);
+  program.state.settings.chainOnBoard = 1;  // so that rope is paid out
   program.pressGraph();
   program.platform.clear();
   program.platform.promptNext("1e400");
@@ -48,14 +51,7 @@ TEST_F(RunTimeErrorTest, APlotDurationTooLargeToHoldIsReportedAndTheGraphStays) 
   EXPECT_EQ(program.platform.lastMessage()->icon, MessageIcon::Exclamation);
   EXPECT_EQ(program.state.settings.graphDays, "1");
   EXPECT_TRUE(program.graphWindow("Graphical")->isVisible());
-}
 
-TEST_F(RunTimeErrorTest, ATypedRopeMultiplierTooLargeForASingleIsReported) {
-  writeHarbourFolder(dir.path());
-  GraphProgram program(dir.path());
-  reportTo(program);
-  program.state.settings.chainOnBoard = 1;  // so that rope is paid out
-  program.pressGraph();
   program.actionIn("Graphical", "Anchor")->trigger();
   QWidget* calculator = program.graphWindow("Anchorcalc");
   ASSERT_NE(calculator, nullptr);
@@ -70,24 +66,30 @@ TEST_F(RunTimeErrorTest, ATypedRopeMultiplierTooLargeForASingleIsReported) {
   EXPECT_TRUE(calculator->isVisible());
 }
 
-// One flipped bit in the stored draught, rope or echo-sounder offset: one
-// message at start, then Table and the anchoring calculator work.
-TEST_F(RunTimeErrorTest, StoredValuesThatAreNotNumbersAreMendedAtStart) {
+// Stored values it cannot work with, one message at start, then the clock,
+// Table and the anchoring calculator work: a flipped bit in the draught, rope
+// or echo-sounder offset, and a zone offset whose minute count does not fit
+// 16 bits (which used to stop every clock update after one "Overflow").
+TEST_F(RunTimeErrorTest, StoredValuesItCannotUseAreMendedAtStart) {
   writeTidalFolder(dir.path());
   Settings stored;
-  stored.draught = std::numeric_limits<float>::quiet_NaN();
+  stored.draught = stored.ropeOnBoard = std::numeric_limits<float>::quiet_NaN();
   stored.chartedDepth = std::numeric_limits<float>::infinity();
-  stored.ropeOnBoard = std::numeric_limits<float>::quiet_NaN();
   stored.echoSounderOffset = -std::numeric_limits<float>::infinity();
   stored.ropeMultiplier = "1e39";
+  stored.timeBase = 1, stored.localZoneOffset = 30000, stored.autoLocalZone = 0;
   writeFile(dir / "SALTMARK.CFG", EncodeSettings(stored));
   RunningProgram program(dir.path());
   reportTo(program);
-  ASSERT_EQ(program.platform.messages.size(), 1u);
-  EXPECT_EQ(program.platform.messages[0].text,
-            "Configuration File values out of range were reset to their defaults: draught, charted depth, "
-            "rope on board, rope multiplier, echo sounder offset.");
+  EXPECT_EQ(program.platform.messageTexts(),
+            std::vector<std::string>{"Configuration File values out of range were reset to their defaults: "
+                                     "local zone offset, draught, charted depth, rope on board, rope multiplier, "
+                                     "echo sounder offset."});
   program.platform.clear();
+  program.action("zone")->trigger();
+  program.window->zonesDialog()->findChild<QPushButton*>("Command1")->click();
+  EXPECT_EQ(program.find<QLabel>("DZone")->text().toStdString(), "-00:15");
+  EXPECT_EQ(program.window->zonesDialog()->findChild<QLabel*>("loctime")->text().toStdString(), "12:15:00");
 
   program.choose("Tfile", "SOUTH.tid");
   program.click("tloc", 1);
@@ -107,26 +109,6 @@ TEST_F(RunTimeErrorTest, StoredValuesThatAreNotNumbersAreMendedAtStart) {
   EXPECT_TRUE(calculator->isVisible());
   EXPECT_EQ(control<QLabel>(calculator, "offset")->text().toStdString(), " 0.0");
   EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
-}
-
-// A stored zone offset whose minute count does not fit 16 bits used to stop
-// every clock update after one "Overflow".
-TEST_F(RunTimeErrorTest, AStoredZoneOffsetOutOfRangeIsMendedAndTheClockRuns) {
-  writeSampleFolder(dir.path());
-  Settings stored;
-  stored.timeBase = 1;
-  stored.localZoneOffset = 30000;
-  stored.autoLocalZone = 0;
-  writeFile(dir / "SALTMARK.CFG", EncodeSettings(stored));
-  RunningProgram program(dir.path());
-  EXPECT_EQ(program.platform.messageTexts(),
-            std::vector<std::string>{
-                "Configuration File values out of range were reset to their defaults: local zone offset."});
-  program.action("zone")->trigger();
-  program.window->zonesDialog()->findChild<QPushButton*>("Command1")->click();
-  EXPECT_EQ(program.find<QLabel>("DZone")->text().toStdString(), "-00:15");
-  EXPECT_EQ(program.window->zonesDialog()->findChild<QLabel*>("loctime")->text().toStdString(), "12:15:00");
-  EXPECT_EQ(program.platform.messages.size(), 1u);
 }
 
 }  // namespace

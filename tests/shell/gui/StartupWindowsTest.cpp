@@ -6,14 +6,12 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -28,55 +26,32 @@
 namespace saltmark::test {
 namespace {
 
-// How the user leaves the start-up window.
-enum class Leave { Ok, Escape, CloseBox };
-
-struct StartOutcome {
-  int started = 0;
-  int abandoned = 0;
-};
-
-StartOutcome leaveStartupWindow(const std::filesystem::path& folder, Leave how) {
-  ScriptedPlatform platform;
-  AppState state(platform, folder);
-  WaitWindow wait(state);
-  StartOutcome outcome;
-  QObject::connect(&wait, &WaitWindow::startRequested, [&] { ++outcome.started; });
-  QObject::connect(&wait, &WaitWindow::abandoned, [&] { ++outcome.abandoned; });
-  wait.show();
-  // OK shows once the data is loaded, under the version.
-  EXPECT_TRUE(wait.findChild<QPushButton*>("OK")->isHidden());
-  wait.loadStartupData();
-  EXPECT_TRUE(wait.loaded());
-  EXPECT_FALSE(wait.findChild<QPushButton*>("OK")->isHidden());
-  EXPECT_TRUE(wait.findChild<QLabel*>("Label1")->text().startsWith(toQt(kVersionString)));
-  EXPECT_FALSE(state.locationIndex.entries().empty());
-  switch (how) {
-    case Leave::Ok: wait.findChild<QPushButton*>("OK")->click(); break;
-    case Leave::Escape: {
-      QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-      QApplication::sendEvent(&wait, &escape);
-      break;
-    }
-    case Leave::CloseBox: wait.close(); break;
-  }
-  // Whatever follows (a later close) does not change the outcome.
-  wait.close();
-  return outcome;
-}
-
+// OK shows once the data is loaded, under the version; OK starts the program,
+// Escape and the close box end it, and a later close changes nothing.
 TEST(StartupWindow, EveryWayOutEitherStartsOrEndsTheProgram) {
   TempDir dir;
   writeSampleFolder(dir.path());
-  struct Case {
-    Leave how;
-    int started, abandoned;
-  };
-  const Case cases[] = {{Leave::Ok, 1, 0}, {Leave::Escape, 0, 1}, {Leave::CloseBox, 0, 1}};
-  for (const Case& c : cases) {
-    const StartOutcome outcome = leaveStartupWindow(dir.path(), c.how);
-    EXPECT_EQ(outcome.started, c.started) << static_cast<int>(c.how);
-    EXPECT_EQ(outcome.abandoned, c.abandoned) << static_cast<int>(c.how);
+  for (const int how : {0, 1, 2}) {  // OK, Escape, close box
+    ScriptedPlatform platform;
+    AppState state(platform, dir.path());
+    WaitWindow wait(state);
+    int started = 0, abandoned = 0;
+    QObject::connect(&wait, &WaitWindow::startRequested, [&] { ++started; });
+    QObject::connect(&wait, &WaitWindow::abandoned, [&] { ++abandoned; });
+    wait.show();
+    auto* ok = wait.findChild<QPushButton*>("OK");
+    EXPECT_TRUE(ok->isHidden());
+    wait.loadStartupData();
+    EXPECT_TRUE(wait.loaded());
+    EXPECT_FALSE(ok->isHidden());
+    EXPECT_TRUE(wait.findChild<QLabel*>("Label1")->text().startsWith(toQt(kVersionString)));
+    EXPECT_FALSE(state.locationIndex.entries().empty());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    if (how == 0) ok->click();
+    if (how == 1) QApplication::sendEvent(&wait, &escape);
+    wait.close();
+    EXPECT_EQ(started, how == 0 ? 1 : 0) << how;
+    EXPECT_EQ(abandoned, how == 0 ? 0 : 1) << how;
   }
 }
 
@@ -108,68 +83,45 @@ TEST(SingleCopyLock, OneCopyAtATimeAndAKilledCopyBlocksNothing) {
   ::waitpid(child, nullptr, 0);
   EXPECT_TRUE(next.acquire());
   EXPECT_TRUE(std::filesystem::exists(dir / "saltmark.lock"));  // left behind, and harmless
-  ::close(ready[0]);
-  ::close(ready[1]);
-}
-
-// A help folder with the three menu pages and one topic page.
-class HelpWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    writeFile(dir / kHelpContentsPage, "<html><head><title>Contents</title></head><body>Contents</body></html>");
-    writeFile(dir / kHelpIndexPage, "<html><body>Index</body></html>");
-    writeFile(dir / kHelpSearchPage, "<html><body>Search</body></html>");
-    topicPage = HelpTopicPage(9);
-    writeFile(dir / topicPage,
-              "<html><head><title>Tide table</title></head><body>Draught and charted depth</body></html>");
-  }
-  TempDir dir;
-  std::string topicPage;
-};
-
-TEST_F(HelpWindowTest, OpensPagesAndFindsWords) {
-  HelpWindow help(dir.path());
-  struct Case {
-    std::function<void()> open;
-    std::string page;
-  };
-  const Case cases[] = {{[&] { help.showContents(); }, kHelpContentsPage},
-                        {[&] { help.showIndex(); }, kHelpIndexPage},
-                        {[&] { help.showSearch(); }, kHelpSearchPage},
-                        {[&] { help.showTopic(9); }, topicPage}};
-  for (const Case& c : cases) {
-    c.open();
-    EXPECT_TRUE(help.isVisible()) << c.page;
-    EXPECT_EQ(fromQt(help.currentPage()), c.page);
-  }
-  EXPECT_EQ(help.search("charted DRAUGHT"), QStringList{toQt(topicPage)});
-  EXPECT_TRUE(help.search("charted keel").isEmpty());
-  // A page that is not there says so instead of showing nothing.
-  std::filesystem::remove(dir / topicPage);
-  help.showTopic(9);
-  EXPECT_TRUE(help.browser()->toPlainText().contains("Help is not available"));
+  for (const int end : ready) ::close(end);
 }
 
 // Records whether the window system blocks a window's input.
-class BlockedWatch : public QObject {
- public:
+struct BlockedWatch : QObject {
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::WindowBlocked) blocked = true;
-    if (event->type() == QEvent::WindowUnblocked) blocked = false;
+    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked)
+      blocked = event->type() == QEvent::WindowBlocked;
     return false;
   }
   bool blocked = false;
 };
 
-TEST_F(HelpWindowTest, HelpAskedForFromAModalWindowTakesInput) {
+// The help window opens the menu pages and the topics, also from a modal
+// window, whose Help must not leave it blocked; it finds words, and says so
+// when a page is missing.
+TEST(HelpWindow, OpensPagesAndFindsWordsAlsoOverAModalWindow) {
+  TempDir dir;
+  const std::string topicPage = HelpTopicPage(9);
+  writeFile(dir / kHelpContentsPage, "<html><head><title>Contents</title></head><body>Contents</body></html>");
+  writeFile(dir / kHelpIndexPage, "<html><body>Index</body></html>");
+  writeFile(dir / kHelpSearchPage, "<html><body>Search</body></html>");
+  writeFile(dir / topicPage, "<html><head><title>Tide</title></head><body>Draught and charted depth</body></html>");
   HelpWindow help(dir.path());
   BlockedWatch watch;
   help.installEventFilter(&watch);
-  help.showContents();  // already open behind, as from the main window
+  const std::pair<void (HelpWindow::*)(), std::string> menu[] = {
+      {&HelpWindow::showIndex, kHelpIndexPage}, {&HelpWindow::showSearch, kHelpSearchPage},
+      {&HelpWindow::showContents, kHelpContentsPage}};
+  for (const auto& [open, page] : menu) {
+    (help.*open)();
+    EXPECT_TRUE(help.isVisible()) << page;
+    EXPECT_EQ(fromQt(help.currentPage()), page);
+  }
+  // Already open behind, as from the main window; then a dialog's Help button.
   QDialog settings;
   bool blockedWhileOpen = true, visibleWhileOpen = false;
   QTimer::singleShot(0, &settings, [&] {
-    help.showTopic(9);  // the dialog's Help button
+    help.showTopic(9);
     QApplication::processEvents();
     blockedWhileOpen = watch.blocked;
     visibleWhileOpen = help.isVisible();
@@ -178,10 +130,17 @@ TEST_F(HelpWindowTest, HelpAskedForFromAModalWindowTakesInput) {
   settings.exec();
   EXPECT_TRUE(visibleWhileOpen);
   EXPECT_FALSE(blockedWhileOpen);
+  EXPECT_EQ(fromQt(help.currentPage()), topicPage);
   // Without the modal window, help opened from the main window is free too.
   help.showContents();
   QApplication::processEvents();
   EXPECT_FALSE(watch.blocked);
+
+  EXPECT_EQ(help.search("charted DRAUGHT"), QStringList{toQt(topicPage)});
+  EXPECT_TRUE(help.search("charted keel").isEmpty());
+  std::filesystem::remove(dir / topicPage);
+  help.showTopic(9);
+  EXPECT_TRUE(help.browser()->toPlainText().contains("Help is not available"));
 }
 
 TEST(SaveDirectoryChooser, ReturnsTheHighlightedFolderOnOkAndNothingOnCancel) {
