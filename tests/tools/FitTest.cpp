@@ -81,9 +81,8 @@ TEST(SimplifiedModel, AgreesWithTheEngine) {
 // From a rough start the fit finds the constants and levels of a tide it can express.
 TEST(PortFit, RecoversTheConstantsAndLevelsOfATideItCanExpress) {
   const FitSamples samples(GroupCorrectionsFor(YearClock(2026, 1)));
-  const struct { SimplePort truth; LevelForm form; } cases[] = {{knownPort(), LevelForm::constant},
-               {withLevels(), LevelForm::monthly},
-               {withLevels(2), LevelForm::springNeap}};
+  const struct { SimplePort truth; LevelForm form; } cases[] = {
+      {knownPort(), LevelForm::constant}, {withLevels(), LevelForm::monthly}, {withLevels(2), LevelForm::springNeap}};
   for (const auto& c : cases) {
     const int row = static_cast<int>(&c - cases);
     std::vector<double> target;
@@ -130,6 +129,11 @@ TEST(PortFit, BeatsTheDirectMappingOnAFullTideAndNeverLosesToIt) {
   EXPECT_LT(after, before);
   EXPECT_GT(before, 0.01) << "the test needs a tide the simplified method cannot follow exactly";
 
+  // One sample a metre off, the rest exact: the error is 1 / sqrt(n) m.
+  std::vector<double> exact;
+  for (const auto& g : groups) exact.push_back(SimplifiedHeight(direct, g));
+  exact[0] += 1;
+  EXPECT_NEAR(RmsDifference(direct, groups, exact), 1 / std::sqrt(static_cast<double>(groups.size())), 1e-9);
   // A target it cannot improve on (nothing to fit) gives the start back.
   const std::vector<GroupAtInstant> none;
   EXPECT_EQ(FitPort(direct, none, {}).amplitude, direct.amplitude);

@@ -56,6 +56,8 @@ TEST(Regions, FilesKeepWithinTheirLimits) {
   // Within a file, members follow their keys.
   EXPECT_LT(items[shares[1].members[0]].sortKey, items[shares[1].members[1]].sortKey);
 
+  const auto halves = ShareIntoFiles(itemsIn("Alaska", 8, 702), 701, 15, ".dif");
+  EXPECT_EQ(halves.size() == 2 ? halves[0].fileName + halves[1].fileName : "", "Alaska1.difAlaska2.dif");
   EXPECT_THROW(ShareIntoFiles(items, 701, 3, ".tid"), GroupingError);
   EXPECT_TRUE(ShareIntoFiles({}, 701, 15, ".tid").empty());
 }
