@@ -64,18 +64,15 @@ TEST(StreamFit, SimpleRecordFollowsTheSemidiurnalConstants) {
   // M2 2 kn, S2 0.5 kn, in phase with the port's high water: each entry is
   // (M2 +- S2) |cos(360 h / 13)|, h its share of the cycle after high water.
   const RateRecord r = SimpleRecord(2, 0.5, 0);
-  struct Hour {
-    int entry;
-    bool floods;
-    double spring, neap;
-  };
-  for (const Hour& h : {Hour{6, true, 2.50, 1.50},    // h = 0, high water
-                        Hour{9, true, 0.30, 0.18},    // h = 3: cos 83.08 = 0.1205
-                        Hour{12, false, 2.43, 1.46},  // h = 6: cos 166.15 = -0.9709
-                        Hour{0, false, 2.43, 1.46}}) {  // h = 7: cos 193.85 = -0.9709
-    EXPECT_EQ(r.floods[static_cast<std::size_t>(h.entry)], h.floods) << h.entry;
-    EXPECT_NEAR(r.rates[static_cast<std::size_t>(h.entry)], h.spring, 1e-9) << h.entry;
-    EXPECT_NEAR(r.rates[static_cast<std::size_t>(kStreamHours + h.entry)], h.neap, 1e-9) << h.entry;
+  const struct { std::size_t entry; bool floods; double spring, neap; } hours[] = {
+      {6, true, 2.50, 1.50},    // h = 0, high water
+      {9, true, 0.30, 0.18},    // h = 3: cos 83.08 = 0.1205
+      {12, false, 2.43, 1.46},  // h = 6: cos 166.15 = -0.9709
+      {0, false, 2.43, 1.46}};  // h = 7: cos 193.85 = -0.9709
+  for (const auto& h : hours) {
+    EXPECT_EQ(r.floods[h.entry], h.floods) << h.entry;
+    EXPECT_NEAR(r.rates[h.entry], h.spring, 1e-9) << h.entry;
+    EXPECT_NEAR(r.rates[kStreamHours + h.entry], h.neap, 1e-9) << h.entry;
   }
 }
 
