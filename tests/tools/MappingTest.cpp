@@ -201,7 +201,7 @@ TEST(DifferenceMapping, PlainDifferencesUseTheDifferencesOnlyPattern) {
   EXPECT_FALSE(mapped.usesRatios);
   EXPECT_EQ(r.name, "Upriver Landing - Some River - Maine");  // no "(sub)", no commas
   EXPECT_EQ(r.referencePort, 17);
-  EXPECT_EQ(r.latitudeText, "43\xB0" "45.0'N");
+  EXPECT_EQ(r.latitudeText + r.longitudeText, "43\xB0" "45.0'N" "070\xB0" "07.5'W");  // longitudes in three digits
   // No reference levels; 1 ft at high water, -0.5 ft at low.
   const std::array<std::string, kDifferenceValueCount> texts = {"", "", "", "", "+0045", "-0030",
                                                                 "0.30", "0.30", "-0.15", "-0.15"};
