@@ -82,9 +82,9 @@ TEST_F(CliFormats, HighAndLowWatersMakeACalendarAtThePort) {
   const test::CliRun parsed = python(ics.out,
                             "import sys,icalendar; c=icalendar.Calendar.from_ical(open(sys.argv[1]).read()); "
                             "e=c.walk(\"VEVENT\"); g=e[0][\"GEO\"]; "
-                            "print(len(e), set(str(x[\"LOCATION\"]) for x in e), round(g.latitude, 2), round(g.longitude, 2))");
+                            "print(len(e), set(str(x[\"LOCATION\"]) for x in e), round(g.latitude, 3), round(g.longitude, 3))");
   ASSERT_EQ(parsed.status, 0) << ics.out;
-  EXPECT_EQ(parsed.out, std::to_string(waters) + " {'Test Harbour'} 50.8 -1.12\n");
+  EXPECT_EQ(parsed.out, std::to_string(waters) + " {'Test Harbour'} 50.8 -1.117\n");
 }
 
 TEST_F(CliFormats, SunAndMoonForThePortInItsTimeBase) {
