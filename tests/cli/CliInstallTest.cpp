@@ -74,18 +74,13 @@ TEST(CliInstall, FolderOptionFindsBareNamesAndRefusesUnusableFolders) {
   test::TempDir dir;
   ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {},
                                     {test::kTestPortLine}));
-  struct Case {
-    std::string folder;
-    int status;
-    const char* says;
-  };
-  const Case cases[] = {
+  const struct { std::string folder; int status; const char* says; } cases[] = {
       {dir.path().string(), 0, "Test Harbour"},
       {(dir / "missing").string(), 2, "does not exist"},
       {(dir / "TEST.tid").string(), 2, "is not a folder"},
       {unwritableFolder(dir), 2, "cannot be written to"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.folder);
     const test::CliRun r = test::runCli("--folder '" + c.folder + "' ports TEST.tid", test::CliErrors::Kept);
     EXPECT_EQ(r.status, c.status);

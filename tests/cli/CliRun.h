@@ -1,6 +1,6 @@
 #pragma once
-// Running saltmark-cli from the program folder in the command-line tests,
-// and the small port and stream station they build their databases from.
+// Running saltmark-cli from the program folder, and the small data folder
+// the command-line tests run it on.
 #include <sys/wait.h>
 
 #include <array>
@@ -47,22 +47,10 @@ inline CliRun runCli(const std::string& arguments, CliErrors errors = CliErrors:
   return runShell((programDir() / "saltmark-cli").string() + " " + arguments + redirect);
 }
 
-// A station whose stream sets east at 2.5 knots at every hour, springs and neaps.
-inline StreamRecord eastSettingStation() {
-  StreamRecord station;
-  station.name = "Sample Diamond A";
-  station.latitudeText = "50 48N";
-  station.longitudeText = "1 07W";
-  station.direction.fill(90);
-  station.springRate.fill(250);
-  station.neapRate.fill(250);
-  return station;
-}
-
 // The data folder the command tests run on: TEST.tid holds the test port and
 // a port whose name has a letter beyond ASCII (as "Mayag\xFC" "ez" in the
 // bundled data), SALTMARK.IND indexes the first, TEST.dif holds a secondary
-// port of it and TEST.vel the east-setting station.
+// port of it and TEST.vel a stream station.
 inline void writeTestFolder(const TempDir& dir) {
   std::string accented = kTestPortLine;
   accented.replace(0, std::string("Test Harbour").size(), "Mayag\xFC" "ez");
@@ -75,7 +63,14 @@ inline void writeTestFolder(const TempDir& dir) {
   secondary.name = "Up River";
   secondary.diffText = {"", "", "", "", "+0030", "+0100", "0.20", "0.20", "0.10", "0.10"};
   ASSERT_TRUE(DifferenceFile::write(dir / "TEST.dif", std::vector<DifferenceRecord>{secondary}));
-  ASSERT_TRUE(StreamFile::write(dir / "TEST.vel", std::vector<StreamRecord>{eastSettingStation()}));
+  StreamRecord station;  // sets east at 2.5 knots at every hour, springs and neaps
+  station.name = "Sample Diamond A";
+  station.latitudeText = "50 48N";
+  station.longitudeText = "1 07W";
+  station.direction.fill(90);
+  station.springRate.fill(250);
+  station.neapRate.fill(250);
+  ASSERT_TRUE(StreamFile::write(dir / "TEST.vel", std::vector<StreamRecord>{station}));
 }
 
 // The arguments with the first TEST.tid, TEST.vel, TEST.dif and OUT each made

@@ -10,21 +10,14 @@ namespace saltmark::tcd {
 namespace {
 
 TEST(Regions, StationsGoToTheirCoast) {
-  const struct {
-    const char* name;
-    const char* tzfile;
-    const char* region;
-  } cases[] = {
+  const struct { const char* name; const char* tzfile; const char* region; } cases[] = {
       {"Boston, Boston Harbor, Massachusetts", ":America/New_York", "NewEngland"},
       {"Cape May Canal, Cape May, Delaware Bay, New Jersey (sub)", ":America/New_York", "NewYorkNewJersey"},
       {"Philadelphia, Pennsylvania (2)", ":America/New_York", "NewYorkNewJersey"},
-      {"Key West, Florida", ":America/New_York", "Florida"},
-      {"Galveston, Texas", ":America/Chicago", "GulfOfMexico"},
-      {"Some Bayou", ":America/Chicago", "GulfOfMexico"},          // no state: by its zone
-      {"Kodiak Island", ":America/Anchorage", "Alaska"},
-      {"Wake Island", ":Pacific/Wake", "PacificIslands"},           // any Pacific zone
-      {"Honolulu, Hawaii", ":Pacific/Honolulu", "PacificIslands"},
-      {"Somewhere Else", ":Europe/London", "Other"},
+      {"Key West, Florida", ":America/New_York", "Florida"}, {"Galveston, Texas", ":America/Chicago", "GulfOfMexico"},
+      {"Some Bayou", ":America/Chicago", "GulfOfMexico"},  // no state: by its zone
+      {"Kodiak Island", ":America/Anchorage", "Alaska"}, {"Wake Island", ":Pacific/Wake", "PacificIslands"},
+      {"Honolulu, Hawaii", ":Pacific/Honolulu", "PacificIslands"}, {"Somewhere Else", ":Europe/London", "Other"},
   };
   for (const auto& c : cases) EXPECT_EQ(RegionOf(c.name, c.tzfile).fileStem, c.region) << c.name;
   EXPECT_LT(RegionOf("A, Maine", "").order, RegionOf("B, Alaska", "").order);
@@ -63,34 +56,25 @@ TEST(Regions, FilesKeepWithinTheirLimits) {
   // Within a file, members follow their keys.
   EXPECT_LT(items[shares[1].members[0]].sortKey, items[shares[1].members[1]].sortKey);
 
+  const auto halves = ShareIntoFiles(itemsIn("Alaska", 8, 702), 701, 15, ".dif");
+  EXPECT_EQ(halves.size() == 2 ? halves[0].fileName + halves[1].fileName : "", "Alaska1.difAlaska2.dif");
   EXPECT_THROW(ShareIntoFiles(items, 701, 3, ".tid"), GroupingError);
   EXPECT_TRUE(ShareIntoFiles({}, 701, 15, ".tid").empty());
 }
 
-TEST(StationZone, StandardTimeOfTheStationsZone) {
+TEST(StationZone, StandardTimeOfTheStationsZoneOrTheNauticalZone) {
+  EXPECT_EQ(NauticalZoneHoursWest(-74.0), 5);
+  EXPECT_EQ(NauticalZoneHoursWest(144.8), -10);
+  EXPECT_EQ(NauticalZoneHoursWest(-7.4), 0);
   if (!std::filesystem::exists("/usr/share/zoneinfo/America/New_York")) GTEST_SKIP() << "no zoneinfo here";
-  const struct {
-    const char* tzfile;
-    double hoursWest;
-  } cases[] = {
+  const std::pair<const char*, double> cases[] = {
       {":America/New_York", 5},   {"America/Los_Angeles", 8}, {":Pacific/Guam", -10},
       {":Asia/Kolkata", -5.5},    {":Australia/Sydney", -10},  // its winter is in July
       {":America/St_Johns", 3.5}, {":UTC", 0},
   };
-  for (const auto& c : cases) {
-    const auto zone = StandardZoneHoursWest(c.tzfile, 2026);
-    ASSERT_TRUE(zone) << c.tzfile;
-    EXPECT_DOUBLE_EQ(*zone, c.hoursWest) << c.tzfile;
-  }
-  EXPECT_FALSE(StandardZoneHoursWest(":Nowhere/Atlantis", 2026));
-  EXPECT_FALSE(StandardZoneHoursWest(":../../etc/passwd", 2026));
-  EXPECT_FALSE(StandardZoneHoursWest("", 2026));
-}
-
-TEST(StationZone, NauticalZoneFromTheLongitude) {
-  EXPECT_EQ(NauticalZoneHoursWest(-74.0), 5);
-  EXPECT_EQ(NauticalZoneHoursWest(144.8), -10);
-  EXPECT_EQ(NauticalZoneHoursWest(-7.4), 0);
+  for (const auto& [tzfile, hoursWest] : cases) EXPECT_EQ(StandardZoneHoursWest(tzfile, 2026), hoursWest) << tzfile;
+  for (const char* tzfile : {":Nowhere/Atlantis", ":../../etc/passwd", ""})
+    EXPECT_FALSE(StandardZoneHoursWest(tzfile, 2026)) << tzfile;
 }
 
 }  // namespace

@@ -1,16 +1,22 @@
-// The direct mapping of a station's constants: units, the zone shift of the
-// epochs, and the shallow-water terms checked against the engine's formula.
+// The direct mapping of a station's constants (units, the zone shift of the
+// epochs, the shallow-water terms checked against the engine's formula), its
+// line in the database, and subordinate stations as difference records: the
+// patterns the editor allows and the heights the program then predicts.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 
+#include "DifferenceMapping.h"
 #include "HarmonicSum.h"
 #include "PortLine.h"
 #include "PortMapping.h"
 #include "ToolFixtures.h"
+#include "common/VbNumbers.h"
 #include "data/LocationLine.h"
+#include "editors/DifferenceValues.h"
 #include "engine/HeightComputation.h"
+#include "engine/SecondaryPort.h"
 
 namespace saltmark::tcd {
 namespace {
@@ -21,13 +27,9 @@ using test::stationWith;
 
 TEST(DirectMapping, FeetBecomeMetresAndEpochsMoveIntoThePortsZone) {
   const ConstituentSet set = smallSet();
-  struct Case {
-    double zone;
-    int meridian;  // hours * 100 + minutes east, as the file gives it
-    double expectedM2Lag;
-  };
+  // The port's zone (hours west), the file's meridian (hours * 100 + minutes east) and the M2 lag.
   const double m2 = 28.9841042, epoch = 100.0;
-  const Case cases[] = {
+  const struct { double zone; int meridian; double expectedM2Lag; } cases[] = {
       {0, 0, epoch},                                  // UTC epochs in a UTC port stay
       {5, 0, NormalDegrees(epoch - 5 * m2)},          // New York: g - w z
       {-10, 0, NormalDegrees(epoch + 10 * m2)},       // Guam, east of Greenwich
@@ -37,7 +39,7 @@ TEST(DirectMapping, FeetBecomeMetresAndEpochsMoveIntoThePortsZone) {
       {0, 530, NormalDegrees(epoch - 5.5 * m2)},      // meridian with minutes
       {0, -330, NormalDegrees(epoch + 3.5 * m2)},     // ... west of Greenwich
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     ReferenceStation station = fullStation(set);
     station.meridian = c.meridian;
     const MappingResult mapped = MapStationDirectly(station, set, c.zone);
@@ -59,32 +61,26 @@ TEST(DirectMapping, FeetBecomeMetresAndEpochsMoveIntoThePortsZone) {
 
 TEST(DirectMapping, StationsThatCannotBeMappedSaySo) {
   const ConstituentSet set = smallSet();
-  struct Case {
-    const char* what;
-    ReferenceStation station;
-    SkipReason reason;
-  };
   ReferenceStation knots = fullStation(set);
   knots.levelUnits = "knots";
-  const Case cases[] = {
-      {"no S2", stationWith(set, {{"M2", {1, 0}}, {"K1", {1, 0}}, {"O1", {1, 0}}}), SkipReason::missingConstituent},
-      {"no M2", stationWith(set, {{"S2", {1, 0}}, {"K1", {1, 0}}, {"O1", {1, 0}}}), SkipReason::missingConstituent},
-      {"zero O1", stationWith(set, {{"M2", {1, 0}}, {"S2", {1, 0}}, {"K1", {1, 0}}, {"O1", {0, 0}}}),
+  const std::pair<ReferenceStation, SkipReason> cases[] = {
+      {stationWith(set, {{"M2", {1, 0}}, {"K1", {1, 0}}, {"O1", {1, 0}}}), SkipReason::missingConstituent},
+      {stationWith(set, {{"S2", {1, 0}}, {"K1", {1, 0}}, {"O1", {1, 0}}}), SkipReason::missingConstituent},
+      {stationWith(set, {{"M2", {1, 0}}, {"S2", {1, 0}}, {"K1", {1, 0}}, {"O1", {0, 0}}}),
        SkipReason::missingConstituent},
-      {"a stream", knots, SkipReason::unknownUnits},
+      {knots, SkipReason::unknownUnits},
   };
-  for (const Case& c : cases) {
-    const MappingResult mapped = MapStationDirectly(c.station, set, 5);
-    EXPECT_FALSE(mapped.port) << c.what;
-    EXPECT_EQ(mapped.skipped, c.reason) << c.what;
-    EXPECT_FALSE(mapped.why.empty()) << c.what;
+  for (const auto& [station, reason] : cases) {
+    const MappingResult mapped = MapStationDirectly(station, set, 5);
+    EXPECT_FALSE(mapped.port) << mapped.why;
+    EXPECT_EQ(mapped.skipped, reason) << mapped.why;
+    EXPECT_FALSE(mapped.why.empty());
   }
   // Without M4 and M6 the shallow-water terms are simply 0.
   const auto plain = MapStationDirectly(
       stationWith(set, {{"M2", {1, 10}}, {"S2", {1, 20}}, {"K1", {1, 30}}, {"O1", {1, 40}}}), set, 5);
   ASSERT_TRUE(plain.port);
-  EXPECT_EQ(plain.port->quarterCoefficient, 0);
-  EXPECT_EQ(plain.port->sixthCoefficient, 0);
+  EXPECT_EQ(plain.port->quarterCoefficient + plain.port->sixthCoefficient, 0);
 }
 
 // A station of M2 with its overtides only: the full harmonic sum and the
@@ -120,18 +116,14 @@ TEST(DirectMapping, ShallowWaterTermsFollowTheEngineFormula) {
 TEST(PortLine, NamesAreCleanedForTheCommaSeparatedLine) {
   const std::pair<const char*, const char*> cases[] = {
       {"Boston, Boston Harbor, Massachusetts", "Boston - Boston Harbor - Massachusetts"},
-      {"  Sandy Hook,New Jersey ", "Sandy Hook - New Jersey"},
-      {"$Odd name", "Odd name"},
-      {"Tab\tname", "Tab name"},
-      {"Trailing comma,", "Trailing comma"},
-      {"", "Unnamed station"},
-      {" , ", "Unnamed station"},
+      {"  Sandy Hook,New Jersey ", "Sandy Hook - New Jersey"}, {"$Odd name", "Odd name"}, {"Tab\tname", "Tab name"},
+      {"Trailing comma,", "Trailing comma"}, {"", "Unnamed station"}, {" , ", "Unnamed station"},
       {"Caf\xE9 Point", "Caf\xE9 Point"},  // Latin-1 letters kept as they are
   };
   for (const auto& [raw, clean] : cases) EXPECT_EQ(CleanPortName(raw), clean) << raw;
 }
 
-TEST(PortLine, TheLineReadsBackAsTheSamePort) {
+TEST(PortLine, TheLineReadsBackWithItsPositionPhasesAndSeasonalLevels) {
   SimplePort port;
   port.zoneHoursWest = 3.5;
   port.meanLevel = 1.23456;
@@ -139,50 +131,121 @@ TEST(PortLine, TheLineReadsBackAsTheSamePort) {
   port.phase = {10, 20, 359.996, 40};
   port.quarterCoefficient = 0.0123456;
   port.quarterPhase = -30;
-  const std::string line = FormatLocationLine("Some Port", port, -33.85, 151.2167);
-  const LocationRecord record = ParseLocationLine(line);
-  EXPECT_EQ(record.portName, "Some Port");
-  EXPECT_EQ(record.portZone, "3.5");
-  EXPECT_EQ(record.latitudeText, "33\xB0" "51'S");
-  EXPECT_EQ(record.longitudeText, "151\xB0" "13'E");
-  EXPECT_EQ(record.harmonic[0], "1.2346");
-  EXPECT_EQ(record.harmonic[1], "0.00");  // 359.996 rounds to a full turn
-  EXPECT_EQ(record.harmonic[9], "330.00");
-  for (const auto& text : record.monthlyLevel) EXPECT_EQ(text, "");
-  for (const auto& text : record.springNeapLevel) EXPECT_EQ(text, "");
+  const LocationRecord plain = ParseLocationLine(FormatLocationLine("Some Port", port, -33.85, 151.2167));
+  EXPECT_EQ(plain.portName, "Some Port");
+  EXPECT_EQ(plain.portZone, "3.5");
+  EXPECT_EQ(plain.latitudeText, "33\xB0" "51'S");
+  EXPECT_EQ(plain.longitudeText, "151\xB0" "13'E");
+  // M2's 359.996 rounds to a full turn.
+  const std::array<std::string, 13> harmonic = {"1.2346", "0.00",   "1.5000", "40.00",    "0.4000", "20.00", "0.2000",
+                                                "10.00",  "0.1000", "330.00", "0.012346", "0.00",   "0.000000"};
+  EXPECT_EQ(plain.harmonic, harmonic);
+  EXPECT_EQ(plain.monthlyLevel, decltype(plain.monthlyLevel){});
+  EXPECT_EQ(plain.springNeapLevel, decltype(plain.springNeapLevel){});
   // Minutes that round to 60 carry into the degrees.
   EXPECT_EQ(ParseLocationLine(FormatLocationLine("P", port, 50.9999, -0.00001)).latitudeText, "51\xB0" "00'N");
   EXPECT_EQ(ZoneText(-10), "-10");
-  EXPECT_EQ(ZoneText(5), "5");
-}
 
-TEST(PortLine, SeasonalLevelsGoIntoTheirFields) {
-  SimplePort port;
-  port.meanLevel = 1.28;
-  port.amplitude = {0.1, 0.2, 1.5, 0.4};
   port.monthlyLevel = {0.08, 0.05, 0.0, -0.04, -0.07, -0.09, -0.06, -0.02, 0.03, 0.06, 0.04, 0.02};
-  const LocationRecord monthly = ParseLocationLine(FormatLocationLine("P", port, 50, -1));
-  EXPECT_EQ(monthly.harmonic[0], "1.2800");
-  EXPECT_EQ(monthly.monthlyLevel[0], "0.0800");
-  EXPECT_EQ(monthly.monthlyLevel[2], "0.0000");
-  EXPECT_EQ(monthly.monthlyLevel[5], "-0.0900");
-  for (const auto& text : monthly.springNeapLevel) EXPECT_EQ(text, "");
-
   port.followsSpringNeap = true;
   port.springNeapOffset = -2;
   port.springNeapLevel = {1.45, 1.42, 1.36, 1.30, 1.24, 1.20, 1.18, 1.17};
   const LocationRecord record = ParseLocationLine(FormatLocationLine("P", port, 50, -1));
   EXPECT_EQ(record.harmonic[0], "w");
+  EXPECT_EQ(record.monthlyLevel[0], "0.0800");
+  EXPECT_EQ(record.monthlyLevel[2], "0.0000");
   EXPECT_EQ(record.monthlyLevel[11], "0.0200");
   const std::array<std::string, 10> springNeap = {"-2", "", "1.4500", "1.4200", "1.3600", "1.3000",
                                                   "1.2400", "1.2000", "1.1800", "1.1700"};
   EXPECT_EQ(record.springNeapLevel, springNeap);
-  for (const auto& text : record.monthlyAmplitude) EXPECT_EQ(text, "");
+  EXPECT_EQ(record.monthlyAmplitude, decltype(record.monthlyAmplitude){});
   // Read back, the mean level is the average over the 15 days of the cycle:
   // with offset -2 the days fold onto levels 0..7 once, twice or three times.
   const SimplePort stored = AsStored(port);
   EXPECT_EQ(stored.springNeapOffset, -2);
   EXPECT_NEAR(stored.meanLevel, 19.22 / 15, 1e-6);
+}
+
+SimplePort referencePort(double m2 = 1.0, double s2 = 0.25) {
+  SimplePort p;
+  p.meanLevel = 1.5;
+  p.amplitude = {0.1, 0.15, m2, s2};
+  return p;
+}
+
+SubordinateStation sub(int highTime, int lowTime, double highAdd, double lowAdd, double highRatio = 0,
+                       double lowRatio = 0) {
+  SubordinateStation s;
+  s.name = "Upriver Landing, Some River, Maine (sub)";
+  s.latitude = 43.75, s.longitude = -70.125;
+  s.levelUnits = "feet";
+  s.maxTimeAdd = highTime, s.minTimeAdd = lowTime;
+  s.maxLevelAdd = highAdd, s.minLevelAdd = lowAdd;
+  s.maxLevelMultiply = highRatio, s.minLevelMultiply = lowRatio;
+  return s;
+}
+
+TEST(DifferenceMapping, TimeDifferencesAsSignedHoursAndMinutes) {
+  const std::pair<int, const char*> cases[] = {
+      {238, "+0238"}, {-5, "-0005"}, {-234, "-0234"}, {0, " 0000"}, {2359, "+2359"}, {-2359, "-2359"}};
+  for (const auto& [value, text] : cases) EXPECT_EQ(TimeDifferenceText(value), text) << value;
+  // A day or more, and 75 minutes, cannot be written.
+  for (int value : {2400, -3015, 175}) EXPECT_FALSE(TimeDifferenceText(value)) << value;
+  EXPECT_EQ(ParseTimeDifference(*TimeDifferenceText(-234)), -154);
+}
+
+TEST(DifferenceMapping, PlainDifferencesUseTheDifferencesOnlyPattern) {
+  const auto mapped = MapSubordinate(sub(45, -30, 1.0, -0.5), referencePort(), 17);
+  ASSERT_TRUE(mapped.record) << mapped.why;
+  const DifferenceRecord& r = *mapped.record;
+  EXPECT_FALSE(mapped.usesRatios);
+  EXPECT_EQ(r.name, "Upriver Landing - Some River - Maine");  // no "(sub)", no commas
+  EXPECT_EQ(r.referencePort, 17);
+  EXPECT_EQ(r.latitudeText + r.longitudeText, "43\xB0" "45.0'N" "070\xB0" "07.5'W");  // longitudes in three digits
+  // No reference levels; 1 ft at high water, -0.5 ft at low.
+  const std::array<std::string, kDifferenceValueCount> texts = {"", "", "", "", "+0045", "-0030",
+                                                                "0.30", "0.30", "-0.15", "-0.15"};
+  EXPECT_EQ(r.diffText, texts);
+  EXPECT_FALSE(DifferenceCombinationProblem(r.diffText));
+  EXPECT_NEAR(HeightDifference(r, 2.0, 1), 0.30, 1e-9);
+  EXPECT_NEAR(HeightDifference(r, 0.5, -1), -0.15, 1e-9);
+}
+
+// With ratios the program must give ratio x reference height + difference at
+// the high and low levels: check through its own secondary-port rule.
+TEST(DifferenceMapping, RatiosBecomeHeightDifferencesAtTheReferenceLevels) {
+  const struct { const char* what; SimplePort reference; double highRatio, lowRatio; bool neaps; } cases[] = {
+      {"semidiurnal, one ratio", referencePort(1.0, 0.25), 0.8, 0.8, true},
+      {"semidiurnal, two ratios", referencePort(1.0, 0.25), 1.2, 0.9, true},
+      {"S2 as large as M2", referencePort(0.3, 0.3), 0.5, 0.5, false},
+  };
+  for (const auto& c : cases) {
+    const auto mapped = MapSubordinate(sub(10, 20, 0.5, 0.0, c.highRatio, c.lowRatio), c.reference, 3);
+    ASSERT_TRUE(mapped.record) << c.what;
+    const DifferenceRecord& r = *mapped.record;
+    EXPECT_TRUE(mapped.usesRatios) << c.what;
+    EXPECT_FALSE(DifferenceCombinationProblem(r.diffText)) << c.what;
+    EXPECT_EQ(r.diffText[difference::kReferenceMHWN].empty(), !c.neaps) << c.what;
+    const double addHigh = 0.5 * 0.3048;
+    const double mhws = Val(r.diffText[difference::kReferenceMHWS]);
+    const double mlws = Val(r.diffText[difference::kReferenceMLWS]);
+    EXPECT_NEAR(mhws + HeightDifference(r, mhws, 1), c.highRatio * mhws + addHigh, 0.006) << c.what;
+    EXPECT_NEAR(mlws + HeightDifference(r, mlws, -1), c.lowRatio * mlws, 0.006) << c.what;
+    // Above the high levels the high-water rule goes on exactly (linear in h).
+    const double above = mhws + 0.4;
+    if (c.neaps) {
+      EXPECT_NEAR(above + HeightDifference(r, above, 1), c.highRatio * above + addHigh, 0.01) << c.what;
+    }
+  }
+}
+
+TEST(DifferenceMapping, WhatTheRecordCannotHoldIsRefused) {
+  SubordinateStation knots = sub(10, 10, 0, 0);
+  knots.levelUnits = "knots";
+  EXPECT_FALSE(MapSubordinate(knots, referencePort(), 0).record);
+  const auto flat = MapSubordinate(sub(10, 10, 0, 0, 0.5, 0.5), referencePort(0.001, 0.001), 0);
+  EXPECT_FALSE(flat.record) << "no range to scale by";
+  EXPECT_FALSE(flat.why.empty());
 }
 
 }  // namespace

@@ -17,12 +17,9 @@ inline ConstituentSet smallSet() {
   const auto add = [&](const char* name, double speed, double equilibrium, double nodeFactor) {
     set.constituents.push_back({name, speed, {equilibrium}, {nodeFactor}});
   };
-  add("M2", 28.9841042, 66.36, 0.9674);
-  add("S2", 30.0, 0.0, 1.0);
-  add("K1", 15.0410686, 14.26, 1.1031);
-  add("O1", 13.9430356, 50.65, 1.1668);
-  add("M4", 57.9682084, 132.72, 0.9674 * 0.9674);
-  add("M6", 86.9523127, 199.08, 0.9674 * 0.9674 * 0.9674);
+  add("M2", 28.9841042, 66.36, 0.9674), add("S2", 30.0, 0.0, 1.0);
+  add("K1", 15.0410686, 14.26, 1.1031), add("O1", 13.9430356, 50.65, 1.1668);
+  add("M4", 57.9682084, 132.72, 0.9674 * 0.9674), add("M6", 86.9523127, 199.08, 0.9674 * 0.9674 * 0.9674);
   add("N2", 28.4397295, 250.10, 0.9674);
   add("Sa", 0.0410686, 280.0, 1.0);  // the annual tide, which monthly levels carry
   return set;
