@@ -52,22 +52,8 @@ class PublisherPanelTest : public ::testing::Test {
   std::unique_ptr<RunningProgram> program;
 };
 
-// The panel speaks as the main window's description and the help page do.
-TEST_F(PublisherPanelTest, CaptionsAndTooltipsAreTheProgramsOwn) {
-  const std::pair<const char*, const char*> tooltips[] = {
-      {"fontface", "Enter the font name to use in web page."},
-      {"web_rows", "Enter the number of rows in the web page. The number of columns is then determined from the "
-                   "number of days in the month."},
-      {"savedir", "Enter directory path or double click to browse."},
-  };
-  for (auto [control, tooltip] : tooltips) EXPECT_EQ(fromQt(program->find<QWidget>(control)->toolTip()), tooltip);
-  EXPECT_EQ(fromQt(program->find<QCheckBox>("All_locs")->text()), "All Locs");
-  EXPECT_EQ(fromQt(program->find<QCheckBox>("All_tids")->text()), "All Dbs");
-  EXPECT_EQ(fromQt(program->find<QLineEdit>("fontface")->text()), "Arial");
-  const auto labels = program->find<QWidget>("Publisher")->findChildren<QLabel*>();
-  EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* l) { return l->text() == "Save in Directory"; }));
-}
-
+// Every port in list order, index pages whose links resolve, and the main window's own port kept; then a
+// run over every database where one page cannot be written: it is reported and the page before it kept.
 TEST_F(PublisherPanelTest, EveryPortOfTheDatabaseWithIndexPagesWhoseLinksResolve) {
   chooseDatabase();
   program->find<QCheckBox>("All_locs")->setChecked(true);
@@ -83,15 +69,32 @@ TEST_F(PublisherPanelTest, EveryPortOfTheDatabaseWithIndexPagesWhoseLinksResolve
     EXPECT_EQ(shown[2 * i + 1].substr(0, shown[2 * i + 1].find('\r')), "Web Page: '" + file + "' successfully created.");
     const std::string page = readFile(file);
     EXPECT_NE(page.find("<title>" + expectedPorts[i] + "</title>"), std::string::npos);
+    EXPECT_NE(page.find("<font face=\"Arial\""), std::string::npos) << "the panel's font";
     EXPECT_GT(std::count(page.begin(), page.end(), '<'), 500) << "a month of tides";
   }
   expectLinksResolve(pages() / "index.html", 4);  // three pages and the world index
   expectLinksResolve(dir / "web" / "index.html", 1);
-
   // The main window still predicts for the port it shows.
   EXPECT_EQ(program->state.location.portName, "Cherbourg");  // the first of the list
   EXPECT_EQ(program->state.engine.port().portName, "Cherbourg");
   EXPECT_EQ(program->state.tideDatabase.currentDatabase(), "SOUTH.tid");
+
+  const std::string portsmouth = readFile(pages() / "Portsmouth.html");
+  program->platform.clear();
+  program->find<QCheckBox>("All_tids")->setChecked(true);
+  for (int i = 0; i < 3; ++i) program->platform.answerNext(MessageAnswer::Yes);
+  setWriteFaultForTesting([](const std::filesystem::path& p) { return p.filename() != "Portsmouth.html"; });
+  generate();
+  const auto& messages = program->platform.messages;
+  const std::string expected = "Error in writing file '" + (pages() / "Portsmouth.html").string() +
+                               "': No space left on device.";
+  const auto failure = std::find_if(messages.begin(), messages.end(),
+                                    [&](const RecordedMessage& m) { return m.text == expected; });
+  ASSERT_NE(failure, messages.end());
+  EXPECT_EQ(failure->caption, "Saltmark Publisher");
+  EXPECT_EQ(failure->icon, MessageIcon::Critical);
+  EXPECT_EQ(readFile(pages() / "Portsmouth.html"), portsmouth);
+  expectLinksResolve(pages() / "index.html", 4);  // the page kept from the first run is still linked
 }
 
 TEST_F(PublisherPanelTest, OnePortWithoutIndexAndNoMeansNothingWritten) {
@@ -110,26 +113,6 @@ TEST_F(PublisherPanelTest, OnePortWithoutIndexAndNoMeansNothingWritten) {
   EXPECT_FALSE(std::filesystem::exists(pages() / "Southampton.html"));
 }
 
-TEST_F(PublisherPanelTest, APageThatCannotBeWrittenIsReportedAndTheRunGoesOn) {
-  chooseDatabase();
-  program->find<QCheckBox>("All_locs")->setChecked(true);
-  program->find<QCheckBox>("All_tids")->setChecked(true);
-  for (int i = 0; i < 3; ++i) program->platform.answerNext(MessageAnswer::Yes);
-  setWriteFaultForTesting([](const std::filesystem::path& p) { return p.filename() != "Portsmouth.html"; });
-  generate();
-  const auto& messages = program->platform.messages;
-  const std::string expected = "Error in writing file '" + (pages() / "Portsmouth.html").string() +
-                               "': No space left on device.";
-  const auto failure = std::find_if(messages.begin(), messages.end(),
-                                    [&](const RecordedMessage& m) { return m.text == expected; });
-  ASSERT_NE(failure, messages.end());
-  EXPECT_EQ(failure->caption, "Saltmark Publisher");
-  EXPECT_EQ(failure->icon, MessageIcon::Critical);
-  EXPECT_TRUE(std::filesystem::exists(pages() / "Southampton.html"));
-  EXPECT_FALSE(std::filesystem::exists(pages() / "Portsmouth.html"));
-  expectLinksResolve(pages() / "index.html", 3);  // the page not written is not linked
-}
-
 TEST_F(PublisherPanelTest, AbortInTheProgressWindowEndsTheRunBeforeAnyPage) {
   chooseDatabase();
   program->find<QCheckBox>("All_locs")->setChecked(true);
@@ -142,13 +125,12 @@ TEST_F(PublisherPanelTest, AbortInTheProgressWindowEndsTheRunBeforeAnyPage) {
   EXPECT_FALSE(progress.isVisible());
 }
 
-TEST_F(PublisherPanelTest, NothingChosenIsRefusedByTheMainWindowsCheck) {
+// With no database chosen the main window's check refuses; the maker's link opens after both questions.
+TEST_F(PublisherPanelTest, NothingChosenIsRefusedAndTheMakersSiteOpensAfterTheQuestions) {
   generate();
   EXPECT_EQ(texts(), std::vector<std::string>{"Please select a Database (.tid file)."});
   EXPECT_FALSE(std::filesystem::exists(dir / "web"));
-}
-
-TEST_F(PublisherPanelTest, TheMakersWebSiteOpensAfterTheQuestions) {
+  program->platform.clear();
   program->platform.answerNext(MessageAnswer::Ok);
   program->platform.answerNext(MessageAnswer::Ok);
   emit program->find<QLabel>("Image2")->linkActivated("#");
