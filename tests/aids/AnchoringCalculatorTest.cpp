@@ -29,25 +29,31 @@ class AnchoringTest : public ::testing::Test {
   AnchoringDisplay display;
 };
 
-TEST_F(AnchoringTest, FallRiseReadingAndDepthFromTheShownTexts) {
-  refresh(at(6), 2.04f);  // shown as 2.0: the results use the shown figure
-  EXPECT_EQ(display.Datenow, "06:00 05 Dec 2026");
-  EXPECT_EQ(display.Tidenow, " 2.0");
-  // The next waters with their time, not only the day.
-  EXPECT_EQ(display.nexthighdat, "15:00 05 Dec 2026");
-  EXPECT_EQ(display.nexthighval, "3.50 ");
-  EXPECT_EQ(display.nextlowdat, "09:00 05 Dec 2026");
-  EXPECT_EQ(display.nextlowval, "0.50 ");
-  EXPECT_EQ(display.fall, " 1.5");
-  EXPECT_EQ(display.rise, " 1.5");
-  EXPECT_EQ(display.offset, " 1.0");
-  EXPECT_EQ(display.esr, " 2.5");
-  EXPECT_EQ(display.Depth, " 5.0");  // 1.5 + 1.5 + 3.0 - 1.0
-  EXPECT_EQ(display.chain, "12.00");
-  // 20 of chain needed, 12 on board: rope (5 - 12 / 4) x 6 = 12, exactly what is on board.
-  EXPECT_EQ(display.chainused, " 12.0");
-  EXPECT_EQ(display.warpused, " 12.0");
-  EXPECT_EQ(display.total, " 24.0");
+// Each result from the texts shown: 2.04 is shown as 2.0 and the results use 2.0.
+TEST_F(AnchoringTest, FallRiseDepthAndLengthsFromTheShownTexts) {
+  refresh(at(6), 2.04f);
+  const auto expectShown = [&](std::initializer_list<std::pair<std::string AnchoringDisplay::*, const char*>> shown) {
+    for (const auto& [field, text] : shown) EXPECT_EQ(display.*field, text);
+  };
+  using D = AnchoringDisplay;
+  // The next waters with their time, not only the day; depth 1.5 + 1.5 + 3.0 - 1.0; 20 of chain needed,
+  // 12 on board: rope (5 - 12 / 4) x 6 = 12, exactly what is on board.
+  expectShown({{&D::Datenow, "06:00 05 Dec 2026"}, {&D::Tidenow, " 2.0"}, {&D::nexthighdat, "15:00 05 Dec 2026"},
+               {&D::nexthighval, "3.50 "}, {&D::nextlowdat, "09:00 05 Dec 2026"}, {&D::nextlowval, "0.50 "},
+               {&D::fall, " 1.5"}, {&D::rise, " 1.5"}, {&D::offset, " 1.0"}, {&D::esr, " 2.5"}, {&D::Depth, " 5.0"},
+               {&D::chain, "12.00"}, {&D::chainused, " 12.0"}, {&D::warpused, " 12.0"}, {&D::total, " 24.0"}});
+  EXPECT_FALSE(display.warningVisible);
+  ReadingNowChanged(display, "NA", settings, platform);
+  expectShown({{&D::Depth, "NA"}, {&D::chainused, "NA"}});
+  ReadingNowChanged(display, "2.0", settings, platform);  // depth 4: rope (4 - 3) x 6
+  expectShown({{&D::Depth, " 4.0"}, {&D::chainused, " 12.0"}, {&D::warpused, " 6.0"}});
+  // No rope on board shows the warning; chain enough for the depth is all chain and needs no rope.
+  WarpTextChanged(display, "0", settings, platform);
+  EXPECT_FLOAT_EQ(settings.ropeOnBoard, 0.0f);
+  EXPECT_TRUE(display.warningVisible);
+  ChainTextChanged(display, "16", settings, platform);
+  EXPECT_FLOAT_EQ(settings.chainOnBoard, 16.0f);
+  expectShown({{&D::chainused, " 16.0"}, {&D::warpused, " 0.0"}, {&D::total, " 16.0"}});
   EXPECT_FALSE(display.warningVisible);
   EXPECT_TRUE(platform.messages.empty());
 }
@@ -71,30 +77,6 @@ TEST_F(AnchoringTest, AnEventAtTheCursorOrWithinASecondIsNotTheNext) {
     refresh(at(3));
     EXPECT_EQ(display.nexthighval, next) << high.serial();
   }
-}
-
-TEST_F(AnchoringTest, TooLittleRopeShowsTheWarningAndEnoughChainUsesChainOnly) {
-  refresh(at(6));
-  WarpTextChanged(display, "11.9", settings, platform);
-  EXPECT_FLOAT_EQ(settings.ropeOnBoard, 11.9f);
-  EXPECT_TRUE(display.warningVisible);
-  ChainTextChanged(display, "20", settings, platform);
-  EXPECT_FLOAT_EQ(settings.chainOnBoard, 20.0f);
-  EXPECT_EQ(display.chainused, " 20.0");
-  EXPECT_EQ(display.warpused, " 0.0");
-  EXPECT_EQ(display.total, " 20.0");
-  EXPECT_FALSE(display.warningVisible);
-}
-
-TEST_F(AnchoringTest, ReadingNowUpdatesDepthAndLengths) {
-  refresh(at(6));
-  ReadingNowChanged(display, "NA", settings, platform);
-  EXPECT_EQ(display.Depth, "NA");
-  EXPECT_EQ(display.chainused, "NA");
-  ReadingNowChanged(display, "2.0", settings, platform);
-  EXPECT_EQ(display.Depth, " 4.0");
-  EXPECT_EQ(display.chainused, " 12.0");
-  EXPECT_EQ(display.warpused, " 6.0");  // (4 - 3) x 6
 }
 
 TEST_F(AnchoringTest, ZeroChainMultiplierIsRefusedWithoutDividing) {

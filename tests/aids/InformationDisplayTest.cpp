@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace saltmark {
 namespace {
 
@@ -18,18 +20,11 @@ TEST(InformationDisplay, ClearanceIsTheHeightPlusDepthLessDraught) {
   EXPECT_EQ(PresentTideAt(8.5f, 0, s).I_UKC, "  8' 6 ");
 }
 
+// Exactly at the level is enough; a hundredth less, or aground, sounds.
 TEST(InformationDisplay, AlarmSoundsOnlyBelowTheLevel) {
-  struct Case {
-    float level, clearance;
-    bool sounds;
-  } cases[] = {
-      {1.00f, 1.00f, false},  // exactly at the level: enough
-      {1.01f, 1.00f, true},   // a hundredth more
-      {0.50f, 1.00f, false},
-      {0.00f, -0.10f, true},  // aground
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(ClearanceAlarmSounds(c.level, c.clearance), c.sounds) << c.level << " " << c.clearance;
+  for (const auto& [level, clearance, sounds] :
+       {std::tuple{1.00f, 1.00f, false}, {1.01f, 1.00f, true}, {0.50f, 1.00f, false}, {0.00f, -0.10f, true}})
+    EXPECT_EQ(ClearanceAlarmSounds(level, clearance), sounds) << level << " " << clearance;
 }
 
 }  // namespace

@@ -37,19 +37,14 @@ TEST(SecondaryPort, HeightDifferenceByPattern) {
     double h, c, expected;
   };
   const Case cases[] = {
-      {full, 4.0, 0, 0.20},                                      // exactly MHWN: the upper band
-      {full, 1.5, 0, -0.10},                                     // exactly MLWN: the lower band
-      {full, 4.5, 0, 0.30},                                      // halfway MHWN..MHWS
-      {full, 2.75, 0, 0.05},                                     // halfway MLWN..MHWN
-      {full, 6.0, 0, 0.60},                                      // above MHWS: extrapolated
-      {full, 0.0, 0, -0.40},                                     // below MLWS: extrapolated
-      {levels("5.00", "", "", "0.50"), 2.75, 0, 0.05},           // halfway: mean of MLWS and MHWS differences
+      {full, 4.0, 0, 0.20},   {full, 1.5, 0, -0.10},  // exactly MHWN: the upper band; exactly MLWN: the lower
+      {full, 4.5, 0, 0.30},   {full, 2.75, 0, 0.05},  // halfway MHWN..MHWS, MLWN..MHWN
+      {full, 6.0, 0, 0.60},   {full, 0.0, 0, -0.40},  // above MHWS, below MLWS: extrapolated
+      {levels("5.00", "", "", "0.50"), 2.75, 0, 0.05},  // halfway: mean of MLWS and MHWS differences
       {levels("", "4.00", "1.50", ""), 2.75, 0, 0.05},
-      {only, 0, 1, 0.30},                                        // mean high-water difference at high water
-      {only, 0, -1, -0.20},                                      // mean low-water difference at low water
-      {levels("5.00", "4.00", "", ""), 3, 0, 0},
-      {levels("", "4.00", "", "0.50"), 3, 0, 0},
-      {levels("3.00", "3.00", "1.00", "1.00"), 3.5, 0, 0},       // equal bounding levels skip their band
+      {only, 0, 1, 0.30},     {only, 0, -1, -0.20},  // mean high-water difference at high water, low at low
+      {levels("5.00", "4.00", "", ""), 3, 0, 0},  {levels("", "4.00", "", "0.50"), 3, 0, 0},
+      {levels("3.00", "3.00", "1.00", "1.00"), 3.5, 0, 0},  // equal bounding levels skip their band
   };
   for (const Case& c : cases) EXPECT_NEAR(HeightDifference(c.r, c.h, c.c), c.expected, 1e-12) << c.h;
 

@@ -81,15 +81,12 @@ TEST(PlacePage, ByteExactForASmallMonth) {
   EXPECT_EQ(page.find_first_of("\r\n"), std::string::npos);
   EXPECT_EQ(layout.columns, 1);
   EXPECT_EQ(layout.rows, 31);
-}
 
-TEST(PlacePage, FeetModeSaysFeet) {
   Settings feet;
   feet.metricUnits = kFalse;
-  const std::string page = BuildPlacePage({{at(5, 3), 11.5f}}, options(31), feet);
-  EXPECT_NE(page.find("Heights in feet<br>"), std::string::npos);
-  EXPECT_EQ(page.find("Heights in meters"), std::string::npos);
-  EXPECT_NE(page.find(cell(" 11' 6 ")), std::string::npos);
+  const std::string inFeet = BuildPlacePage({{at(5, 3), 11.5f}}, options(31), feet);
+  EXPECT_NE(inFeet.find("Heights in feet<br>Predicted"), std::string::npos);
+  EXPECT_NE(inFeet.find(cell(" 11' 6 ")), std::string::npos);
 }
 
 // At most 36 table lines when the rows asked for give more than one column.
@@ -114,9 +111,7 @@ TEST(PlacePage, ThirtySixLineRule) {
     const std::string page = BuildPlacePage(month(c.days, c.perDay), options(c.rows), Settings{}, &layout);
     EXPECT_EQ(layout.rows, c.usedRows) << c.what;
     EXPECT_EQ(layout.columns, c.usedColumns) << c.what;
-    if (c.usedColumns > 1) {
-      EXPECT_LE(layout.tableLines, 37) << c.what;
-    }
+    EXPECT_TRUE(c.usedColumns == 1 || layout.tableLines <= 37) << c.what;
     // The abandoned first build leaves nothing behind: one page, once.
     EXPECT_EQ(page.find("<html>", 1), std::string::npos) << c.what;
     EXPECT_EQ(page.find_first_of("\r\n"), std::string::npos) << c.what;
@@ -159,6 +154,7 @@ LocationRecord portAt(const char* latitude, const char* longitude, const char* z
   return port;
 }
 
+// Each day ends with its sunrise and sunset; in the polar night the page says so without a time.
 TEST(PageSunTimes, EachDayEndsWithItsSunriseAndSunset) {
   Settings gmt;
   gmt.timeBase = static_cast<std::int16_t>(TimeBase::Gmt);
@@ -173,28 +169,19 @@ TEST(PageSunTimes, EachDayEndsWithItsSunriseAndSunset) {
   o.start = at(1, 0);
   EXPECT_NE(BuildPlacePage(merged, o, gmt).find("Sunrise</font>"), std::string::npos);
   EXPECT_EQ(BuildPlacePage(waters, o, gmt).find("Sun"), std::string::npos);
-}
 
-TEST(PageSunTimes, PolarNightSaysSoWithoutATime) {
-  Settings gmt;
-  gmt.timeBase = static_cast<std::int16_t>(TimeBase::Gmt);
-  const auto merged = WithSunriseAndSunset({}, portAt("71\xB0" "22'N", "156\xB0" "44'W", "9"), gmt, at(10, 0));
-  ASSERT_GE(merged.size(), 2u);
-  EXPECT_EQ(merged[0].label, "no sunrise");
-  EXPECT_EQ(merged[1].label, "no sunset");
-  PlacePageOptions o = options(31);
+  const auto polar = WithSunriseAndSunset({}, portAt("71\xB0" "22'N", "156\xB0" "44'W", "9"), gmt, at(10, 0));
+  ASSERT_GE(polar.size(), 2u);
+  EXPECT_EQ(polar[0].label, "no sunrise");
+  EXPECT_EQ(polar[1].label, "no sunset");
   o.start = at(10, 0);
-  EXPECT_NE(BuildPlacePage(merged, o, gmt).find(cell("") + "<td><font face=\"Arial\" size=\"2\">no sunrise"),
-            std::string::npos);
+  EXPECT_NE(BuildPlacePage(polar, o, gmt).find(cell("") + cell("no sunrise")), std::string::npos);
 }
 
-TEST(IndexPage, HeadEntriesAndEnd) {
-  EXPECT_EQ(IndexPageHead().substr(0, 120),
-            "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-1\">"
-            "<title>Home Page</title></head><body");
-  EXPECT_NE(IndexPageHead().find("link=\"#FFFFFF\" vlink=\"#FFFFFF\" alink=\"#FFFFFF\">"), std::string::npos);
+TEST(IndexPage, HeadAndEnd) {
+  EXPECT_EQ(IndexPageHead().rfind("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                                  "charset=ISO-8859-1\"><title>Home Page</title></head><body", 0), 0u);
   EXPECT_NE(WorldIndexPage({"SOLENT"}).find("charset=UTF-8"), std::string::npos);
-  EXPECT_EQ(IndexPageHead().substr(IndexPageHead().size() - 2), "\r\n");
   EXPECT_EQ(IndexPageEnd(), "<p><a href=\"../index.html\">WORLD INDEX</a></p></body></html>\r\n");
 }
 

@@ -54,8 +54,14 @@ TEST_F(PublishChoiceTest, LocationsComeInTheListsOrder) {
   EXPECT_EQ(LocationsToPublish(database, choice, false), std::vector<int>{0});
 }
 
+// An abort stops the whole run; a full run takes each database's own port, not the chosen line.
 TEST_F(PublishChoiceTest, EveryDatabaseGetsItsOwnPortNotTheChosenLine) {
   choice.databases = {east, west};
+  test::RecordingProgress cancelling(10);
+  EXPECT_EQ(PublishChosen(request, choice, database, run(ports, cancelling)), JobOutcome::Cancelled);
+  EXPECT_EQ(ports.ports, std::vector<std::string>{"Morlaix"});
+  EXPECT_TRUE(platform.messages.empty());
+  ports.ports.clear();
   answerYes(2);
   ASSERT_EQ(publish(), JobOutcome::Completed);
   EXPECT_EQ(ports.ports, (std::vector<std::string>{"Morlaix", "Oban"}));
@@ -83,14 +89,6 @@ TEST_F(PublishChoiceTest, WithTheAutomaticLocalZoneEachPageNamesItsPortsZone) {
   ASSERT_NE(zoneOf(-4), zoneOf(0));
   EXPECT_NE(brest.find("TIME ZONE:" + zoneOf(-4)), std::string::npos);
   EXPECT_NE(yarmouth.find("TIME ZONE:" + zoneOf(0)), std::string::npos);
-}
-
-TEST_F(PublishChoiceTest, AbortStopsTheWholeRun) {
-  choice.databases = {east, west};
-  test::RecordingProgress cancelling(10);
-  EXPECT_EQ(PublishChosen(request, choice, database, run(ports, cancelling)), JobOutcome::Cancelled);
-  EXPECT_EQ(ports.ports, std::vector<std::string>{"Morlaix"});
-  EXPECT_TRUE(platform.messages.empty());
 }
 
 }  // namespace

@@ -184,7 +184,9 @@ class InformationTest : public AidWindowsTest {
   }
 };
 
-TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecond) {
+// The present tide and clearance every second, the alarm while the clearance is below its level, and
+// Leave and the close box, which both end the updates.
+TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecondAndSoundsTheAlarm) {
   GraphProgram program(dir.path());
   QWidget* info = openInformation(program);
   ASSERT_NE(info, nullptr);
@@ -192,41 +194,84 @@ TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecond) {
   EXPECT_FALSE(program.graphWindow("Graphical")->isVisible());
   const auto label = [&](const char* name) { return text(info->findChild<QLabel*>(name)); };
   const Settings& s = program.state.settings;
-  EXPECT_EQ(label("Location"), "Harbourton");
-  EXPECT_EQ(label("Position"), program.state.location.positionText);
-  EXPECT_EQ(label("DZone"), " 00:00");
-  EXPECT_EQ(label("Date"), "15 Jun 2026");
-  EXPECT_EQ(label("Time"), "12:00:00");
-  EXPECT_EQ(label("I_Tide"), FormatHeight2(heightAtClock(program), s));
-  EXPECT_EQ(label("I_UKC"), FormatHeight2(heightAtClock(program) - 1.0f, s));
-
+  const std::pair<const char*, std::string> shown[] = {
+      {"Location", "Harbourton"}, {"Position", program.state.location.positionText}, {"DZone", " 00:00"},
+      {"Date", "15 Jun 2026"},    {"Time", "12:00:00"}, {"I_Tide", FormatHeight2(heightAtClock(program), s)},
+      {"I_UKC", FormatHeight2(heightAtClock(program) - 1.0f, s)}};
+  for (const auto& [name, expected] : shown) EXPECT_EQ(label(name), expected) << name;
   program.tick(20 * 60);
   EXPECT_EQ(label("Time"), "12:20:00");
   EXPECT_EQ(label("I_Tide"), FormatHeight2(heightAtClock(program), s));
+
+  info->findChild<QPushButton*>("Alarm")->click();
+  QWidget* alarm = program.graphWindow("Alarmform");
+  ASSERT_NE(alarm, nullptr);
+  EXPECT_TRUE(alarm->isVisible());
+  auto* level = alarm->findChild<QLineEdit*>("alarm_txt");
+  auto* set = alarm->findChild<QCheckBox*>("set");
+  auto* picture = info->findChild<QLabel*>("Alarmclock");
+  const float clearance = heightAtClock(program) - 1.0f;
+  for (const auto& [aboveClearance, beepsPerTick] : {std::pair{0.5f, 1}, {-0.5f, 0}}) {
+    level->setText(toQt(FormatHeight2(clearance + aboveClearance, s)));
+    if (!set->isChecked()) set->click();
+    EXPECT_FALSE(picture->isHidden());
+    program.platform.beeps = 0;
+    program.tick();
+    program.tick();
+    EXPECT_EQ(program.platform.beeps, 2 * beepsPerTick) << aboveClearance;
+  }
+  // Unset: the picture goes at once and the alarm is silent.
+  level->setText(toQt(FormatHeight2(clearance + 0.5f, s)));
+  set->click();
+  EXPECT_TRUE(picture->isHidden());
+  program.platform.beeps = 0;
+  program.tick();
+  EXPECT_EQ(program.platform.beeps, 0);
+  alarm->findChild<QPushButton*>("Test")->click();
+  EXPECT_EQ(program.platform.beeps, 1);
+  // A level that cannot be a clearance is said once, not every second.
+  level->setText("500");
+  set->click();
+  program.tick();
+  program.tick();
+  EXPECT_EQ(program.platform.messageTexts(), std::vector<std::string>{"Inappropriate Input Value"});
+  alarm->findChild<QPushButton*>("Exit")->click();
+  EXPECT_FALSE(alarm->isVisible());
+  EXPECT_TRUE(info->isVisible());
+  EXPECT_EQ(label("Time"), "12:20:07");
 
   // Leaving returns to the graph, and the clock no longer writes here.
   info->findChild<QPushButton*>("Leave")->click();
   EXPECT_FALSE(info->isVisible());
   EXPECT_TRUE(program.graphWindow("Graphical")->isVisible());
   program.tick(60);
-  EXPECT_EQ(label("Time"), "12:20:00");
+  EXPECT_EQ(label("Time"), "12:20:07");
 
-  // The close box leaves as Exit does: no more updates, and no alarm behind a closed window.
+  // The close box leaves as Leave does: no more updates, and no alarm behind a closed window.
   program.actionIn("Graphical", "Display")->trigger();
-  EXPECT_EQ(label("Time"), "12:21:00");
+  EXPECT_EQ(label("Time"), "12:21:07");
   info->findChild<QPushButton*>("Alarm")->click();
-  QWidget* alarm = program.graphWindow("Alarmform");
-  alarm->findChild<QLineEdit*>("alarm_txt")->setText("99");
-  alarm->findChild<QCheckBox*>("set")->click();
+  level->setText("99");
+  if (!set->isChecked()) set->click();
   program.platform.beeps = 0;
   program.tick();
   EXPECT_EQ(program.platform.beeps, 1);
   info->close();
   EXPECT_FALSE(alarm->isVisible());
   program.tick(60);
-  EXPECT_EQ(label("Time"), "12:21:01");
+  EXPECT_EQ(label("Time"), "12:21:08");
   EXPECT_EQ(program.platform.beeps, 1);
   EXPECT_TRUE(program.graphWindow("Graphical")->isVisible());
+
+  // Without the clock the alarm cannot be set.
+  program.actionIn("Graphical", "Display")->trigger();
+  program.find<QCheckBox>("Usenow")->click();
+  program.platform.clear();
+  info->findChild<QPushButton*>("Alarm")->click();
+  ASSERT_EQ(program.platform.messages.size(), 1u);
+  EXPECT_EQ(program.platform.messages[0].text, "Alarm option requires Now to be checked on main control window");
+  EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::None);
+  EXPECT_FALSE(alarm->isVisible());
 }
 
 // At a secondary port the display names the secondary port, not its
@@ -248,66 +293,6 @@ TEST_F(InformationTest, NamesTheSecondaryPortWhole) {
   EXPECT_EQ(text(info->findChild<QLabel*>("Location")), secondary.name);
   EXPECT_EQ(text(info->findChild<QLabel*>("Position")), "57 32N 153 59W");
   expectEveryReadoutFits(info);
-}
-
-TEST_F(InformationTest, AlarmBeepsWhileTheClearanceIsBelowTheLevel) {
-  GraphProgram program(dir.path());
-  QWidget* info = openInformation(program);
-  ASSERT_NE(info, nullptr);
-  info->findChild<QPushButton*>("Alarm")->click();
-  QWidget* alarm = program.graphWindow("Alarmform");
-  ASSERT_NE(alarm, nullptr);
-  EXPECT_TRUE(alarm->isVisible());
-  auto* level = alarm->findChild<QLineEdit*>("alarm_txt");
-  auto* set = alarm->findChild<QCheckBox*>("set");
-  auto* picture = info->findChild<QLabel*>("Alarmclock");
-  const float clearance = heightAtClock(program) - 1.0f;
-  const Settings& s = program.state.settings;
-
-  struct Case {
-    float aboveClearance;
-    int beepsPerTick;
-  } cases[] = {{0.5f, 1}, {-0.5f, 0}};
-  for (const Case& c : cases) {
-    level->setText(toQt(FormatHeight2(clearance + c.aboveClearance, s)));
-    if (!set->isChecked()) set->click();
-    EXPECT_FALSE(picture->isHidden());
-    program.platform.beeps = 0;
-    program.tick();
-    program.tick();
-    EXPECT_EQ(program.platform.beeps, 2 * c.beepsPerTick) << c.aboveClearance;
-  }
-
-  // Unset: the picture goes at once and the alarm is silent.
-  level->setText(toQt(FormatHeight2(clearance + 0.5f, s)));
-  set->click();
-  EXPECT_TRUE(picture->isHidden());
-  program.platform.beeps = 0;
-  program.tick();
-  EXPECT_EQ(program.platform.beeps, 0);
-
-  alarm->findChild<QPushButton*>("Test")->click();
-  EXPECT_EQ(program.platform.beeps, 1);
-
-  // A level that cannot be a clearance is said once, not every second.
-  level->setText("500");
-  set->click();
-  program.tick();
-  program.tick();
-  EXPECT_EQ(program.platform.messageTexts(), std::vector<std::string>{"Inappropriate Input Value"});
-
-  alarm->findChild<QPushButton*>("Exit")->click();
-  EXPECT_FALSE(alarm->isVisible());
-  EXPECT_TRUE(info->isVisible());
-
-  // Without the clock the alarm cannot be set.
-  program.find<QCheckBox>("Usenow")->click();
-  program.platform.clear();
-  info->findChild<QPushButton*>("Alarm")->click();
-  ASSERT_EQ(program.platform.messages.size(), 1u);
-  EXPECT_EQ(program.platform.messages[0].text, "Alarm option requires Now to be checked on main control window");
-  EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::None);
-  EXPECT_FALSE(alarm->isVisible());
 }
 
 }  // namespace
