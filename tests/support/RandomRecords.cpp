@@ -52,34 +52,15 @@ std::string RandomRecords::typedText(std::size_t longest) {
 Settings RandomRecords::settings() {
   Settings s;
   s.versionText = std::string(kVersionString.substr(0, kSignatureLength)) + text(20);
-  s.tideDatabasePath = text();
-  s.locationName = text();
-  s.timeBase = int16();
-  s.systemZoneOffset = int16();
-  s.localZoneOffset = int16();
-  s.draught = single();
-  s.chartedDepth = single();
-  s.chainOnBoard = single();
-  s.ropeOnBoard = single();
-  s.chainMultiplier = text();
-  s.ropeMultiplier = text();
-  s.colourDisplay = int16();
-  s.vesselName = text();
-  s.metricUnits = int16();
-  s.useClock = int16();
-  s.findLatitude = text();
-  s.findLongitude = text();
-  s.autoLocalZone = int16();
-  s.graphDays = text();
-  s.graphSwitch1 = int16();
-  s.graphSwitch2 = int16();
-  s.graphSwitch3 = int16();
-  s.findDistance = text();
-  s.echoSounderOffset = single();
-  s.portMode = int16();
-  s.streamDatabasePath = text();
-  s.speedUnits = int16();
-  s.differenceDatabasePath = text();
+  for (std::string* t : {&s.tideDatabasePath, &s.locationName, &s.chainMultiplier, &s.ropeMultiplier, &s.vesselName,
+                         &s.findLatitude, &s.findLongitude, &s.graphDays, &s.findDistance, &s.streamDatabasePath,
+                         &s.differenceDatabasePath})
+    *t = text();
+  for (std::int16_t* n : {&s.timeBase, &s.systemZoneOffset, &s.localZoneOffset, &s.colourDisplay, &s.metricUnits,
+                          &s.useClock, &s.autoLocalZone, &s.graphSwitch1, &s.graphSwitch2, &s.graphSwitch3,
+                          &s.portMode, &s.speedUnits})
+    *n = int16();
+  for (float* f : {&s.draught, &s.chartedDepth, &s.chainOnBoard, &s.ropeOnBoard, &s.echoSounderOffset}) *f = single();
   return s;
 }
 
@@ -155,9 +136,8 @@ DifferenceRecord RandomRecords::differenceRecord() {
 StreamRecord RandomRecords::streamRecord() {
   auto record = headedRecord<StreamRecord>(*this);
   record.speedUnits = int16();
-  for (auto& v : record.direction) v = int16();
-  for (auto& v : record.springRate) v = int16();
-  for (auto& v : record.neapRate) v = int16();
+  for (auto* hours : {&record.direction, &record.springRate, &record.neapRate})
+    for (auto& v : *hours) v = int16();
   return record;
 }
 

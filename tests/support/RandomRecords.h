@@ -43,8 +43,6 @@ class RandomRecords {
   }
   std::vector<StreamRecord> streamRecords(int mostRecords = 20) { return records(mostRecords, &RandomRecords::streamRecord); }
 
-  std::mt19937& engine() { return engine_; }
-
  private:
   template <typename Record>
   std::vector<Record> records(int mostRecords, Record (RandomRecords::*make)()) {

@@ -19,10 +19,7 @@ namespace {
 // Whether this process can still create a file in the folder.
 bool canCreateIn(const std::filesystem::path& folder) {
   const std::filesystem::path probe = folder / ".write-probe";
-  {
-    std::ofstream out(probe);
-    if (!out) return false;
-  }
+  if (!std::ofstream(probe)) return false;
   std::error_code ec;
   std::filesystem::remove(probe, ec);
   return true;
@@ -31,13 +28,9 @@ bool canCreateIn(const std::filesystem::path& folder) {
 }  // namespace
 
 std::string WriteFaultName(WriteFault fault) {
-  switch (fault) {
-    case WriteFault::DiskFullBeforeWriting: return "DiskFullBeforeWriting";
-    case WriteFault::DiskFullPartWay: return "DiskFullPartWay";
-    case WriteFault::FolderInPlaceOfFile: return "FolderInPlaceOfFile";
-    case WriteFault::ReadOnlyFolder: return "ReadOnlyFolder";
-  }
-  return "?";
+  static const char* const kNames[] = {"DiskFullBeforeWriting", "DiskFullPartWay", "FolderInPlaceOfFile",
+                                       "ReadOnlyFolder"};
+  return kNames[static_cast<int>(fault)];
 }
 
 std::map<std::string, std::string> FolderSnapshot(const std::filesystem::path& folder) {
@@ -102,9 +95,7 @@ WriteFaultScope::WriteFaultScope(WriteFault fault, const std::filesystem::path& 
 
 WriteFaultScope::~WriteFaultScope() {
   switch (fault_) {
-    case WriteFault::DiskFullBeforeWriting:
-      setWriteFaultForTesting({});
-      break;
+    case WriteFault::DiskFullBeforeWriting: setWriteFaultForTesting({}); break;
     case WriteFault::DiskFullPartWay:
       if (limitSet_) {
         rlimit limit{static_cast<rlim_t>(savedLimit_), static_cast<rlim_t>(savedMaximum_)};
@@ -112,8 +103,7 @@ WriteFaultScope::~WriteFaultScope() {
         std::signal(SIGXFSZ, savedSignal_);
       }
       break;
-    case WriteFault::FolderInPlaceOfFile:
-      break;
+    case WriteFault::FolderInPlaceOfFile: break;
     case WriteFault::ReadOnlyFolder: {
       std::error_code ec;
       std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
