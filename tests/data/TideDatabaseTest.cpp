@@ -42,11 +42,8 @@ int expectRuntimeError(const std::function<void()>& action) {
 TEST(TideDatabaseFile, ScramblingChainsEachByteOnTheStoredOneBefore) {
   // key 2 (the length): 'A' ^ 2 = 0x43, then 'b' ^ 0x43 = 0x21
   EXPECT_EQ(EncodeTideRecord("Ab"), "\x02\x00\x43\x21"s);
-  const std::string all = [] {
-    std::string s;
-    for (int c = 1; c < 256; ++c) s += static_cast<char>(c);
-    return s;
-  }();
+  std::string all;
+  for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
   EXPECT_EQ(UnscrambleRecordText(ScrambleRecordText(all)), all);
   EXPECT_NE(ScrambleRecordText(all), all);
 }
@@ -56,28 +53,22 @@ TEST(TideDatabaseFile, TheWriterRefusesWhatTheReaderCouldNotGiveBack) {
     std::string name, signature;
     std::vector<std::string> headers, lines;
   };
+  const std::string ours = "Saltmark 100", x32767(32767, 'x');
   const Case cases[] = {
-      {"foreign signature", "Tidewise 100", {}, {"A"}},
-      {"short signature", "Salt", {}, {"A"}},
-      {"four headers", "Saltmark 100", {"1", "2", "3", "4"}, {"A"}},
-      {"702 ports", "Saltmark 100", {}, portLines(702)},
-      {"empty line", "Saltmark 100", {}, {"A", ""}},
-      {"line taken for a header", "Saltmark 100", {}, {"$A"}},
-      {"record too long", "Saltmark 100", {}, {std::string(32768, 'x')}},
-      {"header too long", "Saltmark 100", {std::string(32767, 'x')}, {}},
+      {"foreign signature", "Tidewise 100", {}, {"A"}}, {"short signature", "Salt", {}, {"A"}},
+      {"four headers", ours, {"1", "2", "3", "4"}, {"A"}}, {"702 ports", ours, {}, portLines(702)},
+      {"empty line", ours, {}, {"A", ""}},                 {"line taken for a header", ours, {}, {"$A"}},
+      {"record too long", ours, {}, {x32767 + "x"}},      {"header too long", ours, {x32767}, {}},
   };
+  test::TempDir dir;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    test::TempDir dir;
     const WriteResult result = WriteTideDatabaseFile(dir / "x.tid", c.signature, c.headers, c.lines);
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.empty());
     EXPECT_FALSE(std::filesystem::exists(dir / "x.tid"));
   }
-  EXPECT_EQ(DecodeTideDatabase(EncodeTideDatabase("Saltmark 100", {}, {std::string(32767, 'x')}))
-                .locationLines[0]
-                .size(),
-            32767u);
+  EXPECT_EQ(DecodeTideDatabase(EncodeTideDatabase(ours, {}, {x32767})).locationLines, std::vector{x32767});
 }
 
 TEST(TideDatabaseFile, HeadersAnywhereDoNotShiftThePortsAndOnlyThreeAreKept) {
@@ -138,12 +129,10 @@ TEST_F(TideDatabaseLoad, FilesThatCannotBeReadKeepThePreviousDatabase) {
     MessageIcon icon = MessageIcon::Exclamation;
   };
   const Case cases[] = {
-      {"empty file", "", bad},
+      {"empty file", "", bad},                        {"signature too short", EncodeTideRecord("Saltmar"), bad},
+      {"zero-length first record", "\x00\x00"s, bad}, {"negative length", signature() + "\xFE\xFF"s + "ab", bad},
       {"foreign signature", EncodeTideRecord("Tidewise 100") + EncodeTideRecord("A,1"), bad},
-      {"signature too short", EncodeTideRecord("Saltmar"), bad},
       {"zero-length record", signature() + "\x00\x00"s + EncodeTideRecord("A,1"), bad},
-      {"zero-length first record", "\x00\x00"s, bad},
-      {"negative length", signature() + "\xFE\xFF"s + "ab", bad},
       {"length past the end", signature() + "\x10\x00"s + "short", bad},
       {"half a length at the end", signature() + EncodeTideRecord("A,1") + "\x05"s, bad},
       {"702 ports", EncodeTideDatabase("Saltmark 100", {}, portLines(701)) + EncodeTideRecord("B"),
@@ -209,12 +198,8 @@ TEST(LocationLine, PositionTextsAreRoundedAndPadded) {
     const char *degrees, *minutes, *hemisphere;
     std::string expected;
   } cases[] = {
-      {"50", "48", "N", "50\xB0" "48'N"},
-      {"1", "7", "w", "1\xB0" "07'W"},
-      {"123", "5.4", "east", "123\xB0" "05'E"},
-      {"50.5", "7.5", "s", "51\xB0" "08'S"},
-      {" 9", "59.6", "N", "9\xB0" "60'N"},
-      {"", "", "", "0\xB0" "00'"},
+      {"50", "48", "N", "50\xB0" "48'N"}, {"1", "7", "w", "1\xB0" "07'W"}, {"123", "5.4", "east", "123\xB0" "05'E"},
+      {"50.5", "7.5", "s", "51\xB0" "08'S"}, {" 9", "59.6", "N", "9\xB0" "60'N"}, {"", "", "", "0\xB0" "00'"},
       {"x", "-3", "n", "0\xB0" "-03'N"},
   };
   for (const auto& c : cases) {
