@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -66,34 +65,20 @@ void typeBox(QWidget& window, const QString& name, const std::string& typed) {
   leaveBox(box);
 }
 
-// Runs steps while the modal window named windowName is open, after
-// opening starts it; a window the steps left open is closed afterwards, so
-// a failed step never leaves the test waiting.
+// Runs steps on the modal window named windowName once open() has shown
+// it; a window the steps left open is closed afterwards.
 bool whileModal(QWidget* owner, const char* windowName, const std::function<void()>& open,
                 const std::function<void(QDialog&)>& steps) {
-  struct Watch {
-    bool ran = false;
-    bool over = false;  // open() has returned: stop looking
-    std::function<void()> look;
-  };
-  auto watch = std::make_shared<Watch>();
-  std::weak_ptr<Watch> weak = watch;
-  watch->look = [weak, owner, windowName, &steps] {
-    auto w = weak.lock();
-    if (!w || w->over) return;
+  auto ran = std::make_shared<bool>(false);
+  QTimer::singleShot(0, owner, [ran, owner, windowName, steps] {
     auto* dialog = owner->findChild<QDialog*>(windowName);
-    if (!dialog || !dialog->isVisible()) {
-      QTimer::singleShot(10, owner, [weak] { if (auto again = weak.lock()) again->look(); });
-      return;
-    }
-    w->ran = true;
+    if (!dialog || !dialog->isVisible()) return;
+    *ran = true;
     steps(*dialog);
     if (dialog->isVisible()) dialog->done(QDialog::Rejected);
-  };
-  QTimer::singleShot(0, owner, [weak] { if (auto w = weak.lock()) w->look(); });
+  });
   open();
-  watch->over = true;
-  return watch->ran;
+  return *ran;
 }
 
 // An editor window alone, on a folder with the three ports' index.
@@ -273,57 +258,45 @@ TEST_F(DifferenceEditorAlone, AFailedSaveKeepsTheOldFileAndTheEditorsData) {
   EXPECT_EQ(DifferenceFile::read(dir / "MINE.dif").size(), 2u);
 }
 
-// A station whose set turns through the tide and whose rates peak at
-// half tide, typed as a user would ("45" for 045, "1.2" for 1.20).
-struct TypedStation {
-  const char *name, *latitude, *longitude;
+// Three stations typed as a user types them (sets without their leading
+// zeros, rates with six decimals): the set turns at high water, the rates
+// peak at half tide and the neaps are half the springs.
+const struct {
+  const char *name, *latitude, *longitude, *latitudeText, *longitudeText;
   int speedUnits;
-  int setOffset;  // degrees added to every hour's set
-  double rateScale;
+} kStations[] = {
+    {"Diamond A", "50 40N", "1 10W", "50\xB0" "40.0'N", "001\xB0" "10.0'W", 0},
+    {"Diamond B", "50 40N", "1 20W", "50\xB0" "40.0'N", "001\xB0" "20.0'W", 0},
+    {"Diamond C", "50 45N", "1 15W", "50\xB0" "45.0'N", "001\xB0" "15.0'W", 3},
 };
+int setAt(int s, int hour) { return (hour < 6 ? 70 : 250) + 20 * s + hour; }
+int springAt(int s, int hour) { return 2 * (3 - s) * (5 + 8 * (6 - std::abs(hour - 3) % 6)); }  // hundredths
 
-const TypedStation kStations[] = {
-    {"Diamond A", "50 40N", "1 10W", 0, 0, 1.0},
-    {"Diamond B", "50 40N", "1 20W", 0, 20, 0.8},
-    {"Diamond C", "50 45N", "1 15W", 3, 40, 0.5},
-};
-
-int typedSet(const TypedStation& s, int hour) { return (hour < 6 ? 70 : 250) + s.setOffset + hour; }
-
-// The rate typed for an hour, to two decimals (neaps are half the springs).
-std::string typedRate(const TypedStation& s, int hour, double part) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", part * s.rateScale * (0.2 + 0.3 * (6 - std::abs(hour - 3) % 6)));
-  return text;
-}
-
-void typeStation(QWidget& window, const TypedStation& s) {
-  typeHeading(window, s.name, s.latitude, s.longitude, 1);  // Portsmouth
-  child<QComboBox>(window, "spd")->setCurrentIndex(s.speedUnits);
+void typeStation(QWidget& window, int s) {
+  typeHeading(window, kStations[s].name, kStations[s].latitude, kStations[s].longitude, 1);  // Portsmouth
+  child<QComboBox>(window, "spd")->setCurrentIndex(kStations[s].speedUnits);
   for (int j = 0; j < kStreamHours; ++j) {
-    typeBox(window, QString("d_%1").arg(j), std::to_string(typedSet(s, j)));
-    typeBox(window, QString("s_%1").arg(j), typedRate(s, j, 1));
-    typeBox(window, QString("n_%1").arg(j), typedRate(s, j, 0.5));
+    typeBox(window, QString("d_%1").arg(j), std::to_string(setAt(s, j)));
+    typeBox(window, QString("s_%1").arg(j), std::to_string(springAt(s, j) / 100.0));
+    typeBox(window, QString("n_%1").arg(j), std::to_string(springAt(s, j) / 200.0));
   }
 }
 
-// The stations as they must be stored.
 std::vector<StreamRecord> expectedStations() {
-  std::vector<StreamRecord> records;
-  for (const TypedStation& s : kStations) {
-    StreamRecord r;
-    r.name = s.name;
-    r.latitudeText = std::string(s.latitude).substr(0, 2) + "\xB0" + std::string(s.latitude).substr(3, 2) + ".0'N";
-    r.longitudeText = "001\xB0" + std::string(s.longitude).substr(2, 2) + ".0'W";
+  std::vector<StreamRecord> records(3);
+  for (int s = 0; s < 3; ++s) {
+    StreamRecord& r = records[static_cast<std::size_t>(s)];
+    r.name = kStations[s].name;
+    r.latitudeText = kStations[s].latitudeText;
+    r.longitudeText = kStations[s].longitudeText;
     r.referencePort = 1;
-    r.speedUnits = static_cast<std::int16_t>(s.speedUnits);
+    r.speedUnits = static_cast<std::int16_t>(kStations[s].speedUnits);
     for (int j = 0; j < kStreamHours; ++j) {
       const auto hour = static_cast<std::size_t>(j);
-      r.direction[hour] = static_cast<std::int16_t>(typedSet(s, j));
-      r.springRate[hour] = static_cast<std::int16_t>(std::lround(std::stod(typedRate(s, j, 1)) * 100));
-      r.neapRate[hour] = static_cast<std::int16_t>(std::lround(std::stod(typedRate(s, j, 0.5)) * 100));
+      r.direction[hour] = static_cast<std::int16_t>(setAt(s, j));
+      r.springRate[hour] = static_cast<std::int16_t>(springAt(s, j));
+      r.neapRate[hour] = static_cast<std::int16_t>(springAt(s, j) / 2);
     }
-    records.push_back(r);
   }
   return records;
 }
@@ -338,13 +311,20 @@ TEST(StreamEditorWindow, ThreeStationsTypedSavedAndLoadedInTheMainWindow) {
                                  [&](QDialog& streams) {
     EXPECT_EQ(streams.windowTitle().toStdString(), "Saltmark Tidal Streams:    ");
     ASSERT_EQ(child<QComboBox>(streams, "spd")->count(), 4);
-    for (const TypedStation& s : kStations) {
+    for (int s = 0; s < 3; ++s) {
       typeStation(streams, s);
       child<QPushButton>(streams, "Str_OK")->click();
     }
     EXPECT_EQ(child<QGroupBox>(streams, "Record")->title().toStdString(), " 4/ 4");
+    // Every hour's boxes of a station shown back from the record.
     child<QListWidget>(streams, "Recindex")->setCurrentRow(2);
-    EXPECT_EQ(fromQt(child<QLineEdit>(streams, "d_0")->text()), "110");
+    for (int j = 0; j < kStreamHours; ++j) {
+      SCOPED_TRACE(j);
+      EXPECT_EQ(std::stoi(text(streams, QString("d_%1").arg(j))), setAt(2, j));
+      EXPECT_EQ(text(streams, QString("s_%1").arg(j)), QString::number(springAt(2, j) / 100.0, 'f', 2).toStdString());
+      EXPECT_EQ(text(streams, QString("n_%1").arg(j)), QString::number(springAt(2, j) / 200.0, 'f', 2).toStdString());
+    }
+    EXPECT_EQ(text(streams, "d_0"), "110");
     EXPECT_EQ(child<QComboBox>(streams, "spd")->currentIndex(), 3);
     child<QAction>(streams, "filesave")->trigger();  // no name yet: Save As
     child<QAction>(streams, "fileexit")->trigger();
