@@ -48,12 +48,7 @@ class DataFolderTest : public ::testing::Test {
 };
 
 TEST_F(DataFolderTest, FolderIsChosenInOrder) {
-  struct Case {
-    const char* what;
-    bool given;
-    bool programHoldsIndex;
-    fs::path expected;
-  };
+  struct Case { const char* what; bool given; bool programHoldsIndex; fs::path expected; };
   const Case cases[] = {
       {"--folder wins over a program folder with data", true, true, dir / "mine"},
       {"a program folder with data is used as it is", false, true, dir / "program"},

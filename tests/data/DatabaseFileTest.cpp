@@ -80,11 +80,7 @@ TEST_F(DatabaseFileTest, LoadingReplacesOnlyTheRecordsRead) {
 
 TEST_F(DatabaseFileTest, DamagedDifferenceFilesAreRefusedAndChangeNothing) {
   const std::string good = DifferenceFile::encode(std::vector{port("Alpha"), port("Bravo")});
-  const struct {
-    const char* what;
-    std::string bytes;
-    const char* reason;
-  } cases[] = {
+  const struct { const char* what; std::string bytes; const char* reason; } cases[] = {
       {"empty file", "", "empty"},
       {"half a count", "\x01"s, "too short"},
       {"count without records", "\x03\x00"s, "record 1 of 3"},
@@ -110,10 +106,7 @@ TEST_F(DatabaseFileTest, DamagedDifferenceFilesAreRefusedAndChangeNothing) {
 
 TEST_F(DatabaseFileTest, DamagedStreamFilesShowFileReadErrorAndChangeNothing) {
   const std::string good = StreamFile::encode(std::vector{diamond("A"), diamond("B")});
-  const struct {
-    const char* what;
-    std::string bytes;
-  } cases[] = {
+  const struct { const char* what; std::string bytes; } cases[] = {
       {"empty file", ""},
       {"count without records", "\x01\x00"s},
       {"cut inside the hourly values", good.substr(0, good.size() - 3)},

@@ -49,10 +49,7 @@ TEST(TideDatabaseFile, ScramblingChainsEachByteOnTheStoredOneBefore) {
 }
 
 TEST(TideDatabaseFile, TheWriterRefusesWhatTheReaderCouldNotGiveBack) {
-  struct Case {
-    std::string name, signature;
-    std::vector<std::string> headers, lines;
-  };
+  struct Case { std::string name, signature; std::vector<std::string> headers, lines; };
   const std::string ours = "Saltmark 100", x32767(32767, 'x');
   const Case cases[] = {
       {"foreign signature", "Tidewise 100", {}, {"A"}}, {"short signature", "Salt", {}, {"A"}},
@@ -194,10 +191,7 @@ TEST_F(TideDatabaseLoad, SplitFieldRestartsOnALineAndContinuesWithMinusOne) {
 }
 
 TEST(LocationLine, PositionTextsAreRoundedAndPadded) {
-  const struct {
-    const char *degrees, *minutes, *hemisphere;
-    std::string expected;
-  } cases[] = {
+  const struct { const char *degrees, *minutes, *hemisphere; std::string expected; } cases[] = {
       {"50", "48", "N", "50\xB0" "48'N"}, {"1", "7", "w", "1\xB0" "07'W"}, {"123", "5.4", "east", "123\xB0" "05'E"},
       {"50.5", "7.5", "s", "51\xB0" "08'S"}, {" 9", "59.6", "N", "9\xB0" "60'N"}, {"", "", "", "0\xB0" "00'"},
       {"x", "-3", "n", "0\xB0" "-03'N"},

@@ -35,13 +35,10 @@ class DifferenceEditorTest : public ::testing::Test {
 TEST_F(DifferenceEditorTest, OkStoresTheRecordInPlaceAndCancelPutsTheBoxesBack) {
   typeAndOk("Cowes", 2);
   editor.listClick(0);
-  editor.form.name = "East Cowes";
-  editor.ok();
+  typeAndOk("East Cowes", 2);
   EXPECT_EQ(names(), (Names{"East Cowes", ""}));
   EXPECT_EQ(editor.current(), 0);
-  EXPECT_FALSE(editor.fieldsChanged());
-  editor.form.name = "Typo";
-  editor.form.reference = 0;
+  type("Typo", 0);
   editor.form.values[0] = "9.99";
   editor.cancel();
   EXPECT_EQ(editor.form, editor.tags());
@@ -98,13 +95,7 @@ TEST_F(DifferenceEditorTest, NewRecordStoredByTheQuestionIsCheckedFirst) {
 
 TEST_F(DifferenceEditorTest, InsertAndDeleteMoveTheRecordsAround) {
   for (const char* name : {"A", "B", "C"}) typeAndOk(name);
-  const struct {
-    const char* what;
-    int position;
-    bool insert;
-    Names entries;
-    std::string caption;
-  } steps[] = {
+  const struct { const char* what; int position; bool insert; Names entries; std::string caption; } steps[] = {
       {"insert before B", 1, true, {"A", "", "B", "C", ""}, " 2/ 5"},
       {"delete the empty record", 1, false, {"A", "B", "C", ""}, " 2/ 4"},
       {"delete the last record", 2, false, {"A", "B", ""}, " 3/ 3"},
@@ -208,20 +199,13 @@ TEST_F(DifferenceEditorTest, SaveAsAsksBeforeOverwritingAndAddsTheExtension) {
   EXPECT_EQ(platform.messageTexts().back(), "Cannot save file");
 }
 
-// New and Exit ask to save changed data and stay when the save does not
-// happen; a record typed but not stored with OK is asked about first (Yes
-// stores it, No drops it, Cancel stays).
+// New and Exit ask to save changed data (a record stored with OK) and stay
+// when the save does not happen; a record typed but not stored is asked
+// about first (Yes stores it, No drops it, Cancel stays).
 TEST_F(DifferenceEditorTest, FileCommandsAskBeforeLosingEdits) {
   enum class Command { Exit, New, Open, Save };
-  const struct {
-    const char* what;
-    Command command;
-    bool stored;  // the record was stored with OK: the data question
-    MessageAnswer answer;
-    bool dialogCancelled;
-    bool goesOn;
-    Names namesAfter;
-  } cases[] = {
+  const struct { const char* what; Command command; bool stored; MessageAnswer answer; bool dialogCancelled, goesOn;
+                 Names namesAfter; } cases[] = {
       {"New, No", Command::New, true, MessageAnswer::No, false, true, {""}},
       {"New, Yes, dialog cancelled", Command::New, true, MessageAnswer::Yes, true, false, {"Hamble", ""}},
       {"New, Yes, saved", Command::New, true, MessageAnswer::Yes, false, true, {""}},
@@ -281,6 +265,27 @@ class StreamEditorTest : public ::testing::Test {
   LocationIndex index;  // none read: the reference list is empty
   StreamEditor editor{platform, index, dir.path()};
 };
+
+// Every hour's boxes, the first and the last too, are stored and shown back.
+TEST_F(StreamEditorTest, EveryHourIsStoredAndShownBack) {
+  editor.form.name = "Diamond";
+  for (std::size_t j = 0; j < kStreamHours; ++j) {
+    editor.form.direction[j] = std::to_string(10 + j);
+    editor.form.spring[j] = std::to_string(j) + ".5";
+    editor.form.neap[j] = std::to_string(j) + ".25";
+  }
+  editor.ok();
+  editor.listClick(0);
+  const StreamRecord& stored = editor.table().records[0];
+  for (std::size_t j = 0; j < kStreamHours; ++j) {
+    SCOPED_TRACE(j);
+    EXPECT_EQ(stored.direction[j], static_cast<int>(10 + j));
+    EXPECT_EQ(stored.springRate[j], static_cast<int>(100 * j + 50));
+    EXPECT_EQ(stored.neapRate[j], static_cast<int>(100 * j + 25));
+    EXPECT_EQ(editor.form.direction[j], "0" + std::to_string(10 + j));
+    EXPECT_EQ(editor.form.neap[j], std::to_string(j) + ".25");
+  }
+}
 
 TEST_F(StreamEditorTest, AChangedSpeedUnitIsAChangedStation) {
   editor.form.name = "Diamond";

@@ -12,10 +12,7 @@ namespace saltmark {
 namespace {
 
 TEST(NormaliseTimeDifference, GivesASignAndHoursAndMinutes) {
-  const struct {
-    const char* typed;
-    const char* stored;
-  } cases[] = {
+  const struct { const char* typed; const char* stored; } cases[] = {
       {"130", "+0130"},   {"-45", "-0045"},     {"130.6", "+0131"}, {"-2359", "-2359"}, {"2359", "+2359"},
       {"0", " 0000"},     {"75", " 0000"},      {"+0060", " 0000"}, {"2400", " 0000"},  {"2359.5", " 0000"},
       {"-2360", " 0000"}, {"abc", " 0000"},     {"0.4", " 0000"},   {"-0.4", " 0000"},  {"  59 x", "+0059"},
@@ -25,11 +22,7 @@ TEST(NormaliseTimeDifference, GivesASignAndHoursAndMinutes) {
 }
 
 TEST(NormaliseDifferenceText, HeightsGetTwoDecimalsAndEmptyBoxesStayEmpty) {
-  const struct {
-    int index;
-    const char* typed;
-    const char* shown;
-  } cases[] = {
+  const struct { int index; const char* typed; const char* shown; } cases[] = {
       {0, "1.2", "1.20"}, {3, "-.5", "-0.50"}, {6, "x", "0.00"}, {9, "0.125", "0.13"}, {7, "1e400", "0.00"},
       {4, "130", "+0130"}, {5, "-45", "-0045"}, {2, "", ""},     {4, "", ""},
   };
@@ -40,10 +33,7 @@ TEST(CheckDifferenceCombination, AllowsOnlyTheFiveHeightPatternsAndBothOrNoTimes
   const std::string oneTime = "You cannot specify only one time difference. See help for more details.";
   const std::string refused = "Data combination not permitted. Please see help for more details";
   //            heights 0-3, times 4-5, differences 6-9; '1' filled
-  const struct {
-    const char* filled;
-    std::string message;
-  } cases[] = {
+  const struct { const char* filled; std::string message; } cases[] = {
       // allowed: all heights with both or no times, neaps only, springs only,
       // differences only, none, times alone
       {"1111111111", ""}, {"1111001111", ""}, {"0110110110", ""}, {"1001111001", ""}, {"0000111111", ""},
@@ -72,12 +62,7 @@ TEST(StreamValues, DirectionsAreWholeDegreesAndRatesHundredthsUpTo327) {
   using Check = bool (*)(std::string&, Platform&);
   using Store = std::int16_t (*)(std::string_view);
   const Check direction = CheckStreamDirection, rate = CheckStreamRate;
-  const struct {
-    Check check;
-    const char* typed;
-    bool allowed;
-    std::int16_t stored;
-  } cases[] = {
+  const struct { Check check; const char* typed; bool allowed; std::int16_t stored; } cases[] = {
       {direction, "", true, 0},       {direction, "0", true, 0},         {direction, "359", true, 359},
       {direction, "359.4", true, 359}, {direction, "359.6", false, 0},   {direction, "360", false, 0},
       {direction, "36", true, 36},    {direction, "-0.4", true, 0},      {direction, "-1", false, 0},
