@@ -227,23 +227,17 @@ TEST_F(TideDatabaseLoad, ReadingAPort) {
   LocationRecord record;
   Settings settings;
   int refreshes = 0;
-  auto refresh = [&] { ++refreshes; };
-
-  ASSERT_TRUE(database.ReadLocation(1, record, settings, platform, refresh));
-  EXPECT_EQ(record.portName, "Halifax");
-  EXPECT_EQ(settings.localZoneOffset, 18);
-  EXPECT_EQ(refreshes, 1);
-  EXPECT_GT(platform.eventPumps, 0);
-
-  settings.autoLocalZone = 0;
-  ASSERT_TRUE(database.ReadLocation(0, record, settings, platform, refresh));
-  EXPECT_EQ(record.portName, "Dover");
-  EXPECT_EQ(settings.localZoneOffset, 18);
-  EXPECT_EQ(refreshes, 1);
-
-  settings.autoLocalZone = 1;
-  ASSERT_TRUE(database.ReadLocation(0, record, settings, platform));  // no clock to refresh
-  EXPECT_EQ(settings.localZoneOffset, -4);
+  const std::function<void()> refresh = [&] { ++refreshes; }, noClock;
+  const struct { int line; std::int16_t autoZone; bool clock; const char* port; int zone, refreshes; } reads[] = {
+      {1, 1, true, "Halifax", 18, 1}, {0, 0, true, "Dover", 18, 1}, {0, 1, false, "Dover", -4, 1}};
+  for (const auto& r : reads) {
+    settings.autoLocalZone = r.autoZone;
+    ASSERT_TRUE(database.ReadLocation(r.line, record, settings, platform, r.clock ? refresh : noClock));
+    EXPECT_EQ(record.portName, r.port);
+    EXPECT_EQ(settings.localZoneOffset, r.zone);
+    EXPECT_EQ(refreshes, r.refreshes);
+  }
+  EXPECT_EQ(platform.eventPumps, 5 + 3);  // one a record loaded (the signature too), one a read
   EXPECT_TRUE(platform.messages.empty());
 
   const LocationRecord before = record;
