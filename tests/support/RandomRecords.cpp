@@ -7,12 +7,6 @@
 
 namespace saltmark::test {
 
-int RandomRecords::number(int lowest, int highest) {
-  return std::uniform_int_distribution<int>(lowest, highest)(engine_);
-}
-
-bool RandomRecords::chance(double probability) { return std::bernoulli_distribution(probability)(engine_); }
-
 std::int16_t RandomRecords::int16() {
   // The ends of the range now and then, since that is where packing goes wrong.
   if (chance(0.1)) return chance(0.5) ? INT16_MIN : INT16_MAX;
@@ -20,18 +14,15 @@ std::int16_t RandomRecords::int16() {
 }
 
 float RandomRecords::single() {
-  while (true) {
-    const float value = std::bit_cast<float>(static_cast<std::uint32_t>(engine_()));
-    if (std::isfinite(value)) return value;
-  }
+  float value;
+  do value = std::bit_cast<float>(static_cast<std::uint32_t>(engine_())); while (!std::isfinite(value));
+  return value;
 }
 
 double RandomRecords::real() {
-  while (true) {
-    const std::uint64_t bits = (static_cast<std::uint64_t>(engine_()) << 32) | engine_();
-    const double value = std::bit_cast<double>(bits);
-    if (std::isfinite(value)) return value;
-  }
+  double value;
+  do value = std::bit_cast<double>((std::uint64_t{engine_()} << 32) | engine_()); while (!std::isfinite(value));
+  return value;
 }
 
 std::string RandomRecords::text(std::size_t longest) {
