@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
@@ -184,11 +183,9 @@ TEST_F(ConfigFileTest, UnusableFilesAreReplacedByTheDefaultsAfterOneMessage) {
 TEST(ConfigFile, ChangesAreSeenFieldByFieldAndTextsCaseSensitively) {
   const Settings saved = unusualSettings();
   EXPECT_FALSE(SettingsChanged(saved, saved));
-  const std::function<void(Settings&)> changes[] = {
-      [](Settings& s) { s.vesselName = "SEA WR\xE9N"; }, [](Settings& s) { s.differenceDatabasePath = "OTHER.dif"; },
-      [](Settings& s) { s.echoSounderOffset = -0.25f; }, [](Settings& s) { s.speedUnits = 0; },
-  };
-  for (const auto& change : changes) {
+  for (auto change : {+[](Settings& s) { s.vesselName = "SEA WR\xE9N"; }, +[](Settings& s) { s.speedUnits = 0; },
+                      +[](Settings& s) { s.differenceDatabasePath = "OTHER.dif"; },
+                      +[](Settings& s) { s.echoSounderOffset = -0.25f; }}) {
     Settings s = saved;
     change(s);
     EXPECT_TRUE(SettingsChanged(s, saved)) << s.vesselName << " " << s.differenceDatabasePath;
