@@ -80,10 +80,7 @@ TEST_F(ConfigFileTest, AnotherVersionLoadsAndTheSaveStampsThisOne) {
 // A stored value that would fail every computation reading it goes back to
 // its default; the other fields stay as stored and one message names it.
 TEST_F(ConfigFileTest, UnusableStoredValuesAreResetOnceAtLoad) {
-  const struct {
-    const char* named;
-    void (*copy)(Settings& to, const Settings& from);
-  } fields[] = {
+  const struct { const char* named; void (*copy)(Settings& to, const Settings& from); } fields[] = {
       {"draught", copyField<&Settings::draught>},           {"charted depth", copyField<&Settings::chartedDepth>},
       {"rope on board", copyField<&Settings::ropeOnBoard>}, {"plot duration", copyField<&Settings::graphDays>},
       {"echo sounder offset", copyField<&Settings::echoSounderOffset>},
@@ -143,13 +140,9 @@ TEST_F(ConfigFileTest, UnusableFilesAreReplacedByTheDefaultsAfterOneMessage) {
     return EncodeSettings(s);
   };
   const std::string good = withVersion("Saltmark 100");
-  struct Case {
-    std::string name;
-    std::optional<std::string> bytes;  // none: no file
-    SettingsSource source = SettingsSource::Rejected;
-  };
+  struct Case { std::string name; std::optional<std::string> bytes; SettingsSource source = SettingsSource::Rejected; };
   std::vector<Case> cases = {
-      {"missing file", std::nullopt, SettingsSource::Defaults},
+      {"missing file", std::nullopt, SettingsSource::Defaults},  // no bytes: no file
       {"other program", withVersion("Tidewise 100")},          {"short version text", withVersion("Saltmar")},
       {"empty version text", withVersion("")},                 {"lower-case signature", withVersion("saltmark 100")},
       {"empty file", ""},                                      {"text count past the end", "\xFF\xFF" "Saltmark 100"},
@@ -196,10 +189,7 @@ TEST(ConfigFile, ChangesAreSeenFieldByFieldAndTextsCaseSensitively) {
 }
 
 TEST_F(ConfigFileTest, ExitAsksOnlyWhenSomethingChangedAndCancelKeepsTheProgramRunning) {
-  const struct {
-    std::optional<MessageAnswer> answer;  // none: nothing changed
-    bool mayEnd;
-  } cases[] = {
+  const struct { std::optional<MessageAnswer> answer; bool mayEnd; } cases[] = {  // no answer: nothing changed
       {std::nullopt, true}, {MessageAnswer::Yes, true}, {MessageAnswer::No, true}, {MessageAnswer::Cancel, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.answer ? static_cast<int>(*c.answer) : -1);

@@ -117,12 +117,7 @@ TEST_F(TideDatabaseLoad, FilesThatCannotBeReadKeepThePreviousDatabase) {
   ASSERT_TRUE(database.LoadDatabaseIfNew(good, platform));
 
   const std::string bad = "Not an Saltmark Database File";
-  struct Case {
-    std::string name;
-    std::string bytes;
-    std::string message;
-    MessageIcon icon = MessageIcon::Exclamation;
-  };
+  struct Case { std::string name, bytes, message; MessageIcon icon = MessageIcon::Exclamation; };
   const Case cases[] = {
       {"empty file", "", bad},                        {"signature too short", EncodeTideRecord("Saltmar"), bad},
       {"zero-length first record", "\x00\x00"s, bad}, {"negative length", signature() + "\xFE\xFF"s + "ab", bad},
@@ -160,7 +155,6 @@ TEST_F(TideDatabaseLoad, TheLoadedPathIsNotReadAgainButAFailedOneIsRetried) {
   writeDatabase("a.tid", {"Second,1"});
   EXPECT_TRUE(database.LoadDatabaseIfNew(path, platform));
   EXPECT_EQ(database.LocationListName(0), "First");
-
   const std::string other = (dir / "b.tid").string();
   EXPECT_FALSE(database.LoadDatabaseIfNew(other, platform));
   writeDatabase("b.tid", {"Third,1"});
@@ -175,14 +169,11 @@ TEST_F(TideDatabaseLoad, SplitFieldRestartsOnALineAndContinuesWithMinusOne) {
   EXPECT_EQ(database.SplitField(-1), "B");
   EXPECT_EQ(database.SplitField(-1), "C");  // the last field needs no ","
   EXPECT_EQ(expectRuntimeError([&] { database.SplitField(-1); }), errc::kInvalidFormat);
-
   EXPECT_EQ(database.SplitField(1), "Alone");
   EXPECT_EQ(expectRuntimeError([&] { database.SplitField(-1); }), errc::kInvalidFormat);
-
   EXPECT_EQ(database.SplitField(2), "x");
   EXPECT_EQ(database.SplitField(-1), "");
   EXPECT_EQ(database.SplitField(-1), "y");
-
   EXPECT_EQ(database.SplitField(3), "");  // an index with no line reads as empty
   EXPECT_EQ(expectRuntimeError([&] { database.SplitField(701); }), errc::kSubscript);
   EXPECT_EQ(expectRuntimeError([&] { database.SplitField(-2); }), errc::kSubscript);

@@ -2,6 +2,8 @@
 // stream editor shares them), and the stream editor's own record rules.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "data/DifferenceFile.h"
 #include "editors/DifferenceEditor.h"
 #include "editors/StreamEditor.h"
@@ -197,21 +199,24 @@ TEST_F(DifferenceEditorTest, SaveAsAsksBeforeOverwritingAndAddsTheExtension) {
 // when the save does not happen; a record typed but not stored is asked
 // about first (Yes stores it, No drops it, Cancel stays).
 TEST_F(DifferenceEditorTest, FileCommandsAskBeforeLosingEdits) {
-  enum class Command { Exit, New, Open, Save };
-  const struct { const char* what; Command command; bool stored; MessageAnswer answer; bool dialogCancelled, goesOn;
-                 Names namesAfter; } cases[] = {
-      {"New, No", Command::New, true, MessageAnswer::No, false, true, {""}},
-      {"New, Yes, dialog cancelled", Command::New, true, MessageAnswer::Yes, true, false, {"Hamble", ""}},
-      {"New, Yes, saved", Command::New, true, MessageAnswer::Yes, false, true, {""}},
-      {"Exit, No", Command::Exit, true, MessageAnswer::No, false, true, {"Hamble", ""}},
-      {"Exit, Yes, dialog cancelled", Command::Exit, true, MessageAnswer::Yes, true, false, {"Hamble", ""}},
-      {"Exit, Yes, saved", Command::Exit, true, MessageAnswer::Yes, false, true, {"Hamble", ""}},
-      {"record: Exit, Cancel", Command::Exit, false, MessageAnswer::Cancel, false, false, {""}},
-      {"record: Exit, No", Command::Exit, false, MessageAnswer::No, false, true, {""}},
-      {"record: New, Cancel", Command::New, false, MessageAnswer::Cancel, false, false, {""}},
-      {"record: Open, Cancel", Command::Open, false, MessageAnswer::Cancel, false, false, {""}},
-      {"record: Save, Yes", Command::Save, false, MessageAnswer::Yes, false, true, {"Hamble", ""}},
-      {"record: Save, No", Command::Save, false, MessageAnswer::No, false, true, {""}},
+  using Command = std::function<bool()>;
+  const Command exit = [&] { return editor.exit(); }, newDatabase = [&] { return editor.newDatabase(); },
+                save = [&] { return editor.save(); }, open = [&] { return editor.open(), !editor.fieldsChanged(); };
+  const auto yes = MessageAnswer::Yes, no = MessageAnswer::No, cancel = MessageAnswer::Cancel;
+  const struct { const char* what; const Command& command; bool stored; MessageAnswer answer;
+                 bool dialogCancelled, goesOn; Names namesAfter; } cases[] = {
+      {"New, No", newDatabase, true, no, false, true, {""}},
+      {"New, Yes, dialog cancelled", newDatabase, true, yes, true, false, {"Hamble", ""}},
+      {"New, Yes, saved", newDatabase, true, yes, false, true, {""}},
+      {"Exit, No", exit, true, no, false, true, {"Hamble", ""}},
+      {"Exit, Yes, dialog cancelled", exit, true, yes, true, false, {"Hamble", ""}},
+      {"Exit, Yes, saved", exit, true, yes, false, true, {"Hamble", ""}},
+      {"record: Exit, Cancel", exit, false, cancel, false, false, {""}},
+      {"record: Exit, No", exit, false, no, false, true, {""}},
+      {"record: New, Cancel", newDatabase, false, cancel, false, false, {""}},
+      {"record: Open, Cancel", open, false, cancel, false, false, {""}},
+      {"record: Save, Yes", save, false, yes, false, true, {"Hamble", ""}},
+      {"record: Save, No", save, false, no, false, true, {""}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -221,15 +226,9 @@ TEST_F(DifferenceEditorTest, FileCommandsAskBeforeLosingEdits) {
     if (c.stored) editor.ok();
     platform.clear();
     platform.answerNext(c.answer);
-    if (c.answer == MessageAnswer::Yes || c.command == Command::Save)
+    if (c.answer == yes || &c.command == &save)
       platform.fileNext(c.dialogCancelled ? std::nullopt : std::optional(dir / "SAVED.dif"));
-    bool wentOn = true;
-    switch (c.command) {
-      case Command::Exit: wentOn = editor.exit(); break;
-      case Command::New: wentOn = editor.newDatabase(); break;
-      case Command::Open: editor.open(); wentOn = !editor.fieldsChanged(); break;
-      case Command::Save: wentOn = editor.save(); break;
-    }
+    const bool wentOn = c.command();
     ASSERT_FALSE(platform.messages.empty());
     const RecordedMessage& asked = platform.messages.front();
     EXPECT_EQ(asked.text, c.stored ? "Difference Data has changed. Save changes?" : kRecordChangedQuestion);
@@ -238,9 +237,9 @@ TEST_F(DifferenceEditorTest, FileCommandsAskBeforeLosingEdits) {
     // Cancel leaves the typed record in the boxes; No puts them back.
     if (!c.stored) {
       EXPECT_EQ(asked.buttons, MessageButtons::YesNoCancel);
-      EXPECT_EQ(editor.form.name == "Hamble", c.answer != MessageAnswer::No);
+      EXPECT_EQ(editor.form.name == "Hamble", c.answer != no);
     }
-    if (c.answer == MessageAnswer::Yes && !c.dialogCancelled) {
+    if (c.answer == yes && !c.dialogCancelled) {
       EXPECT_EQ(DifferenceFile::read(dir / "SAVED.dif").at(0).name, "Hamble");
     }
   }
