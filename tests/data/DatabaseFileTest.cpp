@@ -42,19 +42,11 @@ class DatabaseFileTest : public ::testing::Test {
 };
 
 TEST_F(DatabaseFileTest, TheLayoutsArePacked) {
-  DifferenceRecord d;
-  d.name = "A\xE9";
-  d.referencePort = 258;
-  d.reserved = 7;
-  d.diffText[4] = "+0130";
+  const DifferenceRecord d{"A\xE9", "", "", 258, 7, {"", "", "", "", "+0130"}};
   EXPECT_EQ(DifferenceFile::encode(std::vector{d}), "\x01\x00"s + "\x02\x00"s + "A\xE9" + "\x00\x00"s + "\x00\x00"s +
                                                         "\x02\x01"s + "\x07\x00"s + std::string(8, '\0') +
                                                         "\x05\x00"s + "+0130" + std::string(10, '\0'));
-  StreamRecord s;
-  s.name = "\xC5";
-  s.referencePort = 5000;  // 0x1388
-  s.speedUnits = 3;
-  s.direction[0] = 359;  // 0x0167
+  StreamRecord s{"\xC5", "", "", 5000, 3, {359}, {}, {}};  // 0x1388, 0x0167
   s.neapRate[12] = -1;
   EXPECT_EQ(StreamFile::encode(std::vector{s}), "\x01\x00"s + "\x01\x00\xC5"s + "\x00\x00"s + "\x00\x00"s +
                                                      "\x88\x13"s + "\x03\x00"s + "\x67\x01"s +

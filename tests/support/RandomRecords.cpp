@@ -63,10 +63,9 @@ std::string RandomRecords::locationLine() {
   line += "," + std::to_string(number(-12, 12));
   line += "," + std::to_string(number(0, 89)) + "," + field(0, 59.9) + (chance(0.5) ? ",N" : ",s");
   line += "," + std::to_string(number(0, 179)) + "," + field(0, 59.9) + (chance(0.5) ? ",E" : ",w");
-  for (int i = 0; i < 13; ++i) line += "," + field(0, 360);
-  for (int i = 0; i < 12; ++i) line += "," + field(-0.3, 0.3);
-  for (int i = 0; i < 12; ++i) line += "," + field(0.9, 1.1);
-  for (int i = 0; i < 10; ++i) line += "," + field(0, 5);
+  const struct { int count; double lowest, highest; } groups[] = {{13, 0, 360}, {12, -0.3, 0.3}, {12, 0.9, 1.1}, {10, 0, 5}};
+  for (const auto& g : groups)
+    for (int i = 0; i < g.count; ++i) line += "," + field(g.lowest, g.highest);
   return line;
 }
 

@@ -14,19 +14,6 @@
 
 namespace saltmark::test {
 
-namespace {
-
-// Whether this process can still create a file in the folder.
-bool canCreateIn(const std::filesystem::path& folder) {
-  const std::filesystem::path probe = folder / ".write-probe";
-  if (!std::ofstream(probe)) return false;
-  std::error_code ec;
-  std::filesystem::remove(probe, ec);
-  return true;
-}
-
-}  // namespace
-
 std::string WriteFaultName(WriteFault fault) {
   static const char* const kNames[] = {"DiskFullBeforeWriting", "DiskFullPartWay", "FolderInPlaceOfFile",
                                        "ReadOnlyFolder"};
@@ -70,12 +57,11 @@ WriteFaultScope::WriteFaultScope(WriteFault fault, const std::filesystem::path& 
       savedMaximum_ = limit.rlim_max;
       savedSignal_ = std::signal(SIGXFSZ, SIG_IGN);  // the write then fails with EFBIG
       limit.rlim_cur = failAfterBytes;
-      if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+      limitSet_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+      if (!limitSet_) {
         whyNot_ = "the file size limit cannot be set";
         std::signal(SIGXFSZ, savedSignal_);
-        break;
       }
-      limitSet_ = true;
       break;
     }
     case WriteFault::FolderInPlaceOfFile:
@@ -83,12 +69,11 @@ WriteFaultScope::WriteFaultScope(WriteFault fault, const std::filesystem::path& 
       std::ofstream(target / "inside.txt") << "kept";
       break;
     case WriteFault::ReadOnlyFolder:
-      std::filesystem::permissions(folder_,
-                                   std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
-                                       std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
-                                       std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
-      if (canCreateIn(folder_))
+      std::filesystem::permissions(folder_, std::filesystem::perms(0555));  // read and enter only
+      if (std::ofstream(folder_ / ".write-probe")) {  // the file can still be made: as root
+        std::filesystem::remove(folder_ / ".write-probe");
         whyNot_ = "this process may write into a read-only folder (it runs as root), so the fault cannot be made";
+      }
       break;
   }
 }
