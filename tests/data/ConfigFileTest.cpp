@@ -87,8 +87,7 @@ TEST_F(ConfigFileTest, UnusableStoredValuesAreResetOnceAtLoad) {
       {"rope multiplier", copyField<&Settings::ropeMultiplier>},
       {"local zone offset", copyField<&Settings::localZoneOffset>},
       {"system zone offset", copyField<&Settings::systemZoneOffset>},
-      {"stream units", copyField<&Settings::speedUnits>},   {"time base", copyField<&Settings::timeBase>},
-  };
+      {"stream units", copyField<&Settings::speedUnits>},   {"time base", copyField<&Settings::timeBase>}};
   const float inf = std::numeric_limits<float>::infinity();
   for (float value : {std::numeric_limits<float>::quiet_NaN(), inf, -inf, 1e30f}) {
     Settings bad;
@@ -146,8 +145,7 @@ TEST_F(ConfigFileTest, UnusableFilesAreReplacedByTheDefaultsAfterOneMessage) {
       {"other program", withVersion("Tidewise 100")},          {"short version text", withVersion("Saltmar")},
       {"empty version text", withVersion("")},                 {"lower-case signature", withVersion("saltmark 100")},
       {"empty file", ""},                                      {"text count past the end", "\xFF\xFF" "Saltmark 100"},
-      {"a folder in place of the file", ""},
-  };
+      {"a folder in place of the file", ""}};
   for (std::size_t cut = 1; cut < good.size(); ++cut)
     cases.push_back({"cut after " + std::to_string(cut) + " bytes", good.substr(0, cut)});
   for (const auto& c : cases) {

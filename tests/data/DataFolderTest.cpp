@@ -50,8 +50,7 @@ TEST_F(DataFolderTest, FolderIsChosenInOrder) {
   const Case cases[] = {
       {"--folder wins over a program folder with data", true, true, dir / "mine"},
       {"a program folder with data is used as it is", false, true, dir / "program"},
-      {"an installed program works in the user's folder", false, false, places.userFolder},
-  };
+      {"an installed program works in the user's folder", false, false, places.userFolder}};
   fs::create_directory(dir / "mine");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -72,8 +71,7 @@ TEST_F(DataFolderTest, UnusableFolderStopsTheStartWithAMessage) {
       {"missing", dir / "nowhere", "does not exist"}, {"a file, not a folder", dir / "plain-file", "is not a folder"},
       {"read only", unwritableFolder(dir), "cannot be written to"},
       {"the installed data", dir / "installed", "kept as shipped"},
-      {"user folder blocked by a file", {}, "cannot be created"},
-  };
+      {"user folder blocked by a file", {}, "cannot be created"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     platform.clear();

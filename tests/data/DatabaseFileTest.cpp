@@ -77,8 +77,7 @@ TEST_F(DatabaseFileTest, DamagedDifferenceFilesAreRefusedAndChangeNothing) {
       {"negative count", "\xFF\xFF"s, "not valid"}, {"count without records", "\x03\x00"s, "record 1 of 3"},
       {"cut inside the last record", good.substr(0, good.size() - 1), "record 2 of 2"},
       {"cut inside a text", good.substr(0, 5), "record 1 of 2"},
-      {"more than 257 records", recordsOverTheLimit(good), "at most 257"}, {"a folder in place of the file", "", ""},
-  };
+      {"more than 257 records", recordsOverTheLimit(good), "at most 257"}, {"a folder in place of the file", "", ""}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     differences.records[0] = port("Kept");
@@ -98,8 +97,7 @@ TEST_F(DatabaseFileTest, DamagedStreamFilesShowFileReadErrorAndChangeNothing) {
   const struct { const char* what; std::string bytes; } cases[] = {
       {"empty file", ""}, {"count without records", "\x01\x00"s}, {"negative count", "\x00\x80"s},
       {"cut inside the hourly values", good.substr(0, good.size() - 3)},
-      {"more than 257 records", recordsOverTheLimit(good)}, {"a folder in place of the file", ""},
-  };
+      {"more than 257 records", recordsOverTheLimit(good)}, {"a folder in place of the file", ""}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     platform.clear();

@@ -55,8 +55,12 @@ TEST_F(LocationIndexLoad, AllEntriesUpToTheLimitAreLookedUpByNumber) {
 
 // What the loader takes from each file: its entries, an incomplete last one
 // not counted; or, from a file it cannot read, nothing: the index read
-// before stays.
+// before stays. With no file and none read before, there is none.
 TEST_F(LocationIndexLoad, FilesAreReadUpToTheLastWholeEntryOrNotAtAll) {
+  EXPECT_FALSE(index.LoadLocationIndex(dir.path(), platform));
+  EXPECT_EQ(index.indexEntryCount(), -1);
+  EXPECT_TRUE(index.indexDatabaseNames().empty());
+  EXPECT_EQ(index.entry(0), nullptr);
   const std::string namesBytes = EncodeLocationIndex(sampleIndex(0));
   std::string sixteenBytes = EncodeLocationIndex(sampleIndex(0, 15));
   sixteenBytes[0] = 16;
@@ -71,8 +75,7 @@ TEST_F(LocationIndexLoad, FilesAreReadUpToTheLastWholeEntryOrNotAtAll) {
       {"name count past the names", nameCountTooBig, -1}, {"name length past the end", "\x01\x00\xFF\xFF" "abc"s, -1},
       {"sixteen databases", sixteenBytes, -1},       {"names only", namesBytes, 0},
       {"5002 entries", full + EncodeLocationIndex(sampleIndex(1)).substr(namesBytes.size()), -1},
-      {"5001 entries and part of one more", full + "\x01\x00\x02"s, 5001},
-  };
+      {"5001 entries and part of one more", full + "\x01\x00\x02"s, 5001}};
   const std::string three = EncodeLocationIndex(sampleIndex(3));
   for (std::size_t cut = EncodeLocationIndex(sampleIndex(2)).size() + 1; cut < three.size(); ++cut)
     cases.push_back({"three entries cut after " + std::to_string(cut) + " bytes", three.substr(0, cut), 2});
@@ -89,13 +92,6 @@ TEST_F(LocationIndexLoad, FilesAreReadUpToTheLastWholeEntryOrNotAtAll) {
   EXPECT_FALSE(index.LoadLocationIndex(dir.path(), platform));
   EXPECT_EQ(index.indexEntryCount(), 2);
   EXPECT_TRUE(platform.messages.empty());  // the caller decides what to say
-}
-
-TEST_F(LocationIndexLoad, AMissingIndexLeavesNoneRead) {
-  EXPECT_FALSE(index.LoadLocationIndex(dir.path(), platform));
-  EXPECT_EQ(index.indexEntryCount(), -1);
-  EXPECT_TRUE(index.indexDatabaseNames().empty());
-  EXPECT_EQ(index.entry(0), nullptr);
 }
 
 TEST_F(LocationIndexLoad, TheWriterRefusesMoreThanTheReaderTakes) {
