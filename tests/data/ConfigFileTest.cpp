@@ -87,7 +87,8 @@ TEST_F(ConfigFileTest, UnusableStoredValuesAreResetOnceAtLoad) {
       {"rope multiplier", copyField<&Settings::ropeMultiplier>},
       {"local zone offset", copyField<&Settings::localZoneOffset>},
       {"system zone offset", copyField<&Settings::systemZoneOffset>},
-      {"stream units", copyField<&Settings::speedUnits>},   {"time base", copyField<&Settings::timeBase>}};
+      {"stream units", copyField<&Settings::speedUnits>},   {"time base", copyField<&Settings::timeBase>},
+      {"mode", copyField<&Settings::portMode>}};
   const float inf = std::numeric_limits<float>::infinity();
   for (float value : {std::numeric_limits<float>::quiet_NaN(), inf, -inf, 1e30f}) {
     Settings bad;
@@ -96,7 +97,7 @@ TEST_F(ConfigFileTest, UnusableStoredValuesAreResetOnceAtLoad) {
     bad.graphDays = "1e400";
     bad.localZoneOffset = 2185;
     bad.systemZoneOffset = -32768;
-    bad.speedUnits = 4;
+    bad.speedUnits = bad.portMode = 4;  // one past the last choice
     bad.timeBase = 3;
     for (const auto& field : fields) {
       SCOPED_TRACE(std::string(field.named) + " " + std::to_string(value));
