@@ -147,7 +147,7 @@ TEST_F(DifferenceEditorTest, OpenAndSaveKeepWhatTheEditorDoesNotShow) {
   ASSERT_TRUE(editor.save());  // to the file it came from, no dialog
   EXPECT_FALSE(editor.dataChanged());
   EXPECT_EQ(DifferenceFile::read(dir / "OLD.dif"),
-            (std::vector<DifferenceRecord>{{"Renamed", "", "", 0, -3, {}}, records[1]}));
+            (std::vector<DifferenceRecord>{{"Renamed", "", "", 0, -3, {}}, records[1]}));  // port 4000 became the first
   EXPECT_EQ(platform.unansweredQuestions, 0);
 }
 
