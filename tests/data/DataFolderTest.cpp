@@ -27,19 +27,17 @@ class DataFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const char* name : {"program", "installed"}) fs::create_directory(dir / name);
-    test::writeFile(dir / "installed/SALTMARK.IND", "index 1");
-    test::writeFile(dir / "installed/Coast.tid", "coast 1");
-    test::writeFile(dir / "installed/Coast.dif", "differences 1");
-    test::writeFile(dir / "installed/SAMPLE.vel", "streams 1");
-    test::writeFile(dir / "installed/README", "not data");
+    bundle({{"SALTMARK.IND", "index 1"}, {"Coast.tid", "coast 1"}, {"Coast.dif", "differences 1"},
+            {"SAMPLE.vel", "streams 1"}, {"README", "not data"}});
     places.programFolder = dir / "program";
     places.installedFolder = dir / "installed";
     places.userFolder = dir / "home/.local/share/saltmark";
   }
-  void TearDown() override { ::chmod((dir / "locked").c_str(), 0755); }
 
   std::optional<DataFolderChoice> choose() { return ChooseDataFolder(places, platform); }
-  void upgradeBundled(const char* name, const char* bytes) { test::writeFile(dir / "installed" / name, bytes); }
+  void bundle(std::initializer_list<std::pair<const char*, const char*>> files) {
+    for (const auto& [name, bytes] : files) test::writeFile(dir / "installed" / name, bytes);
+  }
   std::string user(const char* name) { return test::readFile(places.userFolder / name); }
 
   test::TempDir dir;
@@ -48,17 +46,11 @@ class DataFolderTest : public ::testing::Test {
 };
 
 TEST_F(DataFolderTest, FolderIsChosenInOrder) {
-  struct Case {
-    const char* what;
-    bool given;
-    bool programHoldsIndex;
-    fs::path expected;
-  };
+  struct Case { const char* what; bool given; bool programHoldsIndex; fs::path expected; };
   const Case cases[] = {
       {"--folder wins over a program folder with data", true, true, dir / "mine"},
       {"a program folder with data is used as it is", false, true, dir / "program"},
-      {"an installed program works in the user's folder", false, false, places.userFolder},
-  };
+      {"an installed program works in the user's folder", false, false, places.userFolder}};
   fs::create_directory(dir / "mine");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -73,19 +65,13 @@ TEST_F(DataFolderTest, FolderIsChosenInOrder) {
 }
 
 TEST_F(DataFolderTest, UnusableFolderStopsTheStartWithAMessage) {
-  struct Case {
-    const char* what;
-    fs::path given;  // empty: the user folder cannot be created
-    const char* says;
-  };
+  struct Case { const char* what; fs::path given; const char* says; };  // given empty: no user folder made
   test::writeFile(dir / "plain-file", "x");
   const Case cases[] = {
-      {"missing", dir / "nowhere", "does not exist"},
-      {"a file, not a folder", dir / "plain-file", "is not a folder"},
+      {"missing", dir / "nowhere", "does not exist"}, {"a file, not a folder", dir / "plain-file", "is not a folder"},
       {"read only", unwritableFolder(dir), "cannot be written to"},
       {"the installed data", dir / "installed", "kept as shipped"},
-      {"user folder blocked by a file", {}, "cannot be created"},
-  };
+      {"user folder blocked by a file", {}, "cannot be created"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     platform.clear();
@@ -108,19 +94,15 @@ TEST_F(DataFolderTest, UpgradeReplacesUneditedCopiesAndKeepsEditedOnes) {
   EXPECT_TRUE(platform.messages.empty());
   test::writeFile(places.userFolder / "Coast.dif", "my own secondary ports");
   test::writeFile(places.userFolder / "SALTMARK.CFG", "settings");
-  upgradeBundled("Coast.tid", "coast 2");
-  upgradeBundled("Coast.dif", "differences 2");
-  upgradeBundled("New.tid", "new coast");
-  upgradeBundled("Other.tid", "other coast");
+  bundle({{"Coast.tid", "coast 2"}, {"Coast.dif", "differences 2"}, {"New.tid", "new coast"},
+          {"Other.tid", "other coast"}});
   test::writeFile(places.userFolder / "Other.tid", "brought from elsewhere");
 
   ASSERT_TRUE(choose());
-  EXPECT_EQ(user("Coast.tid"), "coast 2");
-  EXPECT_EQ(user("SAMPLE.vel"), "streams 1");
-  EXPECT_EQ(user("New.tid"), "new coast");
-  EXPECT_EQ(user("Other.tid"), "brought from elsewhere");
-  EXPECT_EQ(user("Coast.dif"), "my own secondary ports");
-  EXPECT_EQ(user("SALTMARK.CFG"), "settings");
+  for (const auto& [name, bytes] : {std::pair{"Coast.tid", "coast 2"}, {"SAMPLE.vel", "streams 1"},
+                                    {"New.tid", "new coast"}, {"Other.tid", "brought from elsewhere"},
+                                    {"Coast.dif", "my own secondary ports"}, {"SALTMARK.CFG", "settings"}})
+    EXPECT_EQ(user(name), bytes) << name;
   EXPECT_EQ(test::readFile(dir / "installed/Coast.dif"), "differences 2");
   ASSERT_EQ(platform.messages.size(), 1u);
   const std::string& note = platform.messages[0].text;

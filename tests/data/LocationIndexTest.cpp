@@ -36,34 +36,31 @@ TEST_F(LocationIndexLoad, TheLayoutIsPacked) {
   LocationIndexContents c;
   c.databaseNames = {"A.tid"};
   c.entries = {{3, -2, "Ry", 1.0, -0.5}};
-  const std::string expected = "\x01\x00"s + "\x05\x00"s + "A.tid" + "\x03\x00"s + "\xFE\xFF"s + "\x02\x00"s + "Ry" +
-                               std::string("\x00\x00\x00\x00\x00\x00\xF0\x3F", 8) +
-                               std::string("\x00\x00\x00\x00\x00\x00\xE0\xBF", 8);
-  EXPECT_EQ(EncodeLocationIndex(c), expected);
+  EXPECT_EQ(EncodeLocationIndex(c), "\x01\x00\x05\x00"s + "A.tid" + "\x03\x00\xFE\xFF\x02\x00"s + "Ry" +
+                                        std::string(6, '\0') + "\xF0\x3F" + std::string(6, '\0') + "\xE0\xBF");
 }
 
 TEST_F(LocationIndexLoad, AllEntriesUpToTheLimitAreLookedUpByNumber) {
   ASSERT_TRUE(load(EncodeLocationIndex(sampleIndex(kMaxIndexEntries, kMaxIndexDatabases))));
   EXPECT_EQ(index.indexEntryCount(), 5001);
   EXPECT_EQ(index.indexDatabaseNames().size(), 15u);
-  EXPECT_EQ(index.LocationName(0), "Port 0");
-  EXPECT_EQ(index.LocationName(2499), "Port 2499");
-  EXPECT_EQ(index.LocationName(2500), "Port 2500");
-  EXPECT_EQ(index.LocationName(5000), "Port 5000");
-  EXPECT_EQ(index.LocationName(5001), "");
-  EXPECT_EQ(index.LocationName(-1), "");
+  for (int i : {0, 2499, 2500, 5000}) EXPECT_EQ(index.LocationName(i), "Port " + std::to_string(i));
+  for (int i : {-1, 5001}) EXPECT_EQ(index.LocationName(i), "");
   ASSERT_NE(index.entry(2500), nullptr);
   EXPECT_EQ(index.entry(2500)->locationNumber, 1250);
   EXPECT_DOUBLE_EQ(index.entry(2500)->latitude, 0.75);
   EXPECT_EQ(index.databaseName(14), "DB14.tid");
-  EXPECT_EQ(index.databaseName(15), "");
-  EXPECT_EQ(index.databaseName(-1), "");
+  for (int i : {-1, 15}) EXPECT_EQ(index.databaseName(i), "");
 }
 
 // What the loader takes from each file: its entries, an incomplete last one
 // not counted; or, from a file it cannot read, nothing: the index read
-// before stays.
+// before stays. With no file and none read before, there is none.
 TEST_F(LocationIndexLoad, FilesAreReadUpToTheLastWholeEntryOrNotAtAll) {
+  EXPECT_FALSE(index.LoadLocationIndex(dir.path(), platform));
+  EXPECT_EQ(index.indexEntryCount(), -1);
+  EXPECT_TRUE(index.indexDatabaseNames().empty());
+  EXPECT_EQ(index.entry(0), nullptr);
   const std::string namesBytes = EncodeLocationIndex(sampleIndex(0));
   std::string sixteenBytes = EncodeLocationIndex(sampleIndex(0, 15));
   sixteenBytes[0] = 16;
@@ -71,21 +68,14 @@ TEST_F(LocationIndexLoad, FilesAreReadUpToTheLastWholeEntryOrNotAtAll) {
   std::string nameCountTooBig = namesBytes;
   nameCountTooBig[0] = 3;  // a third name that is not there
   const std::string full = EncodeLocationIndex(sampleIndex(kMaxIndexEntries));
-  struct Case {
-    std::string name, bytes;
-    int entries;  // -1: refused
-  };
+  struct Case { std::string name, bytes; int entries; };  // entries -1: refused
   std::vector<Case> cases = {
-      {"empty file", "", -1},
-      {"half a count", "\x01"s, -1},
+      {"empty file", "", -1},                        {"half a count", "\x01"s, -1},
       {"names cut short", namesBytes.substr(0, namesBytes.size() - 1), -1},
-      {"name count past the names", nameCountTooBig, -1},
-      {"name length past the end", "\x01\x00\xFF\xFF" "abc"s, -1},
-      {"sixteen databases", sixteenBytes, -1},
+      {"name count past the names", nameCountTooBig, -1}, {"name length past the end", "\x01\x00\xFF\xFF" "abc"s, -1},
+      {"sixteen databases", sixteenBytes, -1},       {"names only", namesBytes, 0},
       {"5002 entries", full + EncodeLocationIndex(sampleIndex(1)).substr(namesBytes.size()), -1},
-      {"names only", namesBytes, 0},
-      {"5001 entries and part of one more", full + "\x01\x00\x02"s, 5001},
-  };
+      {"5001 entries and part of one more", full + "\x01\x00\x02"s, 5001}};
   const std::string three = EncodeLocationIndex(sampleIndex(3));
   for (std::size_t cut = EncodeLocationIndex(sampleIndex(2)).size() + 1; cut < three.size(); ++cut)
     cases.push_back({"three entries cut after " + std::to_string(cut) + " bytes", three.substr(0, cut), 2});
@@ -102,13 +92,6 @@ TEST_F(LocationIndexLoad, FilesAreReadUpToTheLastWholeEntryOrNotAtAll) {
   EXPECT_FALSE(index.LoadLocationIndex(dir.path(), platform));
   EXPECT_EQ(index.indexEntryCount(), 2);
   EXPECT_TRUE(platform.messages.empty());  // the caller decides what to say
-}
-
-TEST_F(LocationIndexLoad, AMissingIndexLeavesNoneRead) {
-  EXPECT_FALSE(index.LoadLocationIndex(dir.path(), platform));
-  EXPECT_EQ(index.indexEntryCount(), -1);
-  EXPECT_TRUE(index.indexDatabaseNames().empty());
-  EXPECT_EQ(index.entry(0), nullptr);
 }
 
 TEST_F(LocationIndexLoad, TheWriterRefusesMoreThanTheReaderTakes) {

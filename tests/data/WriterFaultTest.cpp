@@ -25,8 +25,9 @@ class DataWriterFault : public ::testing::TestWithParam<WriteFault> {
   ScriptedPlatform platform;
 };
 
-// A failed save, and the save the exit question makes, leave the old file;
-// the program may still end, and a later save replaces the file whole.
+// A failed save, and the save the exit question makes, leave the old file
+// (ExpectWriteRefused compares the folder's bytes); the program may still
+// end, and a later save replaces the file whole.
 TEST_P(DataWriterFault, ConfigurationKeepsTheOldFileAndSaysSo) {
   const auto file = ConfigFilePath(dir.path());
   Settings old;
@@ -45,9 +46,6 @@ TEST_P(DataWriterFault, ConfigurationKeepsTheOldFileAndSaysSo) {
                                       "Cannot Save Configuration File"}));
   EXPECT_EQ(platform.lastMessage()->icon, MessageIcon::None);
   if (folderInPlace()) return;
-  Settings loaded, copy;
-  ASSERT_EQ(LoadSettings(loaded, copy, dir.path(), platform), SettingsSource::File);
-  EXPECT_EQ(loaded.vesselName, "Old Boat");
   EXPECT_TRUE(SaveSettings(changed, dir.path(), platform));
   EXPECT_EQ(test::readFile(file), EncodeSettings(changed));
 }
@@ -57,7 +55,6 @@ TEST_P(DataWriterFault, DatabaseAndIndexWritersKeepTheOldFiles) {
   if (const auto why = test::WriteFaultUnavailable(GetParam(), dir.path()); !why.empty()) GTEST_SKIP() << why;
   const auto database = dir / "MINE.tid";
   const auto index = dir / "SALTMARK.IND";
-  const LocationIndexContents oldIndex{{"MINE.tid"}, {{0, 0, "Old port", 0.1, 0.2}}};
   DifferenceTable differences;
   differences.records[0] = test::SampleSecondaryPort("Lymington");
   differences.differenceDataChanged = true;
@@ -66,7 +63,7 @@ TEST_P(DataWriterFault, DatabaseAndIndexWritersKeepTheOldFiles) {
   streams.streamDataChanged = true;
   if (!folderInPlace()) {
     ASSERT_TRUE(WriteTideDatabaseFile(database, "Saltmark 100", {}, {"Old port,0"}));
-    ASSERT_TRUE(WriteLocationIndexFile(index, oldIndex));
+    ASSERT_TRUE(WriteLocationIndexFile(index, {{"MINE.tid"}, {{0, 0, "Old port", 0.1, 0.2}}}));
     ASSERT_TRUE(DifferenceFile::write(dir / "MINE.dif", std::vector{test::SampleSecondaryPort("Old")}));
     ASSERT_TRUE(StreamFile::write(dir / "MINE.vel", std::vector{test::SampleDiamond("Old")}));
   }
@@ -76,7 +73,8 @@ TEST_P(DataWriterFault, DatabaseAndIndexWritersKeepTheOldFiles) {
                            [&] { return WriteStreamFile(dir / "MINE.vel", streams, 2, platform); });
   EXPECT_TRUE(differences.differenceDataChanged);
   EXPECT_TRUE(streams.streamDataChanged);
-  EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{"Difference File Write Error", "Streams file Write Error"}));
+  EXPECT_EQ(platform.messageTexts(),
+            (std::vector<std::string>{"Difference File Write Error", "Streams file Write Error"}));
   test::ExpectWriteRefused(GetParam(), database, [&] {
     return WriteTideDatabaseFile(database, "Saltmark 100", {"new"}, {"New port,0", "Another,1"}).ok;
   });
@@ -84,8 +82,6 @@ TEST_P(DataWriterFault, DatabaseAndIndexWritersKeepTheOldFiles) {
     return WriteLocationIndexFile(index, {{"MINE.tid", "MORE.tid"}, {{0, 0, "New port", 0.3, 0.4}}}).ok;
   });
   if (folderInPlace()) return;
-  EXPECT_EQ(ReadTideDatabaseFile(database).locationLines, std::vector<std::string>{"Old port,0"});
-  EXPECT_EQ(ReadLocationIndexFile(index), oldIndex);
   EXPECT_TRUE(WriteDifferenceFile(dir / "MINE.dif", differences, 2, platform));
   EXPECT_FALSE(differences.differenceDataChanged);
   EXPECT_EQ(DifferenceFile::read(dir / "MINE.dif").size(), 2u);

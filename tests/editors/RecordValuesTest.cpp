@@ -12,27 +12,18 @@ namespace saltmark {
 namespace {
 
 TEST(NormaliseTimeDifference, GivesASignAndHoursAndMinutes) {
-  const struct {
-    const char* typed;
-    const char* stored;
-  } cases[] = {
+  const struct { const char* typed; const char* stored; } cases[] = {
       {"130", "+0130"},   {"-45", "-0045"},     {"130.6", "+0131"}, {"-2359", "-2359"}, {"2359", "+2359"},
       {"0", " 0000"},     {"75", " 0000"},      {"+0060", " 0000"}, {"2400", " 0000"},  {"2359.5", " 0000"},
       {"-2360", " 0000"}, {"abc", " 0000"},     {"0.4", " 0000"},   {"-0.4", " 0000"},  {"  59 x", "+0059"},
-      {"1e400", " 0000"}, {"-1159", "-1159"},
-  };
+      {"1e400", " 0000"}, {"-1159", "-1159"}};
   for (const auto& c : cases) EXPECT_EQ(NormaliseTimeDifference(c.typed), c.stored) << c.typed;
 }
 
 TEST(NormaliseDifferenceText, HeightsGetTwoDecimalsAndEmptyBoxesStayEmpty) {
-  const struct {
-    int index;
-    const char* typed;
-    const char* shown;
-  } cases[] = {
+  const struct { int index; const char* typed; const char* shown; } cases[] = {
       {0, "1.2", "1.20"}, {3, "-.5", "-0.50"}, {6, "x", "0.00"}, {9, "0.125", "0.13"}, {7, "1e400", "0.00"},
-      {4, "130", "+0130"}, {5, "-45", "-0045"}, {2, "", ""},     {4, "", ""},
-  };
+      {4, "130", "+0130"}, {5, "-45", "-0045"}, {2, "", ""},     {4, "", ""}};
   for (const auto& c : cases) EXPECT_EQ(NormaliseDifferenceText(c.index, c.typed), c.shown) << c.index << c.typed;
 }
 
@@ -40,10 +31,7 @@ TEST(CheckDifferenceCombination, AllowsOnlyTheFiveHeightPatternsAndBothOrNoTimes
   const std::string oneTime = "You cannot specify only one time difference. See help for more details.";
   const std::string refused = "Data combination not permitted. Please see help for more details";
   //            heights 0-3, times 4-5, differences 6-9; '1' filled
-  const struct {
-    const char* filled;
-    std::string message;
-  } cases[] = {
+  const struct { const char* filled; std::string message; } cases[] = {
       // allowed: all heights with both or no times, neaps only, springs only,
       // differences only, none, times alone
       {"1111111111", ""}, {"1111001111", ""}, {"0110110110", ""}, {"1001111001", ""}, {"0000111111", ""},
@@ -72,12 +60,7 @@ TEST(StreamValues, DirectionsAreWholeDegreesAndRatesHundredthsUpTo327) {
   using Check = bool (*)(std::string&, Platform&);
   using Store = std::int16_t (*)(std::string_view);
   const Check direction = CheckStreamDirection, rate = CheckStreamRate;
-  const struct {
-    Check check;
-    const char* typed;
-    bool allowed;
-    std::int16_t stored;
-  } cases[] = {
+  const struct { Check check; const char* typed; bool allowed; std::int16_t stored; } cases[] = {
       {direction, "", true, 0},       {direction, "0", true, 0},         {direction, "359", true, 359},
       {direction, "359.4", true, 359}, {direction, "359.6", false, 0},   {direction, "360", false, 0},
       {direction, "36", true, 36},    {direction, "-0.4", true, 0},      {direction, "-1", false, 0},
@@ -85,14 +68,12 @@ TEST(StreamValues, DirectionsAreWholeDegreesAndRatesHundredthsUpTo327) {
       {direction, "x", true, 0},      {direction, "1e400", false, 0},    {direction, "99999", false, 0},
       {rate, "0.125", true, 12},      {rate, "0.135", true, 14},         {rate, "1.50", true, 150},
       {rate, "327", true, 32700},     {rate, "327.4", true, 32740},      {rate, "327.5", false, 0},
-      {rate, "328", false, 0},        {rate, "-1", false, 0},            {rate, "", true, 0},
-      {rate, "1e400", false, 0},
+      {rate, "328", false, 0},        {rate, "-1", false, 0},            {rate, "", true, 0}, {rate, "1e400", false, 0},
       // A small negative rate rounds to 0, which a range check on the rounded
       // value would allow: refused like any negative rate.
       {rate, "-.4", false, 0},        {rate, "-0.4", false, 0},          {rate, "-0.006", false, 0},
       {rate, "-0.005", true, 0},      {rate, "-0.004", true, 0},         {rate, "-0", true, 0},
-      {rate, "0.004", true, 0},
-  };
+      {rate, "0.004", true, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
     ScriptedPlatform platform;

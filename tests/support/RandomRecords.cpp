@@ -7,12 +7,6 @@
 
 namespace saltmark::test {
 
-int RandomRecords::number(int lowest, int highest) {
-  return std::uniform_int_distribution<int>(lowest, highest)(engine_);
-}
-
-bool RandomRecords::chance(double probability) { return std::bernoulli_distribution(probability)(engine_); }
-
 std::int16_t RandomRecords::int16() {
   // The ends of the range now and then, since that is where packing goes wrong.
   if (chance(0.1)) return chance(0.5) ? INT16_MIN : INT16_MAX;
@@ -20,18 +14,15 @@ std::int16_t RandomRecords::int16() {
 }
 
 float RandomRecords::single() {
-  while (true) {
-    const float value = std::bit_cast<float>(static_cast<std::uint32_t>(engine_()));
-    if (std::isfinite(value)) return value;
-  }
+  float value;
+  do value = std::bit_cast<float>(static_cast<std::uint32_t>(engine_())); while (!std::isfinite(value));
+  return value;
 }
 
 double RandomRecords::real() {
-  while (true) {
-    const std::uint64_t bits = (static_cast<std::uint64_t>(engine_()) << 32) | engine_();
-    const double value = std::bit_cast<double>(bits);
-    if (std::isfinite(value)) return value;
-  }
+  double value;
+  do value = std::bit_cast<double>((std::uint64_t{engine_()} << 32) | engine_()); while (!std::isfinite(value));
+  return value;
 }
 
 std::string RandomRecords::text(std::size_t longest) {
@@ -52,34 +43,15 @@ std::string RandomRecords::typedText(std::size_t longest) {
 Settings RandomRecords::settings() {
   Settings s;
   s.versionText = std::string(kVersionString.substr(0, kSignatureLength)) + text(20);
-  s.tideDatabasePath = text();
-  s.locationName = text();
-  s.timeBase = int16();
-  s.systemZoneOffset = int16();
-  s.localZoneOffset = int16();
-  s.draught = single();
-  s.chartedDepth = single();
-  s.chainOnBoard = single();
-  s.ropeOnBoard = single();
-  s.chainMultiplier = text();
-  s.ropeMultiplier = text();
-  s.colourDisplay = int16();
-  s.vesselName = text();
-  s.metricUnits = int16();
-  s.useClock = int16();
-  s.findLatitude = text();
-  s.findLongitude = text();
-  s.autoLocalZone = int16();
-  s.graphDays = text();
-  s.graphSwitch1 = int16();
-  s.graphSwitch2 = int16();
-  s.graphSwitch3 = int16();
-  s.findDistance = text();
-  s.echoSounderOffset = single();
-  s.portMode = int16();
-  s.streamDatabasePath = text();
-  s.speedUnits = int16();
-  s.differenceDatabasePath = text();
+  for (std::string* t : {&s.tideDatabasePath, &s.locationName, &s.chainMultiplier, &s.ropeMultiplier, &s.vesselName,
+                         &s.findLatitude, &s.findLongitude, &s.graphDays, &s.findDistance, &s.streamDatabasePath,
+                         &s.differenceDatabasePath})
+    *t = text();
+  for (std::int16_t* n : {&s.timeBase, &s.systemZoneOffset, &s.localZoneOffset, &s.colourDisplay, &s.metricUnits,
+                          &s.useClock, &s.autoLocalZone, &s.graphSwitch1, &s.graphSwitch2, &s.graphSwitch3,
+                          &s.portMode, &s.speedUnits})
+    *n = int16();
+  for (float* f : {&s.draught, &s.chartedDepth, &s.chainOnBoard, &s.ropeOnBoard, &s.echoSounderOffset}) *f = single();
   return s;
 }
 
@@ -91,10 +63,9 @@ std::string RandomRecords::locationLine() {
   line += "," + std::to_string(number(-12, 12));
   line += "," + std::to_string(number(0, 89)) + "," + field(0, 59.9) + (chance(0.5) ? ",N" : ",s");
   line += "," + std::to_string(number(0, 179)) + "," + field(0, 59.9) + (chance(0.5) ? ",E" : ",w");
-  for (int i = 0; i < 13; ++i) line += "," + field(0, 360);
-  for (int i = 0; i < 12; ++i) line += "," + field(-0.3, 0.3);
-  for (int i = 0; i < 12; ++i) line += "," + field(0.9, 1.1);
-  for (int i = 0; i < 10; ++i) line += "," + field(0, 5);
+  const struct { int count; double lowest, highest; } groups[] = {{13, 0, 360}, {12, -0.3, 0.3}, {12, 0.9, 1.1}, {10, 0, 5}};
+  for (const auto& g : groups)
+    for (int i = 0; i < g.count; ++i) line += "," + field(g.lowest, g.highest);
   return line;
 }
 
@@ -155,9 +126,8 @@ DifferenceRecord RandomRecords::differenceRecord() {
 StreamRecord RandomRecords::streamRecord() {
   auto record = headedRecord<StreamRecord>(*this);
   record.speedUnits = int16();
-  for (auto& v : record.direction) v = int16();
-  for (auto& v : record.springRate) v = int16();
-  for (auto& v : record.neapRate) v = int16();
+  for (auto* hours : {&record.direction, &record.springRate, &record.neapRate})
+    for (auto& v : *hours) v = int16();
   return record;
 }
 

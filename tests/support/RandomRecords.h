@@ -21,8 +21,8 @@ class RandomRecords {
  public:
   explicit RandomRecords(std::uint32_t seed) : engine_(seed) {}
 
-  int number(int lowest, int highest);
-  bool chance(double probability);
+  int number(int lowest, int highest) { return std::uniform_int_distribution<int>(lowest, highest)(engine_); }
+  bool chance(double probability) { return std::bernoulli_distribution(probability)(engine_); }
   std::int16_t int16();
   float single();    // finite
   double real();     // finite
@@ -38,17 +38,13 @@ class RandomRecords {
   LocationIndexContents locationIndex(int mostEntries = 60);
   DifferenceRecord differenceRecord();
   StreamRecord streamRecord();
-  std::vector<DifferenceRecord> differenceRecords(int mostRecords = 20) {
-    return records(mostRecords, &RandomRecords::differenceRecord);
-  }
-  std::vector<StreamRecord> streamRecords(int mostRecords = 20) { return records(mostRecords, &RandomRecords::streamRecord); }
-
-  std::mt19937& engine() { return engine_; }
+  std::vector<DifferenceRecord> differenceRecords(int most = 20) { return records(most, &RandomRecords::differenceRecord); }
+  std::vector<StreamRecord> streamRecords(int most = 20) { return records(most, &RandomRecords::streamRecord); }
 
  private:
   template <typename Record>
-  std::vector<Record> records(int mostRecords, Record (RandomRecords::*make)()) {
-    std::vector<Record> out(static_cast<std::size_t>(number(0, mostRecords)));
+  std::vector<Record> records(int most, Record (RandomRecords::*make)()) {
+    std::vector<Record> out(static_cast<std::size_t>(number(0, most)));
     for (auto& record : out) record = (this->*make)();
     return out;
   }

