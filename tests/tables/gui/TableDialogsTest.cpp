@@ -43,7 +43,9 @@ bool shown(QWidget* dialog, const char* name) {
   return widget && !widget->isHidden();
 }
 
-TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
+// The boxes of each listing, the refusals that keep the dialog open, and the
+// depth and draught that go into the settings and come back formatted.
+TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxesAndTheDialogKeepsItsChoices) {
   RunningProgram program(dir.path());
   TideTableDialog* dialog = openTideDialog(program);
   ASSERT_TRUE(dialog);
@@ -61,12 +63,10 @@ TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
     Qt::CheckState clearance;
     std::vector<const char*> visible, hidden;
   } cases[] = {
-      // Times of passage grey the clearance box and show depth and draught.
+      // Times of passage grey the clearance box and show depth and draught; a click leaves it greyed.
       {"List_Option_2", Qt::PartiallyChecked, {"t_depth", "t_draught", "t_depth_label"},
        {"Mins_Box", "Highest", "Lowest", "chk_hilo_0", "chk_hilo_1", "chk_sunmoon"}},
-      // ... and a click leaves it greyed.
       {"Check1", Qt::PartiallyChecked, {"t_depth", "t_draught"}, {}},
-      // Back to high and low waters: unticked, both boxes shown.
       {"List_Option_0", Qt::Unchecked, {"chk_hilo_0", "chk_hilo_1", "chk_sunmoon"},
        {"t_depth", "t_draught", "Mins_Box"}},
       {"Check1", Qt::Checked, {"t_depth", "t_draught_label", "chk_hilo_0"}, {}},
@@ -85,16 +85,33 @@ TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
   }
   control<QPushButton>(dialog, "Help")->click();
   EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(program.platform.helpTopics, std::vector<int>{9});
+
+  const struct {
+    const char *option, *box, *text, *message;
+  } refusals[] = {
+      {"List_Option_1", "Mins_Box", "0", "Please enter an interval of more than 0 minutes."},
+      {"List_Option_0", "Days_Box", "", "Please enter a number of days greater than 0."},
+      {"List_Option_3", "Highest", "0", "Please enter a number of tides to list between 1 and 32767."},
+  };
+  for (const auto& c : refusals) {
+    SCOPED_TRACE(c.box);
+    program.platform.clear();
+    control<QRadioButton>(dialog, c.option)->click();
+    setBox(dialog, "Days_Box", "1");
+    setBox(dialog, c.box, c.text);
+    control<QPushButton>(dialog, "OK")->click();
+    ASSERT_EQ(program.platform.messages.size(), 1u);
+    EXPECT_EQ(program.platform.messages[0].text, c.message);
+    EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(viewer(program) && viewer(program)->isVisible());
+  }
   control<QPushButton>(dialog, "Cancel")->click();
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_FALSE(viewer(program) && viewer(program)->isVisible());
-  EXPECT_EQ(program.platform.helpTopics, std::vector<int>{9});
-}
 
-TEST_F(TableDialogsTest, DepthAndDraughtGoIntoTheSettingsAndComeBackFormatted) {
-  RunningProgram program(dir.path());
-  TideTableDialog* dialog = openTideDialog(program);
-  ASSERT_TRUE(dialog);
+  pressTable(program);
   control<QRadioButton>(dialog, "List_Option_2")->click();
   setBox(dialog, "t_draught", "5'6");
   setBox(dialog, "t_depth", "3");
@@ -102,16 +119,16 @@ TEST_F(TableDialogsTest, DepthAndDraughtGoIntoTheSettingsAndComeBackFormatted) {
   EXPECT_NEAR(program.state.settings.draught, 1.6764, 1e-4);
   EXPECT_FLOAT_EQ(program.state.settings.chartedDepth, 3.0f);
   EXPECT_TRUE(viewer(program)->isVisible());
-
   pressTable(program);
   EXPECT_EQ(control<QLineEdit>(dialog, "t_draught")->text().toStdString(), "1.68");
   EXPECT_EQ(control<QLineEdit>(dialog, "t_depth")->text().toStdString(), "3.00");
-  // The choices of the last table are still there.
   EXPECT_TRUE(control<QRadioButton>(dialog, "List_Option_2")->isChecked());
   EXPECT_EQ(control<QCheckBox>(dialog, "Check1")->checkState(), Qt::PartiallyChecked);
 }
 
-TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTable) {
+// The viewer shows the generator's table, with sun and moon rows when asked;
+// an aborted table is not shown.
+TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTableAndAnAbortedTableIsNotShown) {
   RunningProgram program(dir.path());
   TideTableDialog* dialog = openTideDialog(program);
   ASSERT_TRUE(dialog);
@@ -125,8 +142,9 @@ TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTable) {
   EXPECT_EQ(table->windowTitle().toStdString(), "Saltmark");
   EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
   EXPECT_EQ(program.platform.busyDepth, 0);
+  EXPECT_TRUE(table->box()->isReadOnly());
+  EXPECT_TRUE(QFontInfo(table->box()->font()).fixedPitch());
 
-  // The same table straight from the generator.
   TideTableRequest request;
   request.start = DateTime::fromCivil(2026, 12, 5, 0, 0);
   request.daysText = "2";
@@ -148,17 +166,35 @@ TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTable) {
   EXPECT_NE(expected.text().find("Location:  Portsmouth"), std::string::npos);
   EXPECT_NE(expected.text().find("\tHI\r\n"), std::string::npos);
   EXPECT_NE(expected.text().find("\tLO\r\n"), std::string::npos);
-
-  EXPECT_TRUE(table->box()->isReadOnly());
-  EXPECT_TRUE(QFontInfo(table->box()->font()).fixedPitch());
-
-  // With the Sun and Moon box ticked the same listing has their rows too.
   EXPECT_EQ(expected.text().find("Sunrise"), std::string::npos);
+
   pressTable(program);
   control<QCheckBox>(dialog, "chk_sunmoon")->setChecked(true);
   control<QPushButton>(dialog, "OK")->click();
   EXPECT_NE(table->tableText().find(" 05 Dec 2026  Sunrise\r\n"), std::string::npos) << table->tableText();
   EXPECT_NE(table->tableText().find(" 05 Dec 2026  Sunset\r\n"), std::string::npos);
+  const std::string finished = table->tableText();
+
+  // A year at one-minute steps, aborted as soon as the bar is first drawn.
+  pressTable(program);
+  control<QRadioButton>(dialog, "List_Option_1")->click();
+  setBox(dialog, "Mins_Box", "1");
+  setBox(dialog, "Days_Box", "365");
+  QTimer::singleShot(0, [&program] {
+    if (auto* abort = control<QPushButton>(tableWindow(program, "Progress"), "Command1")) abort->click();
+  });
+  control<QPushButton>(dialog, "OK")->click();
+  auto* progressWindow = tableWindow<ProgressWindow>(program, "Progress");
+  ASSERT_TRUE(progressWindow);
+  EXPECT_TRUE(progressWindow->cancelRequested());
+  EXPECT_FALSE(progressWindow->isVisible());
+  EXPECT_FALSE(table->isVisible());
+  // The text was cleared and the header written before the abort was seen.
+  const std::string& partial = table->tableText();
+  EXPECT_NE(partial, finished);
+  EXPECT_NE(partial.find("Listing of: Regular Intervals (mins) 1"), std::string::npos);
+  EXPECT_LT(std::count(partial.begin(), partial.end(), '\n'), 1000);
+  EXPECT_TRUE(program.platform.messages.empty());
 }
 
 TEST_F(TableDialogsTest, ASecondaryPortIsNamedWithItsReferencePort) {
@@ -177,70 +213,7 @@ TEST_F(TableDialogsTest, ASecondaryPortIsNamedWithItsReferencePort) {
       << viewer(program)->tableText();
 }
 
-TEST_F(TableDialogsTest, ATableThatCannotRunIsRefusedWithTheDialogOpen) {
-  struct Case {
-    const char* option;
-    const char* box;
-    const char* text;
-    const char* message;
-  } cases[] = {
-      {"List_Option_1", "Mins_Box", "0", "Please enter an interval of more than 0 minutes."},
-      {"List_Option_0", "Days_Box", "", "Please enter a number of days greater than 0."},
-      {"List_Option_3", "Highest", "0", "Please enter a number of tides to list between 1 and 32767."},
-  };
-  RunningProgram program(dir.path());
-  TideTableDialog* dialog = openTideDialog(program);
-  ASSERT_TRUE(dialog);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.box);
-    program.platform.clear();
-    control<QRadioButton>(dialog, c.option)->click();
-    setBox(dialog, "Days_Box", "1");
-    setBox(dialog, c.box, c.text);
-    control<QPushButton>(dialog, "OK")->click();
-    ASSERT_EQ(program.platform.messages.size(), 1u);
-    EXPECT_EQ(program.platform.messages[0].text, c.message);
-    EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(viewer(program) && viewer(program)->isVisible());
-  }
-}
-
-TEST_F(TableDialogsTest, AnAbortedTableIsNotShown) {
-  RunningProgram program(dir.path());
-  TideTableDialog* dialog = openTideDialog(program);
-  ASSERT_TRUE(dialog);
-  // A finished table first, so that the viewer is open.
-  control<QPushButton>(dialog, "OK")->click();
-  ASSERT_TRUE(viewer(program)->isVisible());
-  const std::string finished = viewer(program)->tableText();
-
-  // A year at one-minute steps, aborted as soon as the bar is first drawn.
-  pressTable(program);
-  control<QRadioButton>(dialog, "List_Option_1")->click();
-  setBox(dialog, "Mins_Box", "1");
-  setBox(dialog, "Days_Box", "365");
-  auto* progress = tableWindow<ProgressWindow>(program, "Progress");
-  QTimer::singleShot(0, [&program] {
-    if (auto* abort = control<QPushButton>(tableWindow(program, "Progress"), "Command1")) abort->click();
-  });
-  control<QPushButton>(dialog, "OK")->click();
-  progress = tableWindow<ProgressWindow>(program, "Progress");
-  ASSERT_TRUE(progress);
-  EXPECT_TRUE(progress->cancelRequested());
-  EXPECT_FALSE(progress->isVisible());
-  TableViewerWindow* table = viewer(program);
-  EXPECT_FALSE(table->isVisible());
-  // The text was cleared and the header written before the abort was seen.
-  const std::string& partial = table->tableText();
-  EXPECT_NE(partial, finished);
-  EXPECT_NE(partial.find("Listing of: Regular Intervals (mins) 1"), std::string::npos);
-  EXPECT_LT(std::count(partial.begin(), partial.end(), '\n'), 1000);
-  EXPECT_TRUE(program.platform.messages.empty());
-}
-
-// The stream table of the first station, and the same table computed on a
-// state of its own.
+// The stream dialog of the first station of USER.vel.
 class StreamTableTest : public TableDialogsTest {
  protected:
   StreamTableDialog* openStreamDialog(RunningProgram& program) {
@@ -252,7 +225,7 @@ class StreamTableTest : public TableDialogsTest {
   }
 };
 
-TEST_F(StreamTableTest, RegularIntervalsAreTheGeneratorsTable) {
+TEST_F(StreamTableTest, RegularIntervalsAndInterpolatedStations) {
   RunningProgram program(dir.path());
   program.action("speed_units_2")->trigger();  // km per hour
   StreamTableDialog* dialog = openStreamDialog(program);
@@ -298,13 +271,8 @@ TEST_F(StreamTableTest, RegularIntervalsAreTheGeneratorsTable) {
 
   control<QPushButton>(dialog, "Help")->click();
   EXPECT_EQ(program.platform.helpTopics, std::vector<int>{14});
-}
 
-TEST_F(StreamTableTest, InterpolatedStationsAreListedWithTheirWeights) {
-  RunningProgram program(dir.path());
-  StreamTableDialog* dialog = openStreamDialog(program);
-  ASSERT_TRUE(dialog);
-  control<QPushButton>(dialog, "Cancel")->click();
+  // Two stations interpolated: each is listed with its weight.
   program.find<QListWidget>("Sloc")->item(1)->setSelected(true);
   program.find<QLineEdit>("Slat")->setText("50 40N");
   program.find<QLineEdit>("Slon")->setText("1 15W");
@@ -313,13 +281,12 @@ TEST_F(StreamTableTest, InterpolatedStationsAreListedWithTheirWeights) {
   pressTable(program);
   control<QRadioButton>(dialog, "Option_1")->click();
   control<QPushButton>(dialog, "OK")->click();
-  TableViewerWindow* table = viewer(program);
-  ASSERT_TRUE(table && table->isVisible()) << ::testing::PrintToString(program.platform.messageTexts());
-  const std::string& text = table->tableText();
-  EXPECT_NE(text.find("\r\nLocation: 50 40N 1 15W\r\nStream: Diamond A 50.0%\r\nStream: Diamond B 50.0%\r\n"),
+  ASSERT_TRUE(table->isVisible()) << ::testing::PrintToString(program.platform.messageTexts());
+  const std::string& weighed = table->tableText();
+  EXPECT_NE(weighed.find("\r\nLocation: 50 40N 1 15W\r\nStream: Diamond A 50.0%\r\nStream: Diamond B 50.0%\r\n"),
             std::string::npos)
-      << text;
-  EXPECT_NE(text.find("LIST:Peak Current\r\n"), std::string::npos);
+      << weighed;
+  EXPECT_NE(weighed.find("LIST:Peak Current\r\n"), std::string::npos);
 }
 
 }  // namespace

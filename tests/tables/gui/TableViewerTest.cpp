@@ -55,44 +55,37 @@ TEST_F(TableViewerTest, TheBoxShowsTheTextOnceTheRunIsOver) {
   EXPECT_EQ(platform.helpTopics, std::vector<int>{8});
 }
 
-TEST_F(TableViewerTest, ToFileWritesTheTextAndALineEndOverTheOldFile) {
+// A save replaces the old file; a cancelled one changes nothing; on a full disk
+// each save says so in a critical message and leaves the old file.
+TEST_F(TableViewerTest, ToFileWritesTheTextAndALineEndOverTheOldFileOrSaysWhyNot) {
   const auto path = dir / "week.txt";
   writeFile(path, "an older table, longer than the new one ...................................\r\n");
   platform.fileNext(path);
   trigger("MyFil");
-  EXPECT_EQ(readFile(path), std::string(kText) + "\r\n");
-  EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(FolderSnapshot(dir.path()).size(), 1u);  // no temporary file left
-
-  // Cancelling the dialog changes nothing and says nothing.
+  const std::string saved = std::string(kText) + "\r\n";
+  EXPECT_EQ(readFile(path), saved);
   viewer.AppendTableLine("more");
   platform.fileNext(std::nullopt);
   trigger("MyFil");
-  EXPECT_EQ(readFile(path), std::string(kText) + "\r\n");
+  EXPECT_EQ(readFile(path), saved);
   EXPECT_TRUE(platform.messages.empty());
+
+  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
+  const char* saveFailed = "The table could not be saved as ";
+  const char* exportFailed = "The table could not be exported as ";
+  for (auto [action, message] :
+       {std::pair{"MyFil", saveFailed}, {"CsvExport", exportFailed}, {"IcsExport", exportFailed}}) {
+    platform.messages.clear();
+    platform.fileNext(path);
+    trigger(action);
+    ASSERT_EQ(platform.messages.size(), 1u) << action;
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(platform.messages[0].text.rfind(message, 0), 0u) << platform.messages[0].text;
+  }
+  setWriteFaultForTesting(nullptr);
+  EXPECT_EQ(readFile(path), saved);
+  EXPECT_EQ(FolderSnapshot(dir.path()).size(), 1u);  // no temporary file left
 }
-
-class TableViewerFault : public TableViewerTest, public ::testing::WithParamInterface<WriteFault> {};
-
-TEST_P(TableViewerFault, AFailedSaveSaysSoAndKeepsTheOldFile) {
-  const auto folder = dir / "tables";
-  std::filesystem::create_directory(folder);
-  if (const auto why = WriteFaultUnavailable(GetParam(), folder); !why.empty()) GTEST_SKIP() << why;
-  const auto path = folder / "table.txt";
-  if (GetParam() != WriteFault::FolderInPlaceOfFile) writeFile(path, "the old table\r\n");
-  WriteFaultScope fault(GetParam(), path);
-  ASSERT_TRUE(fault.active()) << fault.whyNot();
-  const auto before = FolderSnapshot(folder);
-  platform.fileNext(path);
-  trigger("MyFil");
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
-  EXPECT_EQ(platform.messages[0].text.rfind("The table could not be saved as ", 0), 0u) << platform.messages[0].text;
-  EXPECT_EQ(FolderSnapshot(folder), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryFault, TableViewerFault, ::testing::ValuesIn(kAllWriteFaults),
-                         [](const auto& info) { return WriteFaultName(info.param); });
 
 TEST_F(TableViewerTest, PrintsToAPdfFileWholeOrTheSelection) {
   viewer.showTable();
@@ -131,23 +124,6 @@ TEST_F(TableViewerTest, CsvAndICalendarExportsHaveOneEntryPerWater) {
   EXPECT_NE(ics.find("UID:20261205T191700Z-LW-"), std::string::npos);
   EXPECT_EQ(ics.substr(ics.size() - 15), "END:VCALENDAR\r\n");
   EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(TableViewerTest, AnExportThatCannotBeWrittenSaysSoAndKeepsTheOldFile) {
-  const auto path = dir / "week.csv";
-  writeFile(path, "the old export\r\n");
-  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });  // the disk is full
-  for (const char* action : {"CsvExport", "IcsExport"}) {
-    platform.messages.clear();
-    platform.fileNext(path);
-    trigger(action);
-    ASSERT_EQ(platform.messages.size(), 1u) << action;
-    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(platform.messages[0].text.rfind("The table could not be exported as ", 0), 0u);
-  }
-  setWriteFaultForTesting(nullptr);
-  EXPECT_EQ(readFile(path), "the old export\r\n");
-  EXPECT_EQ(FolderSnapshot(dir.path()).size(), 1u);  // no temporary file left
 }
 
 }  // namespace
