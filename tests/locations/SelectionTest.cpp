@@ -169,10 +169,8 @@ TEST_F(SelectionWithFiles, ChoosingDatabasesLoadsThemAndRemembersTheirNamesOrRef
   EXPECT_EQ(settings.streamDatabasePath, "SOLENT.vel");
 
   const DifferenceLocationLabels labels = ShowDifferenceLocation(table, 0, index);
-  EXPECT_EQ(labels.rfp, "Portsmouth");
-  EXPECT_EQ(labels.Rlat, "50\xB0" "48.0'N");
-  EXPECT_EQ(labels.Rlon, "001\xB0" "07.2'W");
-  for (int outside : {-1, static_cast<int>(table.records.size()), 300})
+  EXPECT_EQ(labels.rfp + " " + labels.Rlat + " " + labels.Rlon, "Portsmouth 50\xB0" "48.0'N 001\xB0" "07.2'W");
+  for (int outside : {-1, static_cast<int>(table.records.size())})
     EXPECT_EQ(ShowDifferenceLocation(table, outside, index).dlat, "") << outside;
   EXPECT_FALSE(SelectDifferenceDatabase("", table, dloc, settings, platform, dir.path()));
   EXPECT_TRUE(platform.messages.empty());

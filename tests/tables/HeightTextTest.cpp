@@ -69,15 +69,9 @@ TEST(ParseHeight, ReadsTheTypedHeightOrRefusesItWithAMessage) {
   }
 }
 
-TEST(FormatUkc, AddsDepthAndTakesDraught) {
+// In metres the tide table tests check it.
+TEST(FormatUkc, AddsDepthAndTakesDraughtInFeet) {
   ScriptedPlatform platform;
-  Settings metric = unitSettings(true);
-  metric.chartedDepth = 2.0f;
-  metric.draught = 1.5f;
-  EXPECT_EQ(FormatUkc(" 3.2", metric, platform), "UKC  3.7 ");
-  metric.chartedDepth = 1.1f;
-  EXPECT_EQ(FormatUkc(" 0.0", metric, platform), "UKC -0.4 ");
-
   Settings feet = unitSettings(false);
   feet.chartedDepth = 6.0f;
   feet.draught = 5.0f;

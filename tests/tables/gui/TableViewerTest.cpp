@@ -38,7 +38,7 @@ class TableViewerTest : public ::testing::Test {
   TableViewerWindow viewer{platform, dir.path()};
 };
 
-TEST_F(TableViewerTest, TheBoxShowsTheTextOnceTheRunIsOver) {
+TEST_F(TableViewerTest, TheBoxShowsTheTextOnceTheRunIsOverAndExportsOneEntryPerWater) {
   EXPECT_EQ(viewer.tableText(), kText);
   viewer.showTable();
   EXPECT_TRUE(viewer.isVisible());
@@ -46,6 +46,23 @@ TEST_F(TableViewerTest, TheBoxShowsTheTextOnceTheRunIsOver) {
             "Saltmark Tide Table\nUnits: Metres\n\n05 Dec 2026 14:05\t4.23\tHI\n05 Dec 2026 20:17\t0.87\tLO\n");
   trigger("Clip");
   EXPECT_EQ(platform.clipboard, kText);
+  // CSV rows carry the zone's offset; calendar events are in GMT.
+  platform.fileNext(dir / "week.csv");
+  trigger("CsvExport");
+  EXPECT_EQ(readFile(dir / "week.csv"),
+            "time,height_m,kind\r\n"
+            "2026-12-05T14:05:00+01:00,4.23,HI\r\n"
+            "2026-12-05T20:17:00+01:00,0.87,LO\r\n");
+  platform.fileNext(dir / "week.ics");
+  trigger("IcsExport");
+  const std::string ics = readFile(dir / "week.ics");
+  EXPECT_NE(ics.find("DTSTART:20261205T130500Z\r\nDTEND:20261205T130500Z\r\nSUMMARY:High water 4.23 m\r\n"
+                     "LOCATION:Test Harbour\r\nGEO:50.800000;-1.116700\r\n"),
+            std::string::npos)
+      << ics;
+  EXPECT_NE(ics.find("UID:20261205T191700Z-LW-"), std::string::npos);
+  EXPECT_EQ(ics.substr(ics.size() - 15), "END:VCALENDAR\r\n");
+  EXPECT_TRUE(platform.messages.empty());
   viewer.ClearTableText();
   viewer.refreshBox();
   EXPECT_TRUE(viewer.box()->toPlainText().isEmpty());
@@ -103,26 +120,6 @@ TEST_F(TableViewerTest, PrintsToAPdfFileWholeOrTheSelection) {
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
     EXPECT_GT(pdf.size(), 500u);
   }
-  EXPECT_TRUE(platform.messages.empty());
-}
-
-// CSV rows carry the zone's offset; calendar events are in GMT.
-TEST_F(TableViewerTest, CsvAndICalendarExportsHaveOneEntryPerWater) {
-  platform.fileNext(dir / "week.csv");
-  trigger("CsvExport");
-  EXPECT_EQ(readFile(dir / "week.csv"),
-            "time,height_m,kind\r\n"
-            "2026-12-05T14:05:00+01:00,4.23,HI\r\n"
-            "2026-12-05T20:17:00+01:00,0.87,LO\r\n");
-  platform.fileNext(dir / "week.ics");
-  trigger("IcsExport");
-  const std::string ics = readFile(dir / "week.ics");
-  EXPECT_NE(ics.find("DTSTART:20261205T130500Z\r\nDTEND:20261205T130500Z\r\nSUMMARY:High water 4.23 m\r\n"
-                     "LOCATION:Test Harbour\r\nGEO:50.800000;-1.116700\r\n"),
-            std::string::npos)
-      << ics;
-  EXPECT_NE(ics.find("UID:20261205T191700Z-LW-"), std::string::npos);
-  EXPECT_EQ(ics.substr(ics.size() - 15), "END:VCALENDAR\r\n");
   EXPECT_TRUE(platform.messages.empty());
 }
 
