@@ -108,8 +108,7 @@ TEST(Distance, IsAFlatProjectionAroundTheFirstPosition) {
     double lon1, lat1, lon2, lat2;
     double expected;
   } cases[] = {
-      {"same place", 10, 50, 10, 50, 0},
-      {"a minute of latitude", 0, 0, 0, 1.0 / 60, oneMinute},
+      {"same place", 10, 50, 10, 50, 0},                  {"a minute of latitude", 0, 0, 0, 1.0 / 60, oneMinute},
       {"a minute of longitude at the equator", 0, 0, 1.0 / 60, 0, oneMinute},
       {"a degree of longitude at 60N is half a degree", 0, 60, 1, 60, 30 * oneMinute},
       {"the first position supplies the cosine", 0, 60, 1, 0, std::hypot(30.0, 3600.0) * oneMinute},
@@ -188,24 +187,15 @@ TEST(CoastalOrder, WalksFromOneEndToItsNearestNeighbours) {
     std::vector<GeoPosition> ports;
     std::vector<int> order;
   } cases[] = {
-      // Along one parallel, shuffled: the walk starts at the end farthest
-      // from the first port and goes along the line.
-      {"a straight coast",
-       {at(50, 2), at(50, 0), at(50, 5), at(50, 1), at(50, 4), at(50, 3)},
-       {2, 4, 5, 0, 3, 1}},
+      // Along one parallel, shuffled: from the end farthest from the first port along the line.
+      {"a straight coast", {at(50, 2), at(50, 0), at(50, 5), at(50, 1), at(50, 4), at(50, 3)}, {2, 4, 5, 0, 3, 1}},
       // Round a corner: up the west side, then along the north.
-      {"a corner",
-       {at(50, 0), at(51, 1), at(51, 0), at(50.5, 0), at(51, 0.5)},
-       {1, 4, 2, 3, 0}},
+      {"a corner", {at(50, 0), at(51, 1), at(51, 0), at(50.5, 0), at(51, 0.5)}, {1, 4, 2, 3, 0}},
       {"equal neighbours go to the earlier port", {at(50, 0), at(50, 1), at(50, -1)}, {1, 0, 2}},
       {"unreadable positions come last", {at(50, 0), {nan, nan}, at(50, 1)}, {2, 0, 1}},
-      {"a single port", {at(50, 0)}, {0}},
-      {"nothing", {}, {}},
+      {"a single port", {at(50, 0)}, {0}}, {"nothing", {}, {}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(CoastalOrder(c.ports), c.order);
-  }
+  for (const auto& c : cases) EXPECT_EQ(CoastalOrder(c.ports), c.order) << c.what;
 }
 
 TEST(LocationLinePosition, ReadsTheDegreesMinutesAndHemispheres) {

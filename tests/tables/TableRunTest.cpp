@@ -39,16 +39,12 @@ TEST(WaterDetectors, FindTheTurnAtTheMiddleSampleAndCountIt) {
     float a, b, c, d, e;
     bool high, low;
   } cases[] = {
-      {"a plain top", 1, 2, 3, 2, 1, true, false},
-      {"equal tops: the later one", 1, 3, 3, 2, 1, true, false},
+      {"a plain top", 1, 2, 3, 2, 1, true, false},       {"equal tops: the later one", 1, 3, 3, 2, 1, true, false},
       {"equal tops: not the earlier one", 1, 2, 3, 3, 2, false, false},
-      {"level before and after", 2, 2, 3, 2, 2, true, false},
-      {"rises again at once", 1, 2, 3, 2, 3, false, false},
-      {"a plain bottom", 3, 2, 1, 2, 3, false, true},
-      {"equal bottoms: the later one", 3, 1, 1, 2, 3, false, true},
+      {"level before and after", 2, 2, 3, 2, 2, true, false}, {"rises again at once", 1, 2, 3, 2, 3, false, false},
+      {"a plain bottom", 3, 2, 1, 2, 3, false, true},    {"equal bottoms: the later one", 3, 1, 1, 2, 3, false, true},
       {"equal bottoms: not the earlier one", 3, 2, 1, 1, 2, false, false},
-      {"slack water", 2, 2, 2, 2, 2, false, false},
-      {"still rising", 1, 2, 3, 4, 5, false, false},
+      {"slack water", 2, 2, 2, 2, 2, false, false},      {"still rising", 1, 2, 3, 4, 5, false, false},
       {"below the datum", -0.5f, -0.2f, -0.1f, -0.3f, -0.4f, true, false},
   };
   WaterEventCounter counter;

@@ -14,14 +14,11 @@ TEST(TimeText, ShowsDatesTimesRatesAndDirections) {
   // An instant a hair before the minute, as repeated additions leave it: the nearest second is shown.
   const DateTime justBefore = DateTime::fromCivil(2026, 12, 31, 23, 59, 59).addSeconds(0.7);
   const std::pair<std::string, const char*> cases[] = {
-      {FormatDate(instant), "05 Dec 2026"},
-      {FormatTimeHM(instant), "14:05"},
-      {FormatTimeHMS(instant), "14:05:09"},
-      {FormatTimeDate(instant), "14:05 05 Dec 2026"},
+      {FormatDate(instant), "05 Dec 2026"},           {FormatTimeHM(instant), "14:05"},
+      {FormatTimeHMS(instant), "14:05:09"},          {FormatTimeDate(instant), "14:05 05 Dec 2026"},
       {FormatTimeDate(DateTime::fromCivil(1899, 12, 30)), "00:00 30 Dec 1899"},
       {FormatDate(DateTime::fromCivil(1850, 3, 1, 6)), "01 Mar 1850"},
-      {FormatTimeHMS(justBefore), "00:00:00"},
-      {FormatTimeDate(justBefore), "00:00 01 Jan 2027"},
+      {FormatTimeHMS(justBefore), "00:00:00"},       {FormatTimeDate(justBefore), "00:00 01 Jan 2027"},
       {FormatTimeHM(DateTime::fromCivil(2026, 6, 1, 13, 59, 59)), "13:59"},
       {FormatTimeHMS(DateTime(46000.5 - 0.2 / 86400)), "12:00:00"},
       {FormatSpeed(2.25f), " 2.3"},  {FormatSpeed(-0.4f), " -0.4"}, {FormatSpeed(0.0f), " 0.0"},

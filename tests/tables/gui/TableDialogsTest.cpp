@@ -45,8 +45,9 @@ bool shown(QWidget* dialog, const char* name) {
   return widget && !widget->isHidden();
 }
 
-// The boxes of each listing, the refusals that keep the dialog open, and the
-// depth and draught that go into the settings and come back formatted.
+// The boxes of each listing, the refusals that keep the dialog open, the depth
+// and draught that go into the settings and come back formatted, and the
+// location line of a secondary port.
 TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxesAndTheDialogKeepsItsChoices) {
   RunningProgram program(dir.path());
   TideTableDialog* dialog = openTideDialog(program);
@@ -120,6 +121,18 @@ TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxesAndTheDialogKeepsItsChoices)
   EXPECT_EQ(control<QLineEdit>(dialog, "t_depth")->text().toStdString(), "3.00");
   EXPECT_TRUE(control<QRadioButton>(dialog, "List_Option_2")->isChecked());
   EXPECT_EQ(control<QCheckBox>(dialog, "Check1")->checkState(), Qt::PartiallyChecked);
+
+  // A secondary port is named with its reference port.
+  control<QPushButton>(dialog, "Cancel")->click();
+  program.action("Tidemode_2")->trigger();
+  program.choose("Dfile", "USER.dif");
+  program.click("Dloc", 0);
+  pressTable(program);
+  ASSERT_TRUE(dialog->isVisible()) << ::testing::PrintToString(program.platform.messageTexts());
+  control<QPushButton>(dialog, "OK")->click();
+  EXPECT_NE(viewer(program)->tableText().find("\r\nLocation:  Cowes [Portsmouth] 50\xB0" "46'N 1\xB0" "18'W\r\n"),
+            std::string::npos)
+      << viewer(program)->tableText();
 }
 
 // The viewer shows the generator's table, with sun and moon rows when asked;
@@ -154,10 +167,8 @@ TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTableAndAnAbortedTableI
   SilentProgress progress;
   WaterEventCounter events;
   ScriptedPlatform quiet;
-  ASSERT_EQ(GenerateTideTable(request, heights,
-                              TableRun{program.state.settings, program.state.location.portZone, expected, progress,
-                                       quiet, events}),
-            JobOutcome::Completed);
+  const TableRun run{program.state.settings, program.state.location.portZone, expected, progress, quiet, events};
+  ASSERT_EQ(GenerateTideTable(request, heights, run), JobOutcome::Completed);
   EXPECT_EQ(table->tableText(), expected.text());
   EXPECT_NE(expected.text().find("Location:  Portsmouth"), std::string::npos);
   EXPECT_NE(expected.text().find("\tHI\r\n"), std::string::npos);
@@ -191,22 +202,6 @@ TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTableAndAnAbortedTableI
   EXPECT_NE(partial.find("Listing of: Regular Intervals (mins) 1"), std::string::npos);
   EXPECT_LT(std::count(partial.begin(), partial.end(), '\n'), 1000);
   EXPECT_TRUE(program.platform.messages.empty());
-}
-
-TEST_F(TableDialogsTest, ASecondaryPortIsNamedWithItsReferencePort) {
-  RunningProgram program(dir.path());
-  program.action("Tidemode_2")->trigger();
-  program.choose("Dfile", "USER.dif");
-  program.click("Dloc", 0);
-  typeStart(program, "5/12/2026", "0:00");
-  pressTable(program);
-  auto* dialog = tableWindow<TideTableDialog>(program, "Tableset");
-  ASSERT_TRUE(dialog) << (program.platform.messages.empty() ? "" : program.platform.messageTexts()[0]);
-  control<QPushButton>(dialog, "OK")->click();
-  ASSERT_TRUE(viewer(program)->isVisible());
-  EXPECT_NE(viewer(program)->tableText().find("\r\nLocation:  Cowes [Portsmouth] 50\xB0" "46'N 1\xB0" "18'W\r\n"),
-            std::string::npos)
-      << viewer(program)->tableText();
 }
 
 // The stream dialog of the first station of USER.vel.
