@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "GeneratorTestSupport.h"
 #include "almanac/SunMoonRows.h"
@@ -46,7 +47,6 @@ struct TideTable : TableParts {
     request.start = tableStart();
     request.locationText = "Testport 50\xB0" "48'N  1\xB0" "07'W";
     request.zoneName = "GMT";
-    request.creditYear = 2026;
   }
   JobOutcome run(TideHeightSource& heights) { return GenerateTideTable(request, heights, parts()); }
   JobOutcome runCurve(std::function<double(double)> curve = twiceDaily) {
@@ -345,16 +345,14 @@ TEST_F(StreamTableTest, AStreamThatCannotBeComputedEndsTheRun) {
 }
 
 TEST_F(StreamTableTest, BadNumbersAreRefusedBeforeTheRun) {
-  const std::pair<StreamListing, const char*> cases[] = {
-      {StreamListing::RegularIntervals, "0"}, {StreamListing::Fastest, "0"}, {StreamListing::Fastest, "99999"}};
-  for (auto [listing, count] : cases) {
+  const std::tuple<StreamListing, const char*, const char*> cases[] = {{StreamListing::RegularIntervals, "0", "1"},
+      {StreamListing::Fastest, "0", "1"}, {StreamListing::Fastest, "99999", "1"}, {StreamListing::Peak, "5", "0"}};
+  for (auto [listing, count, days] : cases) {
     request.listing = listing;
     request.minutesText = request.fastestText = count;
+    request.daysText = days;
     EXPECT_EQ(run(), JobOutcome::Refused);
   }
-  request.listing = StreamListing::Peak;
-  request.daysText = "0";
-  EXPECT_EQ(run(), JobOutcome::Refused);
   EXPECT_EQ(platform.messages.size(), 4u);
   EXPECT_TRUE(stream.asked.empty());
   EXPECT_TRUE(text.text().empty());

@@ -1,5 +1,5 @@
 // The pieces of a table run: its step count, the high and low water tests on
-// five samples, and the outcome of a run that cannot go on.
+// five samples, the progress bar's edge, and the outcome of a run that cannot go on.
 #include <gtest/gtest.h>
 
 #include "common/RuntimeError.h"
@@ -13,18 +13,16 @@ namespace {
 
 TEST(TablePeriod, StepCounts) {
   const DateTime noon = DateTime::fromCivil(2026, 12, 5, 12, 0);
-  struct Case {
+  const struct {
     int minutes;      // from noon to the end
     double interval;  // 0 for the six-minute listings
     std::int64_t steps;
+  } cases[] = {
+      {1440, 30, 48},  {1440, 7, 206},                              // 205.7 rounds up
+      {90, 60, 2},     {150, 60, 2},   {210, 60, 4}, {-90, 60, -2},  // halves to even
+      {1440, 0, 240},  {59, 0, 0},     {61, 0, 10},  {-1, 0, -10},   // hour boundaries crossed
   };
-  const Case cases[] = {
-      {1440, 30, 48},  {1440, 7, 206},  // 205.7 rounds up
-      {90, 60, 2},     {150, 60, 2},    {210, 60, 4},  // halves to even
-      {-90, 60, -2},   {1440, 0, 240},  {59, 0, 0},   {61, 0, 10},  // hour boundaries crossed
-      {-1, 0, -10},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const DateTime end = noon.addMinutes(c.minutes);
     const std::int64_t steps = c.interval > 0 ? IntervalStepCount(noon, end, c.interval) : SixMinuteStepCount(noon, end);
     EXPECT_EQ(steps, c.steps) << c.minutes << " by " << c.interval;
@@ -57,6 +55,11 @@ TEST(WaterDetectors, FindTheTurnAtTheMiddleSampleAndCountIt) {
   }
   counter.reset();
   EXPECT_EQ(counter.count(), 0);
+}
+
+TEST(ProgressBarEdge, IsTheStepsShareOfTheWidthOrNoneWithoutSteps) {
+  EXPECT_EQ(ProgressBarEdge(200, 60, 240), 50);
+  EXPECT_EQ(ProgressBarEdge(200, 3, 0), 0);
 }
 
 TEST(TableJob, AComputationThatCannotGoOnIsReportedAsAFailure) {

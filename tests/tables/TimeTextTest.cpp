@@ -47,8 +47,9 @@ Settings zoneSettings(TimeBase base, std::int16_t systemOffset = 0, std::int16_t
 }
 
 // The local zone one hour east (-4 quarters), the computer two hours east (-8):
-// the typed instant moves by the base's offset less the port's zone.
-TEST(ShiftToDisplayZone, MovesByTheBasesOffsetLessThePortsZone) {
+// the typed instant moves by the base's offset less the port's zone, rounded
+// to quarter hours, halves to even; an unknown base is GMT.
+TEST(ShiftToDisplayZone, MovesByTheBasesOffsetLessThePortsZoneInWholeQuarters) {
   const struct {
     TimeBase base;
     const char* portZone;
@@ -73,9 +74,6 @@ TEST(ShiftToDisplayZone, MovesByTheBasesOffsetLessThePortsZone) {
   for (const auto& c : cases)
     EXPECT_EQ(FormatTimeDate(ShiftToDisplayZone(c.typed, zoneSettings(c.base, -8, -4), c.portZone)), c.expected)
         << static_cast<int>(c.base) << " zone " << c.portZone << " at " << FormatTimeDate(c.typed);
-}
-
-TEST(ShiftToDisplayZone, QuarterCountsAndLimits) {
   EXPECT_EQ(DisplayZoneShiftQuarters(zoneSettings(TimeBase::Gmt), "0.125"), 0);  // half a quarter: to even
   EXPECT_EQ(DisplayZoneShiftQuarters(zoneSettings(TimeBase::Gmt), "0.375"), -2);
   Settings damaged = zoneSettings(TimeBase::Gmt, 8, 8);

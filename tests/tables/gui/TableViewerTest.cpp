@@ -50,16 +50,12 @@ TEST_F(TableViewerTest, TheBoxShowsTheTextOnceTheRunIsOverAndExportsOneEntryPerW
   platform.fileNext(dir / "week.csv");
   trigger("CsvExport");
   EXPECT_EQ(readFile(dir / "week.csv"),
-            "time,height_m,kind\r\n"
-            "2026-12-05T14:05:00+01:00,4.23,HI\r\n"
-            "2026-12-05T20:17:00+01:00,0.87,LO\r\n");
+            "time,height_m,kind\r\n2026-12-05T14:05:00+01:00,4.23,HI\r\n2026-12-05T20:17:00+01:00,0.87,LO\r\n");
   platform.fileNext(dir / "week.ics");
   trigger("IcsExport");
   const std::string ics = readFile(dir / "week.ics");
   EXPECT_NE(ics.find("DTSTART:20261205T130500Z\r\nDTEND:20261205T130500Z\r\nSUMMARY:High water 4.23 m\r\n"
-                     "LOCATION:Test Harbour\r\nGEO:50.800000;-1.116700\r\n"),
-            std::string::npos)
-      << ics;
+                     "LOCATION:Test Harbour\r\nGEO:50.800000;-1.116700\r\n"), std::string::npos) << ics;
   EXPECT_NE(ics.find("UID:20261205T191700Z-LW-"), std::string::npos);
   EXPECT_EQ(ics.substr(ics.size() - 15), "END:VCALENDAR\r\n");
   EXPECT_TRUE(platform.messages.empty());
