@@ -57,7 +57,7 @@ TEST(EventExport, CsvAndJsonCarryTheZoneOffsetAndQuoteWhatNeedsIt) {
 TEST(EventExport, CalendarEventsFollowTheIcalendarRules) {
   CalendarExport calendar;
   calendar.location = std::string("Saint-Malo, Bretagne; a port with a long name that runs past the fold ") +
-                      "\xE9" "t\xE9";
+                      "\xE9" "t\xE9" + std::string(80, '.');  // and past a second fold
   calendar.geo = std::pair{48.64, -2.0267};
   calendar.stamp = DateTime::fromCivil(2026, 12, 1, 8, 0);
   calendar.events = {{DateTime::fromCivil(2026, 12, 5, 14, 5), "High water 4.23 m", "HW"}};

