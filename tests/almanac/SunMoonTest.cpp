@@ -25,6 +25,21 @@ std::optional<DateTime> first(const std::vector<SkyEvent>& events, SkyEventKind 
   return std::nullopt;
 }
 
+LocationRecord portAt(std::string latitude, std::string longitude, std::string zone = "0") {
+  LocationRecord port;
+  port.latitudeText = std::move(latitude);
+  port.longitudeText = std::move(longitude);
+  port.portZone = std::move(zone);
+  return port;
+}
+
+Settings inBase(TimeBase base, std::int16_t localOffset = 0) {
+  Settings s;
+  s.timeBase = static_cast<std::int16_t>(base);
+  s.localZoneOffset = localOffset;
+  return s;
+}
+
 struct PhaseCase {
   const char* source;
   SkyEventKind kind;
@@ -97,12 +112,8 @@ TEST(SunriseSunset, DawnRiseSetDuskComeInOrderOncePerDay) {
   EXPECT_LT(*first(events, SkyEventKind::Sunset), *first(events, SkyEventKind::CivilDusk));
   for (std::size_t i = 1; i < events.size(); ++i) EXPECT_LE(events[i - 1].gmt, events[i].gmt);
 
-  LocationRecord port;
-  port.latitudeText = "51\xB0" "30.4'N";
-  port.longitudeText = "000\xB0" "07.7'W";
-  Settings gmt;
-  gmt.timeBase = static_cast<std::int16_t>(TimeBase::Gmt);
-  for (const SunMoonDay& d : PortSunMoonDays(port, gmt, DateTime::fromCivil(2024, 11, 1), 92)) {
+  const LocationRecord port = portAt("51\xB0" "30.4'N", "000\xB0" "07.7'W");
+  for (const SunMoonDay& d : PortSunMoonDays(port, inBase(TimeBase::Gmt), DateTime::fromCivil(2024, 11, 1), 92)) {
     EXPECT_TRUE(d.sunrise && d.sunset);
     EXPECT_EQ(std::count_if(d.events.begin(), d.events.end(),
                             [](const SkyEvent& e) { return e.kind == SkyEventKind::Sunrise; }),
@@ -111,25 +122,19 @@ TEST(SunriseSunset, DawnRiseSetDuskComeInOrderOncePerDay) {
 }
 
 TEST(PortSunMoon, PolarDaysAndUnusablePositionsSayNoSunriseAndNoSunset) {
-  struct Case {
+  const struct {
     const char* what;
     std::string latitude, longitude;
     int month, day;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"Barrow, polar night", "71\xB0" "22'N", "156\xB0" "44'W", 12, 21},
       {"Barrow, midnight sun", "71\xB0" "22'N", "156\xB0" "44'W", 6, 21},
       {"no latitude", "", "156\xB0" "44'W", 6, 21},
       {"no longitude", "71\xB0" "22'N", "  ", 6, 21},
   };
-  Settings gmt;
-  gmt.timeBase = static_cast<std::int16_t>(TimeBase::Gmt);
-  for (const Case& c : cases) {
-    LocationRecord port;
-    port.latitudeText = c.latitude;
-    port.longitudeText = c.longitude;
-    port.portZone = "9";
-    const auto days = PortSunMoonDays(port, gmt, DateTime::fromCivil(2026, c.month, c.day), 1);
+  for (const auto& c : cases) {
+    const auto days =
+        PortSunMoonDays(portAt(c.latitude, c.longitude, "9"), inBase(TimeBase::Gmt), DateTime::fromCivil(2026, c.month, c.day), 1);
     ASSERT_EQ(days.size(), 1u) << c.what;
     EXPECT_FALSE(days[0].sunrise) << c.what;
     EXPECT_FALSE(days[0].sunset) << c.what;
@@ -143,18 +148,11 @@ TEST(PortSunMoon, PolarDaysAndUnusablePositionsSayNoSunriseAndNoSunset) {
 TEST(PortSunMoon, EventsAreListedInTheChosenTimeBase) {
   // Boston, zone 5 (EST): the local base with an offset of 16 quarter-hours
   // west (EDT) lists every event four hours earlier on the clock than GMT
-  LocationRecord port;
-  port.latitudeText = "42\xB0" "21'N";
-  port.longitudeText = "071\xB0" "03'W";
-  port.portZone = "5";
-  Settings gmt;
-  gmt.timeBase = static_cast<std::int16_t>(TimeBase::Gmt);
-  Settings local = gmt;
-  local.timeBase = static_cast<std::int16_t>(TimeBase::Local);
-  local.localZoneOffset = 16;
+  const LocationRecord port = portAt("42\xB0" "21'N", "071\xB0" "03'W", "5");
   const DateTime from = DateTime::fromCivil(2024, 4, 8, 12);
-  const auto inGmt = PortSunMoonEvents(port, gmt, from, from.addDays(2));
-  const auto inLocal = PortSunMoonEvents(port, local, from.addMinutes(-240), from.addDays(2).addMinutes(-240));
+  const auto inGmt = PortSunMoonEvents(port, inBase(TimeBase::Gmt), from, from.addDays(2));
+  const auto inLocal =
+      PortSunMoonEvents(port, inBase(TimeBase::Local, 16), from.addMinutes(-240), from.addDays(2).addMinutes(-240));
   ASSERT_EQ(inGmt.size(), inLocal.size());
   ASSERT_FALSE(inGmt.empty());
   for (std::size_t i = 0; i < inGmt.size(); ++i) {

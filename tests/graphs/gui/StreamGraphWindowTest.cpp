@@ -1,5 +1,5 @@
-// The stream graph window: a run for a diamond, its readouts, needle and
-// header, the navigation it shares with the tide graph, and a run that fails.
+// The stream graph window: a run for a diamond, its readouts, needle, header,
+// zoom, printing and paging, and a run that fails.
 #include <algorithm>
 
 #include <QCheckBox>
@@ -31,7 +31,7 @@ class StreamGraphWindowTest : public ::testing::Test, protected HarbourFolder {
   GraphProgram program{dir.path()};
 };
 
-TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsAndNeedle) {
+TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsNeedleAndZoomAndPrintsIt) {
   chooseStation(0);
   program.startAt("15 Jun 2026", "12:00");
   program.pressGraph();
@@ -65,7 +65,7 @@ TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsAndNeedle) {
       const double sign = dirn == "090" ? 1 : -1;
       const QColor needle = image.pixelColor(static_cast<int>(image.width() / 2 + sign * image.width() * 0.12),
                                              image.height() / 2);
-      // A thin smoothed line: green, at least half strength, over the black face.
+      // A thin smoothed line: green at least half strength, over the black face.
       EXPECT_GT(needle.green(), 100) << dirn;
       EXPECT_LT(needle.red(), 60) << dirn;
       EXPECT_LT(needle.blue(), 60) << dirn;
@@ -73,13 +73,7 @@ TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsAndNeedle) {
   }
   EXPECT_TRUE(directions.count("090")) << directions.size();
   EXPECT_TRUE(directions.count("270")) << directions.size();
-}
 
-TEST_F(StreamGraphWindowTest, ZoomStartsAtTheRangeOfTheRunAndPrintsToPdf) {
-  chooseStation(0);
-  program.pressGraph();
-  auto* graph = static_cast<StreamGraphWindow*>(program.graphWindow("GStream"));
-  ASSERT_NE(graph, nullptr);
   // The diamond runs at 1.25 to 2.5 knots: the range up to 4 knots, or 2, not 40.
   const auto& rates = graph->run().rates;
   const float largest = *std::max_element(rates.begin(), rates.begin() + kGraphColumns);

@@ -36,17 +36,17 @@ struct Water {
   double height;
 };
 
-// The waters of a listing, each a match of pattern whose groups (in the order
-// given) are the date, time, label and height; but the first and last hour,
-// which each listing leaves to its own rule.
-std::vector<Water> watersIn(const std::string& listing, const char* pattern, const std::array<int, 4>& group,
+// The waters of a listing, matches of `pattern` whose groups `group` are the
+// date, time, label and height; but the first and last hour, which each
+// listing leaves to its own rule.
+std::vector<Water> watersIn(const std::string& listing, const std::string& pattern, std::array<int, 4> group,
                             DateTime origin, int days) {
   std::vector<Water> waters;
   const std::regex row(pattern);
   for (std::sregex_iterator it(listing.begin(), listing.end(), row), end; it != end; ++it) {
     const auto& m = *it;
-    const DateTime at = *ReadStartInstant(m[group[0]].str(), m[group[1]].str());
-    const auto minutes = static_cast<double>(minutesBetween(origin, at));
+    const auto minutes = static_cast<double>(
+        minutesBetween(origin, *ReadStartInstant(m[group[0]].str(), m[group[1]].str())));
     if (minutes > 60 && minutes < days * 1440 - 60) waters.push_back({minutes, m[group[2]], std::stod(m[group[3]])});
   }
   return waters;
@@ -79,12 +79,9 @@ void expectWatersOfTheTable(GraphProgram& program, DateTime origin, int days) {
             JobOutcome::Completed);
   std::string list;
   for (const std::string& line : items(program.in<QListWidget>("Graphical", "Hilo"))) list += line + "\n";
-  const char* date = "([0-9]{2} [A-Za-z]{3} [0-9]{4})";
-  const char* time = "([0-9]{2}:[0-9]{2})";
-  const auto expected = watersIn(table.text(), (std::string(date) + " " + time + "\t *(-?[0-9.]+)\t([A-Z]{2})").c_str(),
-                                 {1, 2, 4, 3}, origin, days);
-  const auto shown = watersIn(list, (std::string(time) + " " + date + " ([A-Z]{2}):(-?[0-9.]+)").c_str(),
-                              {2, 1, 3, 4}, origin, days);
+  const std::string date = "([0-9]{2} [A-Za-z]{3} [0-9]{4})", time = "([0-9]{2}:[0-9]{2})";
+  const auto expected = watersIn(table.text(), date + " " + time + "\t *(-?[0-9.]+)\t([A-Z]{2})", {1, 2, 4, 3}, origin, days);
+  const auto shown = watersIn(list, time + " " + date + " ([A-Z]{2}):(-?[0-9.]+)", {2, 1, 3, 4}, origin, days);
   ASSERT_GE(expected.size(), static_cast<std::size_t>(3 * days));
   ASSERT_EQ(shown.size(), expected.size()) << days << " days";
   // The graph samples every 1.5 minutes a day plotted, the table every six:
@@ -116,6 +113,11 @@ class TideGraphWindowTest : public ::testing::Test, protected HarbourFolder {
     QApplication::sendEvent(program.in<QLabel>("Graphical", "Label11"), &click);
   }
   std::string label(const char* name) const { return text(program.in<QLabel>("Graphical", name)); }
+  // Answers the prompt that a menu item opens.
+  void answer(const char* action, std::optional<std::string> typed) {
+    program.platform.promptNext(std::move(typed));
+    program.actionIn("Graphical", action)->trigger();
+  }
   GraphProgram program{dir.path()};
 };
 
@@ -179,10 +181,8 @@ TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
   EXPECT_EQ(items(pass).size(), 1u);
   EXPECT_NE(items(pass).front().find("AFLOAT"), std::string::npos);
 
-  program.platform.promptNext("2.5");
-  program.actionIn("Graphical", "MDraught")->trigger();
-  program.platform.promptNext(std::nullopt);  // cancelled: nothing changes
-  program.actionIn("Graphical", "MDepth")->trigger();
+  answer("MDraught", "2.5");
+  answer("MDepth", std::nullopt);  // cancelled: nothing changes
   EXPECT_FLOAT_EQ(program.state.settings.draught, 2.5f);
   EXPECT_FLOAT_EQ(program.state.settings.chartedDepth, 0);
   EXPECT_EQ(label("Draught"), "2.50");
@@ -190,42 +190,25 @@ TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
   // Low waters dry a 2.5 m draught: the vessel grounds and floats again.
   const auto passage = items(pass);
   EXPECT_GT(passage.size(), 2u);
-  EXPECT_TRUE(std::any_of(passage.begin(), passage.end(),
-                          [](const std::string& l) { return l.find("GROUNDS") != std::string::npos; }));
+  EXPECT_TRUE(std::ranges::any_of(passage, [](const std::string& l) { return l.find("GROUNDS") != std::string::npos; }));
 
   // A clearance typed at the cursor fixes the charted depth under it.
   const std::string tide = label("Tide");
-  program.platform.promptNext("1.0");
-  program.actionIn("Graphical", "MUKC")->trigger();
-  std::string typed = tide;
-  const float expectedDepth = 1.0f - ParseHeight(typed, program.state.settings, program.platform) + 2.5f;
-  EXPECT_NEAR(program.state.settings.chartedDepth, expectedDepth, 1e-5);
+  answer("MUKC", "1.0");
+  std::string typed = tide;  // depth = clearance - tide + draught
+  EXPECT_NEAR(program.state.settings.chartedDepth,
+              1.0f - ParseHeight(typed, program.state.settings, program.platform) + 2.5f, 1e-5);
   EXPECT_EQ(label("labUKC"), " 1.0");
 
   // labUKC turns red when the clearance under the cursor is gone.
-  program.platform.promptNext("0");
-  program.actionIn("Graphical", "MDepth")->trigger();
-  program.platform.promptNext("9");
-  program.actionIn("Graphical", "MDraught")->trigger();
+  answer("MDepth", "0");
+  answer("MDraught", "9");
   auto* ukc = program.in<QLabel>("Graphical", "labUKC");
   EXPECT_EQ(ukc->palette().color(QPalette::WindowText), QColor(Qt::red));
   EXPECT_TRUE(program.platform.messages.empty());
 }
 
-TEST_F(TideGraphWindowTest, ZoomStopsAtItsLevels) {
-  ASSERT_NE(openGraph(), nullptr);
-  QAction* in = program.actionIn("Graphical", "ZoomIn");
-  QAction* out = program.actionIn("Graphical", "ZoomOut");
-  const auto enabled = [&] { return std::pair(in->isEnabled(), out->isEnabled()); };
-  EXPECT_EQ(enabled(), std::pair(true, true));
-  in->trigger();
-  in->trigger();  // level 5
-  EXPECT_EQ(enabled(), std::pair(false, true));
-  for (int i = 0; i < 6; ++i) out->trigger();  // down to 0 and one more
-  EXPECT_EQ(enabled(), std::pair(true, false));
-}
-
-TEST_F(TideGraphWindowTest, CursorFollowsTheClockUntilDragged) {
+TEST_F(TideGraphWindowTest, CursorFollowsTheClockUntilDraggedAndZoomStopsAtItsLevels) {
   program.useClock();  // 12:00 on 15 Jun by the test clock
   TideGraphWindow* graph = openGraph();
   ASSERT_NE(graph, nullptr);
@@ -244,9 +227,17 @@ TEST_F(TideGraphWindowTest, CursorFollowsTheClockUntilDragged) {
   EXPECT_EQ(label("Cursordate"), "06:00 15 Jun 2026");
   EXPECT_EQ(label("Tide"), FormatHeight1(graph->cursorHeight(), program.state.settings));
 
+  QAction* in = program.actionIn("Graphical", "ZoomIn");
+  QAction* out = program.actionIn("Graphical", "ZoomOut");
+  const auto enabled = [&] { return std::pair(in->isEnabled(), out->isEnabled()); };
+  EXPECT_EQ(enabled(), std::pair(true, true));
   program.tick(60);
-  program.actionIn("Graphical", "ZoomIn")->trigger();  // a redraw keeps the dragged cursor too
+  in->trigger();  // a redraw keeps the dragged cursor too
   EXPECT_EQ(graph->cursor().column(), 240);
+  in->trigger();  // level 5
+  EXPECT_EQ(enabled(), std::pair(false, true));
+  for (int i = 0; i < 6; ++i) out->trigger();  // down to 0 and one more
+  EXPECT_EQ(enabled(), std::pair(true, false));
   dragCursor(picture, 240, -20);
   EXPECT_EQ(graph->cursor().column(), 0);
   dragCursor(picture, 0, 1000);
@@ -257,7 +248,7 @@ TEST_F(TideGraphWindowTest, CursorFollowsTheClockUntilDragged) {
   EXPECT_EQ(graph->cursor().column(), 601);
 }
 
-TEST_F(TideGraphWindowTest, PagesMidnightAndAnAbortedRun) {
+TEST_F(TideGraphWindowTest, PagesMidnightAnAbortedRunAndLeaving) {
   program.startAt("15 Jun 2026", "10:40");
   TideGraphWindow* graph = openGraph();
   ASSERT_NE(graph, nullptr);
@@ -285,11 +276,8 @@ TEST_F(TideGraphWindowTest, PagesMidnightAndAnAbortedRun) {
   typeDuration("75");  // a longer plot keeps the origin off its new graticule step
   EXPECT_EQ(graph->grid().plotDuration, "50");
   EXPECT_EQ(origin(), DateTime::fromCivil(2026, 6, 14, 9));
-}
 
-TEST_F(TideGraphWindowTest, InformationNeedsTheClock) {
-  TideGraphWindow* graph = openGraph();
-  ASSERT_NE(graph, nullptr);
+  // The information display needs the clock.
   program.actionIn("Graphical", "Display")->trigger();
   ASSERT_EQ(program.platform.messages.size(), 1u);
   EXPECT_EQ(program.platform.messages[0].text,
@@ -304,8 +292,9 @@ TEST_F(TideGraphWindowTest, InformationNeedsTheClock) {
 
 // Printing keeps the user's colour choice, whatever the print's; "Save as SVG"
 // and "Save as PDF" write the graph as a drawing; a file that cannot be
-// written says so, and a cancelled print dialog says nothing.
-TEST_F(TideGraphWindowTest, PrintsAndSavesAsDrawings) {
+// written says so, and a cancelled print dialog says nothing. "Sun and Moon"
+// is off at first, shades the night once ticked, and is kept in its own file.
+TEST_F(TideGraphWindowTest, PrintsSavesAndShadesTheNight) {
   TideGraphWindow* graph = openGraph();
   ASSERT_NE(graph, nullptr);
   const std::pair<const char*, std::int16_t> prints[] = {{"Print_Mono", kTrue}, {"Colour", kFalse}};
@@ -344,24 +333,16 @@ TEST_F(TideGraphWindowTest, PrintsAndSavesAsDrawings) {
   graph->setPrinterChooser([] { return std::unique_ptr<QPrinter>(); });
   program.actionIn("Graphical", "Colour")->trigger();
   EXPECT_TRUE(program.platform.messages.empty());
-}
 
-// "Sun and Moon": off at first, the night shaded once ticked, and the choice
-// kept in its own small file across runs.
-TEST_F(TideGraphWindowTest, SunAndMoonShadesTheNightAndIsRemembered) {
-  QImage plain, shaded;
-  {
-      ASSERT_NE(openGraph(), nullptr);
-    QAction* item = program.actionIn("Graphical", "SunMoon");
-    ASSERT_NE(item, nullptr);
-    EXPECT_FALSE(item->isChecked());
-    plain = program.in<GraphPicture>("Graphical", "Picture1")->picture();
-    item->trigger();
-    shaded = program.in<GraphPicture>("Graphical", "Picture1")->picture();
-    EXPECT_EQ(readFile(dir / "SUNMOON.CFG"), "SunAndMoon=1\r\n");
-  }
+  QAction* item = program.actionIn("Graphical", "SunMoon");
+  ASSERT_NE(item, nullptr);
+  EXPECT_FALSE(item->isChecked());
+  const QImage plain = program.in<GraphPicture>("Graphical", "Picture1")->picture();
+  item->trigger();
+  const QImage shaded = program.in<GraphPicture>("Graphical", "Picture1")->picture();
+  EXPECT_EQ(readFile(dir / "SUNMOON.CFG"), "SunAndMoon=1\r\n");
   ASSERT_FALSE(plain.isNull());
-  // a night pixel: the shade's colour appears only in the shaded picture
+  // the shade's colour appears only in the shaded picture
   const Colour night = NightShadeColour(true);
   const QRgb shade = qRgb(night.red(), night.green(), night.blue());
   const auto has = [&](const QImage& image) {
