@@ -11,25 +11,22 @@
 namespace saltmark {
 namespace {
 
-TEST(StreamSectors, SixteenPointsCentredOnNorth) {
+// Sixteen points centred on north; east light green, west light red, sector 6
+// yellow, none beyond the wheel.
+TEST(StreamSectors, SixteenPointsCentredOnNorthAndTheirColours) {
   const std::pair<double, int> cases[] = {{0, 0}, {11, 0}, {12, 1}, {90, 4}, {180, 8}, {348, 15},
                                           {349, 0}, {350, 0}, {360, 0}, {33.75, 2}, {11.25, 0}};
   for (auto [degrees, sector] : cases) EXPECT_EQ(DirectionSector(degrees), sector) << degrees;
-}
-
-TEST(StreamSectors, ColoursOfTheWheel) {
-  // East light green, west light red, sector 6 yellow; none beyond the wheel.
-  const std::pair<int, Colour> cases[] = {{0, kWhite},           {8, kBlack},           {4, Colour{0x00FF00}},
-                                          {12, Colour{0x0000FF}}, {6, Colour{0x00FFFF}}, {16, kBlack},
-                                          {-1, kBlack}};
-  for (auto [sector, colour] : cases) EXPECT_EQ(DirectionColour(sector), colour) << sector;
+  const std::pair<int, Colour> colours[] = {{0, kWhite},  {8, kBlack},  {4, Colour{0x00FF00}}, {12, Colour{0x0000FF}},
+                                            {6, Colour{0x00FFFF}}, {16, kBlack}, {-1, kBlack}};
+  for (auto [sector, colour] : colours) EXPECT_EQ(DirectionColour(sector), colour) << sector;
 }
 
 TEST(StreamGraph, CompassRingAndNeedle) {
   test::RecordingSurface surface;
   DrawCompassRing(surface, kBlack);
   ASSERT_EQ(surface.lines.size(), 361u + 2 * 360u);  // spokes, then the two circles
-  EXPECT_NEAR(surface.lines[90].x1, 0.5, 1e-9);
+  EXPECT_NEAR(surface.lines[90].x1, 0.5, 1e-9);  // east spoke, from the inner circle out
   EXPECT_NEAR(surface.lines[90].x2, 1.0, 1e-9);
   EXPECT_EQ(surface.lines[90].colour, DirectionColour(4));
   surface.lines.clear();
@@ -37,8 +34,7 @@ TEST(StreamGraph, CompassRingAndNeedle) {
   EXPECT_NEAR(end.x, 0.36, 1e-9);
   EXPECT_NEAR(end.y, 0, 1e-9);
   ASSERT_EQ(surface.lines.size(), 2u);
-  EXPECT_EQ(surface.lines[0].colour, kBlack);
-  EXPECT_EQ(surface.lines[1].colour, kGreen);
+  EXPECT_EQ(std::pair(surface.lines[0].colour, surface.lines[1].colour), std::pair(kBlack, kGreen));
 }
 
 // Bars in their direction's colour under the outline; a stretch of bars in
@@ -64,16 +60,14 @@ TEST(StreamGraph, BarsInTheDirectionsColourAndThoseInThePicturesOutlined) {
     drawing.graticule = drawing.labels = drawing.outline = c.outline;
     test::RecordingSurface surface;
     DrawStreamGraph(surface, drawing);
-    EXPECT_EQ(surface.top, 4);
-    EXPECT_EQ(surface.bottom, 0);
+    EXPECT_EQ(std::pair(surface.top, surface.bottom), std::pair(4.0, 0.0));
     ASSERT_GE(surface.lines.size(), 960u + 959u);
     EXPECT_EQ(surface.lines[0].colour, DirectionColour(4));
     EXPECT_EQ(surface.lines[0].y2, 1.5);
     EXPECT_EQ(surface.lines[959].colour, DirectionColour(12));
     const test::DrawnLine& outline = surface.lines[960 + 2];  // after the bars and the two edges
     EXPECT_EQ(outline.colour, c.outline);
-    EXPECT_EQ(outline.x1, 0);
-    EXPECT_EQ(outline.x2, 1);
+    EXPECT_EQ(std::pair(outline.x1, outline.x2), std::pair(0.0, 1.0));
     std::vector<double> edges;
     for (const auto& l : surface.lines)
       if (l.colour == c.outline && l.x1 == l.x2 && l.y1 == 0 && l.y2 == 1.5) edges.push_back(l.x1);
@@ -123,10 +117,8 @@ TEST(StreamGraph, CursorReadout) {
   rates[959] = 2.25f;
   directions[959] = 5;
   const GraphGrid grid{"1", DateTime::fromCivil(2026, 12, 5)};
-  const StreamCursorReadout r = ShowStreamCursorReadout(grid, rates, directions, 1000);
-  EXPECT_EQ(r.dateText, "23:58 05 Dec 2026");
-  EXPECT_EQ(r.directionText, "005");
-  EXPECT_EQ(r.rateText, " 2.3");
+  const StreamCursorReadout r = ShowStreamCursorReadout(grid, rates, directions, 1000);  // the last column
+  EXPECT_EQ(r.dateText + "/" + r.directionText + "/" + r.rateText, "23:58 05 Dec 2026/005/ 2.3");
 }
 
 }  // namespace

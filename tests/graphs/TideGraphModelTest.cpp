@@ -47,12 +47,10 @@ TEST_F(TidePassTest, HighAndLowWatersWithAndWithoutClearance) {
   const TidePass p = pass(2.0f, 1.0f);
   EXPECT_EQ(p.highLowLines[0], "03:00 05 Dec 2026 HI:3.50 UKC:2.50 ");
   ASSERT_EQ(p.highLowList.size(), 4u);
-  EXPECT_EQ(p.highLowList[0].label, "HI");
-  EXPECT_EQ(p.highLowList[0].instant, DateTime::fromCivil(2026, 12, 5, 3, 0));
-  EXPECT_EQ(p.highLowList[0].heightText, "3.50 ");
-  EXPECT_EQ(p.highLowList[0].clearanceText, "2.50 ");
-  EXPECT_EQ(p.highLowList[1].label, "LO");
-  EXPECT_EQ(p.highLowList[1].clearanceText, "-0.50 ");
+  const HighLowRecord &high = p.highLowList[0], &low = p.highLowList[1];
+  EXPECT_EQ(high.instant, DateTime::fromCivil(2026, 12, 5, 3, 0));
+  EXPECT_EQ((std::vector<std::string>{high.label, high.heightText, high.clearanceText, low.label, low.clearanceText}),
+            (std::vector<std::string>{"HI", "3.50 ", "2.50 ", "LO", "-0.50 "}));
 }
 
 TEST_F(TidePassTest, CrossingsGiveEntriesLinesAndColours) {
@@ -62,10 +60,8 @@ TEST_F(TidePassTest, CrossingsGiveEntriesLinesAndColours) {
   EXPECT_EQ(p.passageLines[1], "01:24 05 Dec 2026 FLOATS ");  // column 56 of 90 s
   EXPECT_EQ(p.passageLines[2], "04:37 05 Dec 2026 GROUNDS ");
   EXPECT_EQ(p.passageLineColumns, (std::vector<int>{56, 185, 536, 665}));
-  EXPECT_FALSE(p.afloat[55]);
-  EXPECT_TRUE(p.afloat[56]);
-  EXPECT_TRUE(p.afloat[184]);
-  EXPECT_FALSE(p.afloat[185]);
+  EXPECT_EQ((std::vector<bool>{p.afloat[55], p.afloat[56], p.afloat[184], p.afloat[185]}),
+            (std::vector<bool>{false, true, true, false}));
 
   const TidePass quiet = pass(3.0f, 0.0f, false);
   EXPECT_EQ(quiet.passageLines, p.passageLines);
@@ -75,15 +71,14 @@ TEST_F(TidePassTest, CrossingsGiveEntriesLinesAndColours) {
 // On a level stretch, equal top columns report once at the second; at the
 // edges, columns 1 and 958 are judged by three samples.
 TEST_F(TidePassTest, LevelTopsAndEdgeColumns) {
-  struct Case {
+  const struct {
     std::vector<std::pair<int, float>> raised;  // on a level 1.0
     std::vector<std::pair<std::string, int>> events;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {{{300, 2.0f}, {301, 2.0f}}, {{"LO", 299}, {"HI", 301}}},  // the level stretch ends in a low water
       {{{0, 3.0f}, {2, 2.0f}, {958, 2.0f}}, {{"LO", 1}, {"HI", 958}}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     heights.fill(1.0f);
     for (auto [column, height] : c.raised) heights[static_cast<std::size_t>(column)] = height;
     const TidePass p = pass(0, 0);
@@ -110,9 +105,7 @@ TEST_F(TidePassTest, DrawingFollowsThePass) {
   test::RecordingSurface surface;
   const TidePass p = pass(3.0f, 0.5f);
   DrawTideGraph(surface, TideGraphDrawing{heights, grid, 3, true, true, "0.50"}, p, settings, platform);
-  EXPECT_EQ(surface.top, 5);
-  EXPECT_EQ(surface.bottom, -1);
-  EXPECT_EQ(surface.right, 960);
+  EXPECT_EQ((std::array{surface.left, surface.top, surface.right, surface.bottom}), (std::array{0.0, 5.0, 960.0, -1.0}));
   EXPECT_EQ(surface.background, kBlack);
   int seabed = 0, passage = 0, afloat = 0, aground = 0;
   for (const auto& l : surface.lines) {
@@ -146,12 +139,11 @@ TEST_F(TidePassTest, DrawingFollowsThePass) {
 // Every zoom level's height labels, in metres and in feet: the levels with
 // steps of 0.5 and 0.2 need their decimal.
 TEST(TideZoom, HeightLabelsOfEveryLevel) {
-  struct Case {
+  const struct {
     int level;
     bool metric;
     std::vector<std::string> labels;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {0, true, {"  0", " 10", " 20", " 30"}},
       {1, true, {"  0", " 5", " 10", " 15"}},
       {2, true, {"  0", " 2", " 4", " 6", " 8"}},
@@ -165,7 +157,7 @@ TEST(TideZoom, HeightLabelsOfEveryLevel) {
   const HeightColumns heights{};
   const GraphGrid grid{"1", origin()};
   ScriptedPlatform platform;
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Settings settings;
     settings.metricUnits = c.metric ? kTrue : kFalse;
     test::RecordingSurface surface;
@@ -202,11 +194,10 @@ TEST(TideCursor, ReadoutAndClearance) {
   settings.chartedDepth = 1.0f;
   settings.draught = 1.5f;
   ScriptedPlatform platform;
-  HeightColumns h = twiceDailyColumns();
+  const HeightColumns h = twiceDailyColumns();
   const GraphGrid grid{"1", origin()};
   const TideCursorReadout r = ShowTideCursorReadout(grid, h, 120, settings);
-  EXPECT_EQ(r.dateText, "03:00 05 Dec 2026");
-  EXPECT_EQ(r.heightText, " 3.5");
+  EXPECT_EQ(r.dateText + "/" + r.heightText, "03:00 05 Dec 2026/ 3.5");
   EXPECT_EQ(ShowTideCursorReadout(grid, h, 2000, settings).dateText, "23:58 05 Dec 2026");
   EXPECT_EQ(CursorClearanceText(r.heightText, settings, platform), " 3.0");
   EXPECT_EQ(ClearanceLabelColour(" 0.0", true, settings, platform), Colour{0x0000FF});
