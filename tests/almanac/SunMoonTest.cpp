@@ -122,11 +122,7 @@ TEST(SunriseSunset, DawnRiseSetDuskComeInOrderOncePerDay) {
 }
 
 TEST(PortSunMoon, PolarDaysAndUnusablePositionsSayNoSunriseAndNoSunset) {
-  const struct {
-    const char* what;
-    std::string latitude, longitude;
-    int month, day;
-  } cases[] = {
+  const struct { const char* what; std::string latitude, longitude; int month, day; } cases[] = {
       {"Barrow, polar night", "71\xB0" "22'N", "156\xB0" "44'W", 12, 21},
       {"Barrow, midnight sun", "71\xB0" "22'N", "156\xB0" "44'W", 6, 21},
       {"no latitude", "", "156\xB0" "44'W", 6, 21},

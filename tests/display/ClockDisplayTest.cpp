@@ -21,10 +21,7 @@ std::string shown(DateTime t) { return FormatTimeHMS(t) + " " + FormatDate(t); }
 
 // Offsets in quarter-hours, positive west: GMT = clock + system, local = GMT - local.
 TEST(ClockInstants, OffsetsMoveGmtAndLocal) {
-  const struct {
-    int system, local;
-    const char *gmt, *local_;
-  } cases[] = {
+  const struct { int system, local; const char *gmt, *local_; } cases[] = {
       {0, 0, "12:00:00 15 Jun 2026", "12:00:00 15 Jun 2026"},  {0, -4, "12:00:00 15 Jun 2026", "13:00:00 15 Jun 2026"},
       {-4, -4, "11:00:00 15 Jun 2026", "12:00:00 15 Jun 2026"}, {5, 0, "13:15:00 15 Jun 2026", "13:15:00 15 Jun 2026"},
       {-48, 0, "00:00:00 15 Jun 2026", "00:00:00 15 Jun 2026"}, {-49, 0, "23:45:00 14 Jun 2026", "23:45:00 14 Jun 2026"},
@@ -47,32 +44,25 @@ TEST(ClockInstants, OffsetsMoveGmtAndLocal) {
 TEST(ClockInstants, TimeBaseChoosesInstantLabelAndZonesTexts) {
   Settings s = zones(-4, 5);
   const auto instants = ClockInstantsAt(kNoon, s);
-  const struct {
-    std::int16_t base;
-    DateTime expected;
-    const char* label;
-  } cases[] = {{0, instants.gmt, " 00:00"}, {1, instants.local, "+01:15"}, {2, instants.clock, "-01:00"},
-               {7, instants.gmt, " 00:00"}};
+  const struct { std::int16_t base; DateTime expected; const char* label; } cases[] = {
+      {0, instants.gmt, " 00:00"}, {1, instants.local, "+01:15"}, {2, instants.clock, "-01:00"},
+      {7, instants.gmt, " 00:00"}};
   for (const auto& c : cases) {
     s.timeBase = c.base;
     EXPECT_EQ(InstantInTimeBase(instants, c.base), c.expected) << c.base;
     EXPECT_EQ(ZoneLabelText(s), c.label) << c.base;
   }
   const auto texts = ZonesTexts(instants, s);
-  EXPECT_EQ(texts.syszone, "-01:00");
-  EXPECT_EQ(texts.loczone, "+01:15");
-  EXPECT_EQ(std::vector<std::string>({texts.dostime, texts.gmttime, texts.loctime}),
-            std::vector<std::string>({"12:00:00", "11:00:00", "09:45:00"}));
-  EXPECT_EQ(std::vector<std::string>({texts.dosdate, texts.gmtdate, texts.locdate}),
-            std::vector<std::string>(3, "15 Jun 2026"));
+  EXPECT_EQ((std::vector<std::string>{texts.syszone, texts.loczone, texts.dostime, texts.gmttime, texts.loctime,
+                                      texts.dosdate, texts.gmtdate, texts.locdate}),
+            (std::vector<std::string>{"-01:00", "+01:15", "12:00:00", "11:00:00", "09:45:00", "15 Jun 2026",
+                                      "15 Jun 2026", "15 Jun 2026"}));
 }
 
 TEST(ZonesDialog, ButtonsStepTheOffsets) {
-  const struct {
-    const char* button;
-    int local, system;
-  } cases[] = {{"Command1", -1, 0},  {"Command14", -1, 0}, {"Command3", 1, 0}, {"Command13", 1, 0},
-               {"Command10", 0, 1},  {"Command12", 0, -1}, {"Command2", 1, 1}, {"Command4", -1, -1}};
+  const struct { const char* button; int local, system; } cases[] = {
+      {"Command1", -1, 0},  {"Command14", -1, 0}, {"Command3", 1, 0}, {"Command13", 1, 0},
+      {"Command10", 0, 1},  {"Command12", 0, -1}, {"Command2", 1, 1}, {"Command4", -1, -1}};
   for (const auto& c : cases) {
     Settings s = zones(-10, 10);
     const auto step = ZoneButtonStep(c.button);
@@ -87,11 +77,7 @@ TEST(ZonesDialog, ButtonsStepTheOffsets) {
 // A step past the limit changes nothing; an offset already beyond it (set
 // before the load mends it) is let back toward the range, never further out.
 TEST(ZonesDialog, StepsAtOrBeyondTheLimitGoOnlyTowardIt) {
-  const struct {
-    int local, system;
-    ZoneStep step;
-    bool taken;
-  } cases[] = {
+  const struct { int local, system; ZoneStep step; bool taken; } cases[] = {
       {3000, 0, {-1, 0}, true},   {3000, 0, {1, 0}, false},  {-3000, 0, {1, 0}, true},
       {-3000, 0, {-1, 0}, false}, {0, 2185, {0, -1}, true},  {2185, 2185, {-1, -1}, true},
       {2185, 0, {-1, -1}, true},  {-2185, 0, {1, 1}, true},  {2185, 2184, {1, 1}, false},

@@ -51,11 +51,7 @@ TEST(GraphGrid, MapsInstantsToColumnsAndTheCursorsColumn) {
 }
 
 TEST(GraphOrigin, RoundsDownToTheGraticuleStep) {
-  const struct {
-    const char* duration;
-    bool fromMidnight;
-    DateTime start, origin;
-  } cases[] = {
+  const struct { const char* duration; bool fromMidnight; DateTime start, origin; } cases[] = {
       {"1", false, at(5, 10, 40), at(5, 9)},   // three-hour boundary
       {"1", true, at(5, 10, 40), at(5, 0)},    // midnight
       {"1", false, at(5, 9), at(5, 9)},        // on a boundary: stays
@@ -156,11 +152,7 @@ TEST(SkyShading, NightRunsFromSunsetToSunriseWithinThePlot) {
   const GraphGrid grid{"1", day};
   const auto minute = [&](int minutes) { return day.addMinutes(minutes); };
   using K = SkyEventKind;
-  const struct {
-    const char* what;
-    std::vector<SkyEvent> events;
-    std::vector<std::pair<int, int>> night;
-  } cases[] = {
+  const struct { const char* what; std::vector<SkyEvent> events; std::vector<std::pair<int, int>> night; } cases[] = {
       {"sunrise 08:00, sunset 16:00", {{minute(480), K::Sunrise}, {minute(960), K::Sunset}}, {{0, 320}, {640, 960}}},
       {"the night began the day before",
        {{minute(-480), K::Sunset}, {minute(480), K::Sunrise}, {minute(960), K::Sunset}},

@@ -42,11 +42,8 @@ TEST(StreamGraph, CompassRingAndNeedle) {
 // one) gets edges in the outline colour, and the ring's circles outline its
 // matching sector.
 TEST(StreamGraph, BarsInTheDirectionsColourAndThoseInThePicturesOutlined) {
-  const struct {
-    const char* what;
-    std::int16_t hiddenDirection;
-    Colour background, outline;
-  } cases[] = {{"colour", 180, kBlack, kWhite}, {"monochrome", 0, kWhite, kBlack}};
+  const struct { const char* what; std::int16_t hiddenDirection; Colour background, outline; } cases[] = {
+      {"colour", 180, kBlack, kWhite}, {"monochrome", 0, kWhite, kBlack}};
   const GraphGrid grid{"1", DateTime::fromCivil(2026, 12, 5)};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -139,11 +139,7 @@ TEST_F(TidePassTest, DrawingFollowsThePass) {
 // Every zoom level's height labels, in metres and in feet: the levels with
 // steps of 0.5 and 0.2 need their decimal.
 TEST(TideZoom, HeightLabelsOfEveryLevel) {
-  const struct {
-    int level;
-    bool metric;
-    std::vector<std::string> labels;
-  } cases[] = {
+  const struct { int level; bool metric; std::vector<std::string> labels; } cases[] = {
       {0, true, {"  0", " 10", " 20", " 30"}},
       {1, true, {"  0", " 5", " 10", " 15"}},
       {2, true, {"  0", " 2", " 4", " 6", " 8"}},
