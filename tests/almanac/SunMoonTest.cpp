@@ -40,14 +40,8 @@ Settings inBase(TimeBase base, std::int16_t localOffset = 0) {
   return s;
 }
 
-struct PhaseCase {
-  const char* source;
-  SkyEventKind kind;
-  int year, month, day, hour, minute;  // UT
-};
-
 TEST(MoonPhases, FallWithinTwoMinutesOfThePublishedInstants) {
-  const PhaseCase cases[] = {
+  const struct { const char* source; SkyEventKind kind; int year, month, day, hour, minute; } cases[] = {  // UT
       {"USNO, Phases of the Moon 2024", SkyEventKind::LastQuarter, 2024, 4, 2, 3, 15},
       {"USNO, Phases of the Moon 2024 (total solar eclipse)", SkyEventKind::NewMoon, 2024, 4, 8, 18, 21},
       {"USNO, Phases of the Moon 2024", SkyEventKind::FirstQuarter, 2024, 4, 15, 19, 13},
@@ -59,7 +53,7 @@ TEST(MoonPhases, FallWithinTwoMinutesOfThePublishedInstants) {
       // the 48 s by which TD then ran ahead of UT
       {"Meeus, example 49.a", SkyEventKind::NewMoon, 1977, 2, 18, 3, 37},
   };
-  for (const PhaseCase& c : cases) {
+  for (const auto& c : cases) {
     const DateTime published = DateTime::fromCivil(c.year, c.month, c.day, c.hour, c.minute);
     const auto phases = MoonPhases(published.addDays(-2), published.addDays(2));
     ASSERT_EQ(phases.size(), 1u) << c.source;

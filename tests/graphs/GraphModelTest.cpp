@@ -128,17 +128,16 @@ TEST(GraphCursor, GrabReachRoundingAndButtons) {
   EXPECT_TRUE(cursor.sizing());
   EXPECT_FALSE(cursor.mousePress(489, false));  // the middle button
   EXPECT_TRUE(cursor.mousePress(489, true));    // a click while grabbed moves it, still live
-  EXPECT_EQ(cursor.column(), 489);
-  EXPECT_TRUE(cursor.live());
+  EXPECT_EQ(std::pair(cursor.column(), cursor.live()), std::pair(489, true));
   EXPECT_TRUE(cursor.mouseMove(700, true));  // far from the old place, still held
-  EXPECT_FALSE(cursor.live());
-  EXPECT_EQ(cursor.column(), 700);
+  EXPECT_EQ(std::pair(cursor.column(), cursor.live()), std::pair(700, false));
   EXPECT_FALSE(cursor.mouseMove(100, false));  // released far away: the default pointer
   EXPECT_FALSE(cursor.sizing());
   EXPECT_FALSE(cursor.mousePress(100, true));  // a click elsewhere does nothing
   EXPECT_EQ(cursor.column(), 700);
 
-  for (auto [to, column] : {std::pair{475.6, 476}, {958.5, 958}, {9.5, 10}}) {  // halves to even
+  // Halves to even, and clamped to the computed columns.
+  for (auto [to, column] : {std::pair{475.6, 476}, {958.5, 958}, {9.5, 10}, {-20.0, 0}, {1000.0, 959}}) {
     GraphCursor dragged;
     dragged.mouseMove(0, false);
     dragged.mouseMove(to, true);
@@ -164,23 +163,17 @@ TEST(SkyShading, NightRunsFromSunsetToSunriseWithinThePlot) {
   };
   for (const auto& c : cases) EXPECT_EQ(NightColumns(grid, c.events), c.night) << c.what;
 
-  const std::vector<SkyEvent> events = {{minute(720), K::FullMoon},
-                                        {minute(600), K::Sunrise},
-                                        {minute(-60), K::NewMoon}};  // before the plot
-  test::RecordingSurface surface;
-  DrawMoonMarks(surface, grid, events, 5, -1, kWhite);
+  test::RecordingSurface surface;  // the new moon is before the plot
+  DrawMoonMarks(surface, grid, {{minute(720), K::FullMoon}, {minute(600), K::Sunrise}, {minute(-60), K::NewMoon}}, 5,
+                -1, kWhite);
   ASSERT_EQ(surface.texts.size(), 1u);
   EXPECT_EQ(surface.texts[0].text, "Full Moon");
   ASSERT_EQ(surface.lines.size(), 1u);
-  EXPECT_EQ(surface.lines[0].x1, 480);
-  EXPECT_EQ(surface.lines[0].y1, -1);
+  EXPECT_EQ(std::pair(surface.lines[0].x1, surface.lines[0].y1), std::pair(480.0, -1.0));
 }
 
 TEST(PageFit, LargestSizeThatKeepsTheProportions) {
-  const struct {
-    double pictureWidth, pictureHeight, pageWidth, pageHeight, width, height;
-    bool landscape;
-  } cases[] = {
+  const struct { double pictureWidth, pictureHeight, pageWidth, pageHeight, width, height; bool landscape; } cases[] = {
       {1000, 500, 280, 200, 280, 140, true},   // wider than the page: full width
       {1000, 800, 280, 200, 250, 200, true},   // less wide: full height
       {700, 350, 280, 140, 280, 140, true},    // same proportions: fills the page
@@ -192,8 +185,7 @@ TEST(PageFit, LargestSizeThatKeepsTheProportions) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.pictureWidth) + " x " + std::to_string(c.pictureHeight));
     const PageFit fit = FitPictureToPage(c.pictureWidth, c.pictureHeight, c.pageWidth, c.pageHeight);
-    EXPECT_DOUBLE_EQ(fit.width, c.width);
-    EXPECT_DOUBLE_EQ(fit.height, c.height);
+    EXPECT_EQ(std::pair(fit.width, fit.height), std::pair(c.width, c.height));
     EXPECT_EQ(PrintsLandscape(c.pictureWidth, c.pictureHeight), c.landscape);
   }
 }

@@ -1,7 +1,9 @@
 #include "graphs/TideGraphModel.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 #include "RecordingSurface.h"
 #include "tables/GeneratorTestSupport.h"
@@ -107,22 +109,17 @@ TEST_F(TidePassTest, DrawingFollowsThePass) {
   DrawTideGraph(surface, TideGraphDrawing{heights, grid, 3, true, true, "0.50"}, p, settings, platform);
   EXPECT_EQ((std::array{surface.left, surface.top, surface.right, surface.bottom}), (std::array{0.0, 5.0, 960.0, -1.0}));
   EXPECT_EQ(surface.background, kBlack);
-  int seabed = 0, passage = 0, afloat = 0, aground = 0;
+  const auto count = [&](Colour c) { return std::ranges::count(surface.lines, c, &test::DrawnLine::colour); };
+  EXPECT_EQ(count(Colour{0x00FFFF}), 1);  // the seabed
+  EXPECT_EQ(count(kWhite), std::ssize(p.passageLineColumns));
+  EXPECT_EQ(count(Colour{0xFFFF00}) + count(Colour{0x0000FF}), 958);  // afloat and aground
   for (const auto& l : surface.lines) {
     if (l.colour == Colour{0x00FFFF}) {
-      ++seabed;
       EXPECT_EQ(l.y1, -0.5);
-    }
-    if (l.colour == kWhite) ++passage;
-    if (l.colour == Colour{0xFFFF00}) ++afloat;
-    if (l.colour == Colour{0x0000FF}) ++aground;
-    if (l.colour == Colour{0xFFFF00} || l.colour == Colour{0x0000FF}) {
+    } else if (l.colour == Colour{0xFFFF00} || l.colour == Colour{0x0000FF}) {
       EXPECT_EQ(l.x2 - l.x1, 1);  // the curve joins each column to the one before
     }
   }
-  EXPECT_EQ(seabed, 1);
-  EXPECT_EQ(passage, static_cast<int>(p.passageLineColumns.size()));
-  EXPECT_EQ(afloat + aground, 958);
   ASSERT_EQ(surface.points.size(), 4u);
   EXPECT_EQ(surface.points[0].width, 3);
   EXPECT_EQ(surface.width, 1);
@@ -140,16 +137,11 @@ TEST_F(TidePassTest, DrawingFollowsThePass) {
 // steps of 0.5 and 0.2 need their decimal.
 TEST(TideZoom, HeightLabelsOfEveryLevel) {
   const struct { int level; bool metric; std::vector<std::string> labels; } cases[] = {
-      {0, true, {"  0", " 10", " 20", " 30"}},
-      {1, true, {"  0", " 5", " 10", " 15"}},
-      {2, true, {"  0", " 2", " 4", " 6", " 8"}},
-      {3, true, {"  0", " 1", " 2", " 3", " 4"}},
-      {4, true, {"  0", " 0.5", " 1.0", " 1.5"}},
-      {5, true, {"  0", " 0.2", " 0.4", " 0.6", " 0.8"}},
-      {3, false, {"  0'", " 1'", " 2'", " 3'", " 4'"}},
-      {4, false, {"  0'", " 0.5'", " 1.0'", " 1.5'"}},
-      {5, false, {"  0'", " 0.2'", " 0.4'", " 0.6'", " 0.8'"}},
-  };
+      {0, true, {"  0", " 10", " 20", " 30"}},         {1, true, {"  0", " 5", " 10", " 15"}},
+      {2, true, {"  0", " 2", " 4", " 6", " 8"}},      {3, true, {"  0", " 1", " 2", " 3", " 4"}},
+      {4, true, {"  0", " 0.5", " 1.0", " 1.5"}},      {5, true, {"  0", " 0.2", " 0.4", " 0.6", " 0.8"}},
+      {3, false, {"  0'", " 1'", " 2'", " 3'", " 4'"}}, {4, false, {"  0'", " 0.5'", " 1.0'", " 1.5'"}},
+      {5, false, {"  0'", " 0.2'", " 0.4'", " 0.6'", " 0.8'"}}};
   const HeightColumns heights{};
   const GraphGrid grid{"1", origin()};
   ScriptedPlatform platform;

