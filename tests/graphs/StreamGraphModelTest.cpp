@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -22,14 +23,8 @@ TEST(StreamSectors, SixteenPointsCentredOnNorthAndTheirColours) {
   for (auto [sector, colour] : colours) EXPECT_EQ(DirectionColour(sector), colour) << sector;
 }
 
-TEST(StreamGraph, CompassRingAndNeedle) {
+TEST(StreamGraph, NeedleFromTheCentreInGreen) {
   test::RecordingSurface surface;
-  DrawCompassRing(surface, kBlack);
-  ASSERT_EQ(surface.lines.size(), 361u + 2 * 360u);  // spokes, then the two circles
-  EXPECT_NEAR(surface.lines[90].x1, 0.5, 1e-9);  // east spoke, from the inner circle out
-  EXPECT_NEAR(surface.lines[90].x2, 1.0, 1e-9);
-  EXPECT_EQ(surface.lines[90].colour, DirectionColour(4));
-  surface.lines.clear();
   const NeedlePoint end = DrawNeedle(surface, NeedlePoint{0, 0.36}, 90, kBlack);
   EXPECT_NEAR(end.x, 0.36, 1e-9);
   EXPECT_NEAR(end.y, 0, 1e-9);
@@ -39,9 +34,9 @@ TEST(StreamGraph, CompassRingAndNeedle) {
 
 // Bars in their direction's colour under the outline; a stretch of bars in
 // the picture's own colour (south on the black picture, north on the white
-// one) gets edges in the outline colour, and the ring's circles outline its
-// matching sector.
-TEST(StreamGraph, BarsInTheDirectionsColourAndThoseInThePicturesOutlined) {
+// one) gets edges in the outline colour, and the compass ring's circles
+// outline its spokes in the same way.
+TEST(StreamGraph, BarsAndCompassInTheDirectionsColourAndThoseInThePicturesOutlined) {
   const struct { const char* what; std::int16_t hiddenDirection; Colour background, outline; } cases[] = {
       {"colour", 180, kBlack, kWhite}, {"monochrome", 0, kWhite, kBlack}};
   const GraphGrid grid{"1", DateTime::fromCivil(2026, 12, 5)};
@@ -59,8 +54,7 @@ TEST(StreamGraph, BarsInTheDirectionsColourAndThoseInThePicturesOutlined) {
     DrawStreamGraph(surface, drawing);
     EXPECT_EQ(std::pair(surface.top, surface.bottom), std::pair(4.0, 0.0));
     ASSERT_GE(surface.lines.size(), 960u + 959u);
-    EXPECT_EQ(surface.lines[0].colour, DirectionColour(4));
-    EXPECT_EQ(surface.lines[0].y2, 1.5);
+    EXPECT_EQ(std::pair(surface.lines[0].colour, surface.lines[0].y2), std::pair(DirectionColour(4), 1.5));
     EXPECT_EQ(surface.lines[959].colour, DirectionColour(12));
     const test::DrawnLine& outline = surface.lines[960 + 2];  // after the bars and the two edges
     EXPECT_EQ(outline.colour, c.outline);
@@ -69,13 +63,15 @@ TEST(StreamGraph, BarsInTheDirectionsColourAndThoseInThePicturesOutlined) {
     for (const auto& l : surface.lines)
       if (l.colour == c.outline && l.x1 == l.x2 && l.y1 == 0 && l.y2 == 1.5) edges.push_back(l.x1);
     EXPECT_EQ(edges, (std::vector<double>{300, 599}));
-
     test::RecordingSurface compass;
     DrawCompassRing(compass, c.background);
-    int circleSegments = 0;
-    for (const auto& l : compass.lines)
-      if (l.colour == c.outline && std::abs(std::hypot(l.x1, l.y1) - std::hypot(l.x2, l.y2)) < 1e-9) ++circleSegments;
-    EXPECT_EQ(circleSegments, 720);
+    ASSERT_EQ(compass.lines.size(), 361u + 2 * 360u);  // spokes, then the two circles
+    EXPECT_NEAR(compass.lines[90].x1, 0.5, 1e-9);  // the east spoke, from the inner circle out
+    EXPECT_NEAR(compass.lines[90].x2, 1.0, 1e-9);
+    EXPECT_EQ(compass.lines[90].colour, DirectionColour(4));
+    EXPECT_EQ(std::ranges::count_if(compass.lines, [&](const test::DrawnLine& l) {
+                return l.colour == c.outline && std::abs(std::hypot(l.x1, l.y1) - std::hypot(l.x2, l.y2)) < 1e-9;
+              }), 720);
   }
 }
 
