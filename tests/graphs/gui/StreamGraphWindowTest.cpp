@@ -40,12 +40,11 @@ TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsNeedleAndZoomAndPrin
   EXPECT_TRUE(graph->isVisible());
   EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
   EXPECT_EQ(graph->windowTitle().toStdString(), "Saltmark: Tidal Streams");
-  EXPECT_EQ(text(program.in<QLabel>("GStream", "Stream_0")), "Stream: Diamond A 100.0%");
-  EXPECT_EQ(text(program.in<QLabel>("GStream", "Stream_1")), "");
-  EXPECT_EQ(text(program.in<QLabel>("GStream", "labUnits")), "Speed Units: knots");
-  EXPECT_EQ(text(program.in<QLabel>("GStream", "datebox")), "Graph Origin: 00:00 15 Jun 2026");
+  const auto label = [&](const char* name) { return text(program.in<QLabel>("GStream", name)); };
+  EXPECT_EQ((std::vector{label("Stream_0"), label("Stream_1"), label("labUnits"), label("datebox"), label("Cursordate")}),
+            (std::vector<std::string>{"Stream: Diamond A 100.0%", "", "Speed Units: knots",
+                                      "Graph Origin: 00:00 15 Jun 2026", "12:00 15 Jun 2026"}));
   EXPECT_EQ(graph->cursor().column(), 480);
-  EXPECT_EQ(text(program.in<QLabel>("GStream", "Cursordate")), "12:00 15 Jun 2026");
 
   // The diamond sets east on the flood and west on the ebb: both show in a day.
   auto* picture = program.in<GraphPicture>("GStream", "Picture1");
@@ -53,12 +52,11 @@ TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsNeedleAndZoomAndPrin
   std::set<std::string> directions;
   double column = 480;
   for (int step = 0; step < 12; ++step) {
-    const double next = step * 80.0;
-    dragCursor(picture, column, next);
+    dragCursor(picture, column, step * 80.0);
     column = graph->cursor().column();
-    const std::string dirn = text(program.in<QLabel>("GStream", "Dirn"));
+    const std::string dirn = label("Dirn");
     directions.insert(dirn);
-    EXPECT_FALSE(text(program.in<QLabel>("GStream", "Speed")).empty());
+    EXPECT_FALSE(label("Speed").empty());
     if (dirn == "090" || dirn == "270") {
       // The needle runs from the centre towards the stream's direction in green.
       const QImage& image = compass->picture();
@@ -67,12 +65,10 @@ TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsNeedleAndZoomAndPrin
                                              image.height() / 2);
       // A thin smoothed line: green at least half strength, over the black face.
       EXPECT_GT(needle.green(), 100) << dirn;
-      EXPECT_LT(needle.red(), 60) << dirn;
-      EXPECT_LT(needle.blue(), 60) << dirn;
+      EXPECT_LT(std::max(needle.red(), needle.blue()), 60) << dirn;
     }
   }
-  EXPECT_TRUE(directions.count("090")) << directions.size();
-  EXPECT_TRUE(directions.count("270")) << directions.size();
+  EXPECT_TRUE(directions.count("090") && directions.count("270")) << directions.size();
 
   // The diamond runs at 1.25 to 2.5 knots: the range up to 4 knots, or 2, not 40.
   const auto& rates = graph->run().rates;
@@ -80,8 +76,7 @@ TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsNeedleAndZoomAndPrin
   ASSERT_GT(largest, 1.0f);
   ASSERT_LE(largest, 4.0f);
   EXPECT_EQ(graph->zoomLevel(), largest > 2 ? 3 : 4) << largest;
-  EXPECT_TRUE(program.actionIn("GStream", "ZoomOut")->isEnabled());
-  EXPECT_TRUE(program.actionIn("GStream", "ZoomIn")->isEnabled());
+  EXPECT_TRUE(program.actionIn("GStream", "ZoomOut")->isEnabled() && program.actionIn("GStream", "ZoomIn")->isEnabled());
 
   const QString path = QString::fromStdString((dir / "stream.pdf").string());
   graph->setPrinterChooser([path] { return pdfPrinter(path); });
