@@ -115,7 +115,7 @@ TEST(SunriseSunset, DawnRiseSetDuskComeInOrderOncePerDay) {
   }
 }
 
-TEST(PortSunMoon, PolarDaysAndUnusablePositionsSayNoSunriseAndNoSunset) {
+TEST(PortSunMoon, NoSunriseOnPolarDaysOrWithoutAPositionAndEventsInTheChosenTimeBase) {
   const struct { const char* what; std::string latitude, longitude; int month, day; } cases[] = {
       {"Barrow, polar night", "71\xB0" "22'N", "156\xB0" "44'W", 12, 21},
       {"Barrow, midnight sun", "71\xB0" "22'N", "156\xB0" "44'W", 6, 21},
@@ -133,9 +133,7 @@ TEST(PortSunMoon, PolarDaysAndUnusablePositionsSayNoSunriseAndNoSunset) {
   EXPECT_FALSE(UsableSkyPosition(2.0, 0));  // beyond the pole
   // the phases do not depend on the place
   EXPECT_EQ(SunMoonEvents(std::nullopt, DateTime::fromCivil(2024, 4, 8), DateTime::fromCivil(2024, 4, 9)).size(), 1u);
-}
 
-TEST(PortSunMoon, EventsAreListedInTheChosenTimeBase) {
   // Boston, zone 5 (EST): the local base with an offset of 16 quarter-hours
   // west (EDT) lists every event four hours earlier on the clock than GMT
   const LocationRecord port = portAt("42\xB0" "21'N", "071\xB0" "03'W", "5");

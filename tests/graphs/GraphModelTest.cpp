@@ -22,7 +22,7 @@ DateTime at(int day, int hour, int minute = 0) { return DateTime::fromCivil(2026
 
 // The cursor's column is the instant's clamped to the computed columns,
 // also where the column itself would overflow.
-TEST(GraphGrid, MapsInstantsToColumnsAndTheCursorsColumn) {
+TEST(GraphGrid, MapsInstantsToColumnsAndTheCursorsColumnForEveryDuration) {
   const GraphGrid grid{"1", at(5, 6)};
   const struct {
     DateTime instant;
@@ -48,9 +48,31 @@ TEST(GraphGrid, MapsInstantsToColumnsAndTheCursorsColumn) {
   }
   EXPECT_EQ(GraphXToTimeText(grid, 480), "18:00 05 Dec 2026");
   EXPECT_EQ(TimeToGraphX(GraphGrid{"14", at(1, 0)}, at(8, 0)), 480);
+
+  // A typed duration is kept within one to fifty whole days (halves to even),
+  // a stored one that is damaged or a fraction is read the same way, and every
+  // column is computed at the instant the graph shows for it: 90 s a column a day.
+  const std::pair<const char*, int> durations[] = {{"0", 1},   {"", 1},  {"-3", 1},  {"abc", 1}, {"1", 1},
+                                                   {"2.5", 2}, {"3", 3}, {"3.5", 4}, {"7.2", 7}, {"50", 50},
+                                                   {"75", 50}, {"90", 50}};
+  for (auto [typed, days] : durations) {
+    SCOPED_TRACE(std::string("typed \"") + typed + "\"");
+    const std::int32_t secondsPerColumn = 90 * days;
+    EXPECT_EQ(ClampPlotDurationText(typed), std::to_string(days));
+    EXPECT_EQ(PlotDurationText(typed), std::to_string(days));
+    EXPECT_EQ(PlotDurationDays(typed), days);
+    EXPECT_EQ(SecondsPerColumn(typed), secondsPerColumn);
+    const GraphGrid plot{typed, at(5, 0)};
+    for (int x : {1, 480, 959}) {
+      const DateTime shown = at(5, 0).addSeconds(static_cast<double>(x) * secondsPerColumn);
+      EXPECT_EQ(GraphXToTime(plot, x), shown) << x;
+      EXPECT_EQ(ColumnInstant(plot.origin, x, secondsPerColumn), shown) << x;
+      EXPECT_EQ(TimeToGraphX(plot, shown), x) << x;
+    }
+  }
 }
 
-TEST(GraphOrigin, RoundsDownToTheGraticuleStep) {
+TEST(TimeGraticule, OriginRoundsDownToTheStepAndLinesAreLabelledByHourOrDay) {
   const struct { const char* duration; bool fromMidnight; DateTime start, origin; } cases[] = {
       {"1", false, at(5, 10, 40), at(5, 9)},   // three-hour boundary
       {"1", true, at(5, 10, 40), at(5, 0)},    // midnight
@@ -66,35 +88,9 @@ TEST(GraphOrigin, RoundsDownToTheGraticuleStep) {
   // The step is the first power of two giving fewer than ten periods, at most 1024.
   const std::pair<int, int> steps[] = {{8, 1}, {9, 1}, {10, 2}, {16, 2}, {40, 8}, {400, 64}, {100000, 1024}};
   for (auto [periods, step] : steps) EXPECT_EQ(GraticuleStep(periods), step) << periods;
-}
 
-// A typed duration is kept within one to fifty whole days (halves to even),
-// a stored one that is damaged or a fraction is read the same way, and every
-// column is computed at the instant the graph shows for it: 90 s a column a day.
-TEST(GraphColumns, SamplingAndMappingUseTheSameDuration) {
-  const std::pair<const char*, int> cases[] = {{"0", 1},   {"", 1},   {"-3", 1},  {"abc", 1}, {"1", 1},
-                                               {"2.5", 2}, {"3", 3},  {"3.5", 4}, {"7.2", 7}, {"50", 50},
-                                               {"75", 50}, {"90", 50}};
-  for (auto [typed, days] : cases) {
-    SCOPED_TRACE(std::string("typed \"") + typed + "\"");
-    const std::int32_t secondsPerColumn = 90 * days;
-    EXPECT_EQ(ClampPlotDurationText(typed), std::to_string(days));
-    EXPECT_EQ(PlotDurationText(typed), std::to_string(days));
-    EXPECT_EQ(PlotDurationDays(typed), days);
-    EXPECT_EQ(SecondsPerColumn(typed), secondsPerColumn);
-    const GraphGrid grid{typed, at(5, 0)};
-    for (int x : {1, 480, 959}) {
-      const DateTime shown = at(5, 0).addSeconds(static_cast<double>(x) * secondsPerColumn);
-      EXPECT_EQ(GraphXToTime(grid, x), shown) << x;
-      EXPECT_EQ(ColumnInstant(grid.origin, x, secondsPerColumn), shown) << x;
-      EXPECT_EQ(TimeToGraphX(grid, shown), x) << x;
-    }
-  }
-}
-
-// Short plots are labelled by the hour; each day line carries the date it
-// stands on (origin + k steps), never the day before.
-TEST(TimeGraticule, HoursForShortPlotsDaysForLongOnes) {
+  // Short plots are labelled by the hour; each day line carries the date it
+  // stands on (origin + k steps), never the day before.
   const auto two = TimeGraticule(GraphGrid{"2", at(5, 6)});  // n = 16, step 2: every six hours
   ASSERT_EQ(two.size(), 9u);
   EXPECT_DOUBLE_EQ(two[0].x, 120);
@@ -102,14 +98,14 @@ TEST(TimeGraticule, HoursForShortPlotsDaysForLongOnes) {
   EXPECT_EQ(two[3].label, "06:00");
   EXPECT_DOUBLE_EQ(two[8].x, 1080);  // beyond the picture
 
-  const std::pair<const char*, std::vector<std::string>> cases[] = {
+  const std::pair<const char*, std::vector<std::string>> daily[] = {
       {"5", {"4/1", "5/1", "6/1", "7/1", "8/1", "9/1", "10/1", "11/1", "12/1"}},      // daily
       {"7", {"4/1", "5/1", "6/1", "7/1", "8/1", "9/1", "10/1", "11/1", "12/1"}},      // daily, lines off-column
       {"14", {"5/1", "7/1", "9/1", "11/1", "13/1", "15/1", "17/1", "19/1", "21/1"}},  // two days
       {"30", {"7/1", "11/1", "15/1", "19/1", "23/1", "27/1", "31/1", "4/2", "8/2"}},  // four days
       {"50", {"11/1", "19/1", "27/1", "4/2", "12/2", "20/2", "28/2", "8/3", "16/3"}}, // eight days
   };
-  for (const auto& [days, expected] : cases) {
+  for (const auto& [days, expected] : daily) {
     std::vector<std::string> labels;
     for (const TimeGraticuleLine& line : TimeGraticule(GraphGrid{days, DateTime::fromCivil(2027, 1, 3)}))
       labels.push_back(line.label);

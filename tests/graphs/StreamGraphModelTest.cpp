@@ -75,7 +75,7 @@ TEST(StreamGraph, BarsAndCompassInTheDirectionsColourAndThoseInThePicturesOutlin
   }
 }
 
-TEST(StreamGraph, RateLabelsOfEveryLevel) {
+TEST(StreamGraph, RateLabelsOfEveryLevelAndTheLevelForTheLargestRate) {
   const std::vector<std::vector<std::string>> expected = {
       {"10", "20", "30"}, {"5", "10", "15"}, {"2", "4", "6", "8"}, {"1", "2", "3"},
       {"0.5", "1.0", "1.5"}, {"0.2", "0.4", "0.6", "0.8"}};
@@ -89,11 +89,9 @@ TEST(StreamGraph, RateLabelsOfEveryLevel) {
     for (const auto& text : surface.texts) labels.push_back(text.text);
     EXPECT_EQ(labels, expected[static_cast<std::size_t>(level)]) << "level " << level;
   }
-}
 
-// The run starts at the closest range that holds its largest rate
-// (tops 40, 20, 10, 4, 2, 1); column 960 is never drawn and does not count.
-TEST(StreamGraph, ZoomForTheLargestRate) {
+  // The run starts at the closest range that holds its largest rate
+  // (tops 40, 20, 10, 4, 2, 1); column 960 is never drawn and does not count.
   const std::pair<float, int> cases[] = {{0, 5}, {0.7f, 5}, {1.0f, 5}, {1.01f, 4}, {2.5f, 3}, {4.0f, 3},
                                          {4.5f, 2}, {15, 1}, {39, 0}, {45, 0}};
   for (auto [largest, level] : cases) {

@@ -33,7 +33,7 @@ class TidePassTest : public ::testing::Test {
   HeightColumns heights = twiceDailyColumns();
 };
 
-TEST_F(TidePassTest, HighAndLowWatersWithAndWithoutClearance) {
+TEST_F(TidePassTest, HighAndLowWatersWithAndWithoutClearanceAndTheCrossings) {
   const TidePass none = pass(0, 0);
   ASSERT_EQ(none.highLowLines.size(), 4u);
   EXPECT_EQ(none.highLowLines[0], "03:00 05 Dec 2026 HI:3.50 ");
@@ -53,20 +53,19 @@ TEST_F(TidePassTest, HighAndLowWatersWithAndWithoutClearance) {
   EXPECT_EQ(high.instant, DateTime::fromCivil(2026, 12, 5, 3, 0));
   EXPECT_EQ((std::vector<std::string>{high.label, high.heightText, high.clearanceText, low.label, low.clearanceText}),
             (std::vector<std::string>{"HI", "3.50 ", "2.50 ", "LO", "-0.50 "}));
-}
 
-TEST_F(TidePassTest, CrossingsGiveEntriesLinesAndColours) {
-  const TidePass p = pass(3.0f, 0.0f);  // afloat within 96.4 minutes of high water
-  ASSERT_EQ(p.passageLines.size(), 5u);
-  EXPECT_EQ(p.passageLines[0], "00:00 05 Dec 2026 AGROUND ");
-  EXPECT_EQ(p.passageLines[1], "01:24 05 Dec 2026 FLOATS ");  // column 56 of 90 s
-  EXPECT_EQ(p.passageLines[2], "04:37 05 Dec 2026 GROUNDS ");
-  EXPECT_EQ(p.passageLineColumns, (std::vector<int>{56, 185, 536, 665}));
-  EXPECT_EQ((std::vector<bool>{p.afloat[55], p.afloat[56], p.afloat[184], p.afloat[185]}),
+  // A 3 m draught is afloat within 96.4 minutes of high water.
+  const TidePass crossing = pass(3.0f, 0.0f);
+  ASSERT_EQ(crossing.passageLines.size(), 5u);
+  EXPECT_EQ(crossing.passageLines[0], "00:00 05 Dec 2026 AGROUND ");
+  EXPECT_EQ(crossing.passageLines[1], "01:24 05 Dec 2026 FLOATS ");  // column 56 of 90 s
+  EXPECT_EQ(crossing.passageLines[2], "04:37 05 Dec 2026 GROUNDS ");
+  EXPECT_EQ(crossing.passageLineColumns, (std::vector<int>{56, 185, 536, 665}));
+  EXPECT_EQ((std::vector<bool>{crossing.afloat[55], crossing.afloat[56], crossing.afloat[184], crossing.afloat[185]}),
             (std::vector<bool>{false, true, true, false}));
 
   const TidePass quiet = pass(3.0f, 0.0f, false);
-  EXPECT_EQ(quiet.passageLines, p.passageLines);
+  EXPECT_EQ(quiet.passageLines, crossing.passageLines);
   EXPECT_TRUE(quiet.passageLineColumns.empty());
 }
 
