@@ -162,8 +162,7 @@ TEST(SkyShading, NightRunsFromSunsetToSunriseWithinThePlot) {
   test::RecordingSurface surface;  // the new moon is before the plot
   DrawMoonMarks(surface, grid, {{minute(720), K::FullMoon}, {minute(600), K::Sunrise}, {minute(-60), K::NewMoon}}, 5,
                 -1, kWhite);
-  ASSERT_EQ(surface.texts.size(), 1u);
-  EXPECT_EQ(surface.texts[0].text, "Full Moon");
+  EXPECT_EQ(surface.textStrings(), std::vector<std::string>{"Full Moon"});
   ASSERT_EQ(surface.lines.size(), 1u);
   EXPECT_EQ(std::pair(surface.lines[0].x1, surface.lines[0].y1), std::pair(480.0, -1.0));
 }

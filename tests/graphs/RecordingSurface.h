@@ -13,13 +13,8 @@ struct DrawnPoint { double x, y; Colour colour; int width; };
 
 class RecordingSurface : public DrawingSurface {
  public:
-  void setCoordinateWindow(double l, double t, double r, double b) override {
-    left = l, top = t, right = r, bottom = b;
-  }
-  void clear(Colour c) override {
-    background = c;
-    lines.clear(), texts.clear(), points.clear();
-  }
+  void setCoordinateWindow(double l, double t, double r, double b) override { left = l, top = t, right = r, bottom = b; }
+  void clear(Colour c) override { background = c, lines.clear(), texts.clear(), points.clear(); }
   void setColour(Colour c) override { colour = c; }
   void setPenWidth(int w) override { width = w; }
   void setLineStyle(LineStyle) override {}
@@ -27,6 +22,11 @@ class RecordingSurface : public DrawingSurface {
   void point(double x, double y) override { points.push_back({x, y, colour, width}); }
   void fill(double, double, double, double) override {}
   void text(double x, double y, std::string_view t) override { texts.push_back({x, y, std::string(t), colour}); }
+  std::vector<std::string> textStrings() const {
+    std::vector<std::string> strings;
+    for (const DrawnText& t : texts) strings.push_back(t.text);
+    return strings;
+  }
 
   double left = 0, top = 0, right = 0, bottom = 0;
   Colour background, colour;

@@ -85,9 +85,7 @@ TEST(StreamGraph, RateLabelsOfEveryLevelAndTheLevelForTheLargestRate) {
   for (int level = 0; level <= 5; ++level) {
     test::RecordingSurface surface;
     DrawStreamGraph(surface, StreamGraphDrawing{rates, directions, grid, level, false});
-    std::vector<std::string> labels;
-    for (const auto& text : surface.texts) labels.push_back(text.text);
-    EXPECT_EQ(labels, expected[static_cast<std::size_t>(level)]) << "level " << level;
+    EXPECT_EQ(surface.textStrings(), expected[static_cast<std::size_t>(level)]) << "level " << level;
   }
 
   // The run starts at the closest range that holds its largest rate

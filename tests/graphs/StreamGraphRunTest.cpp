@@ -4,8 +4,6 @@
 // is taken in its own port's cycle and time base.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "cli/StreamState.h"
 #include "data/LocationIndexFile.h"
 #include "data/TideDatabaseFile.h"
@@ -18,8 +16,7 @@ namespace saltmark {
 namespace {
 
 std::string portLine(const std::string& name, const std::string& m2Phase, const std::string& zone) {
-  std::string line = name + "," + zone + ",50,48,N,1,7,W,0.1," + m2Phase;
-  line += ",1.5,160,0.5,20,0.1,200,0.08,300,0.02,40,0.004";
+  std::string line = name + "," + zone + ",50,48,N,1,7,W,0.1," + m2Phase + ",1.5,160,0.5,20,0.1,200,0.08,300,0.02,40,0.004";
   for (int i = 0; i < 34; ++i) line += ",0";
   return line;
 }
@@ -63,26 +60,26 @@ class StreamGraphRunTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(WriteTideDatabaseFile(folder / "T.tid", "Saltmark 100", {},
                                       {portLine("Home", "120", "0"), portLine("Away", "210", "5")}));
-    LocationIndexContents index{.databaseNames = {"T.tid"}, .entries = {{0, 0, "Home", 0.88, -0.02}, {0, 1, "Away", 0.70, 1.2}}};
+    LocationIndexContents index{.databaseNames = {"T.tid"},
+                                .entries = {{0, 0, "Home", 0.88, -0.02}, {0, 1, "Away", 0.70, 1.2}}};
     ASSERT_TRUE(WriteLocationIndexFile(folder / "SALTMARK.IND", index));
   }
   test::TempDir folder;
   const DateTime shown = DateTime::fromCivil(2026, 4, 2, 3, 0);
 };
 
-TEST_F(StreamGraphRunTest, TheRunTakesTheTimeBaseOfItsStationsReferencePort) {
+// A run on Away alone is in Away's time base. Two stations on Home around one
+// on Away: the run's columns are those of each station filled on its own,
+// exactly, and the table's sum at each column's instant to within a
+// hundredth of a knot and a degree.
+TEST_F(StreamGraphRunTest, TimeBaseOfTheReferencePortAndKeptPairsGiveTheColumnsOfSeparateSearchesAndOfTheTable) {
   StationsRun away(folder.path(), {1}, 100);
   ASSERT_TRUE(LoadReferencePort(away.state.context, 0));  // a tide port in another zone is current
   const auto start = StreamRunInstant(away.state.context, shown);
   ASSERT_TRUE(start);
   EXPECT_NEAR(minutesBetween(shown, *start), -300, 0.01);  // Away keeps GMT - 5 hours
   EXPECT_EQ(away.state.location.portName, "Away");
-}
 
-// Two stations on Home around one on Away: the run's columns are those of
-// each station filled on its own, exactly, and the table's sum at each
-// column's instant to within a hundredth of a knot and a degree.
-TEST_F(StreamGraphRunTest, KeptPairsGiveTheColumnsOfSeparateSearchesAndOfTheTable) {
   constexpr std::int32_t kSecondsPerColumn = 3 * 86400 / kGraphColumns;
   RateColumns rates{};
   DirectionColumns directions{};

@@ -150,9 +150,7 @@ TEST(TideZoom, HeightLabelsOfEveryLevel) {
     test::RecordingSurface surface;
     const TidePass pass = ComputeTidePass(TidePassInput{heights, grid}, settings);
     DrawTideGraph(surface, TideGraphDrawing{heights, grid, c.level, true, false, "0"}, pass, settings, platform);
-    std::vector<std::string> labels;
-    for (const auto& text : surface.texts) labels.push_back(text.text);
-    EXPECT_EQ(labels, c.labels) << "level " << c.level << (c.metric ? " metres" : " feet");
+    EXPECT_EQ(surface.textStrings(), c.labels) << "level " << c.level << (c.metric ? " metres" : " feet");
   }
   EXPECT_EQ(TideZoomScale(9).top, 1);  // beyond the last level: the last
 }
