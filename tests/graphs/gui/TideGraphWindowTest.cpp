@@ -99,11 +99,11 @@ void expectWatersOfTheTable(GraphProgram& program, DateTime origin, int days) {
 
 class TideGraphWindowTest : public ::testing::Test, protected HarbourFolder {
  protected:
-  TideGraphWindow* openGraph() {
+  // Presses Graph; whether the graph window shows.
+  bool openGraph() {
     program.pressGraph();
-    auto* graph = static_cast<TideGraphWindow*>(program.graphWindow("Graphical"));
-    EXPECT_TRUE(graph && graph->isVisible());
-    return graph;
+    graph = static_cast<TideGraphWindow*>(program.graphWindow("Graphical"));
+    return graph && graph->isVisible();
   }
   // Types a plot duration at the prompt that a click on the duration opens.
   void typeDuration(const char* typed) {
@@ -119,6 +119,7 @@ class TideGraphWindowTest : public ::testing::Test, protected HarbourFolder {
     program.actionIn("Graphical", action)->trigger();
   }
   GraphProgram program{dir.path()};
+  TideGraphWindow* graph = nullptr;
 };
 
 // The header says what is plotted, and whatever duration is typed the waters
@@ -126,15 +127,13 @@ class TideGraphWindowTest : public ::testing::Test, protected HarbourFolder {
 // days, and the origin stays.
 TEST_F(TideGraphWindowTest, HighAndLowWatersAgreeWithTheTideTableForEveryTypedDuration) {
   program.state.settings.graphDays = "3";
-  TideGraphWindow* graph = openGraph();
-  ASSERT_NE(graph, nullptr);
+  ASSERT_TRUE(openGraph());
   EXPECT_TRUE(program.platform.messages.empty());
   const DateTime origin = DateTime::fromCivil(2026, 6, 15);
   EXPECT_EQ(graph->grid().origin, origin);
-  EXPECT_EQ(label("datebox"), "Graph Origin: 00:00 15 Jun 2026");
+  EXPECT_EQ((std::vector{label("datebox"), label("Label11"), label("Label13")}),
+            (std::vector<std::string>{"Graph Origin: 00:00 15 Jun 2026", "3", "Height Units: Metres"}));
   EXPECT_EQ(label("Locbox").rfind("Tidal Location: Harbourton 50\xB0" "48'N", 0), 0u);
-  EXPECT_EQ(label("Label11"), "3");
-  EXPECT_EQ(label("Label13"), "Height Units: Metres");
   expectWatersOfTheTable(program, origin, 3);
   // The calculator's list holds every water the window lists.
   EXPECT_EQ(graph->highLowList().size(), static_cast<std::size_t>(program.in<QListWidget>("Graphical", "Hilo")->count()));
@@ -142,9 +141,8 @@ TEST_F(TideGraphWindowTest, HighAndLowWatersAgreeWithTheTideTableForEveryTypedDu
   const std::pair<const char*, int> cases[] = {{"0", 1}, {"2.5", 2}, {"7", 7}, {"75", 50}};
   for (auto [typed, days] : cases) {
     typeDuration(typed);
-    EXPECT_EQ(label("Label11"), std::to_string(days)) << typed;
-    EXPECT_EQ(program.state.settings.graphDays, std::to_string(days)) << typed;
-    EXPECT_EQ(graph->grid().plotDuration, std::to_string(days)) << typed;
+    EXPECT_EQ((std::vector{label("Label11"), program.state.settings.graphDays, graph->grid().plotDuration}),
+              std::vector(3, std::to_string(days))) << typed;
     EXPECT_EQ(graph->grid().origin, origin) << typed;
     expectWatersOfTheTable(program, origin, days);
   }
@@ -172,8 +170,7 @@ TEST(TideGraphWindow, HighAndLowWatersAtABundledPortAgreeWithTheTideTable) {
 }
 
 TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
-  TideGraphWindow* graph = openGraph();
-  ASSERT_NE(graph, nullptr);
+  ASSERT_TRUE(openGraph());
   auto* hilo = program.in<QListWidget>("Graphical", "Hilo");
   auto* pass = program.in<QListWidget>("Graphical", "Pass");
   // No draught: no clearance in the list; a harbour that never dries is afloat throughout.
@@ -183,8 +180,7 @@ TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
 
   answer("MDraught", "2.5");
   answer("MDepth", std::nullopt);  // cancelled: nothing changes
-  EXPECT_FLOAT_EQ(program.state.settings.draught, 2.5f);
-  EXPECT_FLOAT_EQ(program.state.settings.chartedDepth, 0);
+  EXPECT_EQ(std::pair(program.state.settings.draught, program.state.settings.chartedDepth), std::pair(2.5f, 0.0f));
   EXPECT_EQ(label("Draught"), "2.50");
   EXPECT_NE(items(hilo).front().find("UKC:"), std::string::npos);
   // Low waters dry a 2.5 m draught: the vessel grounds and floats again.
@@ -193,38 +189,30 @@ TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
   EXPECT_TRUE(std::ranges::any_of(passage, [](const std::string& l) { return l.find("GROUNDS") != std::string::npos; }));
 
   // A clearance typed at the cursor fixes the charted depth under it.
-  const std::string tide = label("Tide");
-  answer("MUKC", "1.0");
-  std::string typed = tide;  // depth = clearance - tide + draught
+  std::string tide = label("Tide");
+  answer("MUKC", "1.0");  // depth = clearance - tide + draught
   EXPECT_NEAR(program.state.settings.chartedDepth,
-              1.0f - ParseHeight(typed, program.state.settings, program.platform) + 2.5f, 1e-5);
+              1.0f - ParseHeight(tide, program.state.settings, program.platform) + 2.5f, 1e-5);
   EXPECT_EQ(label("labUKC"), " 1.0");
 
   // labUKC turns red when the clearance under the cursor is gone.
   answer("MDepth", "0");
   answer("MDraught", "9");
-  auto* ukc = program.in<QLabel>("Graphical", "labUKC");
-  EXPECT_EQ(ukc->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_EQ(program.in<QLabel>("Graphical", "labUKC")->palette().color(QPalette::WindowText), QColor(Qt::red));
   EXPECT_TRUE(program.platform.messages.empty());
 }
 
 TEST_F(TideGraphWindowTest, CursorFollowsTheClockUntilDraggedAndZoomStopsAtItsLevels) {
   program.useClock();  // 12:00 on 15 Jun by the test clock
-  TideGraphWindow* graph = openGraph();
-  ASSERT_NE(graph, nullptr);
+  ASSERT_TRUE(openGraph());
   auto* picture = program.in<GraphPicture>("Graphical", "Picture1");
-  EXPECT_EQ(graph->cursor().column(), 480);
-  EXPECT_TRUE(picture->cursorLineDotted());
-  EXPECT_EQ(label("Cursordate"), "12:00 15 Jun 2026");
-
+  // The cursor's column, whether it is live (dotted), and the time it reads.
+  const auto cursor = [&] { return std::tuple(graph->cursor().column(), picture->cursorLineDotted(), label("Cursordate")); };
+  EXPECT_EQ(cursor(), std::tuple(480, true, "12:00 15 Jun 2026"));
   program.tick(3 * 3600);  // three hours on: 120 columns
-  EXPECT_EQ(graph->cursor().column(), 600);
-  EXPECT_EQ(label("Cursordate"), "15:00 15 Jun 2026");
-
+  EXPECT_EQ(cursor(), std::tuple(600, true, "15:00 15 Jun 2026"));
   dragCursor(picture, 600, 240);
-  EXPECT_EQ(graph->cursor().column(), 240);
-  EXPECT_FALSE(picture->cursorLineDotted());
-  EXPECT_EQ(label("Cursordate"), "06:00 15 Jun 2026");
+  EXPECT_EQ(cursor(), std::tuple(240, false, "06:00 15 Jun 2026"));
   EXPECT_EQ(label("Tide"), FormatHeight1(graph->cursorHeight(), program.state.settings));
 
   QAction* in = program.actionIn("Graphical", "ZoomIn");
@@ -246,8 +234,7 @@ TEST_F(TideGraphWindowTest, CursorFollowsTheClockUntilDraggedAndZoomStopsAtItsLe
 
 TEST_F(TideGraphWindowTest, PagesMidnightAnAbortedRunAndLeaving) {
   program.startAt("15 Jun 2026", "10:40");
-  TideGraphWindow* graph = openGraph();
-  ASSERT_NE(graph, nullptr);
+  ASSERT_TRUE(openGraph());
   const auto origin = [&] { return graph->grid().origin; };
   EXPECT_EQ(origin(), DateTime::fromCivil(2026, 6, 15));
 
@@ -261,13 +248,11 @@ TEST_F(TideGraphWindowTest, PagesMidnightAnAbortedRunAndLeaving) {
 
   program.actionIn("Graphical", "Midnight_Off")->trigger();
   EXPECT_EQ(origin(), DateTime::fromCivil(2026, 6, 15, 9));
-  EXPECT_TRUE(program.actionIn("Graphical", "Midnight_Off")->isChecked());
-  EXPECT_FALSE(program.actionIn("Graphical", "midnight_on")->isChecked());
+  EXPECT_TRUE(program.actionIn("Graphical", "Midnight_Off")->isChecked() && !program.actionIn("Graphical", "midnight_on")->isChecked());
   EXPECT_EQ(program.state.settings.graphSwitch2, kFalse);
   program.in<QPushButton>("Graphical", "Command2")->click();
   EXPECT_EQ(origin(), DateTime::fromCivil(2026, 6, 16, 9));
-  program.in<QPushButton>("Graphical", "Command1")->click();
-  program.in<QPushButton>("Graphical", "Command1")->click();
+  for (int back = 0; back < 2; ++back) program.in<QPushButton>("Graphical", "Command1")->click();
   EXPECT_EQ(origin(), DateTime::fromCivil(2026, 6, 14, 9));
   typeDuration("75");  // a longer plot keeps the origin off its new graticule step
   EXPECT_EQ(graph->grid().plotDuration, "50");
@@ -277,8 +262,7 @@ TEST_F(TideGraphWindowTest, PagesMidnightAnAbortedRunAndLeaving) {
   program.actionIn("Graphical", "Display")->trigger();
   ASSERT_EQ(program.platform.messages.size(), 1u);
   EXPECT_EQ(program.platform.messages[0].text.rfind("The Information Display requires continuous updates.", 0), 0u);
-  EXPECT_TRUE(graph->isVisible());
-  EXPECT_EQ(program.graphWindow("Info"), nullptr);
+  EXPECT_TRUE(graph->isVisible() && program.graphWindow("Info") == nullptr);
   program.actionIn("Graphical", "Leave_Graphical")->trigger();
   EXPECT_FALSE(graph->isVisible());
   EXPECT_TRUE(program.window->isVisible());
@@ -289,8 +273,7 @@ TEST_F(TideGraphWindowTest, PagesMidnightAnAbortedRunAndLeaving) {
 // written says so, and a cancelled print dialog says nothing. "Sun and Moon"
 // is off at first, shades the night once ticked, and is kept in its own file.
 TEST_F(TideGraphWindowTest, PrintsSavesAndShadesTheNight) {
-  TideGraphWindow* graph = openGraph();
-  ASSERT_NE(graph, nullptr);
+  ASSERT_TRUE(openGraph());
   const std::pair<const char*, std::int16_t> prints[] = {{"Print_Mono", kTrue}, {"Colour", kFalse}};
   for (auto [action, userColour] : prints) {
     program.state.settings.colourDisplay = userColour;
