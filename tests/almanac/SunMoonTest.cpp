@@ -4,6 +4,7 @@
 // two minutes for the moon's phases.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -20,9 +21,8 @@ double secondsApart(DateTime a, DateTime b) {
 }
 
 std::optional<DateTime> first(const std::vector<SkyEvent>& events, SkyEventKind kind) {
-  for (const SkyEvent& e : events)
-    if (e.kind == kind) return e.gmt;
-  return std::nullopt;
+  const auto it = std::ranges::find(events, kind, &SkyEvent::kind);
+  return it == events.end() ? std::nullopt : std::optional(it->gmt);
 }
 
 LocationRecord portAt(std::string latitude, std::string longitude, std::string zone = "0") {
@@ -109,9 +109,7 @@ TEST(SunriseSunset, DawnRiseSetDuskComeInOrderOncePerDay) {
   const LocationRecord port = portAt("51\xB0" "30.4'N", "000\xB0" "07.7'W");
   for (const SunMoonDay& d : PortSunMoonDays(port, inBase(TimeBase::Gmt), DateTime::fromCivil(2024, 11, 1), 92)) {
     EXPECT_TRUE(d.sunrise && d.sunset);
-    EXPECT_EQ(std::count_if(d.events.begin(), d.events.end(),
-                            [](const SkyEvent& e) { return e.kind == SkyEventKind::Sunrise; }),
-              1);
+    EXPECT_EQ(std::ranges::count(d.events, SkyEventKind::Sunrise, &SkyEvent::kind), 1);
   }
 }
 
@@ -123,11 +121,10 @@ TEST(PortSunMoon, NoSunriseOnPolarDaysOrWithoutAPositionAndEventsInTheChosenTime
       {"no longitude", "71\xB0" "22'N", "  ", 6, 21},
   };
   for (const auto& c : cases) {
-    const auto days =
-        PortSunMoonDays(portAt(c.latitude, c.longitude, "9"), inBase(TimeBase::Gmt), DateTime::fromCivil(2026, c.month, c.day), 1);
+    const auto days = PortSunMoonDays(portAt(c.latitude, c.longitude, "9"), inBase(TimeBase::Gmt),
+                                      DateTime::fromCivil(2026, c.month, c.day), 1);
     ASSERT_EQ(days.size(), 1u) << c.what;
-    EXPECT_FALSE(days[0].sunrise) << c.what;
-    EXPECT_FALSE(days[0].sunset) << c.what;
+    EXPECT_FALSE(days[0].sunrise || days[0].sunset) << c.what;
   }
   EXPECT_FALSE(UsableSkyPosition(std::nan(""), 0));
   EXPECT_FALSE(UsableSkyPosition(2.0, 0));  // beyond the pole
@@ -143,10 +140,8 @@ TEST(PortSunMoon, NoSunriseOnPolarDaysOrWithoutAPositionAndEventsInTheChosenTime
       PortSunMoonEvents(port, inBase(TimeBase::Local, 16), from.addMinutes(-240), from.addDays(2).addMinutes(-240));
   ASSERT_EQ(inGmt.size(), inLocal.size());
   ASSERT_FALSE(inGmt.empty());
-  for (std::size_t i = 0; i < inGmt.size(); ++i) {
-    EXPECT_EQ(inGmt[i].kind, inLocal[i].kind);
-    EXPECT_EQ(inLocal[i].gmt, inGmt[i].gmt.addMinutes(-240));
-  }
+  for (std::size_t i = 0; i < inGmt.size(); ++i)
+    EXPECT_EQ(std::pair(inLocal[i].kind, inLocal[i].gmt), std::pair(inGmt[i].kind, inGmt[i].gmt.addMinutes(-240)));
   EXPECT_EQ(NearestMinute(DateTime::fromCivil(2024, 4, 8, 6, 13, 30)), DateTime::fromCivil(2024, 4, 8, 6, 14));
   EXPECT_EQ(NearestMinute(DateTime::fromCivil(2024, 4, 8, 6, 13, 29)), DateTime::fromCivil(2024, 4, 8, 6, 13));
 }
