@@ -130,7 +130,6 @@ TEST(PortSunMoon, NoSunriseOnPolarDaysOrWithoutAPositionAndEventsInTheChosenTime
   EXPECT_FALSE(UsableSkyPosition(2.0, 0));  // beyond the pole
   // the phases do not depend on the place
   EXPECT_EQ(SunMoonEvents(std::nullopt, DateTime::fromCivil(2024, 4, 8), DateTime::fromCivil(2024, 4, 9)).size(), 1u);
-
   // Boston, zone 5 (EST): the local base with an offset of 16 quarter-hours
   // west (EDT) lists every event four hours earlier on the clock than GMT
   const LocationRecord port = portAt("42\xB0" "21'N", "071\xB0" "03'W", "5");

@@ -48,7 +48,6 @@ TEST(GraphGrid, MapsInstantsToColumnsAndTheCursorsColumnForEveryDuration) {
   }
   EXPECT_EQ(GraphXToTimeText(grid, 480), "18:00 05 Dec 2026");
   EXPECT_EQ(TimeToGraphX(GraphGrid{"14", at(1, 0)}, at(8, 0)), 480);
-
   // A typed duration is kept within one to fifty whole days (halves to even),
   // a stored one that is damaged or a fraction is read the same way, and every
   // column is computed at the instant the graph shows for it: 90 s a column a day.
@@ -88,7 +87,6 @@ TEST(TimeGraticule, OriginRoundsDownToTheStepAndLinesAreLabelledByHourOrDay) {
   // The step is the first power of two giving fewer than ten periods, at most 1024.
   const std::pair<int, int> steps[] = {{8, 1}, {9, 1}, {10, 2}, {16, 2}, {40, 8}, {400, 64}, {100000, 1024}};
   for (auto [periods, step] : steps) EXPECT_EQ(GraticuleStep(periods), step) << periods;
-
   // Short plots are labelled by the hour; each day line carries the date it
   // stands on (origin + k steps), never the day before.
   const auto two = TimeGraticule(GraphGrid{"2", at(5, 6)});  // n = 16, step 2: every six hours
@@ -131,7 +129,6 @@ TEST(GraphCursor, GrabReachRoundingAndButtons) {
   EXPECT_FALSE(cursor.sizing());
   EXPECT_FALSE(cursor.mousePress(100, true));  // a click elsewhere does nothing
   EXPECT_EQ(cursor.column(), 700);
-
   // Halves to even, and clamped to the computed columns.
   for (auto [to, column] : {std::pair{475.6, 476}, {958.5, 958}, {9.5, 10}, {-20.0, 0}, {1000.0, 959}}) {
     GraphCursor dragged;

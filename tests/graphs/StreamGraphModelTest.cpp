@@ -87,7 +87,6 @@ TEST(StreamGraph, RateLabelsOfEveryLevelAndTheLevelForTheLargestRate) {
     DrawStreamGraph(surface, StreamGraphDrawing{rates, directions, grid, level, false});
     EXPECT_EQ(surface.textStrings(), expected[static_cast<std::size_t>(level)]) << "level " << level;
   }
-
   // The run starts at the closest range that holds its largest rate
   // (tops 40, 20, 10, 4, 2, 1); column 960 is never drawn and does not count.
   const std::pair<float, int> cases[] = {{0, 5}, {0.7f, 5}, {1.0f, 5}, {1.01f, 4}, {2.5f, 3}, {4.0f, 3},

@@ -53,7 +53,6 @@ TEST_F(TidePassTest, HighAndLowWatersWithAndWithoutClearanceAndTheCrossings) {
   EXPECT_EQ(high.instant, DateTime::fromCivil(2026, 12, 5, 3, 0));
   EXPECT_EQ((std::vector<std::string>{high.label, high.heightText, high.clearanceText, low.label, low.clearanceText}),
             (std::vector<std::string>{"HI", "3.50 ", "2.50 ", "LO", "-0.50 "}));
-
   // A 3 m draught is afloat within 96.4 minutes of high water.
   const TidePass crossing = pass(3.0f, 0.0f);
   ASSERT_EQ(crossing.passageLines.size(), 5u);

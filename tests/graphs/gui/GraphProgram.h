@@ -5,6 +5,7 @@
 // port chosen and the start date typed, ready for the Graph button.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>

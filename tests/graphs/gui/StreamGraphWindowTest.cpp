@@ -2,10 +2,8 @@
 // zoom, printing and paging, and a run that fails.
 #include <algorithm>
 
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -45,7 +43,6 @@ TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsNeedleAndZoomAndPrin
             (std::vector<std::string>{"Stream: Diamond A 100.0%", "", "Speed Units: knots",
                                       "Graph Origin: 00:00 15 Jun 2026", "12:00 15 Jun 2026"}));
   EXPECT_EQ(graph->cursor().column(), 480);
-
   // The diamond sets east on the flood and west on the ebb: both show in a day.
   auto* picture = program.in<GraphPicture>("GStream", "Picture1");
   auto* compass = program.in<GraphPicture>("GStream", "Picture2");
@@ -69,7 +66,6 @@ TEST_F(StreamGraphWindowTest, PlotsTheDiamondWithItsReadoutsNeedleAndZoomAndPrin
     }
   }
   EXPECT_TRUE(directions.count("090") && directions.count("270")) << directions.size();
-
   // The diamond runs at 1.25 to 2.5 knots: the range up to 4 knots, or 2, not 40.
   const auto& rates = graph->run().rates;
   const float largest = *std::max_element(rates.begin(), rates.begin() + kGraphColumns);

@@ -5,7 +5,6 @@
 #include <regex>
 #include <sstream>
 
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -187,14 +186,12 @@ TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
   const auto passage = items(pass);
   EXPECT_GT(passage.size(), 2u);
   EXPECT_TRUE(std::ranges::any_of(passage, [](const std::string& l) { return l.find("GROUNDS") != std::string::npos; }));
-
   // A clearance typed at the cursor fixes the charted depth under it.
   std::string tide = label("Tide");
   answer("MUKC", "1.0");  // depth = clearance - tide + draught
   EXPECT_NEAR(program.state.settings.chartedDepth,
               1.0f - ParseHeight(tide, program.state.settings, program.platform) + 2.5f, 1e-5);
   EXPECT_EQ(label("labUKC"), " 1.0");
-
   // labUKC turns red when the clearance under the cursor is gone.
   answer("MDepth", "0");
   answer("MDraught", "9");
@@ -237,7 +234,6 @@ TEST_F(TideGraphWindowTest, PagesMidnightAnAbortedRunAndLeaving) {
   ASSERT_TRUE(openGraph());
   const auto origin = [&] { return graph->grid().origin; };
   EXPECT_EQ(origin(), DateTime::fromCivil(2026, 6, 15));
-
   // An aborted run leaves the graph as it was.
   const auto before = items(program.in<QListWidget>("Graphical", "Hilo"));
   ProgressWindow& progress = program.window->windows().progress();
@@ -257,7 +253,6 @@ TEST_F(TideGraphWindowTest, PagesMidnightAnAbortedRunAndLeaving) {
   typeDuration("75");  // a longer plot keeps the origin off its new graticule step
   EXPECT_EQ(graph->grid().plotDuration, "50");
   EXPECT_EQ(origin(), DateTime::fromCivil(2026, 6, 14, 9));
-
   // The information display needs the clock.
   program.actionIn("Graphical", "Display")->trigger();
   ASSERT_EQ(program.platform.messages.size(), 1u);
