@@ -69,12 +69,10 @@ TEST_F(TidePassTest, HighAndLowWatersWithAndWithoutClearanceAndTheCrossings) {
 }
 
 // On a level stretch, equal top columns report once at the second; at the
-// edges, columns 1 and 958 are judged by three samples.
-TEST_F(TidePassTest, LevelTopsAndEdgeColumns) {
-  const struct {
-    std::vector<std::pair<int, float>> raised;  // on a level 1.0
-    std::vector<std::pair<std::string, int>> events;
-  } cases[] = {
+// edges, columns 1 and 958 are judged by three samples; every listed event
+// is kept for the calculator, up to the list's limit.
+TEST_F(TidePassTest, LevelTopsEdgeColumnsAndTheListsLimit) {
+  const struct { std::vector<std::pair<int, float>> raised; std::vector<std::pair<std::string, int>> events; } cases[] = {
       {{{300, 2.0f}, {301, 2.0f}}, {{"LO", 299}, {"HI", 301}}},  // the level stretch ends in a low water
       {{{0, 3.0f}, {2, 2.0f}, {958, 2.0f}}, {{"LO", 1}, {"HI", 958}}},
   };
@@ -85,19 +83,16 @@ TEST_F(TidePassTest, LevelTopsAndEdgeColumns) {
     std::vector<std::pair<std::string, int>> events;
     for (std::size_t i = 0; i < p.highLowList.size(); ++i)
       events.emplace_back(p.highLowList[i].label, p.highLowPoints[i].column);
-    EXPECT_EQ(events, c.events) << c.raised.size();
+    EXPECT_EQ(events, c.events) << c.raised.size();  // the raised columns stand on a level 1.0
   }
-}
-
-TEST_F(TidePassTest, EveryListedEventIsKeptForTheCalculatorUpToTheListsLimit) {
   // A top every other column: about 239 highs and 239 lows, more than 257.
   for (int c = 0; c < kGraphValues; ++c) heights[static_cast<std::size_t>(c)] = (c % 4 == 0) ? 1.0f : (c % 2 ? 0.5f : 0.0f);
   grid.plotDuration = "50";
-  const TidePass p = pass(0, 0);
-  EXPECT_GT(p.highLowLines.size(), 257u);
-  EXPECT_LE(p.highLowLines.size(), kGraphListLimit);
-  EXPECT_EQ(p.highLowList.size(), p.highLowLines.size());
-  EXPECT_EQ(p.highLowPoints.size(), p.highLowLines.size());
+  const TidePass many = pass(0, 0);
+  EXPECT_GT(many.highLowLines.size(), 257u);
+  EXPECT_LE(many.highLowLines.size(), kGraphListLimit);
+  EXPECT_EQ(many.highLowList.size(), many.highLowLines.size());
+  EXPECT_EQ(many.highLowPoints.size(), many.highLowLines.size());
 }
 
 TEST_F(TidePassTest, DrawingFollowsThePass) {
