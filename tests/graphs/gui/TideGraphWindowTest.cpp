@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <regex>
 #include <sstream>
+#include <cstdlib>
 
 #include <QFileInfo>
 #include <QLabel>
@@ -60,6 +61,32 @@ std::vector<std::string> items(QListWidget* list) {
 }
 
 std::string text(QLabel* label) { return fromQt(label->text()); }
+
+// The share of pixels whose colour differs by more than a quarter in some channel.
+double differingShare(const QImage& a, const QImage& b) {
+  const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+  if (x.size() != y.size()) return 1;
+  long differing = 0;
+  for (int row = 0; row < x.height(); ++row)
+    for (int col = 0; col < x.width(); ++col) {
+      const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+      differing += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                             std::abs(qBlue(p) - qBlue(q))}) > 64;
+    }
+  return static_cast<double>(differing) / (x.width() * x.height());
+}
+
+// What headless Chromium shows of a file in a window of the size given; a
+// null image where it cannot run.
+QImage browserShot(const std::filesystem::path& file, QSize size) {
+  const auto shot = file.parent_path() / "shot.png";
+  const std::string command = "timeout 120 chromium --headless=new --no-sandbox --disable-gpu --hide-scrollbars "
+                              "--force-device-scale-factor=1 --window-size=" + std::to_string(size.width()) + "," +
+                              std::to_string(size.height()) + " --screenshot='" + shot.string() + "' 'file://" +
+                              file.string() + "' >/dev/null 2>&1";
+  if (std::system(command.c_str()) != 0 || !std::filesystem::exists(shot)) return {};
+  return QImage(QString::fromStdString(shot.string()));
+}
 
 // The graph's Tide Information list ("hh:nn dd mmm yyyy HI:3.50 UKC:...")
 // holds the waters the tide table ("dd mmm yyyy hh:nn<TAB>3.50<TAB>HI")
@@ -263,12 +290,23 @@ TEST_F(TideGraphWindowTest, PagesMidnightAnAbortedRunAndLeaving) {
   EXPECT_TRUE(program.window->isVisible());
 }
 
-// Printing keeps the user's colour choice, whatever the print's; "Save as SVG"
-// and "Save as PDF" write the graph as a drawing; a file that cannot be
-// written says so, and a cancelled print dialog says nothing. "Sun and Moon"
-// is off at first, shades the night once ticked, and is kept in its own file.
-TEST_F(TideGraphWindowTest, PrintsSavesAndShadesTheNight) {
+// "Save as SVG" and "Save as PDF" write the graph as a drawing, which a
+// browser shows as the window does; printing keeps the user's colour choice,
+// whatever the print's; a file that cannot be written says so, and a cancelled
+// print dialog says nothing. "Sun and Moon" is off at first, shades the night
+// once ticked, and is kept in its own file.
+TEST_F(TideGraphWindowTest, SavesPrintsAndShadesTheNight) {
   ASSERT_TRUE(openGraph());
+  const std::pair<const char*, const char*> saves[] = {{"SaveSvg", "<?xml"}, {"SavePdf", "%PDF-"}};
+  for (auto [action, start] : saves) {
+    const auto path = dir / (std::string(action) + (start[0] == '<' ? ".svg" : ".pdf"));
+    program.platform.fileNext(path);
+    program.actionIn("Graphical", action)->trigger();
+    const std::string bytes = readFile(path);
+    EXPECT_EQ(bytes.rfind(start, 0), 0u) << action;
+    EXPECT_GT(bytes.size(), 1000u) << action;
+  }
+  EXPECT_NE(readFile(dir / "SaveSvg.svg").find("<polyline"), std::string::npos);
   const std::pair<const char*, std::int16_t> prints[] = {{"Print_Mono", kTrue}, {"Colour", kFalse}};
   for (auto [action, userColour] : prints) {
     program.state.settings.colourDisplay = userColour;
@@ -278,16 +316,6 @@ TEST_F(TideGraphWindowTest, PrintsSavesAndShadesTheNight) {
     EXPECT_GT(QFileInfo(path).size(), 1000) << action;
     EXPECT_EQ(program.state.settings.colourDisplay, userColour) << action;
   }
-  const std::pair<const char*, const char*> saves[] = {{"SaveSvg", "<?xml"}, {"SavePdf", "%PDF-"}};
-  for (auto [action, start] : saves) {
-    const auto path = dir / (std::string(action) + ".out");
-    program.platform.fileNext(path);
-    program.actionIn("Graphical", action)->trigger();
-    const std::string bytes = readFile(path);
-    EXPECT_EQ(bytes.rfind(start, 0), 0u) << action;
-    EXPECT_GT(bytes.size(), 1000u) << action;
-  }
-  EXPECT_NE(readFile(dir / "SaveSvg.out").find("<polyline"), std::string::npos);
   EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
 
   graph->setPrinterChooser([this] { return pdfPrinter(pathToQt(dir / "no such folder" / "graph.pdf")); });
@@ -325,6 +353,13 @@ TEST_F(TideGraphWindowTest, PrintsSavesAndShadesTheNight) {
   };
   EXPECT_FALSE(has(plain));
   EXPECT_TRUE(has(shaded));
+  // The shaded graph saved as a drawing looks the same in a browser (where Chromium runs).
+  program.platform.fileNext(dir / "shaded.svg");
+  program.actionIn("Graphical", "SaveSvg")->trigger();
+  if (const QImage browser = browserShot(dir / "shaded.svg", shaded.size()); !browser.isNull()) {
+    EXPECT_LT(differingShare(browser, shaded), 0.01);
+    EXPECT_GT(differingShare(browser, shaded.mirrored(true, true)), 0.01);  // and a different drawing is told apart
+  }
   EXPECT_TRUE(LoadSunMoonGraphSetting(dir.path()));
   writeFile(dir / "SUNMOON.CFG", "garbage");
   EXPECT_FALSE(LoadSunMoonGraphSetting(dir.path()));
