@@ -24,7 +24,8 @@ TEST(ClockInstants, OffsetsMoveGmtAndLocal) {
   const struct { int system, local; const char *gmt, *local_; } cases[] = {
       {0, 0, "12:00:00 15 Jun 2026", "12:00:00 15 Jun 2026"},  {0, -4, "12:00:00 15 Jun 2026", "13:00:00 15 Jun 2026"},
       {-4, -4, "11:00:00 15 Jun 2026", "12:00:00 15 Jun 2026"}, {5, 0, "13:15:00 15 Jun 2026", "13:15:00 15 Jun 2026"},
-      {-48, 0, "00:00:00 15 Jun 2026", "00:00:00 15 Jun 2026"}, {-49, 0, "23:45:00 14 Jun 2026", "23:45:00 14 Jun 2026"},
+      {-48, 0, "00:00:00 15 Jun 2026", "00:00:00 15 Jun 2026"},
+      {-49, 0, "23:45:00 14 Jun 2026", "23:45:00 14 Jun 2026"},  // the day before
       {0, kMaxZoneOffsetQuarters, "12:00:00 15 Jun 2026", "18:00:00 23 May 2026"},  // 32760 minutes west
   };
   for (const auto& c : cases) {

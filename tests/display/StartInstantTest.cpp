@@ -45,7 +45,8 @@ TEST(ReadStartInstant, JoinsDateAndTime) {
   EXPECT_EQ(ReadStartInstant("05 Dec 2026", "23:59:59"), DateTime::fromCivil(2026, 12, 5, 23, 59, 59));
   EXPECT_EQ(ReadStartInstant("1 Jan 1850", "06:30"), DateTime::fromCivil(1850, 1, 1, 6, 30));
   EXPECT_EQ(ReadStartInstant("05 Dec 2026", ""), DateTime::fromCivil(2026, 12, 5));  // empty time: midnight
-  const std::pair<const char*, const char*> refused[] = {{"", "14:05"}, {"31 Apr 2026", "14:05"}, {"05 Dec 2026", "25:00"}};
+  const std::pair<const char*, const char*> refused[] = {
+      {"", "14:05"}, {"31 Apr 2026", "14:05"}, {"05 Dec 2026", "25:00"}};
   for (auto [date, time] : refused) EXPECT_FALSE(ReadStartInstant(date, time)) << date << " " << time;
 }
 

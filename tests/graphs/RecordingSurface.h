@@ -13,7 +13,9 @@ struct DrawnPoint { double x, y; Colour colour; int width; };
 
 class RecordingSurface : public DrawingSurface {
  public:
-  void setCoordinateWindow(double l, double t, double r, double b) override { left = l, top = t, right = r, bottom = b; }
+  void setCoordinateWindow(double l, double t, double r, double b) override {
+    left = l, top = t, right = r, bottom = b;
+  }
   void clear(Colour c) override { background = c, lines.clear(), texts.clear(), points.clear(); }
   void setColour(Colour c) override { colour = c; }
   void setPenWidth(int w) override { width = w; }

@@ -16,7 +16,8 @@ namespace saltmark {
 namespace {
 
 std::string portLine(const std::string& name, const std::string& m2Phase, const std::string& zone) {
-  std::string line = name + "," + zone + ",50,48,N,1,7,W,0.1," + m2Phase + ",1.5,160,0.5,20,0.1,200,0.08,300,0.02,40,0.004";
+  std::string line =
+      name + "," + zone + ",50,48,N,1,7,W,0.1," + m2Phase + ",1.5,160,0.5,20,0.1,200,0.08,300,0.02,40,0.004";
   for (int i = 0; i < 34; ++i) line += ",0";
   return line;
 }

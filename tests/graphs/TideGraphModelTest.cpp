@@ -72,7 +72,8 @@ TEST_F(TidePassTest, HighAndLowWatersWithAndWithoutClearanceAndTheCrossings) {
 // edges, columns 1 and 958 are judged by three samples; every listed event
 // is kept for the calculator, up to the list's limit.
 TEST_F(TidePassTest, LevelTopsEdgeColumnsAndTheListsLimit) {
-  const struct { std::vector<std::pair<int, float>> raised; std::vector<std::pair<std::string, int>> events; } cases[] = {
+  using Columns = std::vector<std::pair<int, float>>;
+  const struct { Columns raised; std::vector<std::pair<std::string, int>> events; } cases[] = {
       {{{300, 2.0f}, {301, 2.0f}}, {{"LO", 299}, {"HI", 301}}},  // the level stretch ends in a low water
       {{{0, 3.0f}, {2, 2.0f}, {958, 2.0f}}, {{"LO", 1}, {"HI", 958}}},
   };
@@ -86,7 +87,8 @@ TEST_F(TidePassTest, LevelTopsEdgeColumnsAndTheListsLimit) {
     EXPECT_EQ(events, c.events) << c.raised.size();  // the raised columns stand on a level 1.0
   }
   // A top every other column: about 239 highs and 239 lows, more than 257.
-  for (int c = 0; c < kGraphValues; ++c) heights[static_cast<std::size_t>(c)] = (c % 4 == 0) ? 1.0f : (c % 2 ? 0.5f : 0.0f);
+  for (int c = 0; c < kGraphValues; ++c)
+    heights[static_cast<std::size_t>(c)] = (c % 4 == 0) ? 1.0f : (c % 2 ? 0.5f : 0.0f);
   grid.plotDuration = "50";
   const TidePass many = pass(0, 0);
   EXPECT_GT(many.highLowLines.size(), 257u);
@@ -100,7 +102,8 @@ TEST_F(TidePassTest, DrawingFollowsThePass) {
   test::RecordingSurface surface;
   const TidePass p = pass(3.0f, 0.5f);
   DrawTideGraph(surface, TideGraphDrawing{heights, grid, 3, true, true, "0.50"}, p, settings, platform);
-  EXPECT_EQ((std::array{surface.left, surface.top, surface.right, surface.bottom}), (std::array{0.0, 5.0, 960.0, -1.0}));
+  EXPECT_EQ((std::array{surface.left, surface.top, surface.right, surface.bottom}),
+            (std::array{0.0, 5.0, 960.0, -1.0}));
   EXPECT_EQ(surface.background, kBlack);
   const auto count = [&](Colour c) { return std::ranges::count(surface.lines, c, &test::DrawnLine::colour); };
   EXPECT_EQ(count(Colour{0x00FFFF}), 1);  // the seabed

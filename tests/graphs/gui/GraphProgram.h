@@ -77,7 +77,7 @@ struct GraphProgram : RunningProgram {
     QWidget* w = graphWindow(windowName);
     return w ? w->findChild<T*>(controlName) : nullptr;
   }
-  QAction* actionIn(const char* windowName, const char* actionName) const { return in<QAction>(windowName, actionName); }
+  QAction* actionIn(const char* window, const char* action) const { return in<QAction>(window, action); }
   void tick(double seconds = 1) {
     clock = clock.addSeconds(seconds);
     window->UpdateClockDisplay();

@@ -16,7 +16,6 @@
 
 #include "almanac/SunMoonGraphSetting.h"
 #include "display/StartInstant.h"
-#include "graphs/SkyShading.h"
 #include "graphs/gui/GraphPicture.h"
 #include "graphs/gui/GraphProgram.h"
 #include "graphs/gui/TideGraphWindow.h"
@@ -162,7 +161,7 @@ TEST_F(TideGraphWindowTest, HighAndLowWatersAgreeWithTheTideTableForEveryTypedDu
   EXPECT_EQ(label("Locbox").rfind("Tidal Location: Harbourton 50\xB0" "48'N", 0), 0u);
   expectWatersOfTheTable(program, origin, 3);
   // The calculator's list holds every water the window lists.
-  EXPECT_EQ(graph->highLowList().size(), static_cast<std::size_t>(program.in<QListWidget>("Graphical", "Hilo")->count()));
+  EXPECT_EQ(std::ssize(graph->highLowList()), program.in<QListWidget>("Graphical", "Hilo")->count());
 
   const std::pair<const char*, int> cases[] = {{"0", 1}, {"2.5", 2}, {"7", 7}, {"75", 50}};
   for (auto [typed, days] : cases) {
@@ -190,8 +189,8 @@ TEST(TideGraphWindow, HighAndLowWatersAtABundledPortAgreeWithTheTideTable) {
   auto* graph = static_cast<TideGraphWindow*>(program.graphWindow("Graphical"));
   ASSERT_TRUE(graph && graph->isVisible());
   EXPECT_TRUE(program.platform.messages.empty());
-  EXPECT_EQ(text(program.in<QLabel>("Graphical", "Locbox")).rfind("Tidal Location: " + program.state.location.portName, 0),
-            0u);
+  const std::string location = text(program.in<QLabel>("Graphical", "Locbox"));
+  EXPECT_EQ(location.rfind("Tidal Location: " + program.state.location.portName, 0), 0u) << location;
   expectWatersOfTheTable(program, graph->grid().origin, 2);
 }
 
@@ -212,7 +211,7 @@ TEST_F(TideGraphWindowTest, ClearancePassageAndPrompts) {
   // Low waters dry a 2.5 m draught: the vessel grounds and floats again.
   const auto passage = items(pass);
   EXPECT_GT(passage.size(), 2u);
-  EXPECT_TRUE(std::ranges::any_of(passage, [](const std::string& l) { return l.find("GROUNDS") != std::string::npos; }));
+  EXPECT_TRUE(std::ranges::any_of(passage, [](const std::string& l) { return l.find("GROUNDS") != l.npos; }));
   // A clearance typed at the cursor fixes the charted depth under it.
   std::string tide = label("Tide");
   answer("MUKC", "1.0");  // depth = clearance - tide + draught
@@ -231,7 +230,9 @@ TEST_F(TideGraphWindowTest, CursorFollowsTheClockUntilDraggedAndZoomStopsAtItsLe
   ASSERT_TRUE(openGraph());
   auto* picture = program.in<GraphPicture>("Graphical", "Picture1");
   // The cursor's column, whether it is live (dotted), and the time it reads.
-  const auto cursor = [&] { return std::tuple(graph->cursor().column(), picture->cursorLineDotted(), label("Cursordate")); };
+  const auto cursor = [&] {
+    return std::tuple(graph->cursor().column(), picture->cursorLineDotted(), label("Cursordate"));
+  };
   EXPECT_EQ(cursor(), std::tuple(480, true, "12:00 15 Jun 2026"));
   program.tick(3 * 3600);  // three hours on: 120 columns
   EXPECT_EQ(cursor(), std::tuple(600, true, "15:00 15 Jun 2026"));
@@ -271,7 +272,8 @@ TEST_F(TideGraphWindowTest, PagesMidnightAnAbortedRunAndLeaving) {
 
   program.actionIn("Graphical", "Midnight_Off")->trigger();
   EXPECT_EQ(origin(), DateTime::fromCivil(2026, 6, 15, 9));
-  EXPECT_TRUE(program.actionIn("Graphical", "Midnight_Off")->isChecked() && !program.actionIn("Graphical", "midnight_on")->isChecked());
+  EXPECT_TRUE(program.actionIn("Graphical", "Midnight_Off")->isChecked());
+  EXPECT_FALSE(program.actionIn("Graphical", "midnight_on")->isChecked());
   EXPECT_EQ(program.state.settings.graphSwitch2, kFalse);
   program.in<QPushButton>("Graphical", "Command2")->click();
   EXPECT_EQ(origin(), DateTime::fromCivil(2026, 6, 16, 9));
@@ -341,18 +343,7 @@ TEST_F(TideGraphWindowTest, SavesPrintsAndShadesTheNight) {
   const QImage shaded = program.in<GraphPicture>("Graphical", "Picture1")->picture();
   EXPECT_EQ(readFile(dir / "SUNMOON.CFG"), "SunAndMoon=1\r\n");
   ASSERT_FALSE(plain.isNull());
-  // the shade's colour appears only in the shaded picture
-  const Colour night = NightShadeColour(true);
-  const QRgb shade = qRgb(night.red(), night.green(), night.blue());
-  const auto has = [&](const QImage& image) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb.height(); y += 3)
-      for (int x = 0; x < rgb.width(); x += 3)
-        if (rgb.pixel(x, y) == shade) return true;
-    return false;
-  };
-  EXPECT_FALSE(has(plain));
-  EXPECT_TRUE(has(shaded));
+  EXPECT_GT(differingShare(plain, shaded), 0.2);  // nights take a third of this June day
   // The shaded graph saved as a drawing looks the same in a browser (where Chromium runs).
   program.platform.fileNext(dir / "shaded.svg");
   program.actionIn("Graphical", "SaveSvg")->trigger();
