@@ -30,7 +30,7 @@ TEST(ParseDateBox, AcceptsTheFormsUsersTypeAndRefusesTheRest) {
     EXPECT_EQ(shownDate(typed), "refused") << '"' << typed << '"';
 }
 
-TEST(ParseTimeBox, AcceptsHoursMinutesAndSecondsAndRefusesImpossibleTimes) {
+TEST(ParseTimeBox, AcceptsHoursMinutesAndSecondsRefusesImpossibleTimesAndJoinsTheDate) {
   const std::pair<const char*, TimeOfDay> cases[] = {
       {"7:5", {7, 5, 0}},      {"07:05", {7, 5, 0}},     {"7:05:09", {7, 5, 9}}, {" 23:59:59 ", {23, 59, 59}},
       {"0:0", {0, 0, 0}},      {"14:05:9", {14, 5, 9}}};
@@ -38,9 +38,7 @@ TEST(ParseTimeBox, AcceptsHoursMinutesAndSecondsAndRefusesImpossibleTimes) {
   for (const char* typed : {"", "25:00", "24:00", "12:60", "12:00:60", "7", "7:", ":5", "007:05", "7:05:00:00",
                             "7.05", "7:5 pm", "-1:00", "a:b"})
     EXPECT_FALSE(ParseTimeBox(typed).has_value()) << '"' << typed << '"';
-}
-
-TEST(ReadStartInstant, JoinsDateAndTime) {
+  // The start instant joins the two boxes.
   EXPECT_EQ(ReadStartInstant("05 Dec 2026", "14:05"), DateTime::fromCivil(2026, 12, 5, 14, 5));
   EXPECT_EQ(ReadStartInstant("05 Dec 2026", "23:59:59"), DateTime::fromCivil(2026, 12, 5, 23, 59, 59));
   EXPECT_EQ(ReadStartInstant("1 Jan 1850", "06:30"), DateTime::fromCivil(1850, 1, 1, 6, 30));

@@ -29,11 +29,7 @@
 namespace saltmark::test {
 namespace {
 
-struct Water {
-  double minutes;  // after the graph origin
-  std::string label;
-  double height;
-};
+struct Water { double minutes; std::string label; double height; };  // minutes after the graph origin
 
 // The waters of a listing, one a line with its date, time, label and height in
 // either order; but the first and last hour, which each listing leaves to its own rule.
