@@ -63,7 +63,7 @@ TEST(ClockInstants, TimeBaseChoosesInstantLabelAndZonesTexts) {
 // Each button's step; a step past the limit changes nothing, and an offset
 // already beyond it (set before the load mends it) is let back toward the
 // range, never further out.
-TEST(ZonesDialog, ButtonsStepTheOffsetsOnlyTowardTheLimit) {
+TEST(ZonesDialog, ButtonsStepTheOffsetsOnlyTowardTheLimitAndPortZonesAreInQuarterHours) {
   const struct { const char* button; int local, system; } cases[] = {
       {"Command1", -1, 0},  {"Command14", -1, 0}, {"Command3", 1, 0}, {"Command13", 1, 0},
       {"Command10", 0, 1},  {"Command12", 0, -1}, {"Command2", 1, 1}, {"Command4", -1, -1}};
@@ -87,11 +87,9 @@ TEST(ZonesDialog, ButtonsStepTheOffsetsOnlyTowardTheLimit) {
     EXPECT_EQ(s.localZoneOffset, c.taken ? c.local + c.step.local : c.local);
     EXPECT_EQ(s.systemZoneOffset, c.taken ? c.system + c.step.system : c.system);
   }
-}
-
-TEST(ZonesDialog, PortZoneInQuarterHours) {
-  const std::pair<const char*, int> cases[] = {{"1", 4}, {"-5.5", -22}, {"0.125", 0} /* half to even */, {"", 0}};
-  for (auto [zone, quarters] : cases) EXPECT_EQ(PortZoneQuarters(zone), quarters) << zone;
+  // A port's zone in hours, as quarter-hours.
+  const std::pair<const char*, int> portZones[] = {{"1", 4}, {"-5.5", -22}, {"0.125", 0} /* half to even */, {"", 0}};
+  for (auto [zone, quarters] : portZones) EXPECT_EQ(PortZoneQuarters(zone), quarters) << zone;
   EXPECT_THROW(PortZoneQuarters("9000"), RuntimeError);
 }
 

@@ -111,8 +111,6 @@ TEST(TimeGraticule, OriginRoundsDownToTheStepAndLinesAreLabelledByHourOrDay) {
   }
 }
 
-// The window drags the cursor by whole columns; the grab's reach, rounding
-// and the buttons are checked here.
 TEST(GraphCursor, GrabReachRoundingAndButtons) {
   GraphCursor cursor;
   cursor.placeForDrawing(GraphGrid{"1", at(5, 6)}, at(5, 18));  // column 480

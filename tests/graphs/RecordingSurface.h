@@ -1,5 +1,6 @@
 #pragma once
 // A drawing surface that remembers what was drawn, for the graph tests.
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,8 @@ class RecordingSurface : public DrawingSurface {
   void fill(double, double, double, double) override {}
   void text(double x, double y, std::string_view t) override { texts.push_back({x, y, std::string(t), colour}); }
   std::vector<std::string> textStrings() const {
-    std::vector<std::string> strings;
-    for (const DrawnText& t : texts) strings.push_back(t.text);
-    return strings;
+    const auto strings = texts | std::views::transform(&DrawnText::text);
+    return {strings.begin(), strings.end()};
   }
 
   double left = 0, top = 0, right = 0, bottom = 0;

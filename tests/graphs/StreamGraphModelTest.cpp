@@ -23,7 +23,16 @@ TEST(StreamSectors, SixteenPointsCentredOnNorthAndTheirColours) {
   for (auto [sector, colour] : colours) EXPECT_EQ(DirectionColour(sector), colour) << sector;
 }
 
-TEST(StreamGraph, NeedleFromTheCentreInGreen) {
+// The cursor's readout (clamped to the last column) and the needle, drawn from
+// the centre towards the stream and ending in green.
+TEST(StreamGraph, CursorReadoutAndNeedle) {
+  RateColumns rates{};
+  DirectionColumns directions{};
+  rates[959] = 2.25f;
+  directions[959] = 5;
+  const GraphGrid grid{"1", DateTime::fromCivil(2026, 12, 5)};
+  const StreamCursorReadout r = ShowStreamCursorReadout(grid, rates, directions, 1000);
+  EXPECT_EQ(r.dateText + "/" + r.directionText + "/" + r.rateText, "23:58 05 Dec 2026/005/ 2.3");
   test::RecordingSurface surface;
   const NeedlePoint end = DrawNeedle(surface, NeedlePoint{0, 0.36}, 90, kBlack);
   EXPECT_NEAR(end.x, 0.36, 1e-9);
@@ -97,16 +106,6 @@ TEST(StreamGraph, RateLabelsOfEveryLevelAndTheLevelForTheLargestRate) {
     rates[960] = 100;
     EXPECT_EQ(StreamZoomForRates(rates), level) << largest;
   }
-}
-
-TEST(StreamGraph, CursorReadout) {
-  RateColumns rates{};
-  DirectionColumns directions{};
-  rates[959] = 2.25f;
-  directions[959] = 5;
-  const GraphGrid grid{"1", DateTime::fromCivil(2026, 12, 5)};
-  const StreamCursorReadout r = ShowStreamCursorReadout(grid, rates, directions, 1000);  // the last column
-  EXPECT_EQ(r.dateText + "/" + r.directionText + "/" + r.rateText, "23:58 05 Dec 2026/005/ 2.3");
 }
 
 }  // namespace

@@ -47,9 +47,8 @@ inline StreamRecord diamond(const std::string& name, std::int16_t referencePort)
 inline void writeHarbourFolder(const std::filesystem::path& folder) {
   if (!WriteTideDatabaseFile(folder / "HARBOUR.tid", "Saltmark 100", {}, {harbourLine("Harbourton", "50,48,N,1,7,W")}))
     throw std::runtime_error("database");
-  LocationIndexContents index;
-  index.databaseNames = {"HARBOUR.tid"};
-  index.entries = {{0, 0, "Harbourton", radians(50.8), radians(-1.1167)}};
+  LocationIndexContents index{.databaseNames = {"HARBOUR.tid"},
+                              .entries = {{0, 0, "Harbourton", radians(50.8), radians(-1.1167)}}};
   if (!WriteLocationIndexFile(folder / "SALTMARK.IND", index)) throw std::runtime_error("index");
   // The second diamond's reference port is not in the index: its stream cannot be computed.
   const std::vector<StreamRecord> stations = {diamond("Diamond A", 0), diamond("Lost Diamond", 40)};
