@@ -24,11 +24,7 @@ DateTime at(int day, int hour, int minute = 0) { return DateTime::fromCivil(2026
 // also where the column itself would overflow.
 TEST(GraphGrid, MapsInstantsToColumnsAndTheCursorsColumnForEveryDuration) {
   const GraphGrid grid{"1", at(5, 6)};
-  const struct {
-    DateTime instant;
-    std::optional<int> column;  // none: too far for a column
-    int cursor;
-  } cases[] = {
+  const struct { DateTime instant; std::optional<int> column; int cursor; } cases[] = {  // no column: too far
       {at(5, 18), 480, 480},
       {at(5, 5), -40, 0},                                  // before the plot
       {at(6, 12), 1200, 959},                              // after it

@@ -1,8 +1,7 @@
 #pragma once
-// A program folder with a port whose constants are those of a real
-// semi-diurnal harbour (two waters a day, springs and neaps, shallow-water
-// terms) and a tidal diamond on it, and the program started on it with the
-// port chosen and the start date typed, ready for the Graph button.
+// A program folder with a harbour of real semi-diurnal constants (springs,
+// neaps, shallow-water terms) and a tidal diamond on it, and the program
+// started there with the port chosen and the start typed, ready for Graph.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
