@@ -150,9 +150,9 @@ TEST(SkyShading, NightRunsFromSunsetToSunriseWithinThePlot) {
   };
   for (const auto& c : cases) EXPECT_EQ(NightColumns(grid, c.events), c.night) << c.what;
 
-  test::RecordingSurface surface;  // the new moon is before the plot
-  DrawMoonMarks(surface, grid, {{minute(720), K::FullMoon}, {minute(600), K::Sunrise}, {minute(-60), K::NewMoon}}, 5,
-                -1, kWhite);
+  test::RecordingSurface surface;  // the new moon is before the plot, the last quarter on its right edge
+  DrawMoonMarks(surface, grid, {{minute(720), K::FullMoon}, {minute(600), K::Sunrise}, {minute(-60), K::NewMoon},
+                                {minute(1440), K::LastQuarter}}, 5, -1, kWhite);
   EXPECT_EQ(surface.textStrings(), std::vector<std::string>{"Full Moon"});
   ASSERT_EQ(surface.lines.size(), 1u);
   EXPECT_EQ(std::pair(surface.lines[0].x1, surface.lines[0].y1), std::pair(480.0, -1.0));

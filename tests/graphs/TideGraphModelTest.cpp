@@ -111,7 +111,7 @@ TEST_F(TidePassTest, DrawingFollowsThePass) {
   EXPECT_EQ(count(Colour{0xFFFF00}) + count(Colour{0x0000FF}), 958);  // afloat and aground
   for (const auto& l : surface.lines) {
     if (l.colour == Colour{0x00FFFF}) {
-      EXPECT_EQ(l.y1, -0.5);
+      EXPECT_EQ(std::pair(l.x1, l.y1), std::pair(0.0, -0.5));
     } else if (l.colour == Colour{0xFFFF00} || l.colour == Colour{0x0000FF}) {
       EXPECT_EQ(l.x2 - l.x1, 1);  // the curve joins each column to the one before
     }
