@@ -22,13 +22,9 @@ DateTime at(int day, int hour, int minute = 0) { return DateTime::fromCivil(2026
 
 // The cursor's column is the instant's clamped to the computed columns,
 // also where the column itself would overflow.
-TEST(GraphGrid, MapsInstantsToColumnsAndTheCursorsColumn) {
+TEST(GraphGrid, MapsInstantsToColumnsAndTheCursorsColumnForEveryDuration) {
   const GraphGrid grid{"1", at(5, 6)};
-  const struct {
-    DateTime instant;
-    std::optional<int> column;  // none: too far for a column
-    int cursor;
-  } cases[] = {
+  const struct { DateTime instant; std::optional<int> column; int cursor; } cases[] = {  // no column: too far
       {at(5, 18), 480, 480},
       {at(5, 5), -40, 0},                                  // before the plot
       {at(6, 12), 1200, 959},                              // after it
@@ -48,14 +44,31 @@ TEST(GraphGrid, MapsInstantsToColumnsAndTheCursorsColumn) {
   }
   EXPECT_EQ(GraphXToTimeText(grid, 480), "18:00 05 Dec 2026");
   EXPECT_EQ(TimeToGraphX(GraphGrid{"14", at(1, 0)}, at(8, 0)), 480);
+  // A typed duration is kept within one to fifty whole days (halves to even),
+  // a stored one that is damaged or a fraction is read the same way, and every
+  // column is computed at the instant the graph shows for it: 90 s a column a day.
+  const std::pair<const char*, int> durations[] = {{"0", 1},   {"", 1},  {"-3", 1},  {"abc", 1}, {"1", 1},
+                                                   {"2.5", 2}, {"3", 3}, {"3.5", 4}, {"7.2", 7}, {"50", 50},
+                                                   {"75", 50}, {"90", 50}};
+  for (auto [typed, days] : durations) {
+    SCOPED_TRACE(std::string("typed \"") + typed + "\"");
+    const std::int32_t secondsPerColumn = 90 * days;
+    EXPECT_EQ(ClampPlotDurationText(typed), std::to_string(days));
+    EXPECT_EQ(PlotDurationText(typed), std::to_string(days));
+    EXPECT_EQ(PlotDurationDays(typed), days);
+    EXPECT_EQ(SecondsPerColumn(typed), secondsPerColumn);
+    const GraphGrid plot{typed, at(5, 0)};
+    for (int x : {1, 480, 959}) {
+      const DateTime shown = at(5, 0).addSeconds(static_cast<double>(x) * secondsPerColumn);
+      EXPECT_EQ(GraphXToTime(plot, x), shown) << x;
+      EXPECT_EQ(ColumnInstant(plot.origin, x, secondsPerColumn), shown) << x;
+      EXPECT_EQ(TimeToGraphX(plot, shown), x) << x;
+    }
+  }
 }
 
-TEST(GraphOrigin, RoundsDownToTheGraticuleStep) {
-  const struct {
-    const char* duration;
-    bool fromMidnight;
-    DateTime start, origin;
-  } cases[] = {
+TEST(TimeGraticule, OriginRoundsDownToTheStepAndLinesAreLabelledByHourOrDay) {
+  const struct { const char* duration; bool fromMidnight; DateTime start, origin; } cases[] = {
       {"1", false, at(5, 10, 40), at(5, 9)},   // three-hour boundary
       {"1", true, at(5, 10, 40), at(5, 0)},    // midnight
       {"1", false, at(5, 9), at(5, 9)},        // on a boundary: stays
@@ -70,41 +83,8 @@ TEST(GraphOrigin, RoundsDownToTheGraticuleStep) {
   // The step is the first power of two giving fewer than ten periods, at most 1024.
   const std::pair<int, int> steps[] = {{8, 1}, {9, 1}, {10, 2}, {16, 2}, {40, 8}, {400, 64}, {100000, 1024}};
   for (auto [periods, step] : steps) EXPECT_EQ(GraticuleStep(periods), step) << periods;
-}
-
-// A typed duration is kept within one to fifty whole days (halves to even),
-// a stored one that is damaged or a fraction is read the same way, and every
-// column is computed at the instant the graph shows for it: 90 s a column a day.
-TEST(GraphColumns, SamplingAndMappingUseTheSameDuration) {
-  struct Case {
-    const char* typed;
-    const char* plotted;
-    int days;
-  };
-  const Case cases[] = {{"0", "1", 1},     {"", "1", 1},     {"-3", "1", 1},   {"abc", "1", 1},  {"1", "1", 1},
-                        {"2.5", "2", 2},   {"3", "3", 3},    {"3.5", "4", 4},  {"7.2", "7", 7},  {"50", "50", 50},
-                        {"75", "50", 50},  {"90", "50", 50}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");
-    const std::int32_t secondsPerColumn = 90 * c.days;
-    EXPECT_EQ(ClampPlotDurationText(c.typed), c.plotted);
-    EXPECT_EQ(PlotDurationText(c.typed), c.plotted);
-    EXPECT_EQ(PlotDurationDays(c.typed), c.days);
-    EXPECT_EQ(SecondsPerColumn(ClampPlotDurationText(c.typed)), secondsPerColumn);
-    EXPECT_EQ(SecondsPerColumn(c.typed), secondsPerColumn);
-    const GraphGrid grid{c.typed, at(5, 0)};
-    for (int x : {1, 480, 959}) {
-      const DateTime shown = at(5, 0).addSeconds(static_cast<double>(x) * secondsPerColumn);
-      EXPECT_EQ(GraphXToTime(grid, x), shown) << x;
-      EXPECT_EQ(ColumnInstant(grid.origin, x, secondsPerColumn), shown) << x;
-      EXPECT_EQ(TimeToGraphX(grid, shown), x) << x;
-    }
-  }
-}
-
-// Short plots are labelled by the hour; each day line carries the date it
-// stands on (origin + k steps), never the day before.
-TEST(TimeGraticule, HoursForShortPlotsDaysForLongOnes) {
+  // Short plots are labelled by the hour; each day line carries the date it
+  // stands on (origin + k steps), never the day before.
   const auto two = TimeGraticule(GraphGrid{"2", at(5, 6)});  // n = 16, step 2: every six hours
   ASSERT_EQ(two.size(), 9u);
   EXPECT_DOUBLE_EQ(two[0].x, 120);
@@ -112,14 +92,14 @@ TEST(TimeGraticule, HoursForShortPlotsDaysForLongOnes) {
   EXPECT_EQ(two[3].label, "06:00");
   EXPECT_DOUBLE_EQ(two[8].x, 1080);  // beyond the picture
 
-  const std::pair<const char*, std::vector<std::string>> cases[] = {
+  const std::pair<const char*, std::vector<std::string>> daily[] = {
       {"5", {"4/1", "5/1", "6/1", "7/1", "8/1", "9/1", "10/1", "11/1", "12/1"}},      // daily
       {"7", {"4/1", "5/1", "6/1", "7/1", "8/1", "9/1", "10/1", "11/1", "12/1"}},      // daily, lines off-column
       {"14", {"5/1", "7/1", "9/1", "11/1", "13/1", "15/1", "17/1", "19/1", "21/1"}},  // two days
       {"30", {"7/1", "11/1", "15/1", "19/1", "23/1", "27/1", "31/1", "4/2", "8/2"}},  // four days
       {"50", {"11/1", "19/1", "27/1", "4/2", "12/2", "20/2", "28/2", "8/3", "16/3"}}, // eight days
   };
-  for (const auto& [days, expected] : cases) {
+  for (const auto& [days, expected] : daily) {
     std::vector<std::string> labels;
     for (const TimeGraticuleLine& line : TimeGraticule(GraphGrid{days, DateTime::fromCivil(2027, 1, 3)}))
       labels.push_back(line.label);
@@ -127,22 +107,6 @@ TEST(TimeGraticule, HoursForShortPlotsDaysForLongOnes) {
   }
 }
 
-TEST(ValueGraticule, LabelsAllButTheEdges) {
-  const auto lines = ValueGraticule({-1, 5, 1}, " ##;-##;  0");
-  ASSERT_EQ(lines.size(), 7u);
-  EXPECT_FALSE(lines.front().label);
-  EXPECT_FALSE(lines.back().label);
-  EXPECT_EQ(*lines[1].label, "  0");
-  EXPECT_EQ(*lines[2].label, " 1");
-  const auto fine = ValueGraticule({-0.2, 1, 0.2}, " ##';-##';  0'");
-  ASSERT_EQ(fine.size(), 7u);
-  EXPECT_EQ(fine[1].value, 0.0);
-  EXPECT_EQ(*fine[1].label, "  0'");
-  EXPECT_DOUBLE_EQ(fine[6].value, 1.0);
-}
-
-// The window drags the cursor by whole columns; the grab's reach, rounding
-// and the buttons are checked here.
 TEST(GraphCursor, GrabReachRoundingAndButtons) {
   GraphCursor cursor;
   cursor.placeForDrawing(GraphGrid{"1", at(5, 6)}, at(5, 18));  // column 480
@@ -152,18 +116,15 @@ TEST(GraphCursor, GrabReachRoundingAndButtons) {
   EXPECT_TRUE(cursor.sizing());
   EXPECT_FALSE(cursor.mousePress(489, false));  // the middle button
   EXPECT_TRUE(cursor.mousePress(489, true));    // a click while grabbed moves it, still live
-  EXPECT_EQ(cursor.column(), 489);
-  EXPECT_TRUE(cursor.live());
+  EXPECT_EQ(std::pair(cursor.column(), cursor.live()), std::pair(489, true));
   EXPECT_TRUE(cursor.mouseMove(700, true));  // far from the old place, still held
-  EXPECT_FALSE(cursor.live());
-  EXPECT_EQ(cursor.column(), 700);
+  EXPECT_EQ(std::pair(cursor.column(), cursor.live()), std::pair(700, false));
   EXPECT_FALSE(cursor.mouseMove(100, false));  // released far away: the default pointer
   EXPECT_FALSE(cursor.sizing());
   EXPECT_FALSE(cursor.mousePress(100, true));  // a click elsewhere does nothing
   EXPECT_EQ(cursor.column(), 700);
-
-  const std::pair<double, int> drags[] = {{475.6, 476}, {958.5, 958}, {9.5, 10}};  // halves to even
-  for (auto [to, column] : drags) {
+  // Halves to even, and clamped to the computed columns.
+  for (auto [to, column] : {std::pair{475.6, 476}, {958.5, 958}, {9.5, 10}, {-20.0, 0}, {1000.0, 959}}) {
     GraphCursor dragged;
     dragged.mouseMove(0, false);
     dragged.mouseMove(to, true);
@@ -177,11 +138,7 @@ TEST(SkyShading, NightRunsFromSunsetToSunriseWithinThePlot) {
   const GraphGrid grid{"1", day};
   const auto minute = [&](int minutes) { return day.addMinutes(minutes); };
   using K = SkyEventKind;
-  const struct {
-    const char* what;
-    std::vector<SkyEvent> events;
-    std::vector<std::pair<int, int>> night;
-  } cases[] = {
+  const struct { const char* what; std::vector<SkyEvent> events; std::vector<std::pair<int, int>> night; } cases[] = {
       {"sunrise 08:00, sunset 16:00", {{minute(480), K::Sunrise}, {minute(960), K::Sunset}}, {{0, 320}, {640, 960}}},
       {"the night began the day before",
        {{minute(-480), K::Sunset}, {minute(480), K::Sunrise}, {minute(960), K::Sunset}},
@@ -193,24 +150,16 @@ TEST(SkyShading, NightRunsFromSunsetToSunriseWithinThePlot) {
   };
   for (const auto& c : cases) EXPECT_EQ(NightColumns(grid, c.events), c.night) << c.what;
 
-  const std::vector<SkyEvent> events = {{minute(720), K::FullMoon},
-                                        {minute(600), K::Sunrise},
-                                        {minute(-60), K::NewMoon}};  // before the plot
-  test::RecordingSurface surface;
-  DrawMoonMarks(surface, grid, events, 5, -1, kWhite);
-  ASSERT_EQ(surface.texts.size(), 1u);
-  EXPECT_EQ(surface.texts[0].text, "Full Moon");
+  test::RecordingSurface surface;  // the new moon is before the plot, the last quarter on its right edge
+  DrawMoonMarks(surface, grid, {{minute(720), K::FullMoon}, {minute(600), K::Sunrise}, {minute(-60), K::NewMoon},
+                                {minute(1440), K::LastQuarter}}, 5, -1, kWhite);
+  EXPECT_EQ(surface.textStrings(), std::vector<std::string>{"Full Moon"});
   ASSERT_EQ(surface.lines.size(), 1u);
-  EXPECT_EQ(surface.lines[0].x1, 480);
-  EXPECT_EQ(surface.lines[0].y1, -1);
+  EXPECT_EQ(std::pair(surface.lines[0].x1, surface.lines[0].y1), std::pair(480.0, -1.0));
 }
 
 TEST(PageFit, LargestSizeThatKeepsTheProportions) {
-  const struct {
-    double pictureWidth, pictureHeight, pageWidth, pageHeight;
-    double width, height;
-    bool landscape;
-  } cases[] = {
+  const struct { double pictureWidth, pictureHeight, pageWidth, pageHeight, width, height; bool landscape; } cases[] = {
       {1000, 500, 280, 200, 280, 140, true},   // wider than the page: full width
       {1000, 800, 280, 200, 250, 200, true},   // less wide: full height
       {700, 350, 280, 140, 280, 140, true},    // same proportions: fills the page
@@ -222,8 +171,7 @@ TEST(PageFit, LargestSizeThatKeepsTheProportions) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.pictureWidth) + " x " + std::to_string(c.pictureHeight));
     const PageFit fit = FitPictureToPage(c.pictureWidth, c.pictureHeight, c.pageWidth, c.pageHeight);
-    EXPECT_DOUBLE_EQ(fit.width, c.width);
-    EXPECT_DOUBLE_EQ(fit.height, c.height);
+    EXPECT_EQ(std::pair(fit.width, fit.height), std::pair(c.width, c.height));
     EXPECT_EQ(PrintsLandscape(c.pictureWidth, c.pictureHeight), c.landscape);
   }
 }

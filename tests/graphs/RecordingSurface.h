@@ -1,5 +1,6 @@
 #pragma once
 // A drawing surface that remembers what was drawn, for the graph tests.
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -16,10 +17,7 @@ class RecordingSurface : public DrawingSurface {
   void setCoordinateWindow(double l, double t, double r, double b) override {
     left = l, top = t, right = r, bottom = b;
   }
-  void clear(Colour c) override {
-    background = c;
-    lines.clear(), texts.clear(), points.clear();
-  }
+  void clear(Colour c) override { background = c, lines.clear(), texts.clear(), points.clear(); }
   void setColour(Colour c) override { colour = c; }
   void setPenWidth(int w) override { width = w; }
   void setLineStyle(LineStyle) override {}
@@ -27,6 +25,10 @@ class RecordingSurface : public DrawingSurface {
   void point(double x, double y) override { points.push_back({x, y, colour, width}); }
   void fill(double, double, double, double) override {}
   void text(double x, double y, std::string_view t) override { texts.push_back({x, y, std::string(t), colour}); }
+  std::vector<std::string> textStrings() const {
+    const auto strings = texts | std::views::transform(&DrawnText::text);
+    return {strings.begin(), strings.end()};
+  }
 
   double left = 0, top = 0, right = 0, bottom = 0;
   Colour background, colour;

@@ -4,8 +4,6 @@
 // is taken in its own port's cycle and time base.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "cli/StreamState.h"
 #include "data/LocationIndexFile.h"
 #include "data/TideDatabaseFile.h"
@@ -18,8 +16,8 @@ namespace saltmark {
 namespace {
 
 std::string portLine(const std::string& name, const std::string& m2Phase, const std::string& zone) {
-  std::string line = name + "," + zone + ",50,48,N,1,7,W,0.1," + m2Phase;
-  line += ",1.5,160,0.5,20,0.1,200,0.08,300,0.02,40,0.004";
+  std::string line =
+      name + "," + zone + ",50,48,N,1,7,W,0.1," + m2Phase + ",1.5,160,0.5,20,0.1,200,0.08,300,0.02,40,0.004";
   for (int i = 0; i < 34; ++i) line += ",0";
   return line;
 }
@@ -46,11 +44,11 @@ struct StationsRun {
     state.streamTable.records[0] = station(0, 0);
     state.streamTable.records[1] = station(1, 150);
     state.streamTable.records[2] = station(0, 120);
+    state.stations.count = static_cast<int>(records.size());
     for (std::size_t k = 0; k < records.size(); ++k) {
       state.stations.selectedStations[k] = records[k];
       state.stations.stationWeights[k] = weight;
     }
-    state.stations.count = static_cast<int>(records.size());
     state.stations.weighted = true;
   }
   ScriptedPlatform platform;
@@ -63,54 +61,48 @@ class StreamGraphRunTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(WriteTideDatabaseFile(folder / "T.tid", "Saltmark 100", {},
                                       {portLine("Home", "120", "0"), portLine("Away", "210", "5")}));
-    LocationIndexContents index;
-    index.databaseNames = {"T.tid"};
-    index.entries = {{0, 0, "Home", 0.88, -0.02}, {0, 1, "Away", 0.70, 1.2}};
+    LocationIndexContents index{.databaseNames = {"T.tid"},
+                                .entries = {{0, 0, "Home", 0.88, -0.02}, {0, 1, "Away", 0.70, 1.2}}};
     ASSERT_TRUE(WriteLocationIndexFile(folder / "SALTMARK.IND", index));
-  }
-  std::unique_ptr<StationsRun> run(const std::vector<std::int16_t>& records, float weight) {
-    return std::make_unique<StationsRun>(folder.path(), records, weight);
   }
   test::TempDir folder;
   const DateTime shown = DateTime::fromCivil(2026, 4, 2, 3, 0);
+};
+
+// A run on Away alone is in Away's time base. Two stations on Home around one
+// on Away: the run's columns are those of each station filled on its own,
+// exactly, and the table's sum at each column's instant to within a
+// hundredth of a knot and a degree.
+TEST_F(StreamGraphRunTest, TimeBaseOfTheReferencePortAndKeptPairsGiveTheColumnsOfSeparateSearchesAndOfTheTable) {
+  StationsRun away(folder.path(), {1}, 100);
+  ASSERT_TRUE(LoadReferencePort(away.state.context, 0));  // a tide port in another zone is current
+  const auto start = StreamRunInstant(away.state.context, shown);
+  ASSERT_TRUE(start);
+  EXPECT_NEAR(minutesBetween(shown, *start), -300, 0.01);  // Away keeps GMT - 5 hours
+  EXPECT_EQ(away.state.location.portName, "Away");
+
+  constexpr std::int32_t kSecondsPerColumn = 3 * 86400 / kGraphColumns;
   RateColumns rates{};
   DirectionColumns directions{};
   StreamComponentColumns columns;
   SilentProgress progress;
-};
-
-TEST_F(StreamGraphRunTest, TheRunTakesTheTimeBaseOfItsStationsReferencePort) {
-  auto away = run({1}, 100);
-  ASSERT_TRUE(LoadReferencePort(away->state.context, 0));  // a tide port in another zone is current
-  const auto start = StreamRunInstant(away->state.context, shown);
-  ASSERT_TRUE(start);
-  EXPECT_NEAR(minutesBetween(shown, *start), -300, 0.01);  // Away keeps GMT - 5 hours
-  EXPECT_EQ(away->state.location.portName, "Away");
-}
-
-// Two stations on Home around one on Away: the run's columns are those of
-// each station filled on its own, exactly, and the table's sum at each
-// column's instant to within a hundredth of a knot and a degree.
-TEST_F(StreamGraphRunTest, KeptPairsGiveTheColumnsOfSeparateSearchesAndOfTheTable) {
-  constexpr std::int32_t kSecondsPerColumn = 3 * 86400 / kGraphColumns;
-  auto together = run({0, 1, 2}, 100.0F / 3);
-  const DateTime origin = *StreamRunInstant(together->state.context, shown);
-  ASSERT_EQ(RunStreamGraph(together->state.context, origin, kSecondsPerColumn, rates, directions, progress),
+  StationsRun together(folder.path(), {0, 1, 2}, 100.0F / 3), apart(folder.path(), {0, 1, 2}, 100.0F / 3);
+  const DateTime origin = *StreamRunInstant(together.state.context, shown);
+  ASSERT_EQ(RunStreamGraph(together.state.context, origin, kSecondsPerColumn, rates, directions, progress),
             JobOutcome::Completed);
-  auto apart = run({0, 1, 2}, 100.0F / 3);
   for (int k = 0; k < 3; ++k)
-    ASSERT_EQ(FillStreamColumns(apart->state.context, k, origin, kSecondsPerColumn, columns, progress),
+    ASSERT_EQ(FillStreamColumns(apart.state.context, k, origin, kSecondsPerColumn, columns, progress),
               JobOutcome::Completed);
   for (int x = 0; x < kGraphColumns; ++x) {
     const RateDirection expected = ComponentsToRateDirection(columns.east[x], columns.north[x]);
     ASSERT_EQ(rates[x], expected.rate) << "column " << x;
     ASSERT_EQ(directions[x], expected.direction) << "column " << x;
   }
-  EXPECT_EQ(together->state.location.portName, apart->state.location.portName);  // the last station's port stays
+  EXPECT_EQ(together.state.location.portName, apart.state.location.portName);  // the last station's port stays
 
   for (int x = 0; x < kGraphColumns; x += 20) {
     const DateTime t = shown.addSeconds(static_cast<double>(x) * kSecondsPerColumn);
-    const auto sum = StreamSumAtInstant(together->state.context, *StreamRunInstant(together->state.context, t));
+    const auto sum = StreamSumAtInstant(together.state.context, *StreamRunInstant(together.state.context, t));
     ASSERT_TRUE(sum) << x;
     ASSERT_NEAR(rates[x], sum->rate, 0.01) << "column " << x;
     const int turn = ((directions[x] - sum->direction) % 360 + 540) % 360 - 180;
@@ -118,7 +110,7 @@ TEST_F(StreamGraphRunTest, KeptPairsGiveTheColumnsOfSeparateSearchesAndOfTheTabl
       ASSERT_LE(std::abs(turn), 1) << "column " << x;
     }
   }
-  EXPECT_TRUE(together->platform.messages.empty());
+  EXPECT_TRUE(together.platform.messages.empty());
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "graphs/TideGraphModel.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 #include "RecordingSurface.h"
 #include "tables/GeneratorTestSupport.h"
@@ -31,7 +33,7 @@ class TidePassTest : public ::testing::Test {
   HeightColumns heights = twiceDailyColumns();
 };
 
-TEST_F(TidePassTest, HighAndLowWatersWithAndWithoutClearance) {
+TEST_F(TidePassTest, HighAndLowWatersWithAndWithoutClearanceAndTheCrossings) {
   const TidePass none = pass(0, 0);
   ASSERT_EQ(none.highLowLines.size(), 4u);
   EXPECT_EQ(none.highLowLines[0], "03:00 05 Dec 2026 HI:3.50 ");
@@ -47,62 +49,52 @@ TEST_F(TidePassTest, HighAndLowWatersWithAndWithoutClearance) {
   const TidePass p = pass(2.0f, 1.0f);
   EXPECT_EQ(p.highLowLines[0], "03:00 05 Dec 2026 HI:3.50 UKC:2.50 ");
   ASSERT_EQ(p.highLowList.size(), 4u);
-  EXPECT_EQ(p.highLowList[0].label, "HI");
-  EXPECT_EQ(p.highLowList[0].instant, DateTime::fromCivil(2026, 12, 5, 3, 0));
-  EXPECT_EQ(p.highLowList[0].heightText, "3.50 ");
-  EXPECT_EQ(p.highLowList[0].clearanceText, "2.50 ");
-  EXPECT_EQ(p.highLowList[1].label, "LO");
-  EXPECT_EQ(p.highLowList[1].clearanceText, "-0.50 ");
-}
-
-TEST_F(TidePassTest, CrossingsGiveEntriesLinesAndColours) {
-  const TidePass p = pass(3.0f, 0.0f);  // afloat within 96.4 minutes of high water
-  ASSERT_EQ(p.passageLines.size(), 5u);
-  EXPECT_EQ(p.passageLines[0], "00:00 05 Dec 2026 AGROUND ");
-  EXPECT_EQ(p.passageLines[1], "01:24 05 Dec 2026 FLOATS ");  // column 56 of 90 s
-  EXPECT_EQ(p.passageLines[2], "04:37 05 Dec 2026 GROUNDS ");
-  EXPECT_EQ(p.passageLineColumns, (std::vector<int>{56, 185, 536, 665}));
-  EXPECT_FALSE(p.afloat[55]);
-  EXPECT_TRUE(p.afloat[56]);
-  EXPECT_TRUE(p.afloat[184]);
-  EXPECT_FALSE(p.afloat[185]);
+  const HighLowRecord &high = p.highLowList[0], &low = p.highLowList[1];
+  EXPECT_EQ(high.instant, DateTime::fromCivil(2026, 12, 5, 3, 0));
+  EXPECT_EQ((std::vector<std::string>{high.label, high.heightText, high.clearanceText, low.label, low.clearanceText}),
+            (std::vector<std::string>{"HI", "3.50 ", "2.50 ", "LO", "-0.50 "}));
+  // A 3 m draught is afloat within 96.4 minutes of high water.
+  const TidePass crossing = pass(3.0f, 0.0f);
+  ASSERT_EQ(crossing.passageLines.size(), 5u);
+  EXPECT_EQ(crossing.passageLines[0], "00:00 05 Dec 2026 AGROUND ");
+  EXPECT_EQ(crossing.passageLines[1], "01:24 05 Dec 2026 FLOATS ");  // column 56 of 90 s
+  EXPECT_EQ(crossing.passageLines[2], "04:37 05 Dec 2026 GROUNDS ");
+  EXPECT_EQ(crossing.passageLineColumns, (std::vector<int>{56, 185, 536, 665}));
+  EXPECT_EQ((std::vector<bool>{crossing.afloat[55], crossing.afloat[56], crossing.afloat[184], crossing.afloat[185]}),
+            (std::vector<bool>{false, true, true, false}));
 
   const TidePass quiet = pass(3.0f, 0.0f, false);
-  EXPECT_EQ(quiet.passageLines, p.passageLines);
+  EXPECT_EQ(quiet.passageLines, crossing.passageLines);
   EXPECT_TRUE(quiet.passageLineColumns.empty());
 }
 
 // On a level stretch, equal top columns report once at the second; at the
-// edges, columns 1 and 958 are judged by three samples.
-TEST_F(TidePassTest, LevelTopsAndEdgeColumns) {
-  struct Case {
-    std::vector<std::pair<int, float>> raised;  // on a level 1.0
-    std::vector<std::pair<std::string, int>> events;
-  };
-  const Case cases[] = {
+// edges, columns 1 and 958 are judged by three samples; every listed event
+// is kept for the calculator, up to the list's limit.
+TEST_F(TidePassTest, LevelTopsEdgeColumnsAndTheListsLimit) {
+  using Columns = std::vector<std::pair<int, float>>;
+  const struct { Columns raised; std::vector<std::pair<std::string, int>> events; } cases[] = {
       {{{300, 2.0f}, {301, 2.0f}}, {{"LO", 299}, {"HI", 301}}},  // the level stretch ends in a low water
       {{{0, 3.0f}, {2, 2.0f}, {958, 2.0f}}, {{"LO", 1}, {"HI", 958}}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     heights.fill(1.0f);
     for (auto [column, height] : c.raised) heights[static_cast<std::size_t>(column)] = height;
     const TidePass p = pass(0, 0);
     std::vector<std::pair<std::string, int>> events;
     for (std::size_t i = 0; i < p.highLowList.size(); ++i)
       events.emplace_back(p.highLowList[i].label, p.highLowPoints[i].column);
-    EXPECT_EQ(events, c.events) << c.raised.size();
+    EXPECT_EQ(events, c.events) << c.raised.size();  // the raised columns stand on a level 1.0
   }
-}
-
-TEST_F(TidePassTest, EveryListedEventIsKeptForTheCalculatorUpToTheListsLimit) {
   // A top every other column: about 239 highs and 239 lows, more than 257.
-  for (int c = 0; c < kGraphValues; ++c) heights[static_cast<std::size_t>(c)] = (c % 4 == 0) ? 1.0f : (c % 2 ? 0.5f : 0.0f);
+  for (int c = 0; c < kGraphValues; ++c)
+    heights[static_cast<std::size_t>(c)] = (c % 4 == 0) ? 1.0f : (c % 2 ? 0.5f : 0.0f);
   grid.plotDuration = "50";
-  const TidePass p = pass(0, 0);
-  EXPECT_GT(p.highLowLines.size(), 257u);
-  EXPECT_LE(p.highLowLines.size(), kGraphListLimit);
-  EXPECT_EQ(p.highLowList.size(), p.highLowLines.size());
-  EXPECT_EQ(p.highLowPoints.size(), p.highLowLines.size());
+  const TidePass many = pass(0, 0);
+  EXPECT_GT(many.highLowLines.size(), 257u);
+  EXPECT_LE(many.highLowLines.size(), kGraphListLimit);
+  EXPECT_EQ(many.highLowList.size(), many.highLowLines.size());
+  EXPECT_EQ(many.highLowPoints.size(), many.highLowLines.size());
 }
 
 TEST_F(TidePassTest, DrawingFollowsThePass) {
@@ -110,26 +102,20 @@ TEST_F(TidePassTest, DrawingFollowsThePass) {
   test::RecordingSurface surface;
   const TidePass p = pass(3.0f, 0.5f);
   DrawTideGraph(surface, TideGraphDrawing{heights, grid, 3, true, true, "0.50"}, p, settings, platform);
-  EXPECT_EQ(surface.top, 5);
-  EXPECT_EQ(surface.bottom, -1);
-  EXPECT_EQ(surface.right, 960);
+  EXPECT_EQ((std::array{surface.left, surface.top, surface.right, surface.bottom}),
+            (std::array{0.0, 5.0, 960.0, -1.0}));
   EXPECT_EQ(surface.background, kBlack);
-  int seabed = 0, passage = 0, afloat = 0, aground = 0;
+  const auto count = [&](Colour c) { return std::ranges::count(surface.lines, c, &test::DrawnLine::colour); };
+  EXPECT_EQ(count(Colour{0x00FFFF}), 1);  // the seabed
+  EXPECT_EQ(count(kWhite), std::ssize(p.passageLineColumns));
+  EXPECT_EQ(count(Colour{0xFFFF00}) + count(Colour{0x0000FF}), 958);  // afloat and aground
   for (const auto& l : surface.lines) {
     if (l.colour == Colour{0x00FFFF}) {
-      ++seabed;
-      EXPECT_EQ(l.y1, -0.5);
-    }
-    if (l.colour == kWhite) ++passage;
-    if (l.colour == Colour{0xFFFF00}) ++afloat;
-    if (l.colour == Colour{0x0000FF}) ++aground;
-    if (l.colour == Colour{0xFFFF00} || l.colour == Colour{0x0000FF}) {
+      EXPECT_EQ(std::pair(l.x1, l.y1), std::pair(0.0, -0.5));
+    } else if (l.colour == Colour{0xFFFF00} || l.colour == Colour{0x0000FF}) {
       EXPECT_EQ(l.x2 - l.x1, 1);  // the curve joins each column to the one before
     }
   }
-  EXPECT_EQ(seabed, 1);
-  EXPECT_EQ(passage, static_cast<int>(p.passageLineColumns.size()));
-  EXPECT_EQ(afloat + aground, 958);
   ASSERT_EQ(surface.points.size(), 4u);
   EXPECT_EQ(surface.points[0].width, 3);
   EXPECT_EQ(surface.width, 1);
@@ -146,34 +132,22 @@ TEST_F(TidePassTest, DrawingFollowsThePass) {
 // Every zoom level's height labels, in metres and in feet: the levels with
 // steps of 0.5 and 0.2 need their decimal.
 TEST(TideZoom, HeightLabelsOfEveryLevel) {
-  struct Case {
-    int level;
-    bool metric;
-    std::vector<std::string> labels;
-  };
-  const Case cases[] = {
-      {0, true, {"  0", " 10", " 20", " 30"}},
-      {1, true, {"  0", " 5", " 10", " 15"}},
-      {2, true, {"  0", " 2", " 4", " 6", " 8"}},
-      {3, true, {"  0", " 1", " 2", " 3", " 4"}},
-      {4, true, {"  0", " 0.5", " 1.0", " 1.5"}},
-      {5, true, {"  0", " 0.2", " 0.4", " 0.6", " 0.8"}},
-      {3, false, {"  0'", " 1'", " 2'", " 3'", " 4'"}},
-      {4, false, {"  0'", " 0.5'", " 1.0'", " 1.5'"}},
-      {5, false, {"  0'", " 0.2'", " 0.4'", " 0.6'", " 0.8'"}},
-  };
+  const struct { int level; bool metric; std::vector<std::string> labels; } cases[] = {
+      {0, true, {"  0", " 10", " 20", " 30"}},         {1, true, {"  0", " 5", " 10", " 15"}},
+      {2, true, {"  0", " 2", " 4", " 6", " 8"}},      {3, true, {"  0", " 1", " 2", " 3", " 4"}},
+      {4, true, {"  0", " 0.5", " 1.0", " 1.5"}},      {5, true, {"  0", " 0.2", " 0.4", " 0.6", " 0.8"}},
+      {3, false, {"  0'", " 1'", " 2'", " 3'", " 4'"}}, {4, false, {"  0'", " 0.5'", " 1.0'", " 1.5'"}},
+      {5, false, {"  0'", " 0.2'", " 0.4'", " 0.6'", " 0.8'"}}};
   const HeightColumns heights{};
   const GraphGrid grid{"1", origin()};
   ScriptedPlatform platform;
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Settings settings;
     settings.metricUnits = c.metric ? kTrue : kFalse;
     test::RecordingSurface surface;
     const TidePass pass = ComputeTidePass(TidePassInput{heights, grid}, settings);
     DrawTideGraph(surface, TideGraphDrawing{heights, grid, c.level, true, false, "0"}, pass, settings, platform);
-    std::vector<std::string> labels;
-    for (const auto& text : surface.texts) labels.push_back(text.text);
-    EXPECT_EQ(labels, c.labels) << "level " << c.level << (c.metric ? " metres" : " feet");
+    EXPECT_EQ(surface.textStrings(), c.labels) << "level " << c.level << (c.metric ? " metres" : " feet");
   }
   EXPECT_EQ(TideZoomScale(9).top, 1);  // beyond the last level: the last
 }
@@ -186,9 +160,8 @@ TEST(TideColumns, FillsColumnsZeroTo959FromTheEngineOrigin) {
   test::RecordingProgress never;
   ASSERT_EQ(FillTideColumns(columns, minutes, engineOrigin, "2", never), JobOutcome::Completed);
   ASSERT_EQ(minutes.asked.size(), 960u);
-  EXPECT_EQ(columns[1], 3.0f);  // 180 s a column
-  EXPECT_EQ(columns[959], 959 * 3.0f);
-  EXPECT_EQ(columns[960], -7.0f);
+  // 180 s a column; column 960 is left alone.
+  EXPECT_EQ((std::array{columns[1], columns[959], columns[960]}), (std::array{3.0f, 959 * 3.0f, -7.0f}));
   EXPECT_EQ(never.drawnSteps.size(), 240u);
 
   test::RecordingProgress soon(10);
@@ -202,11 +175,10 @@ TEST(TideCursor, ReadoutAndClearance) {
   settings.chartedDepth = 1.0f;
   settings.draught = 1.5f;
   ScriptedPlatform platform;
-  HeightColumns h = twiceDailyColumns();
+  const HeightColumns h = twiceDailyColumns();
   const GraphGrid grid{"1", origin()};
   const TideCursorReadout r = ShowTideCursorReadout(grid, h, 120, settings);
-  EXPECT_EQ(r.dateText, "03:00 05 Dec 2026");
-  EXPECT_EQ(r.heightText, " 3.5");
+  EXPECT_EQ(r.dateText + "/" + r.heightText, "03:00 05 Dec 2026/ 3.5");
   EXPECT_EQ(ShowTideCursorReadout(grid, h, 2000, settings).dateText, "23:58 05 Dec 2026");
   EXPECT_EQ(CursorClearanceText(r.heightText, settings, platform), " 3.0");
   EXPECT_EQ(ClearanceLabelColour(" 0.0", true, settings, platform), Colour{0x0000FF});

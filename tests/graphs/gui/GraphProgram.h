@@ -1,10 +1,10 @@
 #pragma once
-// A program folder with a port whose constants are those of a real
-// semi-diurnal harbour (two waters a day, springs and neaps, shallow-water
-// terms) and a tidal diamond on it, and the program started on it with the
-// port chosen and the start date typed, ready for the Graph button.
+// A program folder with a harbour of real semi-diurnal constants (springs,
+// neaps, shallow-water terms) and a tidal diamond on it, and the program
+// started there with the port chosen and the start typed, ready for Graph.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -21,9 +21,8 @@ inline std::string harbourLine(const std::string& name, const std::string& posit
   const char* harmonic[] = {"2.95", "112.4", "1.62", "151.0", "0.55", "322.7", "0.09",
                             "310.2", "0.08", "230.0", "0.021", "40.0", "0.004"};
   for (const char* value : harmonic) line += std::string(",") + value;
-  for (int i = 0; i < 12; ++i) line += ",0.01";  // monthly mean levels
-  for (int i = 0; i < 12; ++i) line += ",0";     // monthly amplitude factors
-  for (int i = 0; i < 10; ++i) line += ",0";     // spring-neap levels
+  // 12 monthly mean levels, then 12 monthly amplitude factors and 10 spring-neap levels
+  for (int i = 0; i < 34; ++i) line += i < 12 ? ",0.01" : ",0";
   return line;
 }
 
@@ -45,17 +44,14 @@ inline StreamRecord diamond(const std::string& name, std::int16_t referencePort)
 }
 
 inline void writeHarbourFolder(const std::filesystem::path& folder) {
-  if (!WriteTideDatabaseFile(folder / "HARBOUR.tid", "Saltmark 100", {},
-                             {harbourLine("Harbourton", "50,48,N,1,7,W")}))
+  if (!WriteTideDatabaseFile(folder / "HARBOUR.tid", "Saltmark 100", {}, {harbourLine("Harbourton", "50,48,N,1,7,W")}))
     throw std::runtime_error("database");
-  LocationIndexContents index;
-  index.databaseNames = {"HARBOUR.tid"};
-  index.entries = {{0, 0, "Harbourton", radians(50.8), radians(-1.1167)}};
+  LocationIndexContents index{.databaseNames = {"HARBOUR.tid"},
+                              .entries = {{0, 0, "Harbourton", radians(50.8), radians(-1.1167)}}};
   if (!WriteLocationIndexFile(folder / "SALTMARK.IND", index)) throw std::runtime_error("index");
   // The second diamond's reference port is not in the index: its stream cannot be computed.
   const std::vector<StreamRecord> stations = {diamond("Diamond A", 0), diamond("Lost Diamond", 40)};
-  if (!StreamFile::write(folder / "USER.vel", stations))
-    throw std::runtime_error("streams");
+  if (!StreamFile::write(folder / "USER.vel", stations)) throw std::runtime_error("streams");
 }
 
 struct GraphProgram : RunningProgram {
@@ -79,9 +75,7 @@ struct GraphProgram : RunningProgram {
     QWidget* w = graphWindow(windowName);
     return w ? w->findChild<T*>(controlName) : nullptr;
   }
-  QAction* actionIn(const char* windowName, const char* actionName) const {
-    return in<QAction>(windowName, actionName);
-  }
+  QAction* actionIn(const char* window, const char* action) const { return in<QAction>(window, action); }
   void tick(double seconds = 1) {
     clock = clock.addSeconds(seconds);
     window->UpdateClockDisplay();
