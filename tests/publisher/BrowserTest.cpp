@@ -1,7 +1,7 @@
-// Published pages as a browser reads them: headless Chromium loads a month's
-// page and the database index; the bytes decode to the right letters, the
-// month's table has every day, and every link within the site resolves.
-// Skipped where Chromium is not installed.
+// A published page as a browser reads it: headless Chromium loads a month's
+// page; the bytes decode to the right letters and the month's table has
+// every day (that the links resolve is WebPublisherTest's). Skipped where
+// Chromium is not installed.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -32,18 +32,14 @@ std::vector<std::string> matches(const std::string& text, const std::regex& patt
   return found;
 }
 
-TEST(PublishedPagesInABrowser, LoadWithEveryDayAndEveryLinkResolving) {
+TEST(PublishedPagesInABrowser, LoadWithEveryDayDecoded) {
   if (::access(kChromium, X_OK) != 0) GTEST_SKIP() << "chromium is not installed";
   test::PublishRig rig(DateTime::fromCivil(2026, 12, 5));
-  const auto& dir = rig.dir;
-  const std::string path = rig.writeDatabase("SOLENT.tid", {test::blankPortLine("North Bay"), test::blankPortLine("A/B")});
-  ASSERT_TRUE(rig.database.LoadTideDatabase(path, rig.platform));
+  ASSERT_TRUE(rig.database.LoadTideDatabase(rig.writeDatabase("SOLENT.tid", {test::blankPortLine("North Bay")}), rig.platform));
   rig.request.rowsText = "8";
-  rig.answerYes(2);
-  ASSERT_EQ(PublishDatabase(rig.request, rig.database, {0, 1}, rig.run()), JobOutcome::Completed);
-  const auto folder = dir / "web" / "SOLENT";
-
-  const std::string page = browserDom(folder / "North_Bay.html", dir / "profile");
+  rig.answerYes(1);
+  ASSERT_EQ(PublishDatabase(rig.request, rig.database, {0}, rig.run()), JobOutcome::Completed);
+  const std::string page = browserDom(rig.dir / "web" / "SOLENT" / "North_Bay.html", rig.dir / "profile");
   ASSERT_NE(page.find("<table"), std::string::npos) << page;
   EXPECT_NE(page.find("50\xC2\xB0" "48'N"), std::string::npos) << "the degree sign decodes";
   // 5 December to 4 January: every day once in the grid, each with its waters.
@@ -51,16 +47,6 @@ TEST(PublishedPagesInABrowser, LoadWithEveryDayAndEveryLinkResolving) {
   EXPECT_EQ(days.size(), 31u);
   EXPECT_EQ(std::set<std::string>(days.begin(), days.end()).size(), 31u);
   EXPECT_EQ(matches(page, std::regex("<td><font[^>]*>([0-9]{4})</font></td>")).size(), 124u);
-
-  for (const auto& index : {folder / "index.html", dir / "web" / "index.html"}) {
-    const std::string dom = browserDom(index, dir / "profile");
-    const auto links = matches(dom, std::regex("href=\"([^\"]*)\""));
-    EXPECT_GE(links.size(), 2u) << index;
-    for (const std::string& link : links) {
-      if (link.rfind("http", 0) == 0) continue;  // the maker's site
-      EXPECT_TRUE(std::filesystem::is_regular_file(index.parent_path() / link)) << index << " links " << link;
-    }
-  }
 }
 
 }  // namespace
