@@ -178,22 +178,16 @@ TEST(LocationLine, PositionTextsAreRoundedAndPadded) {
       {"50", "48", "N", "50\xB0" "48'N"}, {"1", "7", "w", "1\xB0" "07'W"}, {"123", "5.4", "east", "123\xB0" "05'E"},
       {"50.5", "7.5", "s", "51\xB0" "08'S"}, {" 9", "59.6", "N", "9\xB0" "60'N"}, {"", "", "", "0\xB0" "00'"},
       {"x", "-3", "n", "0\xB0" "-03'N"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.expected);
-    EXPECT_EQ(FormatPositionPart(c.degrees, c.minutes, c.hemisphere), c.expected);
-  }
+  for (const auto& c : cases) EXPECT_EQ(FormatPositionPart(c.degrees, c.minutes, c.hemisphere), c.expected) << c.expected;
 }
 
 TEST(LocationLine, FieldsFillTheRecordInOrder) {
   const LocationRecord r = ParseLocationLine(portLine("Portsmouth", "-1") + ",extra,fields");
-  EXPECT_EQ(r.portName, "Portsmouth");
-  EXPECT_EQ(r.portZone, "-1");
-  EXPECT_EQ(r.latitudeText, "50\xB0" "48'N");
-  EXPECT_EQ(r.longitudeText, "1\xB0" "07'W");
-  EXPECT_EQ(r.positionText, "50\xB0" "48'N 1\xB0" "07'W");
-  EXPECT_EQ((std::vector{r.harmonic[0], r.harmonic[12], r.monthlyLevel[0], r.monthlyLevel[11],
-                         r.monthlyAmplitude[11], r.springNeapLevel[0], r.springNeapLevel[9]}),
-            (std::vector<std::string>{"h0", "h12", "ml0", "ml11", "ma11", "sn0", "sn9"}));
+  EXPECT_EQ((std::vector{r.portName, r.portZone, r.latitudeText, r.longitudeText, r.positionText, r.harmonic[0],
+                         r.harmonic[12], r.monthlyLevel[0], r.monthlyLevel[11], r.monthlyAmplitude[11],
+                         r.springNeapLevel[0], r.springNeapLevel[9]}),
+            (std::vector<std::string>{"Portsmouth", "-1", "50\xB0" "48'N", "1\xB0" "07'W", "50\xB0" "48'N 1\xB0" "07'W",
+                                      "h0", "h12", "ml0", "ml11", "ma11", "sn0", "sn9"}));
 
   std::string short54 = portLine("Short");
   short54.erase(short54.rfind(','));

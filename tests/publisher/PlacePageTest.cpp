@@ -91,12 +91,7 @@ TEST(PlacePage, ByteExactForASmallMonth) {
 
 // At most 36 table lines when the rows asked for give more than one column.
 TEST(PlacePage, ThirtySixLineRule) {
-  const struct {
-    const char* what;
-    std::int32_t rows;
-    int days, perDay;
-    std::int32_t usedRows, usedColumns;
-  } cases[] = {
+  const struct { const char* what; std::int32_t rows; int days, perDay; std::int32_t usedRows, usedColumns; } cases[] = {
       // R = 8 gives C = 4; four waters a day need 8 blocks of 5 lines: more
       // than 36, so one column of 30 rows.
       {"eight rows fall back to one column", 8, 30, 4, 30, 1},
@@ -125,10 +120,7 @@ TEST(PlacePage, ReservedCharactersInNamesCannotInjectMarkup) {
   o.zoneName = "GMT\"><i>";
   o.fontFace = "Arial\" onload=\"x";
   const std::string page = BuildPlacePage({{at(5, 3), 1.0f}}, o, Settings{});
-  EXPECT_EQ(page.find("<script"), std::string::npos);
-  EXPECT_EQ(page.find("<b>"), std::string::npos);
-  EXPECT_EQ(page.find("<i>"), std::string::npos);
-  EXPECT_EQ(page.find("onload=\""), std::string::npos);
+  for (const char* markup : {"<script", "<b>", "<i>", "onload=\""}) EXPECT_EQ(page.find(markup), std::string::npos) << markup;
   EXPECT_NE(page.find("<title>&lt;script&gt;alert(&quot;x&amp;y&quot;)&lt;/script&gt; Ho&#33;</title>"),
             std::string::npos);
   const std::string entry = IndexPageEntry(SanitizeFileName(o.portName), o.positionText, o.portName);

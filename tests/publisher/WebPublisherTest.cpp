@@ -149,13 +149,11 @@ TEST_F(WebPublisherTest, APortThatCannotBePredictedIsSkippedAndNamed) {
 }
 
 TEST_F(WebPublisherTest, BadRowsOrNoFolderAreRefused) {
-  request.rowsText = "0";
-  EXPECT_EQ(publish(), JobOutcome::Refused);
-  request.rowsText = "100000";
-  EXPECT_EQ(publish(), JobOutcome::Refused);
-  request.rowsText = "8";
-  request.saveDir = "  ";
-  EXPECT_EQ(publish(), JobOutcome::Refused);
+  for (const auto& [rows, folder] : {std::pair{"0", "web"}, {"100000", "web"}, {"8", "  "}}) {
+    request.rowsText = rows;
+    request.saveDir = folder == std::string("web") ? (dir / "web").string() : folder;
+    EXPECT_EQ(publish(), JobOutcome::Refused) << rows;
+  }
   ASSERT_EQ(platform.messages.size(), 3u);
   EXPECT_EQ(platform.messages[1].text, "Please enter a number of rows from 1 to 32767.");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
