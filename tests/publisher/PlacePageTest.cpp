@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "publisher/HtmlText.h"
 #include "publisher/IndexPage.h"
 #include "publisher/PageSunTimes.h"
@@ -107,6 +109,12 @@ TEST(PlacePage, ThirtySixLineRule) {
     EXPECT_EQ(layout.rows, c.usedRows) << c.what;
     EXPECT_EQ(layout.columns, c.usedColumns) << c.what;
     EXPECT_TRUE(c.usedColumns == 1 || layout.tableLines <= 37) << c.what;
+    // Every date once in the grid, each with its waters.
+    const auto count = [&](const std::regex& pattern) {
+      return std::distance(std::sregex_iterator(page.begin(), page.end(), pattern), std::sregex_iterator());
+    };
+    EXPECT_EQ(count(std::regex("<strong>[0-9]+</strong>")), c.days) << c.what;
+    EXPECT_EQ(count(std::regex(">[0-9]{4}</font>")), c.days * c.perDay) << c.what;
     // The abandoned first build leaves nothing behind: one page, once.
     EXPECT_EQ(page.find("<html>", 1), std::string::npos) << c.what;
     EXPECT_EQ(page.find_first_of("\r\n"), std::string::npos) << c.what;
