@@ -45,21 +45,18 @@ TEST(Arctangent, WithinOneUnitInTheLastPlaceInEveryReductionBand) {
 }
 
 TEST(Arctangent, FullCircleAnglesCoverTheTurnAndLanesGiveTheAnglesOneAtATime) {
-  struct Case {
-    double y, x, eighthsOfATurn;
-  };
   // Every quadrant, both axes, the null vector, a missing x, extreme ratios.
-  const std::vector<Case> cases = {
+  const struct { double y, x, eighthsOfATurn; } cases[] = {
       {1, 1, 1},  {1, -1, 3}, {-1, -1, 5}, {-1, 1, 7},    {0, 1, 0},         {0, -1, 4},      {2, 0, 2},
       {-2, 0, 6}, {0, 0, 0},  {3, kNan, 2}, {-3, kNan, 6}, {0.5, 1e300, 0}, {1e-300, -1, 4}, {-0.0, -5, 4}};
   std::vector<double> y, x;
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     y.push_back(c.y);
     x.push_back(c.x);
     EXPECT_NEAR(FullCircleArctan(c.y, c.x), c.eighthsOfATurn * kPiExact / 4, 1e-12) << c.y << " " << c.x;
   }
   // The y values reach every reduction band, so they serve as the plain arctangent's lanes too.
-  for (std::size_t count = 0; count <= cases.size(); ++count) {
+  for (std::size_t count = 0; count <= y.size(); ++count) {
     std::vector<double> angle(count), plain(count);
     FullCircleArctanEach(y.data(), x.data(), angle.data(), count);
     ArctangentEach(y.data(), plain.data(), count);

@@ -154,7 +154,7 @@ LocationRecord portAt(const char* latitude, const char* longitude, const char* z
   return port;
 }
 
-// Each day ends with its sunrise and sunset; in the polar night the page says so without a time.
+// In the polar night the page says so without a time.
 TEST(PageSunTimes, EachDayEndsWithItsSunriseAndSunset) {
   Settings gmt;
   gmt.timeBase = static_cast<std::int16_t>(TimeBase::Gmt);

@@ -95,7 +95,7 @@ TEST(HelpPages, EveryLocalLinkLeadsToAPageAndPlace) {
   }
 }
 
-// Index terms as the reader sees them, without entities or case, in alphabetical order.
+// Terms as the reader sees them: without entities or case.
 TEST(HelpPages, IndexTermsAreInAlphabeticalOrder) {
   std::vector<std::string> terms = captures(readPage(kHelpIndexPage), R"re(<li><a href="[^"]*">([^<]*)</a></li>)re");
   ASSERT_GT(terms.size(), 20u);
