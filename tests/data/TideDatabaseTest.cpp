@@ -159,18 +159,14 @@ TEST_F(TideDatabaseLoad, TheLoadedPathIsNotReadAgainButAFailedOneIsRetried) {
 
 TEST_F(TideDatabaseLoad, SplitFieldRestartsOnALineAndContinuesWithMinusOne) {
   ASSERT_TRUE(database.LoadTideDatabase(writeDatabase("a.tid", {"A,B,C", "Alone", "x,,y"}), platform));
-  EXPECT_EQ(database.SplitField(0), "A");
-  EXPECT_EQ(database.SplitField(-1), "B");
-  EXPECT_EQ(database.SplitField(-1), "C");  // the last field needs no ","
-  EXPECT_EQ(expectRuntimeError([&] { database.SplitField(-1); }), errc::kInvalidFormat);
-  EXPECT_EQ(database.SplitField(1), "Alone");
-  EXPECT_EQ(expectRuntimeError([&] { database.SplitField(-1); }), errc::kInvalidFormat);
-  EXPECT_EQ(database.SplitField(2), "x");
-  EXPECT_EQ(database.SplitField(-1), "");
-  EXPECT_EQ(database.SplitField(-1), "y");
-  EXPECT_EQ(database.SplitField(3), "");  // an index with no line reads as empty
-  EXPECT_EQ(expectRuntimeError([&] { database.SplitField(701); }), errc::kSubscript);
-  EXPECT_EQ(expectRuntimeError([&] { database.SplitField(-2); }), errc::kSubscript);
+  // A line number starts on that line, -1 goes on; the last field needs no ","; a number with no
+  // line reads as empty. "!": past the last field (invalid format), "?": out of range.
+  const std::pair<int, std::string> reads[] = {{0, "A"}, {-1, "B"}, {-1, "C"}, {-1, "!"}, {1, "Alone"}, {-1, "!"},
+                                               {2, "x"}, {-1, ""},  {-1, "y"},  {3, ""},   {701, "?"},  {-2, "?"}};
+  for (const auto& [line, field] : reads) {
+    const int error = expectRuntimeError([&] { EXPECT_EQ(database.SplitField(line), field) << line; });
+    EXPECT_EQ(error, field == "!" ? errc::kInvalidFormat : field == "?" ? errc::kSubscript : 0) << line;
+  }
 }
 
 TEST(LocationLine, PositionTextsAreRoundedAndPadded) {
