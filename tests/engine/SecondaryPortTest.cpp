@@ -9,10 +9,7 @@ namespace saltmark {
 namespace {
 
 DifferenceRecord record(std::array<std::string, kDifferenceValueCount> texts) {
-  DifferenceRecord r;
-  r.name = "Secondary";
-  r.diffText = std::move(texts);
-  return r;
+  return {"Secondary", "", "", 0, 0, std::move(texts)};
 }
 
 TEST(SecondaryPort, TimeDifferencesBlendHighAndLowWater) {

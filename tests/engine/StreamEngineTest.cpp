@@ -15,12 +15,8 @@ namespace saltmark {
 namespace {
 
 StreamRecord station(std::int16_t direction, std::int16_t spring, std::int16_t neap, std::int16_t units = 0) {
-  StreamRecord r;
-  r.name = "Test stream";
-  r.speedUnits = units;
-  r.direction.fill(direction);
-  r.springRate.fill(spring);
-  r.neapRate.fill(neap);
+  StreamRecord r{"Test stream", "", "", 0, units, {}, {}, {}};
+  r.direction.fill(direction), r.springRate.fill(spring), r.neapRate.fill(neap);
   return r;
 }
 
