@@ -28,9 +28,8 @@ TEST(HeightComputation, HeightsByHand) {
   const struct { const char* what; LocationRecord port; DateTime instant; bool metric; float offset; double expected, within; } cases[] = {
       {"O1 at the epoch", portWith({.meanLevel = 1.5, .o1 = 2, .o1Phase = 30}), DateTime::fromCivil(1900, 1, 1), true,
        0, 1.5 + 2 * std::cos(30 * kDegreesToRadians - V), 2e-6},
-      {"feet", portWith({.meanLevel = 1}), DateTime::fromCivil(2026, 5, 1), false, 0, Single(kFeetPerMetre), 0},
-      {"feet and an offset after", portWith({.meanLevel = 1}), DateTime::fromCivil(2026, 5, 1), false, 0.5F,
-       Single(0.5F + Single(kFeetPerMetre)), 0},
+      {"feet (3.28084 a metre)", portWith({.meanLevel = 1}), DateTime::fromCivil(2026, 5, 1), false, 0, 3.28084, 1e-5},
+      {"an offset after", portWith({.meanLevel = 1}), DateTime::fromCivil(2026, 5, 1), false, 0.5F, 3.78084, 1e-5},
       {"July's level", july, DateTime::fromCivil(2026, 7, 10, 13), true, 0, 2.25, 0},
       {"August without one", july, DateTime::fromCivil(2026, 8, 10, 13), true, 0, 2.0, 0},
       {"blank texts", blank, DateTime::fromCivil(2026, 7, 10, 13), true, 0, 0.25, 0},
