@@ -59,7 +59,8 @@ inline void writeTestFolder(const TempDir& dir) {
   index.databaseNames = {"TEST.tid"};
   index.entries = {{0, 0, "Test Harbour", 0.886, -0.0195}};
   ASSERT_TRUE(WriteLocationIndexFile(dir / "SALTMARK.IND", index));
-  const DifferenceRecord secondary{"Up River", "", "", 0, 0, {"", "", "", "", "+0030", "+0100", "0.20", "0.20", "0.10", "0.10"}};
+  const DifferenceRecord secondary{"Up River", "", "", 0, 0,
+                                   {"", "", "", "", "+0030", "+0100", "0.20", "0.20", "0.10", "0.10"}};
   ASSERT_TRUE(DifferenceFile::write(dir / "TEST.dif", std::vector<DifferenceRecord>{secondary}));
   StreamRecord station{"Sample Diamond A", "50 48N", "1 07W", 0, 0, {}, {}, {}};  // east at 2.5 knots at every hour
   station.direction.fill(90), station.springRate.fill(250), station.neapRate.fill(250);

@@ -77,7 +77,8 @@ TEST_F(DatabaseFileTest, DamagedFilesAreRefusedAndChangeNothing) {
   const std::string vel = StreamFile::encode(std::vector{diamond("A"), diamond("B")});
   const struct { const char* what; std::string dif, vel; const char* reason; } cases[] = {
       {"empty file", "", "", "empty"}, {"half a count", "\x01"s, "\x01"s, "too short"},
-      {"negative count", "\xFF\xFF"s, "\x00\x80"s, "not valid"}, {"count without records", "\x03\x00"s, "\x01\x00"s, "record 1 of 3"},
+      {"negative count", "\xFF\xFF"s, "\x00\x80"s, "not valid"},
+      {"count without records", "\x03\x00"s, "\x01\x00"s, "record 1 of 3"},
       {"cut inside the last record", dif.substr(0, dif.size() - 1), vel.substr(0, vel.size() - 3), "record 2 of 2"},
       {"cut inside a text", dif.substr(0, 5), vel.substr(0, 5), "record 1 of 2"},
       {"more than 257 records", recordsOverTheLimit(dif), recordsOverTheLimit(vel), "at most 257"},

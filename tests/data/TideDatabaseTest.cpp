@@ -174,7 +174,8 @@ TEST(LocationLine, PositionTextsAreRoundedAndPadded) {
       {"50", "48", "N", "50\xB0" "48'N"}, {"1", "7", "w", "1\xB0" "07'W"}, {"123", "5.4", "east", "123\xB0" "05'E"},
       {"50.5", "7.5", "s", "51\xB0" "08'S"}, {" 9", "59.6", "N", "9\xB0" "60'N"}, {"", "", "", "0\xB0" "00'"},
       {"x", "-3", "n", "0\xB0" "-03'N"}};
-  for (const auto& c : cases) EXPECT_EQ(FormatPositionPart(c.degrees, c.minutes, c.hemisphere), c.expected) << c.expected;
+  for (const auto& c : cases)
+    EXPECT_EQ(FormatPositionPart(c.degrees, c.minutes, c.hemisphere), c.expected) << c.expected;
 }
 
 TEST(LocationLine, FieldsFillTheRecordInOrder) {

@@ -25,7 +25,14 @@ TEST(HeightComputation, HeightsByHand) {
   july.monthlyLevel[6] = "0.25";
   LocationRecord blank = july;
   blank.harmonic = {};  // every text blank reads as 0
-  const struct { const char* what; LocationRecord port; DateTime instant; bool metric; float offset; double expected, within; } cases[] = {
+  const struct {
+    const char* what;
+    LocationRecord port;
+    DateTime instant;
+    bool metric;
+    float offset;
+    double expected, within;
+  } cases[] = {
       {"O1 at the epoch", portWith({.meanLevel = 1.5, .o1 = 2, .o1Phase = 30}), DateTime::fromCivil(1900, 1, 1), true,
        0, 1.5 + 2 * std::cos(30 * kDegreesToRadians - V), 2e-6},
       {"feet (3.28084 a metre)", portWith({.meanLevel = 1}), DateTime::fromCivil(2026, 5, 1), false, 0, 3.28084, 1e-5},

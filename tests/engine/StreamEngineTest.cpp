@@ -86,7 +86,8 @@ TEST_F(StreamHours, SpringsAndNeapsFollowTheMoon) {
 TEST_F(StreamEngineTest, ComponentsToRateDirection) {
   // (east, north) to the direction; just west of north rounds up to a whole turn.
   const std::tuple<float, float, int> cases[] = {{1, 0, 90}, {0, -2, 180}, {-1, 0, 270}, {0, 0, 0}, {-0.0001F, 1, 360}};
-  for (const auto& [east, north, direction] : cases) EXPECT_EQ(ComponentsToRateDirection(east, north).direction, direction);
+  for (const auto& [east, north, direction] : cases)
+    EXPECT_EQ(ComponentsToRateDirection(east, north).direction, direction) << east << " " << north;
   EXPECT_FLOAT_EQ(ComponentsToRateDirection(3, 4).rate, 5);
 }
 

@@ -93,13 +93,12 @@ TEST(PlacePage, ByteExactForASmallMonth) {
 
 // At most 36 table lines when the rows asked for give more than one column.
 TEST(PlacePage, ThirtySixLineRule) {
-  const struct { const char* what; std::int32_t rows; int days, perDay; std::int32_t usedRows, usedColumns; } cases[] = {
+  const struct { const char* what; std::int32_t rows; int days, perDay, usedRows, usedColumns; } cases[] = {
       // R = 8 gives C = 4; four waters a day need 8 blocks of 5 lines: more
       // than 36, so one column of 30 rows.
       {"eight rows fall back to one column", 8, 30, 4, 30, 1},
       {"two waters a day: 8 blocks of 3 lines fit", 8, 30, 2, 8, 4},
-      {"ten rows, three columns", 10, 30, 2, 10, 3},
-      {"31 rows are one column already", 31, 30, 4, 31, 1},
+      {"ten rows, three columns", 10, 30, 2, 10, 3}, {"31 rows are one column already", 31, 30, 4, 31, 1},
       {"31 days do not fit 10 x 3: a fourth column", 10, 31, 2, 10, 4},
       {"32 dates in 31 rows: two columns too long, one of 32", 31, 32, 4, 32, 1},
   };
@@ -128,7 +127,8 @@ TEST(PlacePage, ReservedCharactersInNamesCannotInjectMarkup) {
   o.zoneName = "GMT\"><i>";
   o.fontFace = "Arial\" onload=\"x";
   const std::string page = BuildPlacePage({{at(5, 3), 1.0f}}, o, Settings{});
-  for (const char* markup : {"<script", "<b>", "<i>", "onload=\""}) EXPECT_EQ(page.find(markup), std::string::npos) << markup;
+  for (const char* markup : {"<script", "<b>", "<i>", "onload=\""})
+    EXPECT_EQ(page.find(markup), std::string::npos) << markup;
   EXPECT_NE(page.find("<title>&lt;script&gt;alert(&quot;x&amp;y&quot;)&lt;/script&gt; Ho&#33;</title>"),
             std::string::npos);
   const std::string entry = IndexPageEntry(SanitizeFileName(o.portName), o.positionText, o.portName);
