@@ -12,13 +12,7 @@
 namespace saltmark {
 namespace {
 
-class CliCommands : public ::testing::Test {
- protected:
-  void SetUp() override { test::writeTestFolder(dir); }
-  test::CliRun cli(const std::string& arguments) const { return test::runCli(test::inFolder(arguments, dir)); }
-
-  test::TempDir dir;
-};
+using CliCommands = test::CliFolderTest;
 
 TEST_F(CliCommands, HeightsAreTheEnginesToNineDigits) {
   const test::CliRun r = cli("heights TEST.tid 'test harbour' --start '2026-03-01 00:00' --days 1 --step 30");

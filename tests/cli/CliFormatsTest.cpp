@@ -23,18 +23,14 @@ bool havePython(const char* module) {
   return test::runShell(std::string("/usr/bin/python3 -c 'import ") + module + "' 2>/dev/null").status == 0;
 }
 
-class CliFormats : public ::testing::Test {
+class CliFormats : public test::CliFolderTest {
  protected:
-  void SetUp() override { test::writeTestFolder(dir); }
-  test::CliRun cli(const std::string& arguments) { return test::runCli(test::inFolder(arguments, dir)); }
   // Writes the text to a file and runs the Python snippet on it (its path is sys.argv[1]).
   test::CliRun python(const std::string& text, const std::string& snippet) {
     const auto file = dir / "out.txt";
     std::ofstream(file, std::ios::binary) << text;
     return test::runShell("/usr/bin/python3 -c '" + snippet + "' '" + file.string() + "' 2>/dev/null");
   }
-
-  test::TempDir dir;
 };
 
 TEST_F(CliFormats, EveryListingGivesJsonThatParses) {

@@ -1,6 +1,7 @@
 #pragma once
 // Running saltmark-cli from the program folder, and the small data folder
 // the command-line tests run it on.
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <array>
@@ -75,5 +76,13 @@ inline std::string inFolder(std::string arguments, const TempDir& dir) {
       arguments.replace(at, std::string(name).size(), "'" + (dir / name).string() + "'");
   return arguments;
 }
+
+// A test of saltmark-cli over the folder above.
+class CliFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override { writeTestFolder(dir); }
+  CliRun cli(const std::string& arguments) const { return runCli(inFolder(arguments, dir)); }
+  TempDir dir;
+};
 
 }  // namespace saltmark::test

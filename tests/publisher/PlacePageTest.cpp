@@ -49,7 +49,6 @@ TEST(HtmlText, QuotesEscapesAndFileNames) {
   EXPECT_EQ(html.text(), "<table border=\"0\"><tr>");
   html.ClearHtml();
   EXPECT_EQ(html.text(), "");
-  EXPECT_EQ(EscapeHtml("A&B <i>\"x\"</i> Ho!"), "A&amp;B &lt;i&gt;&quot;x&quot;&lt;/i&gt; Ho&#33;");
   EXPECT_EQ(EscapeHtml("St. Mary's \xB0"), "St. Mary's \xB0");
   EXPECT_EQ(SanitizeFileName("St. Mary's Bay: North/South"), "St._Mary's_Bay-_North-South");
   EXPECT_EQ(SanitizeFileName("a\\b/c:d*e?f<g>h|i\"j k"), "a-b-c-d-e-f-g-h-i-j_k");
