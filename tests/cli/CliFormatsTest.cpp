@@ -23,18 +23,14 @@ bool havePython(const char* module) {
   return test::runShell(std::string("/usr/bin/python3 -c 'import ") + module + "' 2>/dev/null").status == 0;
 }
 
-class CliFormats : public ::testing::Test {
+class CliFormats : public test::CliFolderTest {
  protected:
-  void SetUp() override { test::writeTestFolder(dir); }
-  test::CliRun cli(const std::string& arguments) { return test::runCli(test::inFolder(arguments, dir)); }
   // Writes the text to a file and runs the Python snippet on it (its path is sys.argv[1]).
   test::CliRun python(const std::string& text, const std::string& snippet) {
     const auto file = dir / "out.txt";
     std::ofstream(file, std::ios::binary) << text;
     return test::runShell("/usr/bin/python3 -c '" + snippet + "' '" + file.string() + "' 2>/dev/null");
   }
-
-  test::TempDir dir;
 };
 
 TEST_F(CliFormats, EveryListingGivesJsonThatParses) {
@@ -88,16 +84,12 @@ TEST_F(CliFormats, HighAndLowWatersMakeACalendarAtThePort) {
 }
 
 TEST_F(CliFormats, SunAndMoonForThePortInItsTimeBase) {
-  // The new moon of 8 April 2024 fell at 18:21 UT (USNO); an hour east of
-  // Greenwich it is 19:21. Every day at 50 degrees north has its sunrise and sunset.
-  const test::CliRun gmt = cli("sun-moon TEST.tid '#0' --start '2024-04-07 00:00' --days 3");
+  // The new moon of 8 April 2024 fell at 18:21 UT (USNO): 19:21 an hour east
+  // of Greenwich. Every day at 50 degrees north has its sunrise and sunset.
   const test::CliRun local = cli("sun-moon TEST.tid '#0' --start '2024-04-07 00:00' --days 3 --time-base local --local-zone -4");
-  ASSERT_EQ(gmt.status, 0);
-  EXPECT_NE(gmt.out.find("2024-04-08 18:21:"), std::string::npos) << gmt.out;
+  ASSERT_EQ(local.status, 0);
   EXPECT_NE(local.out.find("2024-04-08 19:21:"), std::string::npos) << local.out;
-  EXPECT_EQ(count(gmt.out, "\tSunrise\n"), 3u);
-  EXPECT_EQ(count(gmt.out, "\tSunset\n"), 3u);
-  EXPECT_EQ(count(gmt.out, "no sunrise"), 0u);
+  EXPECT_EQ(count(local.out, "\tSunrise\n") + count(local.out, "\tSunset\n"), 6u);
   if (!havePython("icalendar")) return;
   const test::CliRun ics = cli("sun-moon TEST.tid '#0' --start '2024-04-07 00:00' --days 3 --format ics");
   const test::CliRun parsed = python(ics.out,

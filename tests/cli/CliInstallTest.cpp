@@ -2,8 +2,6 @@
 // page that describes every command and option the program really parses.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <regex>
 #include <set>
 #include <sstream>
@@ -62,32 +60,18 @@ TEST(CliInstall, ManualPageDescribesEveryCommandAndOption) {
   }
 }
 
-// A folder nobody may write to: a process's /proc folder refuses even root.
-std::string unwritableFolder(const test::TempDir& dir) {
-  if (::geteuid() == 0) return "/proc/self";
-  std::filesystem::create_directory(dir / "locked");
-  std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  return (dir / "locked").string();
-}
-
+// The refusals themselves are CheckGivenFolder's (tests/data): here, that a
+// bare name is found in the folder and a refusal reaches the user.
 TEST(CliInstall, FolderOptionFindsBareNamesAndRefusesUnusableFolders) {
   test::TempDir dir;
-  ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {},
-                                    {test::kTestPortLine}));
+  ASSERT_TRUE(WriteTideDatabaseFile(dir / "TEST.tid", "Saltmark 100", {}, {test::kTestPortLine}));
   const struct { std::string folder; int status; const char* says; } cases[] = {
-      {dir.path().string(), 0, "Test Harbour"},
-      {(dir / "missing").string(), 2, "does not exist"},
-      {(dir / "TEST.tid").string(), 2, "is not a folder"},
-      {unwritableFolder(dir), 2, "cannot be written to"},
-  };
+      {dir.path().string(), 0, "Test Harbour"}, {(dir / "missing").string(), 2, "does not exist"}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.folder);
     const test::CliRun r = test::runCli("--folder '" + c.folder + "' ports TEST.tid", test::CliErrors::Kept);
-    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(r.status, c.status) << c.folder;
     EXPECT_NE(r.out.find(c.says), std::string::npos) << r.out;
   }
-  std::error_code ignored;
-  std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_all, ignored);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Running saltmark-cli from the program folder, and the small data folder
 // the command-line tests run it on.
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <array>
@@ -59,17 +60,11 @@ inline void writeTestFolder(const TempDir& dir) {
   index.databaseNames = {"TEST.tid"};
   index.entries = {{0, 0, "Test Harbour", 0.886, -0.0195}};
   ASSERT_TRUE(WriteLocationIndexFile(dir / "SALTMARK.IND", index));
-  DifferenceRecord secondary;
-  secondary.name = "Up River";
-  secondary.diffText = {"", "", "", "", "+0030", "+0100", "0.20", "0.20", "0.10", "0.10"};
+  const DifferenceRecord secondary{"Up River", "", "", 0, 0,
+                                   {"", "", "", "", "+0030", "+0100", "0.20", "0.20", "0.10", "0.10"}};
   ASSERT_TRUE(DifferenceFile::write(dir / "TEST.dif", std::vector<DifferenceRecord>{secondary}));
-  StreamRecord station;  // sets east at 2.5 knots at every hour, springs and neaps
-  station.name = "Sample Diamond A";
-  station.latitudeText = "50 48N";
-  station.longitudeText = "1 07W";
-  station.direction.fill(90);
-  station.springRate.fill(250);
-  station.neapRate.fill(250);
+  StreamRecord station{"Sample Diamond A", "50 48N", "1 07W", 0, 0, {}, {}, {}};  // east at 2.5 knots at every hour
+  station.direction.fill(90), station.springRate.fill(250), station.neapRate.fill(250);
   ASSERT_TRUE(StreamFile::write(dir / "TEST.vel", std::vector<StreamRecord>{station}));
 }
 
@@ -81,5 +76,13 @@ inline std::string inFolder(std::string arguments, const TempDir& dir) {
       arguments.replace(at, std::string(name).size(), "'" + (dir / name).string() + "'");
   return arguments;
 }
+
+// A test of saltmark-cli over the folder above.
+class CliFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override { writeTestFolder(dir); }
+  CliRun cli(const std::string& arguments) const { return runCli(inFolder(arguments, dir)); }
+  TempDir dir;
+};
 
 }  // namespace saltmark::test

@@ -22,10 +22,9 @@ TEST(DateTime, EpochAndKnownDays) {
 }
 
 TEST(DateTime, CivilRoundTripAcrossLeapDays) {
-  struct Case { int y, m, d, hh, mm, ss; };
-  const Case cases[] = {{2024, 2, 29, 23, 59, 59}, {1900, 3, 1, 0, 0, 0}, {2100, 2, 28, 6, 30, 0},
-                        {1899, 12, 29, 6, 0, 0},   {1850, 7, 4, 18, 15, 1},
-                        {2000, 2, 29, 12, 0, 0}};  // the last days of a 400-year era
+  const struct { int y, m, d, hh, mm, ss; } cases[] = {
+      {2024, 2, 29, 23, 59, 59}, {1900, 3, 1, 0, 0, 0}, {2100, 2, 28, 6, 30, 0}, {1899, 12, 29, 6, 0, 0},
+      {1850, 7, 4, 18, 15, 1},   {2000, 2, 29, 12, 0, 0}};  // the last days of a 400-year era
   for (const auto& c : cases) {
     const CivilDateTime t = DateTime::fromCivil(c.y, c.m, c.d, c.hh, c.mm, c.ss).civil();
     EXPECT_EQ(std::tie(t.year, t.month, t.day, t.hour, t.minute, t.second), std::tie(c.y, c.m, c.d, c.hh, c.mm, c.ss));

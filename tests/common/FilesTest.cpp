@@ -36,7 +36,6 @@ TEST(ByteIO, RoundTripsPackedLittleEndianFieldsAndStopsAtTheEnd) {
   EXPECT_THROW(past.readDouble(), RuntimeError);
 }
 
-// A write replaces the file whole; a failed one keeps the previous file.
 TEST(AtomicFile, ReplacesTheFileWholeOrKeepsThePreviousOne) {
   test::TempDir dir;
   const auto file = dir / "a.cfg";
@@ -74,17 +73,14 @@ TEST(AtomicFile, TheFirstWriteIntoAFolderRemovesTemporaryFilesOfEndedRuns) {
   ASSERT_GT(child, 0);
   ::waitpid(child, nullptr, 0);  // now a process that no longer runs
   const std::string ended = std::to_string(child), running = std::to_string(::getpid());
-  struct Case {
-    std::string name;
-    bool removed;
-  } cases[] = {
+  const struct { std::string name; bool removed; } cases[] = {
       {"page.html.tmp" + ended + "_3", true},    {"SALTMARK.CFG.tmp" + ended + "_0", true},
       {"page.html.tmp" + running + "_99", false}, {"notes.tmp", false},
       {"page.tmp" + ended, false},                {"page.tmp" + ended + "_x", false},
   };
-  for (const Case& c : cases) test::writeFile(dir / c.name, "left");
+  for (const auto& c : cases) test::writeFile(dir / c.name, "left");
   ASSERT_TRUE(writeFileAtomically(dir / "index.html", "page"));
-  for (const Case& c : cases) EXPECT_EQ(std::filesystem::exists(dir / c.name), !c.removed) << c.name;
+  for (const auto& c : cases) EXPECT_EQ(std::filesystem::exists(dir / c.name), !c.removed) << c.name;
   EXPECT_EQ(test::readFile(dir / "index.html"), "page");
 }
 

@@ -46,13 +46,12 @@ class DataFolderTest : public ::testing::Test {
 };
 
 TEST_F(DataFolderTest, FolderIsChosenInOrder) {
-  struct Case { const char* what; bool given; bool programHoldsIndex; fs::path expected; };
-  const Case cases[] = {
+  const struct { const char* what; bool given, programHoldsIndex; fs::path expected; } cases[] = {
       {"--folder wins over a program folder with data", true, true, dir / "mine"},
       {"a program folder with data is used as it is", false, true, dir / "program"},
       {"an installed program works in the user's folder", false, false, places.userFolder}};
   fs::create_directory(dir / "mine");
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     places.given = c.given ? std::optional<fs::path>(dir / "mine") : std::nullopt;
     fs::remove(dir / "program/SALTMARK.IND");

@@ -55,7 +55,7 @@ TEST_F(DatabaseFileTest, TheLayoutsArePacked) {
   EXPECT_EQ(StreamFile::encode({}), "\x00\x00"s);
 }
 
-// Loading replaces only the records read; an empty database is no damage.
+// An empty database is no damage.
 TEST_F(DatabaseFileTest, LoadingReplacesOnlyTheRecordsRead) {
   differences.records[0] = port("Old 0");
   differences.records[5] = port("Old 5");
@@ -70,40 +70,31 @@ TEST_F(DatabaseFileTest, LoadingReplacesOnlyTheRecordsRead) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(DatabaseFileTest, DamagedDifferenceFilesAreRefusedAndChangeNothing) {
-  const std::string good = DifferenceFile::encode(std::vector{port("Alpha"), port("Bravo")});
-  const struct { const char* what; std::string bytes; const char* reason; } cases[] = {
-      {"empty file", "", "empty"},        {"half a count", "\x01"s, "too short"},
-      {"negative count", "\xFF\xFF"s, "not valid"}, {"count without records", "\x03\x00"s, "record 1 of 3"},
-      {"cut inside the last record", good.substr(0, good.size() - 1), "record 2 of 2"},
-      {"cut inside a text", good.substr(0, 5), "record 1 of 2"},
-      {"more than 257 records", recordsOverTheLimit(good), "at most 257"}, {"a folder in place of the file", "", ""}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    differences.records[0] = port("Kept");
-    names = {"kept"};
-    const FileLoadResult result = LoadDifferenceFile(place("MINE.dif", c.what, c.bytes), differences, names, platform);
-    EXPECT_FALSE(result);
-    EXPECT_NE(result.reason.find(c.reason), std::string::npos) << result.reason;
-    EXPECT_EQ(differences.records[0], port("Kept"));
-    EXPECT_EQ(names, std::vector<std::string>{"kept"});
-  }
-  EXPECT_TRUE(platform.messages.empty());  // the caller decides what to say
-  EXPECT_EQ(platform.busyDepth, 0);
-}
-
-TEST_F(DatabaseFileTest, DamagedStreamFilesShowFileReadErrorAndChangeNothing) {
-  const std::string good = StreamFile::encode(std::vector{diamond("A"), diamond("B")});
-  const struct { const char* what; std::string bytes; } cases[] = {
-      {"empty file", ""}, {"count without records", "\x01\x00"s}, {"negative count", "\x00\x80"s},
-      {"cut inside the hourly values", good.substr(0, good.size() - 3)},
-      {"more than 257 records", recordsOverTheLimit(good)}, {"a folder in place of the file", ""}};
+// The difference loader gives the reason and leaves the message to its
+// caller; the stream loader shows "File Read Error". Neither changes a record.
+TEST_F(DatabaseFileTest, DamagedFilesAreRefusedAndChangeNothing) {
+  const std::string dif = DifferenceFile::encode(std::vector{port("Alpha"), port("Bravo")});
+  const std::string vel = StreamFile::encode(std::vector{diamond("A"), diamond("B")});
+  const struct { const char* what; std::string dif, vel; const char* reason; } cases[] = {
+      {"empty file", "", "", "empty"}, {"half a count", "\x01"s, "\x01"s, "too short"},
+      {"negative count", "\xFF\xFF"s, "\x00\x80"s, "not valid"},
+      {"count without records", "\x03\x00"s, "\x01\x00"s, "record 1 of 3"},
+      {"cut inside the last record", dif.substr(0, dif.size() - 1), vel.substr(0, vel.size() - 3), "record 2 of 2"},
+      {"cut inside a text", dif.substr(0, 5), vel.substr(0, 5), "record 1 of 2"},
+      {"more than 257 records", recordsOverTheLimit(dif), recordsOverTheLimit(vel), "at most 257"},
+      {"a folder in place of the file", "", "", ""}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     platform.clear();
+    differences.records[0] = port("Kept");
     streams.records[0] = diamond("Kept");
     names = {"kept"};
-    EXPECT_FALSE(LoadStreamFile(place("SOLENT.vel", c.what, c.bytes), streams, names, platform));
+    const FileLoadResult result = LoadDifferenceFile(place("MINE.dif", c.what, c.dif), differences, names, platform);
+    EXPECT_FALSE(result);
+    EXPECT_NE(result.reason.find(c.reason), std::string::npos) << result.reason;
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(LoadStreamFile(place("SOLENT.vel", c.what, c.vel), streams, names, platform));
+    EXPECT_EQ(differences.records[0], port("Kept"));
     EXPECT_EQ(streams.records[0], diamond("Kept"));
     EXPECT_EQ(names, std::vector<std::string>{"kept"});
     EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"File Read Error"});

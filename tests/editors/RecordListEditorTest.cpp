@@ -253,7 +253,6 @@ class StreamEditorTest : public ::testing::Test {
   StreamEditor editor{platform, index, dir.path()};
 };
 
-// Every hour's boxes, the first and the last too, are stored and shown back.
 TEST_F(StreamEditorTest, EveryHourIsStoredAndShownBack) {
   editor.form.name = "Diamond";
   for (std::size_t j = 0; j < kStreamHours; ++j) {

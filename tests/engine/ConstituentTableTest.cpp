@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "common/VbNumbers.h"
 #include "engine/AngleFunctions.h"
@@ -137,12 +138,9 @@ TEST(ConstituentTable, ElongationIsTheMoonsTrueLongitudeLessTheSuns) {
 }
 
 void expectSameBits(const GroupCorrections& a, const GroupCorrections& b, const std::string& where) {
-  EXPECT_EQ(a.monthIndex, b.monthIndex) << where;
-  EXPECT_EQ(a.springNeapDay, b.springNeapDay) << where;
-  EXPECT_EQ(a.arguments.s, b.arguments.s) << where;
-  EXPECT_EQ(a.arguments.p1, b.arguments.p1) << where;
-  EXPECT_EQ(a.groupFactor, b.groupFactor) << where;
-  EXPECT_EQ(a.groupPhase, b.groupPhase) << where;
+  EXPECT_EQ(std::tie(a.monthIndex, a.springNeapDay, a.arguments.s, a.arguments.p1, a.groupFactor, a.groupPhase),
+            std::tie(b.monthIndex, b.springNeapDay, b.arguments.s, b.arguments.p1, b.groupFactor, b.groupPhase))
+      << where;
 }
 
 TEST(ConstituentTable, InstantsSideBySideGiveTheBitsOfOneAtATime) {

@@ -35,9 +35,8 @@ TEST(HeightComputation, HeightsByHand) {
   } cases[] = {
       {"O1 at the epoch", portWith({.meanLevel = 1.5, .o1 = 2, .o1Phase = 30}), DateTime::fromCivil(1900, 1, 1), true,
        0, 1.5 + 2 * std::cos(30 * kDegreesToRadians - V), 2e-6},
-      {"feet", portWith({.meanLevel = 1}), DateTime::fromCivil(2026, 5, 1), false, 0, Single(kFeetPerMetre), 0},
-      {"feet and an offset after", portWith({.meanLevel = 1}), DateTime::fromCivil(2026, 5, 1), false, 0.5F,
-       Single(0.5F + Single(kFeetPerMetre)), 0},
+      {"feet (3.28084 a metre)", portWith({.meanLevel = 1}), DateTime::fromCivil(2026, 5, 1), false, 0, 3.28084, 1e-5},
+      {"an offset after", portWith({.meanLevel = 1}), DateTime::fromCivil(2026, 5, 1), false, 0.5F, 3.78084, 1e-5},
       {"July's level", july, DateTime::fromCivil(2026, 7, 10, 13), true, 0, 2.25, 0},
       {"August without one", july, DateTime::fromCivil(2026, 8, 10, 13), true, 0, 2.0, 0},
       {"blank texts", blank, DateTime::fromCivil(2026, 7, 10, 13), true, 0, 0.25, 0},
@@ -53,25 +52,15 @@ TEST(HeightComputation, HeightsByHand) {
   }
 }
 
-// Ports of one constituent each, and the speed at which the engine moves it
-// by an offset of hours.
-struct SingleConstituent {
-  const char* name;
-  Harmonics harmonics;
-  double offsetDegreesPerHour;
-};
-const SingleConstituent kSingleConstituents[] = {
-    {"O1", {.o1 = 1, .o1Phase = 40}, 13.83},
-    {"K1", {.k1 = 1, .k1Phase = 40}, 15.00},
-    {"M2", {.m2 = 1, .m2Phase = 40}, 28.87},
-    {"S2", {.s2 = 1, .s2Phase = 40}, 29.96},
-};
-
 // Moved by x hours, a port of one constituent follows A cos(phase - w x), so
 // h(x) = h(0) cos(w x) + h(q) sin(w x) with q a quarter turn of w.
 TEST(HeightComputation, OffsetsMoveEachConstituentAtItsOwnSpeed) {
+  // Ports of one constituent each, and the speed at which the engine moves it by an offset of hours.
+  const struct { const char* name; Harmonics harmonics; double offsetDegreesPerHour; } constituents[] = {
+      {"O1", {.o1 = 1, .o1Phase = 40}, 13.83}, {"K1", {.k1 = 1, .k1Phase = 40}, 15.00},
+      {"M2", {.m2 = 1, .m2Phase = 40}, 28.87}, {"S2", {.s2 = 1, .s2Phase = 40}, 29.96}};
   const GroupCorrections g = ComputeGroupFactors(DateTime::fromCivil(2026, 5, 3, 7, 20));
-  for (const SingleConstituent& c : kSingleConstituents) {
+  for (const auto& c : constituents) {
     const double w = c.offsetDegreesPerHour;
     const PortConstants pc = PreparePortConstants(portWith(c.harmonics), g.monthIndex, g.springNeapDay);
     const CorrectedConstituents corrected = CombineGroupCorrections(pc, g);
@@ -113,19 +102,12 @@ TEST(PortConstants, MarkersChooseSpringNeapAndMonthlyTexts) {
   port.harmonic[2] = "V";
   for (int i = 0; i < 10; ++i) port.springNeapLevel[i] = std::to_string(10 + i);
   for (int i = 0; i < 12; ++i) port.monthlyAmplitude[i] = std::to_string(0.1 * (i + 1));
-  struct Case {
-    const char* offset;
-    int springNeapDay;
-    int month;
-    float meanLevel;
-    float amplitude;
-  };
-  const Case cases[] = {
+  const struct { const char* offset; int springNeapDay, month; float meanLevel, amplitude; } cases[] = {
       {"0", -3, 2, 15, 0.3F},  // k = 3: level text 5; March's amplitude
       {"2", 7, 3, 17, 0.4F},   // k = 9 becomes 5: level text 7; April's
       {"0", 0, 0, 12, 0.1F},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     port.springNeapLevel[0] = c.offset;
     const PortConstants pc = PreparePortConstants(port, c.month, c.springNeapDay);
     EXPECT_EQ(pc.portConstant[0], c.meanLevel) << c.offset << " " << c.springNeapDay;

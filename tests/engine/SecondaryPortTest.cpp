@@ -9,10 +9,7 @@ namespace saltmark {
 namespace {
 
 DifferenceRecord record(std::array<std::string, kDifferenceValueCount> texts) {
-  DifferenceRecord r;
-  r.name = "Secondary";
-  r.diffText = std::move(texts);
-  return r;
+  return {"Secondary", "", "", 0, 0, std::move(texts)};
 }
 
 TEST(SecondaryPort, TimeDifferencesBlendHighAndLowWater) {
@@ -32,11 +29,7 @@ TEST(SecondaryPort, HeightDifferenceByPattern) {
   };
   const DifferenceRecord full = levels("5.00", "4.00", "1.50", "0.50");
   const DifferenceRecord only = levels("", "", "", "");
-  struct Case {
-    DifferenceRecord r;
-    double h, c, expected;
-  };
-  const Case cases[] = {
+  const struct { DifferenceRecord r; double h, c, expected; } cases[] = {
       {full, 4.0, 0, 0.20},   {full, 1.5, 0, -0.10},  // exactly MHWN: the upper band; exactly MLWN: the lower
       {full, 4.5, 0, 0.30},   {full, 2.75, 0, 0.05},  // halfway MHWN..MHWS, MLWN..MHWN
       {full, 6.0, 0, 0.60},   {full, 0.0, 0, -0.40},  // above MHWS, below MLWS: extrapolated
@@ -46,7 +39,7 @@ TEST(SecondaryPort, HeightDifferenceByPattern) {
       {levels("5.00", "4.00", "", ""), 3, 0, 0},  {levels("", "4.00", "", "0.50"), 3, 0, 0},
       {levels("3.00", "3.00", "1.00", "1.00"), 3.5, 0, 0},  // equal bounding levels skip their band
   };
-  for (const Case& c : cases) EXPECT_NEAR(HeightDifference(c.r, c.h, c.c), c.expected, 1e-12) << c.h;
+  for (const auto& c : cases) EXPECT_NEAR(HeightDifference(c.r, c.h, c.c), c.expected, 1e-12) << c.h;
 
   const DifferenceRecord same = record({"", "", "", "", "", "", "0.25", "0.25", "0.25", "0.25"});
   for (double c : {-1.0, -0.3, 0.0, 0.8, 1.0}) EXPECT_NEAR(HeightDifference(same, 1, c), 0.25, 1e-12);

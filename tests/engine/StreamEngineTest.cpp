@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "engine/EngineFixtures.h"
 #include "platform/ScriptedPlatform.h"
@@ -14,12 +15,8 @@ namespace saltmark {
 namespace {
 
 StreamRecord station(std::int16_t direction, std::int16_t spring, std::int16_t neap, std::int16_t units = 0) {
-  StreamRecord r;
-  r.name = "Test stream";
-  r.speedUnits = units;
-  r.direction.fill(direction);
-  r.springRate.fill(spring);
-  r.neapRate.fill(neap);
+  StreamRecord r{"Test stream", "", "", 0, units, {}, {}, {}};
+  r.direction.fill(direction), r.springRate.fill(spring), r.neapRate.fill(neap);
   return r;
 }
 
@@ -56,12 +53,9 @@ TEST_F(StreamHours, TheCyclePositionPicksAndBlendsTwoEntries) {
   ASSERT_TRUE(streamAt(r, t0));
   const DateTime previous = *streams.previousHighWater();
   const std::int64_t cycle = minutesBetween(previous, *streams.nextHighWater());
-  struct Case {
-    double h;  // thirteenths of the cycle from the previous high water
-    int j0, j1;
-  };
-  const Case cases[] = {{0, 6, 7}, {2.75, 8, 9}, {6.5, 12, 0}, {9.25, 2, 3}, {12.9, 5, 6}};
-  for (const Case& c : cases) {
+  // h: thirteenths of the cycle from the previous high water; the two entries blended
+  const struct { double h; int j0, j1; } cases[] = {{0, 6, 7}, {2.75, 8, 9}, {6.5, 12, 0}, {9.25, 2, 3}, {12.9, 5, 6}};
+  for (const auto& c : cases) {
     const std::int64_t a = std::llround(c.h * cycle / 13);
     const double f = 13.0 * a / cycle - static_cast<int>(c.h);
     const double expected = ((1 - f) * rates[c.j0] + f * rates[c.j1]) / 100;
@@ -75,15 +69,11 @@ TEST_F(StreamHours, TheCyclePositionPicksAndBlendsTwoEntries) {
 // F is 0 at mean neaps and 1 at mean springs: with springs 3 knots and neaps
 // 1, new moon gives about 3 and the first quarter about 1.
 TEST_F(StreamHours, SpringsAndNeapsFollowTheMoon) {
-  struct Case {
-    DateTime instant;
-    float low, high;
-  };
-  const Case cases[] = {
+  const struct { DateTime instant; float low, high; } cases[] = {
       {DateTime::fromCivil(2026, 1, 18, 20, 0), 2.4F, 3.6F},  // new moon 19:52
       {DateTime::fromCivil(2026, 1, 26, 5, 0), 0.4F, 1.6F},   // first quarter 04:47
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     engine.setPort(test::portWith({.meanLevel = 3, .m2 = 1.5, .s2 = 0.5}));
     streams.resetHighWaterPair();
     const auto got = streamAt(station(0, 300, 100), c.instant);
@@ -94,11 +84,10 @@ TEST_F(StreamHours, SpringsAndNeapsFollowTheMoon) {
 }
 
 TEST_F(StreamEngineTest, ComponentsToRateDirection) {
-  EXPECT_EQ(ComponentsToRateDirection(1, 0).direction, 90);
-  EXPECT_EQ(ComponentsToRateDirection(0, -2).direction, 180);
-  EXPECT_EQ(ComponentsToRateDirection(-1, 0).direction, 270);
-  EXPECT_EQ(ComponentsToRateDirection(0, 0).direction, 0);
-  EXPECT_EQ(ComponentsToRateDirection(-0.0001, 1).direction, 360);  // rounds up to a whole turn
+  // (east, north) to the direction; just west of north rounds up to a whole turn.
+  const std::tuple<float, float, int> cases[] = {{1, 0, 90}, {0, -2, 180}, {-1, 0, 270}, {0, 0, 0}, {-0.0001F, 1, 360}};
+  for (const auto& [east, north, direction] : cases)
+    EXPECT_EQ(ComponentsToRateDirection(east, north).direction, direction) << east << " " << north;
   EXPECT_FLOAT_EQ(ComponentsToRateDirection(3, 4).rate, 5);
 }
 

@@ -34,17 +34,10 @@ class PublishChoiceTest : public ::testing::Test, protected test::PublishRig {
 
 TEST_F(PublishChoiceTest, LocationsComeInTheListsOrder) {
   ASSERT_TRUE(database.LoadTideDatabase(west, platform));
-  const struct {
-    const char* what;
-    bool chosenDatabase;
-    bool all;
-    std::vector<int> lines;
-  } cases[] = {
-      {"every port, alphabetically", true, true, {1, 2, 0}},
-      {"the chosen port", true, false, {2}},
+  const struct { const char* what; bool chosenDatabase, all; std::vector<int> lines; } cases[] = {
+      {"every port, alphabetically", true, true, {1, 2, 0}}, {"the chosen port", true, false, {2}},
       {"another database: the first of its list", false, false, {1}},
-      {"another database, every port", false, true, {1, 0}},
-  };
+      {"another database, every port", false, true, {1, 0}}};
   for (const auto& c : cases) {
     ASSERT_TRUE(database.LoadDatabaseIfNew(c.chosenDatabase ? east : west, platform));
     EXPECT_EQ(LocationsToPublish(database, choice, c.all), c.lines) << c.what;

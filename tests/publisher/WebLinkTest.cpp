@@ -8,18 +8,12 @@
 namespace saltmark {
 namespace {
 
-// The maker's site opens only after both OKs; a browser that cannot start is reported.
+// A browser that cannot start is reported.
 TEST(WebLink, OpensTheMakersSiteOnlyAfterBothOks) {
-  const struct {
-    const char* what;
-    std::vector<MessageAnswer> answers;
-    bool opened;
-    std::size_t questions;
-  } cases[] = {
+  const struct { const char* what; std::vector<MessageAnswer> answers; bool opened; std::size_t questions; } cases[] = {
       {"both OK", {MessageAnswer::Ok, MessageAnswer::Ok}, true, 2},
       {"first cancelled", {MessageAnswer::Cancel}, false, 1},
-      {"second cancelled", {MessageAnswer::Ok, MessageAnswer::Cancel}, false, 2},
-  };
+      {"second cancelled", {MessageAnswer::Ok, MessageAnswer::Cancel}, false, 2}};
   for (const auto& c : cases) {
     ScriptedPlatform platform;
     for (MessageAnswer a : c.answers) platform.answerNext(a);

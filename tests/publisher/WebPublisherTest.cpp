@@ -56,21 +56,6 @@ class WebPublisherTest : public ::testing::Test, protected test::PublishRig {
   std::filesystem::path solent() const { return dir / "web" / "SOLENT"; }
 };
 
-// Names with reserved characters: the file names are cleaned, the links
-// escaped, and each resolves once decoded.
-TEST_F(WebPublisherTest, PagesLieBesideTheirIndexAndEveryLinkResolves) {
-  answerYes(2);
-  ASSERT_EQ(publish(), JobOutcome::Completed);
-  const std::string index = test::readFile(solent() / "index.html");
-  const auto indexLinks = test::links(index);
-  EXPECT_EQ(indexLinks, (std::vector<std::string>{std::string(kMakerWebAddress), "North-Bay.html", "Ho_&_Co.html",
-                                                  "../index.html"}));
-  for (std::size_t i = 1; i < indexLinks.size(); ++i)
-    EXPECT_TRUE(std::filesystem::exists(solent() / indexLinks[i])) << indexLinks[i];
-  EXPECT_EQ(test::links(test::readFile(dir / "web" / "index.html")).back(), "SOLENT/index.html");
-  EXPECT_EQ(ports.ports, (std::vector<std::string>{"North/Bay", "Ho & Co"}));
-}
-
 // Ports whose names clean to the same file name, or to the index's name,
 // each keep a page of their own, on every run the same.
 TEST(PageNames, EveryPageOfADatabaseHasItsOwnFileAndNoneIsTheIndex) {
@@ -82,19 +67,24 @@ TEST(PageNames, EveryPageOfADatabaseHasItsOwnFileAndNoneIsTheIndex) {
   EXPECT_EQ(DatabaseFolder("out", "x.t"), std::filesystem::path("out"));
 }
 
+// Pages lie beside their index under cleaned names, each its own; the links
+// are escaped, and each resolves once decoded.
 TEST_F(WebPublisherTest, PortsWhoseNamesCleanAlikeGetPagesOfTheirOwn) {
-  const std::string path =
-      writeDatabase("CLASH.tid", {test::blankPortLine("A B"), test::blankPortLine("A_B"), test::blankPortLine("index")});
+  const std::string path = writeDatabase("CLASH.tid", {test::blankPortLine("A B"), test::blankPortLine("A_B"),
+                                                       test::blankPortLine("index"), test::blankPortLine("Ho & Co")});
   ASSERT_TRUE(database.LoadTideDatabase(path, platform));
-  answerYes(3);
-  ASSERT_EQ(PublishDatabase(request, database, {0, 1, 2}, run()), JobOutcome::Completed);
+  answerYes(4);
+  ASSERT_EQ(PublishDatabase(request, database, {0, 1, 2, 3}, run()), JobOutcome::Completed);
   const auto folder = dir / "web" / "CLASH";
-  EXPECT_EQ(test::links(test::readFile(folder / "index.html")),
-            (std::vector<std::string>{std::string(kMakerWebAddress), "A_B.html", "A_B_2.html", "index_2.html",
-                                      "../index.html"}));
+  const auto links = test::links(test::readFile(folder / "index.html"));
+  EXPECT_EQ(links, (std::vector<std::string>{std::string(kMakerWebAddress), "A_B.html", "A_B_2.html", "index_2.html",
+                                             "Ho_&_Co.html", "../index.html"}));
+  for (std::size_t i = 1; i < links.size(); ++i) EXPECT_TRUE(std::filesystem::exists(folder / links[i])) << links[i];
   const std::pair<const char*, const char*> pages[] = {{"A_B.html", "A B"}, {"A_B_2.html", "A_B"}, {"index_2.html", "index"}};
   for (const auto& [file, port] : pages)
     EXPECT_NE(test::readFile(folder / file).find(std::string("<title>") + port + "</title>"), std::string::npos) << file;
+  EXPECT_EQ(test::links(test::readFile(dir / "web" / "index.html")).back(), "CLASH/index.html");
+  EXPECT_EQ(ports.ports, (std::vector<std::string>{"A B", "A_B", "index", "Ho & Co"}));
 }
 
 // The save folder's index.html may be the user's own home page: it is
@@ -159,13 +149,11 @@ TEST_F(WebPublisherTest, APortThatCannotBePredictedIsSkippedAndNamed) {
 }
 
 TEST_F(WebPublisherTest, BadRowsOrNoFolderAreRefused) {
-  request.rowsText = "0";
-  EXPECT_EQ(publish(), JobOutcome::Refused);
-  request.rowsText = "100000";
-  EXPECT_EQ(publish(), JobOutcome::Refused);
-  request.rowsText = "8";
-  request.saveDir = "  ";
-  EXPECT_EQ(publish(), JobOutcome::Refused);
+  for (const auto& [rows, folder] : {std::pair{"0", "web"}, {"100000", "web"}, {"8", "  "}}) {
+    request.rowsText = rows;
+    request.saveDir = folder == std::string("web") ? (dir / "web").string() : folder;
+    EXPECT_EQ(publish(), JobOutcome::Refused) << rows;
+  }
   ASSERT_EQ(platform.messages.size(), 3u);
   EXPECT_EQ(platform.messages[1].text, "Please enter a number of rows from 1 to 32767.");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);

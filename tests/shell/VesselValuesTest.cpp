@@ -16,12 +16,10 @@ Settings vessel() {
 // Every stored height and length goes to feet (1 m = 3.28084 ft) and back to
 // metres within single precision; the unit already in use changes nothing.
 TEST(HeightUnitChange, FeetAndBackConvertEveryStoredValue) {
-  const struct {
-    float Settings::*value;
-    float metres, feet;
-  } fields[] = {{&Settings::draught, 1.5f, 4.92126f},     {&Settings::chartedDepth, 3.0f, 9.84252f},
-                {&Settings::ropeOnBoard, 50.0f, 164.042f}, {&Settings::chainOnBoard, 30.0f, 98.4252f},
-                {&Settings::echoSounderOffset, 0.4f, 1.312336f}};
+  const struct { float Settings::*value; float metres, feet; } fields[] = {
+      {&Settings::draught, 1.5f, 4.92126f},     {&Settings::chartedDepth, 3.0f, 9.84252f},
+      {&Settings::ropeOnBoard, 50.0f, 164.042f}, {&Settings::chainOnBoard, 30.0f, 98.4252f},
+      {&Settings::echoSounderOffset, 0.4f, 1.312336f}};
   Settings s = vessel();
   EXPECT_FALSE(ChangeHeightUnit(s, true));
   EXPECT_EQ(s, vessel());

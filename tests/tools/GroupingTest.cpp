@@ -9,7 +9,7 @@
 namespace saltmark::tcd {
 namespace {
 
-TEST(Regions, StationsGoToTheirCoast) {
+TEST(Regions, StationsGoToTheirCoastInCoastalOrder) {
   const struct { const char* name; const char* tzfile; const char* region; } cases[] = {
       {"Boston, Boston Harbor, Massachusetts", ":America/New_York", "NewEngland"},
       {"Cape May Canal, Cape May, Delaware Bay, New Jersey (sub)", ":America/New_York", "NewYorkNewJersey"},
@@ -21,10 +21,7 @@ TEST(Regions, StationsGoToTheirCoast) {
   };
   for (const auto& c : cases) EXPECT_EQ(RegionOf(c.name, c.tzfile).fileStem, c.region) << c.name;
   EXPECT_LT(RegionOf("A, Maine", "").order, RegionOf("B, Alaska", "").order);
-}
-
-TEST(Regions, TheSortKeyKeepsAStretchOfCoastTogether) {
-  // Widest part first: the state, then the water, then the place.
+  // Along a coast the widest part of a name sorts first: the state, then the water, then the place.
   EXPECT_LT(CoastalSortKey("Zeta, Casco Bay, Maine"), CoastalSortKey("Alpha, Penobscot Bay, Maine"));
   EXPECT_LT(CoastalSortKey("Bay, Maine"), CoastalSortKey("Bay Head, Maine"));
 }

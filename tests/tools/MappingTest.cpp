@@ -45,15 +45,16 @@ TEST(DirectMapping, FeetBecomeMetresAndEpochsMoveIntoThePortsZone) {
     const MappingResult mapped = MapStationDirectly(station, set, c.zone);
     ASSERT_TRUE(mapped.port) << mapped.why;
     EXPECT_NEAR(mapped.port->phase[kM2], c.expectedM2Lag, 1e-9) << "zone " << c.zone << " meridian " << c.meridian;
-    EXPECT_NEAR(mapped.port->amplitude[kM2], 4.5 * 0.3048, 1e-12);
-    EXPECT_NEAR(mapped.port->amplitude[kO1], 0.45 * 0.3048, 1e-12);
-    EXPECT_NEAR(mapped.port->meanLevel, 4.0 * 0.3048, 1e-12);
     EXPECT_EQ(mapped.port->zoneHoursWest, c.zone);
     // M4 turns exactly twice as fast as M2, so the zone shift drops out of its phase.
     EXPECT_NEAR(mapped.port->quarterPhase, NormalDegrees(40.0 - 2 * 100.0), 1e-6);
-    EXPECT_NEAR(mapped.port->quarterCoefficient, 0.12 * 0.3048 / std::pow(4.5 * 0.3048, 2), 1e-12);
-    EXPECT_NEAR(mapped.port->sixthCoefficient, 0.05 * 0.3048 / std::pow(4.5 * 0.3048, 3), 1e-12);
   }
+  const SimplePort feet = *MapStationDirectly(fullStation(set), set, 5).port;
+  EXPECT_NEAR(feet.amplitude[kM2], 4.5 * 0.3048, 1e-12);
+  EXPECT_NEAR(feet.amplitude[kO1], 0.45 * 0.3048, 1e-12);
+  EXPECT_NEAR(feet.meanLevel, 4.0 * 0.3048, 1e-12);
+  EXPECT_NEAR(feet.quarterCoefficient, 0.12 * 0.3048 / std::pow(4.5 * 0.3048, 2), 1e-12);
+  EXPECT_NEAR(feet.sixthCoefficient, 0.05 * 0.3048 / std::pow(4.5 * 0.3048, 3), 1e-12);
   ReferenceStation metres = fullStation(set);
   metres.levelUnits = "meters";
   EXPECT_DOUBLE_EQ(MapStationDirectly(metres, set, 0).port->amplitude[kM2], 4.5);
@@ -63,13 +64,12 @@ TEST(DirectMapping, StationsThatCannotBeMappedSaySo) {
   const ConstituentSet set = smallSet();
   ReferenceStation knots = fullStation(set);
   knots.levelUnits = "knots";
+  const auto missing = SkipReason::missingConstituent;  // S2, M2, or O1 of no amplitude
   const std::pair<ReferenceStation, SkipReason> cases[] = {
-      {stationWith(set, {{"M2", {1, 0}}, {"K1", {1, 0}}, {"O1", {1, 0}}}), SkipReason::missingConstituent},
-      {stationWith(set, {{"S2", {1, 0}}, {"K1", {1, 0}}, {"O1", {1, 0}}}), SkipReason::missingConstituent},
-      {stationWith(set, {{"M2", {1, 0}}, {"S2", {1, 0}}, {"K1", {1, 0}}, {"O1", {0, 0}}}),
-       SkipReason::missingConstituent},
-      {knots, SkipReason::unknownUnits},
-  };
+      {stationWith(set, {{"M2", {1, 0}}, {"K1", {1, 0}}, {"O1", {1, 0}}}), missing},
+      {stationWith(set, {{"S2", {1, 0}}, {"K1", {1, 0}}, {"O1", {1, 0}}}), missing},
+      {stationWith(set, {{"M2", {1, 0}}, {"S2", {1, 0}}, {"K1", {1, 0}}, {"O1", {0, 0}}}), missing},
+      {knots, SkipReason::unknownUnits}};
   for (const auto& [station, reason] : cases) {
     const MappingResult mapped = MapStationDirectly(station, set, 5);
     EXPECT_FALSE(mapped.port) << mapped.why;
@@ -132,10 +132,8 @@ TEST(PortLine, TheLineReadsBackWithItsPositionPhasesAndSeasonalLevels) {
   port.quarterCoefficient = 0.0123456;
   port.quarterPhase = -30;
   const LocationRecord plain = ParseLocationLine(FormatLocationLine("Some Port", port, -33.85, 151.2167));
-  EXPECT_EQ(plain.portName, "Some Port");
-  EXPECT_EQ(plain.portZone, "3.5");
-  EXPECT_EQ(plain.latitudeText, "33\xB0" "51'S");
-  EXPECT_EQ(plain.longitudeText, "151\xB0" "13'E");
+  EXPECT_EQ((std::vector{plain.portName, plain.portZone, plain.latitudeText, plain.longitudeText}),
+            (std::vector<std::string>{"Some Port", "3.5", "33\xB0" "51'S", "151\xB0" "13'E"}));
   // M2's 359.996 rounds to a full turn.
   const std::array<std::string, 13> harmonic = {"1.2346", "0.00",   "1.5000", "40.00",    "0.4000", "20.00", "0.2000",
                                                 "10.00",  "0.1000", "330.00", "0.012346", "0.00",   "0.000000"};
@@ -144,17 +142,14 @@ TEST(PortLine, TheLineReadsBackWithItsPositionPhasesAndSeasonalLevels) {
   EXPECT_EQ(plain.springNeapLevel, decltype(plain.springNeapLevel){});
   // Minutes that round to 60 carry into the degrees.
   EXPECT_EQ(ParseLocationLine(FormatLocationLine("P", port, 50.9999, -0.00001)).latitudeText, "51\xB0" "00'N");
-  EXPECT_EQ(ZoneText(-10), "-10");
 
   port.monthlyLevel = {0.08, 0.05, 0.0, -0.04, -0.07, -0.09, -0.06, -0.02, 0.03, 0.06, 0.04, 0.02};
   port.followsSpringNeap = true;
   port.springNeapOffset = -2;
   port.springNeapLevel = {1.45, 1.42, 1.36, 1.30, 1.24, 1.20, 1.18, 1.17};
   const LocationRecord record = ParseLocationLine(FormatLocationLine("P", port, 50, -1));
-  EXPECT_EQ(record.harmonic[0], "w");
-  EXPECT_EQ(record.monthlyLevel[0], "0.0800");
-  EXPECT_EQ(record.monthlyLevel[2], "0.0000");
-  EXPECT_EQ(record.monthlyLevel[11], "0.0200");
+  EXPECT_EQ((std::vector{record.harmonic[0], record.monthlyLevel[0], record.monthlyLevel[2], record.monthlyLevel[11]}),
+            (std::vector<std::string>{"w", "0.0800", "0.0000", "0.0200"}));
   const std::array<std::string, 10> springNeap = {"-2", "", "1.4500", "1.4200", "1.3600", "1.3000",
                                                   "1.2400", "1.2000", "1.1800", "1.1700"};
   EXPECT_EQ(record.springNeapLevel, springNeap);
@@ -186,12 +181,10 @@ SubordinateStation sub(int highTime, int lowTime, double highAdd, double lowAdd,
 }
 
 TEST(DifferenceMapping, TimeDifferencesAsSignedHoursAndMinutes) {
-  const std::pair<int, const char*> cases[] = {
-      {238, "+0238"}, {-5, "-0005"}, {-234, "-0234"}, {0, " 0000"}, {2359, "+2359"}, {-2359, "-2359"}};
-  for (const auto& [value, text] : cases) EXPECT_EQ(TimeDifferenceText(value), text) << value;
-  // A day or more, and 75 minutes, cannot be written.
+  // The text is the editor's own (tests/editors); a day or more, and 75 minutes, cannot be written.
+  EXPECT_EQ(TimeDifferenceText(-234), "-0234");
+  EXPECT_EQ(TimeDifferenceText(2359), "+2359");
   for (int value : {2400, -3015, 175}) EXPECT_FALSE(TimeDifferenceText(value)) << value;
-  EXPECT_EQ(ParseTimeDifference(*TimeDifferenceText(-234)), -154);
 }
 
 TEST(DifferenceMapping, PlainDifferencesUseTheDifferencesOnlyPattern) {
@@ -205,10 +198,7 @@ TEST(DifferenceMapping, PlainDifferencesUseTheDifferencesOnlyPattern) {
   // No reference levels; 1 ft at high water, -0.5 ft at low.
   const std::array<std::string, kDifferenceValueCount> texts = {"", "", "", "", "+0045", "-0030",
                                                                 "0.30", "0.30", "-0.15", "-0.15"};
-  EXPECT_EQ(r.diffText, texts);
-  EXPECT_FALSE(DifferenceCombinationProblem(r.diffText));
-  EXPECT_NEAR(HeightDifference(r, 2.0, 1), 0.30, 1e-9);
-  EXPECT_NEAR(HeightDifference(r, 0.5, -1), -0.15, 1e-9);
+  EXPECT_EQ(r.diffText, texts);  // the differences-only pattern, as the editor allows it
 }
 
 // With ratios the program must give ratio x reference height + difference at
@@ -217,8 +207,7 @@ TEST(DifferenceMapping, RatiosBecomeHeightDifferencesAtTheReferenceLevels) {
   const struct { const char* what; SimplePort reference; double highRatio, lowRatio; bool neaps; } cases[] = {
       {"semidiurnal, one ratio", referencePort(1.0, 0.25), 0.8, 0.8, true},
       {"semidiurnal, two ratios", referencePort(1.0, 0.25), 1.2, 0.9, true},
-      {"S2 as large as M2", referencePort(0.3, 0.3), 0.5, 0.5, false},
-  };
+      {"S2 as large as M2", referencePort(0.3, 0.3), 0.5, 0.5, false}};
   for (const auto& c : cases) {
     const auto mapped = MapSubordinate(sub(10, 20, 0.5, 0.0, c.highRatio, c.lowRatio), c.reference, 3);
     ASSERT_TRUE(mapped.record) << c.what;

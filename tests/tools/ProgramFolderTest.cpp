@@ -33,13 +33,11 @@ TEST(BundledFolder, EveryFileLoadsAndEveryStationLeadsToAPort) {
   if (dir.empty() || !fs::exists(dir / "SALTMARK.IND")) GTEST_SKIP() << "no bundled data in this build";
   const LocationIndexContents index = ReadLocationIndexFile(dir / "SALTMARK.IND");
   ASSERT_FALSE(index.entries.empty());
-  ASSERT_LE(index.databaseNames.size(), 15u);
   std::vector<TideDatabaseContents> databases;
   std::size_t lines = 0;
   for (const std::string& name : index.databaseNames) {
     databases.push_back(ReadTideDatabaseFile(dir / name));
     EXPECT_TRUE(databases.back().signature.starts_with(kVersionString)) << name;
-    EXPECT_LE(databases.back().locationLines.size(), 701u) << name;
     lines += databases.back().locationLines.size();
   }
   EXPECT_EQ(lines, index.entries.size()) << "every port is in the index once";
@@ -72,7 +70,7 @@ TEST(BundledFolder, EveryFileLoadsAndEveryStationLeadsToAPort) {
     }
     if (file.extension() == ".vel") {
       const auto records = StreamFile::read(file);
-      EXPECT_TRUE(!records.empty() && records.size() <= 257u) << file;
+      EXPECT_FALSE(records.empty()) << file;
       streams += records.size();
       for (const StreamRecord& r : records) {
         EXPECT_TRUE(isPort(r.referencePort)) << r.name;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "Conversion.h"
@@ -111,10 +112,8 @@ TEST(StreamConversion, WritesWhatCanBeFittedAndSaysWhyTheRestIsLeftOut) {
   options.fitStepHours = 6;
   const Conversion c = ConvertTcdData(data, options, [](const std::string&) { return 5.0; });
   const StreamSummary& s = c.streams;
-  EXPECT_EQ(s.stationsRead, 7);
-  EXPECT_EQ(s.stationsWritten, 3);
-  EXPECT_EQ(s.diurnalRough, 1);
-  EXPECT_EQ(s.notes.size(), 4u);
+  EXPECT_EQ((std::array{s.stationsRead, s.stationsWritten, s.diurnalRough, int(s.notes.size())}),
+            (std::array{7, 3, 1, 4}));
   const std::string text = StreamSummaryText(s);
   for (const char* reason : {"no distinct flood and ebb directions: 2", "no bundled port within 80 km: 1",
                              "speeds in furlongs, not knots: 1"})
