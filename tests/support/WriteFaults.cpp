@@ -1,6 +1,7 @@
 #include "support/WriteFaults.h"
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <fstream>
@@ -14,7 +15,8 @@
 namespace saltmark::test {
 
 std::string WriteFaultName(WriteFault fault) {
-  static const char* const kNames[] = {"DiskFullBeforeWriting", "DiskFullPartWay", "FolderInPlaceOfFile"};
+  static const char* const kNames[] = {"DiskFullBeforeWriting", "DiskFullPartWay", "FolderInPlaceOfFile",
+                                       "ReadOnlyFolder"};
   return kNames[static_cast<int>(fault)];
 }
 
@@ -28,7 +30,7 @@ std::map<std::string, std::string> FolderSnapshot(const std::filesystem::path& f
 }
 
 std::string WriteFaultUnavailable(WriteFault fault, const std::filesystem::path& folder) {
-  if (fault != WriteFault::DiskFullPartWay) return {};
+  if (fault != WriteFault::ReadOnlyFolder) return {};
   WriteFaultScope probe(fault, folder / "probe");
   return probe.whyNot();
 }
@@ -43,7 +45,7 @@ bool ExpectWriteRefused(WriteFault fault, const std::filesystem::path& target, c
 }
 
 WriteFaultScope::WriteFaultScope(WriteFault fault, const std::filesystem::path& target, std::size_t failAfterBytes)
-    : fault_(fault) {
+    : fault_(fault), folder_(target.parent_path()) {
   switch (fault) {
     case WriteFault::DiskFullBeforeWriting:
       setWriteFaultForTesting([](const std::filesystem::path&) { return false; });
@@ -66,6 +68,13 @@ WriteFaultScope::WriteFaultScope(WriteFault fault, const std::filesystem::path& 
       std::filesystem::create_directories(target);
       std::ofstream(target / "inside.txt") << "kept";
       break;
+    case WriteFault::ReadOnlyFolder:
+      std::filesystem::permissions(folder_, std::filesystem::perms(0555));  // read and enter only
+      if (std::ofstream(folder_ / ".write-probe")) {  // the file can still be made: as root
+        std::filesystem::remove(folder_ / ".write-probe");
+        whyNot_ = "this process may write into a read-only folder (it runs as root), so the fault cannot be made";
+      }
+      break;
   }
 }
 
@@ -80,6 +89,11 @@ WriteFaultScope::~WriteFaultScope() {
       }
       break;
     case WriteFault::FolderInPlaceOfFile: break;
+    case WriteFault::ReadOnlyFolder: {
+      std::error_code ec;
+      std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+      break;
+    }
   }
 }
 

@@ -4,9 +4,9 @@
 //   DiskFullBeforeWriting  refused before any byte (AtomicFile's fault hook);
 //   DiskFullPartWay        the write stops part way, as on a full disk: a file
 //                          size limit (RLIMIT_FSIZE), which holds for root too;
-//   FolderInPlaceOfFile    a folder stands where the file should be.
-// (A read-only folder is no fault for root, who writes there anyway, and
-// fails where DiskFullBeforeWriting does: before any byte.)
+//   FolderInPlaceOfFile    a folder stands where the file should be;
+//   ReadOnlyFolder         the file's folder is read-only (not for root, who
+//                          may write there anyway: the test says so).
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -15,9 +15,9 @@
 
 namespace saltmark::test {
 
-enum class WriteFault { DiskFullBeforeWriting, DiskFullPartWay, FolderInPlaceOfFile };
+enum class WriteFault { DiskFullBeforeWriting, DiskFullPartWay, FolderInPlaceOfFile, ReadOnlyFolder };
 inline constexpr WriteFault kAllWriteFaults[] = {WriteFault::DiskFullBeforeWriting, WriteFault::DiskFullPartWay,
-                                                 WriteFault::FolderInPlaceOfFile};
+                                                 WriteFault::FolderInPlaceOfFile, WriteFault::ReadOnlyFolder};
 
 std::string WriteFaultName(WriteFault fault);
 
@@ -50,6 +50,7 @@ class WriteFaultScope {
 
  private:
   WriteFault fault_;
+  std::filesystem::path folder_;
   std::string whyNot_;
   bool limitSet_ = false;
   unsigned long long savedLimit_ = 0, savedMaximum_ = 0;
