@@ -108,9 +108,7 @@ const TypedPort kPorts[] = {
 
 // Types a record's name and position and chooses its reference port.
 void typeHeading(QWidget& window, const char* name, const char* latitude, const char* longitude, int reference) {
-  typeBox(window, "Nam", name);
-  typeBox(window, "lat", latitude);
-  typeBox(window, "lon", longitude);
+  typeBox(window, "Nam", name), typeBox(window, "lat", latitude), typeBox(window, "lon", longitude);
   auto* ref = child<QComboBox>(window, "ref");
   ref->setCurrentIndex(reference);
   emit ref->activated(reference);
@@ -251,20 +249,16 @@ void typeStation(QWidget& window, int s) {
 }
 
 std::vector<StreamRecord> expectedStations() {
-  std::vector<StreamRecord> records;
+  std::vector<StreamRecord> records(3);
   for (int s = 0; s < 3; ++s) {
-    StreamRecord r;
-    r.name = kStations[s].name;
-    r.latitudeText = kStations[s].latitudeText;
-    r.longitudeText = kStations[s].longitudeText;
-    r.referencePort = 1;
-    r.speedUnits = static_cast<std::int16_t>(kStations[s].speedUnits);
+    StreamRecord& r = records[static_cast<std::size_t>(s)];
+    const auto& t = kStations[s];
+    r.name = t.name, r.latitudeText = t.latitudeText, r.longitudeText = t.longitudeText, r.referencePort = 1;
+    r.speedUnits = static_cast<std::int16_t>(t.speedUnits);
     for (int j = 0; j < kStreamHours; ++j) {
       r.direction[j] = static_cast<std::int16_t>(setAt(s, j));
-      r.springRate[j] = static_cast<std::int16_t>(springAt(s, j));
-      r.neapRate[j] = static_cast<std::int16_t>(springAt(s, j) / 2);
+      r.springRate[j] = static_cast<std::int16_t>(springAt(s, j)), r.neapRate[j] = r.springRate[j] / 2;
     }
-    records.push_back(r);
   }
   return records;
 }
