@@ -182,7 +182,9 @@ TEST_F(MainWindowTest, ExitSavesOnlyWhenTheUserSaysYes) {
     EXPECT_EQ(program.window->isVisible(), !c.ends);
     const bool saved = c.changed && c.answer == MessageAnswer::Yes;
     EXPECT_EQ(std::filesystem::exists(dir / "SALTMARK.CFG"), saved);
-    if (saved) EXPECT_EQ(savedConfig().vesselName, "Kittiwake");
+    if (saved) {
+      EXPECT_EQ(savedConfig().vesselName, "Kittiwake");
+    }
   }
 }
 
