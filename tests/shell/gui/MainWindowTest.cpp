@@ -41,7 +41,7 @@ void expectChecked(const RunningProgram& program, std::initializer_list<const ch
   for (const char* name : off) EXPECT_FALSE(program.action(name)->isChecked()) << name;
 }
 
-TEST_F(MainWindowTest, FirstStartOpensWithTheDefaults) {
+TEST_F(MainWindowTest, FirstStartOpensWithTheDefaultsAndPredictsOnlyOnACompleteChoice) {
   RunningProgram program(dir.path());
   EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
   EXPECT_EQ(program.window->windowTitle().toStdString(), "Saltmark 100");
@@ -72,9 +72,36 @@ TEST_F(MainWindowTest, FirstStartOpensWithTheDefaults) {
   EXPECT_EQ(about.icon, MessageIcon::Information);
   EXPECT_EQ(about.text.rfind("Saltmark 100", 0), 0u);
   EXPECT_NE(about.text.find("not for navigation"), std::string::npos);
+
+  // Nothing chosen: the Table button says which database is missing in each mode.
+  const std::pair<int, const char*> cases[] = {{0, "Please select a Database (.tid file)."},
+                                               {1, "Please select a Database (.vel file)."},
+                                               {2, "Please select a Database (.dif file)."}};
+  for (const auto& [mode, message] : cases) {
+    program.platform.clear();
+    program.action(("Tidemode_" + std::to_string(mode)).c_str())->trigger();
+    program.find<QLineEdit>("pdatebox")->setText("15 Jun 2026");
+    program.find<QPushButton>("table")->click();
+    EXPECT_EQ(program.platform.messageTexts(), std::vector<std::string>{message}) << mode;
+    EXPECT_EQ(program.platform.lastMessage()->icon, MessageIcon::Exclamation);
+  }
+  program.platform.clear();
+  program.action("Tidemode_0")->trigger();
+  program.choose("Tfile", "SOUTH.tid");
+  program.find<QLineEdit>("pdatebox")->setText("");
+  program.find<QPushButton>("graph")->click();
+  EXPECT_EQ(program.platform.messageTexts(), std::vector<std::string>{"Please enter a valid date."});
+
+  program.platform.clear();
+  program.find<QLineEdit>("pdatebox")->setText("15 Jun 2026");
+  program.find<QLineEdit>("ptimebox")->setText("6:30");
+  program.find<QPushButton>("graph")->click();
+  EXPECT_TRUE(program.platform.messages.empty());
+  EXPECT_EQ(program.state.startInstant, DateTime::fromCivil(2026, 6, 15, 6, 30, 0));
+  EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "06:30");
 }
 
-TEST_F(MainWindowTest, ChoosingDatabasePortOrderAndFinder) {
+TEST_F(MainWindowTest, ChoosingDatabasePortOrderFinderAndStreamStations) {
   RunningProgram program(dir.path());
   program.choose("Tfile", "SOUTH.tid");
   auto* tloc = program.find<QListWidget>("tloc");
@@ -117,6 +144,28 @@ TEST_F(MainWindowTest, ChoosingDatabasePortOrderAndFinder) {
   EXPECT_EQ(tloc->count(), 0);
   EXPECT_FALSE(tloc->isEnabled());
   EXPECT_TRUE(program.find<QLabel>("latbox")->text().isEmpty());
+
+  // Stream stations: a Ctrl+click adds one, up to three.
+  program.action("Tidemode_1")->trigger();
+  EXPECT_FALSE(program.find<QGroupBox>("Frame_Streams")->isHidden());
+  program.choose("Sfile", "USER.vel");
+  auto* sloc = program.find<QListWidget>("Sloc");
+  ASSERT_EQ(sloc->count(), 4);
+  EXPECT_EQ(program.state.stations.count, 1);
+  EXPECT_EQ(text(program.find<QLabel>("srecname_0")), "Diamond A");
+  EXPECT_TRUE(program.find<QPushButton>("SFind")->isHidden());
+  for (int i = 1; i < 4; ++i) sloc->item(i)->setSelected(true);
+  EXPECT_EQ(program.state.stations.count, 3);
+  EXPECT_FALSE(sloc->item(3)->isSelected());  // a fourth is taken back
+  EXPECT_EQ(program.find<QPushButton>("SFind")->text().toStdString(), "Interpolate 3pt");
+  EXPECT_EQ(text(program.find<QLabel>("spercent_2")), "0.0%");
+
+  program.find<QLineEdit>("Slat")->setText("50 40N");
+  program.find<QLineEdit>("Slon")->setText("1 10W");
+  program.find<QPushButton>("SFind")->click();
+  EXPECT_TRUE(program.state.stations.weighted);
+  EXPECT_EQ(text(program.find<QLabel>("spercent_0")), "100.0%");
+  EXPECT_EQ(text(program.find<QLabel>("srans_0")), "0.00");
 }
 
 // A box is checked when the focus really leaves it (OtherFocusReason: moved to
@@ -124,13 +173,7 @@ TEST_F(MainWindowTest, ChoosingDatabasePortOrderAndFinder) {
 TEST_F(MainWindowTest, TypedTimesAndDatesAreCheckedOnLeaving) {
   const char* const date = "Date not valid. Please use Date Format(s) defined in Windows Control Panel";
   const char* const time = "Time not valid or in unknown format.\rPlease use the Saltmark time format eg 07:59.";
-  const struct {
-    const char* box;
-    const char* typed;
-    Qt::FocusReason reason;
-    const char* shown;
-    const char* message;  // nullptr: none
-  } cases[] = {
+  const struct { const char *box, *typed; Qt::FocusReason reason; const char *shown, *message; } cases[] = {
       {"ptimebox", "7:5", Qt::OtherFocusReason, "07:05", nullptr},
       {"pdatebox", "5/12/2026", Qt::OtherFocusReason, "05 Dec 2026", nullptr},
       {"pdatebox", "", Qt::OtherFocusReason, "", nullptr},
@@ -227,35 +270,12 @@ TEST_F(MainWindowTest, MissingDatabaseStillOpensTheWindow) {
   EXPECT_EQ(program.find<QComboBox>("Tfile")->count(), 1);
 }
 
-TEST_F(MainWindowTest, UseClockFollowsTheChosenBase) {
-  const struct { int base; const char* time; } cases[] = {{0, "11:00:00"}, {1, "13:00:00"}, {2, "12:00:00"}};
-  RunningProgram program(dir.path());
-  program.state.settings.systemZoneOffset = -4, program.state.settings.localZoneOffset = -8;  // GMT+1, GMT+2
-  auto* useClock = program.find<QCheckBox>("Usenow");
-  useClock->click();
-  EXPECT_EQ(program.state.settings.useClock, 1);
-  for (const auto& c : cases) {
-    program.find<QRadioButton>(("gmtcheck_" + std::to_string(c.base)).c_str())->click();
-    program.window->UpdateClockDisplay();
-    EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), c.time) << c.base;
-    EXPECT_EQ(program.state.settings.timeBase, c.base);
-  }
-  program.clock = kFixedClock.addSeconds(1);
-  program.window->UpdateClockDisplay();
-  EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "12:00:01");
-  useClock->click();
-  EXPECT_EQ(program.state.settings.useClock, 0);
-  EXPECT_TRUE(program.find<QLineEdit>("pdatebox")->text().isEmpty());
-  EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "00:00");
-  EXPECT_TRUE(program.find<QLineEdit>("ptimebox")->isEnabled());
-}
-
 int minutesOfDay(QLabel* clock) {
   const std::string t = text(clock);  // "hh:nn:ss"
   return std::stoi(t.substr(0, 2)) * 60 + std::stoi(t.substr(3, 2));
 }
 
-TEST_F(MainWindowTest, ZonesDialogButtonsAndClocks) {
+TEST_F(MainWindowTest, ZonesDialogButtonsAndClocksAndUseClock) {
   RunningProgram program(dir.path());
   program.action("zone")->trigger();
   ZonesDialog* zones = program.window->zonesDialog();
@@ -303,61 +323,28 @@ TEST_F(MainWindowTest, ZonesDialogButtonsAndClocks) {
   button("Exit")->click();
   EXPECT_EQ(program.state.settings.autoLocalZone, 0);
   EXPECT_FALSE(zones->isVisible());
-}
 
-TEST_F(MainWindowTest, StreamStationsWithCtrlClick) {
-  RunningProgram program(dir.path());
-  program.action("Tidemode_1")->trigger();
-  EXPECT_FALSE(program.find<QGroupBox>("Frame_Streams")->isHidden());
-  program.choose("Sfile", "USER.vel");
-  auto* sloc = program.find<QListWidget>("Sloc");
-  ASSERT_EQ(sloc->count(), 4);
-  EXPECT_EQ(program.state.stations.count, 1);
-  EXPECT_EQ(text(program.find<QLabel>("srecname_0")), "Diamond A");
-  EXPECT_TRUE(program.find<QPushButton>("SFind")->isHidden());
-  for (int i = 1; i < 4; ++i) sloc->item(i)->setSelected(true);
-  EXPECT_EQ(program.state.stations.count, 3);
-  EXPECT_FALSE(sloc->item(3)->isSelected());  // a fourth is taken back
-  EXPECT_EQ(program.find<QPushButton>("SFind")->text().toStdString(), "Interpolate 3pt");
-  EXPECT_EQ(text(program.find<QLabel>("spercent_2")), "0.0%");
-
-  program.find<QLineEdit>("Slat")->setText("50 40N");
-  program.find<QLineEdit>("Slon")->setText("1 10W");
-  program.find<QPushButton>("SFind")->click();
-  EXPECT_TRUE(program.state.stations.weighted);
-  EXPECT_EQ(text(program.find<QLabel>("spercent_0")), "100.0%");
-  EXPECT_EQ(text(program.find<QLabel>("srans_0")), "0.00");
-}
-
-TEST_F(MainWindowTest, PredictionNeedsACompleteChoice) {
-  const struct { const char* date; int mode; const char* message; } cases[] = {
-      {"", 0, "Please select a Database (.tid file)."}, {"15 Jun 2026", 0, "Please select a Database (.tid file)."},
-      {"15 Jun 2026", 1, "Please select a Database (.vel file)."},
-      {"15 Jun 2026", 2, "Please select a Database (.dif file)."}};
-  RunningProgram program(dir.path());
+  // Use Clock: the start boxes follow the clock of the chosen base.
+  program.clock = kFixedClock;
+  const struct { int base; const char* time; } cases[] = {{0, "11:00:00"}, {1, "13:00:00"}, {2, "12:00:00"}};
+  program.state.settings.systemZoneOffset = -4, program.state.settings.localZoneOffset = -8;  // GMT+1, GMT+2
+  auto* useClock = program.find<QCheckBox>("Usenow");
+  useClock->click();
+  EXPECT_EQ(program.state.settings.useClock, 1);
   for (const auto& c : cases) {
-    program.platform.clear();
-    program.action(("Tidemode_" + std::to_string(c.mode)).c_str())->trigger();
-    program.find<QLineEdit>("pdatebox")->setText(c.date);
-    program.find<QPushButton>("table")->click();
-    ASSERT_EQ(program.platform.messages.size(), 1u) << c.mode;
-    EXPECT_EQ(program.platform.messages[0].text, c.message);
-    EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::Exclamation);
+    program.find<QRadioButton>(("gmtcheck_" + std::to_string(c.base)).c_str())->click();
+    program.window->UpdateClockDisplay();
+    EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), c.time) << c.base;
+    EXPECT_EQ(program.state.settings.timeBase, c.base);
   }
-  program.platform.clear();
-  program.action("Tidemode_0")->trigger();
-  program.choose("Tfile", "SOUTH.tid");
-  program.find<QLineEdit>("pdatebox")->setText("");
-  program.find<QPushButton>("graph")->click();
-  EXPECT_EQ(program.platform.messageTexts(), std::vector<std::string>{"Please enter a valid date."});
-
-  program.platform.clear();
-  program.find<QLineEdit>("pdatebox")->setText("15 Jun 2026");
-  program.find<QLineEdit>("ptimebox")->setText("6:30");
-  program.find<QPushButton>("graph")->click();
-  EXPECT_TRUE(program.platform.messages.empty());
-  EXPECT_EQ(program.state.startInstant, DateTime::fromCivil(2026, 6, 15, 6, 30, 0));
-  EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "06:30");
+  program.clock = kFixedClock.addSeconds(1);
+  program.window->UpdateClockDisplay();
+  EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "12:00:01");
+  useClock->click();
+  EXPECT_EQ(program.state.settings.useClock, 0);
+  EXPECT_TRUE(program.find<QLineEdit>("pdatebox")->text().isEmpty());
+  EXPECT_EQ(text(program.find<QLineEdit>("ptimebox")), "00:00");
+  EXPECT_TRUE(program.find<QLineEdit>("ptimebox")->isEnabled());
 }
 
 }  // namespace
