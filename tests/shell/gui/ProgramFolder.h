@@ -49,10 +49,8 @@ inline void writeSampleFolder(const std::filesystem::path& folder) {
                    {0, 2, "Cherbourg", radians(49.65), radians(-1.6333)}};
   if (!WriteLocationIndexFile(folder / "SALTMARK.IND", index)) throw std::runtime_error("index");
 
-  std::vector<DifferenceRecord> differences(2);
-  differences[0].name = "Cowes", differences[0].referencePort = 1;
-  differences[0].latitudeText = "50\xB0" "46'N", differences[0].longitudeText = "1\xB0" "18'W";
-  differences[1].name = "Lymington", differences[1].referencePort = 0;
+  const std::vector<DifferenceRecord> differences = {{"Cowes", "50\xB0" "46'N", "1\xB0" "18'W", 1, 0, {}},
+                                                     {"Lymington", "", "", 0, 0, {}}};
   if (!DifferenceFile::write(folder / "USER.dif", differences)) throw std::runtime_error("differences");
 
   std::vector<StreamRecord> stations;

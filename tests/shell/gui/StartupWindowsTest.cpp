@@ -63,7 +63,7 @@ TEST(SingleCopyLock, OneCopyAtATimeAndAKilledCopyBlocksNothing) {
     ASSERT_TRUE(first.acquire());
     EXPECT_FALSE(second.acquire());
   }
-  // A copy that is killed while it holds the lock: the next start goes ahead.
+  // A copy killed while it holds the lock (in a child process): the next start goes ahead.
   int ready[2];
   ASSERT_EQ(::pipe(ready), 0);
   const pid_t child = ::fork();
@@ -102,9 +102,8 @@ struct BlockedWatch : QObject {
 TEST(HelpWindow, OpensPagesAndFindsWordsAlsoOverAModalWindow) {
   TempDir dir;
   const std::string topicPage = HelpTopicPage(9);
-  writeFile(dir / kHelpContentsPage, "<html><head><title>Contents</title></head><body>Contents</body></html>");
-  writeFile(dir / kHelpIndexPage, "<html><body>Index</body></html>");
-  writeFile(dir / kHelpSearchPage, "<html><body>Search</body></html>");
+  for (const char* page : {kHelpContentsPage, kHelpIndexPage, kHelpSearchPage})
+    writeFile(dir / page, std::string("<html><body>") + page + "</body></html>");
   writeFile(dir / topicPage, "<html><head><title>Tide</title></head><body>Draught and charted depth</body></html>");
   HelpWindow help(dir.path());
   BlockedWatch watch;
@@ -158,15 +157,12 @@ TEST(SaveDirectoryChooser, ReturnsTheHighlightedFolderOnOkAndNothingOnCancel) {
   chooser.openOn(dir / "missing");  // a folder that is gone: the current folder
   EXPECT_EQ(chooser.highlighted(), dir.path());
 
-  struct Case {
-    const char* button;
-    std::optional<std::filesystem::path> chosen;
-  };
-  const Case cases[] = {{"Command1", dir.path()}, {"Command2", std::nullopt}};
-  for (const Case& c : cases) {
-    QTimer::singleShot(0, &chooser, [&] { chooser.findChild<QPushButton*>(c.button)->click(); });
-    EXPECT_EQ(chooser.choose(dir.path()), c.chosen) << c.button;
-    EXPECT_FALSE(chooser.isVisible()) << c.button;
+  const std::pair<const char*, std::optional<std::filesystem::path>> cases[] = {{"Command1", dir.path()},
+                                                                                {"Command2", std::nullopt}};
+  for (const auto& [button, chosen] : cases) {
+    QTimer::singleShot(0, &chooser, [&, button] { chooser.findChild<QPushButton*>(button)->click(); });
+    EXPECT_EQ(chooser.choose(dir.path()), chosen) << button;
+    EXPECT_FALSE(chooser.isVisible()) << button;
   }
   EXPECT_TRUE(platform.messages.empty());
 }
