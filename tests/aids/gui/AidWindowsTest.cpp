@@ -159,6 +159,13 @@ TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
 
 class InformationTest : public AidWindowsTest {
  protected:
+  void SetUp() override {
+    AidWindowsTest::SetUp();
+    ASSERT_TRUE(DifferenceFile::write(dir.path() / "USER.dif", std::vector<DifferenceRecord>{secondary}));
+  }
+  const DifferenceRecord secondary{"Uyak Bay, Kodiak Island, Larsen Bay entrance opposite Kukak Bay - Alaska",
+                                   "57 32N", "153 59W", 0, 0,
+                                   {"4.50", "3.60", "1.40", "0.50", "+0030", "+0045", "0.20", "0.10", "0.00", "0.00"}};
   // Use Clock on, a draught of 2 m over a charted depth of 1 m, the graph
   // open, then the information display opened from it.
   QWidget* openInformation(GraphProgram& program) {
@@ -176,8 +183,8 @@ class InformationTest : public AidWindowsTest {
   }
 };
 
-// The present tide and clearance every second, the alarm while the clearance is below its level, and
-// Leave and the close box, which both end the updates.
+// The present tide and clearance every second, the alarm while the clearance is below its level,
+// Leave and the close box, which both end the updates, and a secondary port's name.
 TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecondAndSoundsTheAlarm) {
   GraphProgram program(dir.path());
   QWidget* info = openInformation(program);
@@ -255,23 +262,16 @@ TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecondAndSoundsTheAl
   EXPECT_EQ(program.platform.messages[0].text, "Alarm option requires Now to be checked on main control window");
   EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::None);
   EXPECT_FALSE(alarm->isVisible());
-}
 
-// At a secondary port the display names the secondary port, not its
-// reference port, and shows its long name whole.
-TEST_F(InformationTest, NamesTheSecondaryPortWhole) {
-  const DifferenceRecord secondary{"Uyak Bay, Kodiak Island, Larsen Bay entrance opposite Kukak Bay - Alaska",
-                                   "57 32N", "153 59W", 0, 0,
-                                   {"4.50", "3.60", "1.40", "0.50", "+0030", "+0045", "0.20", "0.10", "0.00", "0.00"}};
-  ASSERT_TRUE(DifferenceFile::write(dir.path() / "USER.dif", std::vector<DifferenceRecord>{secondary}));
-  GraphProgram program(dir.path());
+  // At a secondary port the display names the secondary port, not its reference port, and shows its long
+  // name whole.
   program.action("Tidemode_2")->trigger();
   program.choose("Dfile", "USER.dif");
   program.click("Dloc", 0);
-  QWidget* info = openInformation(program);
-  ASSERT_NE(info, nullptr);
-  EXPECT_EQ(text(info->findChild<QLabel*>("Location")), secondary.name);
-  EXPECT_EQ(text(info->findChild<QLabel*>("Position")), "57 32N 153 59W");
+  info->close();
+  ASSERT_EQ(openInformation(program), info);
+  EXPECT_EQ(label("Location"), secondary.name);
+  EXPECT_EQ(label("Position"), "57 32N 153 59W");
   expectEveryReadoutFits(info);
 }
 

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -18,14 +17,10 @@
 namespace saltmark::test {
 namespace {
 
-// A left click as the window system delivers it, through the application.
+// A left click at the middle, as the window system delivers it, through the application.
 void clickThroughEvents(QWidget* widget) {
-  const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-  }
+  mouseAtColumn(widget, QEvent::MouseButtonPress, 480, Qt::LeftButton, Qt::LeftButton);
+  mouseAtColumn(widget, QEvent::MouseButtonRelease, 480, Qt::LeftButton, Qt::NoButton);
 }
 
 class RunTimeErrorTest : public ::testing::Test {
