@@ -3,13 +3,10 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 
 #include <gtest/gtest.h>
 
-#include "aids/gui/AnchoringWindow.h"
-#include "data/DifferenceFile.h"
 #include "display/StartInstant.h"
 #include "graphs/gui/GraphPicture.h"
 #include "graphs/gui/GraphProgram.h"

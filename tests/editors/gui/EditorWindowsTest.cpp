@@ -2,24 +2,17 @@
 // stream stations typed in, saved and loaded in the main window;
 // the reference-port list's rules; the checks made while typing; a save
 // that fails.
-#include <QAction>
-#include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
-#include <memory>
 
-#include "data/DifferenceFile.h"
-#include "data/StreamFile.h"
 #include "editors/gui/DifferenceEditorWindow.h"
 #include "editors/gui/ReferencePortBox.h"
 #include "editors/gui/StreamEditorWindow.h"

@@ -1,10 +1,7 @@
 #pragma once
 // A program folder whose ports have real tides, for window tests that
 // predict: three ports with semidiurnal constants and their location index.
-#include <filesystem>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 #include "data/LocationIndex.h"
 #include "data/LocationIndexFile.h"

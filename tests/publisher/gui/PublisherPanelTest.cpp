@@ -1,7 +1,6 @@
 // The main window's publisher panel driven as a user drives it: every port
 // of a database published with its index pages, a page that cannot be
 // written, one port, Abort, and the maker's web site.
-#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,6 @@
 // The program driven as a user drives it: first start, choices, typed dates
 // and times, units, modes, lists, the Zones dialog and the exit question.
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>

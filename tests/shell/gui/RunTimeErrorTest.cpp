@@ -4,8 +4,6 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include <gtest/gtest.h>
 

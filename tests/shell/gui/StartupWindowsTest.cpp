@@ -5,7 +5,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
