@@ -113,112 +113,6 @@ void typePort(QWidget& window, const TypedPort& port) {
   for (int i = 0; i < 10; ++i) typeBox(window, QString("d_%1").arg(i), port.values[static_cast<std::size_t>(i)]);
 }
 
-TEST(DifferenceEditorWindow, ThreePortsTypedSavedAndChosenInTheMainWindow) {
-  TempDir dir;
-  writeTidalFolder(dir.path());
-  RunningProgram program(dir.path());
-  program.platform.fileNext(dir / "SOLENT");  // Save As, no extension typed
-
-  const bool opened = whileModal(program.window.get(), "DIFFS", [&] { program.action("Db_Diff")->trigger(); },
-                                 [&](QDialog& diffs) {
-    for (const TypedPort& port : kPorts) {
-      typePort(diffs, port);
-      child<QPushButton>(diffs, "Diff_OK")->click();
-    }
-    EXPECT_EQ(child<QGroupBox>(diffs, "Record")->title().toStdString(), " 4/ 4");
-    auto* index = child<QListWidget>(diffs, "index");
-    ASSERT_EQ(index->count(), 4);
-    EXPECT_EQ(index->item(2)->text().toStdString(), "Yarmouth");
-    EXPECT_EQ(index->currentRow(), 3);
-
-    // Back to Cowes: its boxes as stored, its reference port's position shown.
-    index->setCurrentRow(0);
-    EXPECT_EQ(text(diffs, "lat"), "50\xB0" "46.0'N");
-    EXPECT_EQ(text(diffs, "d_4"), "+0010");
-    EXPECT_EQ(fromQt(child<QLabel>(diffs, "reflat")->text()), "50\xB0" "48.0'N");
-
-    child<QAction>(diffs, "Diff_Saveas")->trigger();
-    EXPECT_EQ(diffs.windowTitle().toStdString(), "Saltmark - Tidal Difference:    " + (dir / "SOLENT.dif").string());
-    child<QAction>(diffs, "Diff_Exit")->trigger();
-    EXPECT_FALSE(diffs.isVisible());  // saved: no question
-  });
-  ASSERT_TRUE(opened);
-  EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
-  EXPECT_EQ(DifferenceFile::read(dir / "SOLENT.dif"),
-            (std::vector<DifferenceRecord>{kPorts[0].stored, kPorts[1].stored, kPorts[2].stored}));
-
-  // The main window lists the new file; choose it and its second port.
-  program.action("Tidemode_2")->trigger();
-  program.choose("Dfile", "SOLENT.dif");
-  program.find<QListWidget>("Dloc")->setCurrentRow(1);
-  program.find<QLineEdit>("pdatebox")->setText("15 Jun 2026");
-  program.find<QLineEdit>("ptimebox")->setText("09:00");
-  ASSERT_TRUE(program.window->readyToPredict());
-  EXPECT_EQ(program.state.location.portName, "Southampton");  // Lymington's reference port
-}
-
-TEST_F(DifferenceEditorAlone, ReferencePortGoesBackOnEscapeAndValuesAreReformattedOnLeaving) {
-  auto* ref = child<ReferencePortBox>(window, "ref");
-  ASSERT_EQ(ref->count(), 3);
-  EXPECT_EQ(ref->itemText(2).toStdString(), "Cherbourg");
-  ref->setCurrentIndex(2);
-  emit ref->activated(2);
-  EXPECT_EQ(fromQt(child<QLabel>(window, "reflon")->text()), "001\xB0" "38.0'W");
-
-  QKeyEvent escape(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
-  const std::function<void()> leaves[] = {[&] { QApplication::sendEvent(ref, &escape); }, [&] { leaveBox(ref); }};
-  for (const auto& leave : leaves) {
-    ref->setCurrentIndex(0);  // scrolled past, not chosen
-    leave();
-    EXPECT_EQ(ref->currentIndex(), 2);
-  }
-  // Escape pressed in the list does not close the editor.
-  QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QApplication::sendEvent(ref, &press);
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_TRUE(platform.messages.empty());
-
-  // Values are reformatted when their box is left (the forms: RecordValuesTest) and checked on OK.
-  const struct { int box; const char *typed, *shown; } cases[] = {
-      {0, "4.5", "4.50"}, {4, "130", "+0130"}, {5, "75", " 0000"}, {9, "-0.125", "-0.13"}, {2, "", ""}};
-  for (const auto& c : cases) {
-    QLineEdit* box = child<QLineEdit>(window, QString("d_%1").arg(c.box));
-    typeInto(box, c.typed);
-    leaveBox(box);
-    EXPECT_EQ(fromQt(box->text()), c.shown) << c.typed;
-  }
-  child<QPushButton>(window, "Diff_OK")->click();  // heights 0 and 9 alone: refused
-  EXPECT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(text(window, "d_0"), "4.50");  // left as typed
-  EXPECT_EQ(child<QListWidget>(window, "index")->count(), 1);
-  child<QPushButton>(window, "Diff_Cancel")->click();
-  EXPECT_EQ(text(window, "d_0"), "");
-}
-
-TEST_F(DifferenceEditorAlone, AFailedSaveKeepsTheOldFileAndTheEditorsData) {
-  ASSERT_TRUE(DifferenceFile::write(dir / "MINE.dif", std::vector{kPorts[0].stored}));
-  const std::string before = readFile(dir / "MINE.dif");
-  platform.fileNext(dir / "MINE.dif");
-  child<QAction>(window, "Diff_Open")->trigger();
-  child<QPushButton>(window, "Diff_Append")->click();
-  typePort(window, kPorts[1]);
-  child<QPushButton>(window, "Diff_OK")->click();
-  ASSERT_EQ(child<QListWidget>(window, "index")->count(), 3);
-  platform.clear();
-  {
-    WriteFaultScope full(WriteFault::DiskFullBeforeWriting, dir / "MINE.dif");
-    child<QAction>(window, "Diff_Save")->trigger();
-    platform.fileNext(dir / "OTHER.dif");
-    child<QAction>(window, "Diff_Saveas")->trigger();
-  }
-  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>(2, "Difference File Write Error"));
-  EXPECT_EQ(readFile(dir / "MINE.dif"), before);
-  EXPECT_FALSE(std::filesystem::exists(dir / "OTHER.dif"));
-  EXPECT_EQ(window.windowTitle().toStdString(), "Saltmark - Tidal Difference:    " + (dir / "MINE.dif").string());
-  EXPECT_EQ(child<QListWidget>(window, "index")->item(1)->text().toStdString(), "Lymington");
-  EXPECT_TRUE(window.editor().dataChanged());
-}
-
 // Three stations typed as a user types them (sets without their leading
 // zeros, rates with six decimals): the set turns at high water, the rates
 // peak at half tide and the neaps are half the springs.
@@ -254,14 +148,53 @@ std::vector<StreamRecord> expectedStations() {
   return records;
 }
 
-TEST(StreamEditorWindow, ThreeStationsTypedSavedAndLoadedInTheMainWindow) {
+TEST(EditorWindows, PortsAndStationsTypedSavedAndChosenInTheMainWindow) {
   TempDir dir;
   writeTidalFolder(dir.path());
   RunningProgram program(dir.path());
-  program.platform.fileNext(dir / "SOLENT.vel");
+  program.platform.fileNext(dir / "SOLENT");  // Save As, no extension typed
 
-  const bool opened = whileModal(program.window.get(), "Streams", [&] { program.action("Db_Str")->trigger(); },
-                                 [&](QDialog& streams) {
+  bool opened = whileModal(program.window.get(), "DIFFS", [&] { program.action("Db_Diff")->trigger(); },
+                           [&](QDialog& diffs) {
+    for (const TypedPort& port : kPorts) {
+      typePort(diffs, port);
+      child<QPushButton>(diffs, "Diff_OK")->click();
+    }
+    EXPECT_EQ(child<QGroupBox>(diffs, "Record")->title().toStdString(), " 4/ 4");
+    auto* index = child<QListWidget>(diffs, "index");
+    ASSERT_EQ(index->count(), 4);
+    EXPECT_EQ(index->item(2)->text().toStdString(), "Yarmouth");
+    EXPECT_EQ(index->currentRow(), 3);
+
+    // Back to Cowes: its boxes as stored, its reference port's position shown.
+    index->setCurrentRow(0);
+    EXPECT_EQ(text(diffs, "lat"), "50\xB0" "46.0'N");
+    EXPECT_EQ(text(diffs, "d_4"), "+0010");
+    EXPECT_EQ(fromQt(child<QLabel>(diffs, "reflat")->text()), "50\xB0" "48.0'N");
+
+    child<QAction>(diffs, "Diff_Saveas")->trigger();
+    EXPECT_EQ(diffs.windowTitle().toStdString(), "Saltmark - Tidal Difference:    " + (dir / "SOLENT.dif").string());
+    child<QAction>(diffs, "Diff_Exit")->trigger();
+    EXPECT_FALSE(diffs.isVisible());  // saved: no question
+  });
+  ASSERT_TRUE(opened);
+  EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
+  EXPECT_EQ(DifferenceFile::read(dir / "SOLENT.dif"),
+            (std::vector<DifferenceRecord>{kPorts[0].stored, kPorts[1].stored, kPorts[2].stored}));
+
+  // The main window lists the new file; choose it and its second port.
+  program.action("Tidemode_2")->trigger();
+  program.choose("Dfile", "SOLENT.dif");
+  program.find<QListWidget>("Dloc")->setCurrentRow(1);
+  program.find<QLineEdit>("pdatebox")->setText("15 Jun 2026");
+  program.find<QLineEdit>("ptimebox")->setText("09:00");
+  ASSERT_TRUE(program.window->readyToPredict());
+  EXPECT_EQ(program.state.location.portName, "Southampton");  // Lymington's reference port
+
+  // Three stream stations, the same way.
+  program.platform.fileNext(dir / "SOLENT.vel");
+  opened = whileModal(program.window.get(), "Streams", [&] { program.action("Db_Str")->trigger(); },
+                      [&](QDialog& streams) {
     EXPECT_EQ(streams.windowTitle().toStdString(), "Saltmark Tidal Streams:    ");
     ASSERT_EQ(child<QComboBox>(streams, "spd")->count(), 4);
     for (int s = 0; s < 3; ++s) {
@@ -285,6 +218,67 @@ TEST(StreamEditorWindow, ThreeStationsTypedSavedAndLoadedInTheMainWindow) {
   program.action("Tidemode_1")->trigger();
   program.choose("Sfile", "SOLENT.vel");
   EXPECT_EQ(program.find<QListWidget>("Sloc")->count(), 3);
+}
+
+TEST_F(DifferenceEditorAlone, ReferencePortGoesBackOnEscapeValuesAreReformattedAndAFailedSaveKeepsAll) {
+  auto* ref = child<ReferencePortBox>(window, "ref");
+  ASSERT_EQ(ref->count(), 3);
+  EXPECT_EQ(ref->itemText(2).toStdString(), "Cherbourg");
+  ref->setCurrentIndex(2);
+  emit ref->activated(2);
+  EXPECT_EQ(fromQt(child<QLabel>(window, "reflon")->text()), "001\xB0" "38.0'W");
+
+  QKeyEvent escape(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+  const std::function<void()> leaves[] = {[&] { QApplication::sendEvent(ref, &escape); }, [&] { leaveBox(ref); }};
+  for (const auto& leave : leaves) {
+    ref->setCurrentIndex(0);  // scrolled past, not chosen
+    leave();
+    EXPECT_EQ(ref->currentIndex(), 2);
+  }
+  // Escape pressed in the list does not close the editor.
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(ref, &press);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(platform.messages.empty());
+
+  // Values are reformatted when their box is left (the forms: RecordValuesTest) and checked on OK.
+  const struct { int box; const char *typed, *shown; } cases[] = {
+      {0, "4.5", "4.50"}, {4, "130", "+0130"}, {5, "75", " 0000"}, {9, "-0.125", "-0.13"}, {2, "", ""}};
+  for (const auto& c : cases) {
+    QLineEdit* box = child<QLineEdit>(window, QString("d_%1").arg(c.box));
+    typeInto(box, c.typed);
+    leaveBox(box);
+    EXPECT_EQ(fromQt(box->text()), c.shown) << c.typed;
+  }
+  child<QPushButton>(window, "Diff_OK")->click();  // heights 0 and 9 alone: refused
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(text(window, "d_0"), "4.50");  // left as typed
+  EXPECT_EQ(child<QListWidget>(window, "index")->count(), 1);
+  child<QPushButton>(window, "Diff_Cancel")->click();
+  EXPECT_EQ(text(window, "d_0"), "");
+
+  // A failed save keeps the old file and the editor's data.
+  ASSERT_TRUE(DifferenceFile::write(dir / "MINE.dif", std::vector{kPorts[0].stored}));
+  const std::string before = readFile(dir / "MINE.dif");
+  platform.fileNext(dir / "MINE.dif");
+  child<QAction>(window, "Diff_Open")->trigger();
+  child<QPushButton>(window, "Diff_Append")->click();
+  typePort(window, kPorts[1]);
+  child<QPushButton>(window, "Diff_OK")->click();
+  ASSERT_EQ(child<QListWidget>(window, "index")->count(), 3);
+  platform.clear();
+  {
+    WriteFaultScope full(WriteFault::DiskFullBeforeWriting, dir / "MINE.dif");
+    child<QAction>(window, "Diff_Save")->trigger();
+    platform.fileNext(dir / "OTHER.dif");
+    child<QAction>(window, "Diff_Saveas")->trigger();
+  }
+  EXPECT_EQ(platform.messageTexts(), std::vector<std::string>(2, "Difference File Write Error"));
+  EXPECT_EQ(readFile(dir / "MINE.dif"), before);
+  EXPECT_FALSE(std::filesystem::exists(dir / "OTHER.dif"));
+  EXPECT_EQ(window.windowTitle().toStdString(), "Saltmark - Tidal Difference:    " + (dir / "MINE.dif").string());
+  EXPECT_EQ(child<QListWidget>(window, "index")->item(1)->text().toStdString(), "Lymington");
+  EXPECT_TRUE(window.editor().dataChanged());
 }
 
 TEST_F(StreamEditorAlone, OutOfRangeValuesAreRefusedAsTheyAreTyped) {
