@@ -175,17 +175,13 @@ TEST_F(MainWindowTest, TypedTimesAndDatesAreCheckedOnLeaving) {
   const struct { const char *box, *typed; Qt::FocusReason reason; const char *shown, *message; } cases[] = {
       {"ptimebox", "7:5", Qt::OtherFocusReason, "07:05", nullptr},
       {"pdatebox", "5/12/2026", Qt::OtherFocusReason, "05 Dec 2026", nullptr},
-      {"pdatebox", "", Qt::OtherFocusReason, "", nullptr},
-      {"pdatebox", "31 Apr 2026", Qt::OtherFocusReason, "", date},
+      {"pdatebox", "", Qt::OtherFocusReason, "", nullptr}, {"pdatebox", "31 Apr 2026", Qt::OtherFocusReason, "", date},
       {"pdatebox", "12 De", Qt::PopupFocusReason, "12 De", nullptr},
       {"pdatebox", "12 De", Qt::MenuBarFocusReason, "12 De", nullptr},
-      {"pdatebox", "12 De", Qt::TabFocusReason, "", date},
-      {"ptimebox", "7:5", Qt::PopupFocusReason, "7:5", nullptr},
+      {"pdatebox", "12 De", Qt::TabFocusReason, "", date},   {"ptimebox", "7:5", Qt::PopupFocusReason, "7:5", nullptr},
       {"ptimebox", "7:5", Qt::MouseFocusReason, "07:05", nullptr},
       {"ptimebox", "25:00", Qt::TabFocusReason, "25:00", time},
-      // Last: the bad time stays in the box, which takes the focus back.
-      {"ptimebox", "25:00", Qt::OtherFocusReason, "25:00", time},
-  };
+      {"ptimebox", "25:00", Qt::OtherFocusReason, "25:00", time}};  // last: the bad time keeps the focus
   RunningProgram program(dir.path());
   QApplication::setActiveWindow(program.window.get());
   auto* other = program.find<QLineEdit>("Finddist");
@@ -230,7 +226,7 @@ TEST_F(MainWindowTest, ExitSavesOnlyWhenTheUserSaysYes) {
   }
 }
 
-TEST_F(MainWindowTest, LoadRestoresTheLastChoices) {
+TEST_F(MainWindowTest, LoadRestoresTheLastChoicesAndOpensWithoutTheMissingDatabases) {
   Settings last;
   last.tideDatabasePath = "SOUTH.tid", last.differenceDatabasePath = "USER.dif", last.streamDatabasePath = "USER.vel";
   last.locationName = "Portsmouth";
@@ -256,17 +252,15 @@ TEST_F(MainWindowTest, LoadRestoresTheLastChoices) {
   EXPECT_EQ(text(program.find<QLineEdit>("pdatebox")), "15 Jun 2026");
   // Nothing the load did counts as a change.
   EXPECT_FALSE(SettingsChanged(program.state.settings, program.state.savedSettings));
-}
 
-TEST_F(MainWindowTest, MissingDatabaseStillOpensTheWindow) {
-  Settings last;
+  // Databases that are gone: said, and the window opens all the same.
   last.tideDatabasePath = "GONE.tid", last.streamDatabasePath = "GONE.vel";
   writeConfig(last);
-  RunningProgram program(dir.path());
-  EXPECT_EQ(program.platform.messageTexts(),
+  RunningProgram again(dir.path());
+  EXPECT_EQ(again.platform.messageTexts(),
             (std::vector<std::string>{"File GONE.tid does not exist.", "File GONE.vel does not exist."}));
-  EXPECT_TRUE(program.window->isVisible());
-  EXPECT_EQ(program.find<QComboBox>("Tfile")->count(), 1);
+  EXPECT_TRUE(again.window->isVisible());
+  EXPECT_EQ(again.find<QComboBox>("Tfile")->count(), 1);
 }
 
 int minutesOfDay(QLabel* clock) {
@@ -282,18 +276,17 @@ TEST_F(MainWindowTest, ZonesDialogButtonsAndClocksAndUseClock) {
   const auto button = [&](const char* name) { return zones->findChild<QPushButton*>(name); };
   const auto label = [&](const char* name) { return zones->findChild<QLabel*>(name); };
   // Closed by Exit or its close box, it no longer follows the clock; opened again, it does.
-  EXPECT_EQ(text(label("dostime")), "12:00:00");
-  button("Exit")->click();
-  program.clock = kFixedClock.addSeconds(3600);
-  program.window->UpdateClockDisplay();
-  EXPECT_EQ(text(label("dostime")), "12:00:00");
-  program.action("zone")->trigger();
-  EXPECT_EQ(text(label("dostime")), "13:00:00");
-  zones->close();
+  for (const auto& [time, closeBox] : {std::pair{"12:00:00", false}, {"13:00:00", true}}) {
+    EXPECT_EQ(text(label("dostime")), time);
+    if (closeBox) zones->close();
+    else button("Exit")->click();
+    program.clock = program.clock.addSeconds(3600);
+    program.window->UpdateClockDisplay();
+    EXPECT_EQ(text(label("dostime")), time);
+    program.action("zone")->trigger();
+  }
   program.clock = kFixedClock;
   program.window->UpdateClockDisplay();
-  EXPECT_EQ(text(label("dostime")), "13:00:00");
-  program.action("zone")->trigger();
 
   // Automatic local zone on by default: the local buttons are hidden.
   EXPECT_TRUE(zones->findChild<QCheckBox*>("Check1")->isChecked());
