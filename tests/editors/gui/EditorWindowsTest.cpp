@@ -24,19 +24,15 @@
 namespace saltmark::test {
 namespace {
 
-// Types into a box key by key, as the user does (each key is a change).
-void typeInto(QLineEdit* box, const std::string& text) {
+// Types into a box key by key, as the user does (each key is a change); with leave, the box
+// then loses the focus (offscreen windows are not active: focus moves do not come by themselves).
+void typeInto(QWidget* box, const std::string& text, bool leave = false) {
   for (char c : text) {
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
     QApplication::sendEvent(box, &press);
   }
-}
-
-// The box loses the focus (offscreen windows are not active, so focus moves
-// do not arrive by themselves).
-void leaveBox(QWidget* box) {
   QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(box, &out);
+  if (leave) QApplication::sendEvent(box, &out);
 }
 
 // A window's child by its objectName; a missing one fails the test.
@@ -53,8 +49,7 @@ std::string text(QWidget& window, const QString& name) { return fromQt(child<QLi
 void typeBox(QWidget& window, const QString& name, const std::string& typed) {
   QLineEdit* box = child<QLineEdit>(window, name);
   box->clear();
-  typeInto(box, typed);
-  leaveBox(box);
+  typeInto(box, typed, true);
 }
 
 // Runs steps on the modal window named windowName once open() has shown
@@ -229,7 +224,7 @@ TEST_F(DifferenceEditorAlone, ReferencePortGoesBackOnEscapeValuesAreReformattedA
   EXPECT_EQ(fromQt(child<QLabel>(window, "reflon")->text()), "001\xB0" "38.0'W");
 
   QKeyEvent escape(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
-  const std::function<void()> leaves[] = {[&] { QApplication::sendEvent(ref, &escape); }, [&] { leaveBox(ref); }};
+  const std::function<void()> leaves[] = {[&] { QApplication::sendEvent(ref, &escape); }, [&] { typeInto(ref, "", true); }};
   for (const auto& leave : leaves) {
     ref->setCurrentIndex(0);  // scrolled past, not chosen
     leave();
@@ -246,8 +241,7 @@ TEST_F(DifferenceEditorAlone, ReferencePortGoesBackOnEscapeValuesAreReformattedA
       {0, "4.5", "4.50"}, {4, "130", "+0130"}, {5, "75", " 0000"}, {9, "-0.125", "-0.13"}, {2, "", ""}};
   for (const auto& c : cases) {
     QLineEdit* box = child<QLineEdit>(window, QString("d_%1").arg(c.box));
-    typeInto(box, c.typed);
-    leaveBox(box);
+    typeInto(box, c.typed, true);
     EXPECT_EQ(fromQt(box->text()), c.shown) << c.typed;
   }
   child<QPushButton>(window, "Diff_OK")->click();  // heights 0 and 9 alone: refused
@@ -291,7 +285,7 @@ TEST_F(StreamEditorAlone, OutOfRangeValuesAreRefusedAsTheyAreTyped) {
     QLineEdit* box = child<QLineEdit>(window, c.box);
     typeInto(box, c.typed);
     ASSERT_EQ(platform.messages.size(), c.messages);
-    leaveBox(box);
+    typeInto(box, "", true);
     EXPECT_EQ(fromQt(box->text()), c.left);
   }
   child<QPushButton>(window, "Str_OK")->click();  // OK never refuses

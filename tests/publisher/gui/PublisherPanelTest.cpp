@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "editors/gui/TidalFolder.h"
@@ -30,7 +29,6 @@ class PublisherPanelTest : public ::testing::Test {
     program->find<QLineEdit>("pdatebox")->setText("1 Mar 2026");
     program->find<QLineEdit>("savedir")->setText(pathToQt(dir / "web"));
   }
-  ~PublisherPanelTest() override { setWriteFaultForTesting(nullptr); }
 
   void chooseDatabase() { program->choose("Tfile", "SOUTH.tid"); }
   void generate() { program->find<QPushButton>("Generate")->click(); }
@@ -42,8 +40,8 @@ class PublisherPanelTest : public ::testing::Test {
 };
 
 // Every port in list order with the panel's font, index pages whose links resolve (the page texts and
-// messages: WebPublisherTest), and the main window's own port kept; then every database of the list, where
-// one page cannot be written (reported, the page before it kept: WriterFaultTest).
+// messages: WebPublisherTest; a page that cannot be written: WriterFaultTest), and the main window's own
+// port kept.
 TEST_F(PublisherPanelTest, EveryPortOfTheDatabaseWithIndexPagesWhoseLinksResolve) {
   chooseDatabase();
   program->find<QCheckBox>("All_locs")->setChecked(true);
@@ -63,18 +61,6 @@ TEST_F(PublisherPanelTest, EveryPortOfTheDatabaseWithIndexPagesWhoseLinksResolve
   EXPECT_EQ(program->state.location.portName, "Cherbourg");  // the first of the list
   EXPECT_EQ(program->state.engine.port().portName, "Cherbourg");
   EXPECT_EQ(program->state.tideDatabase.currentDatabase(), "SOUTH.tid");
-
-  const std::string portsmouth = readFile(pages() / "Portsmouth.html");
-  program->platform.clear();
-  program->find<QCheckBox>("All_tids")->setChecked(true);
-  for (int i = 0; i < 3; ++i) program->platform.answerNext(MessageAnswer::Yes);
-  setWriteFaultForTesting([](const std::filesystem::path& p) { return p.filename() != "Portsmouth.html"; });
-  generate();
-  const std::string failure =
-      "Error in writing file '" + (pages() / "Portsmouth.html").string() + "': No space left on device.";
-  EXPECT_THAT(texts(), ::testing::Contains(failure));
-  EXPECT_EQ(readFile(pages() / "Portsmouth.html"), portsmouth);
-  EXPECT_EQ(links(readFile(pages() / "index.html")), indexLinks);  // the page kept is still linked
 }
 
 // Nothing chosen is refused by the main window's check; one port answered No writes nothing, and Yes
