@@ -58,6 +58,12 @@ TEST_F(RunTimeErrorTest, StoredValuesAreMendedAndOverflowsAreReportedWhileTheWin
   EXPECT_EQ(localTime().toStdString(), "12:15:01");
   EXPECT_EQ(program.platform.messages.size(), 1u);  // the clock said nothing
 
+  // The table settings open first, with the mended draught; each window is then found by its own name.
+  program.find<QPushButton>("table")->click();
+  QWidget* settings = program.graphWindow("Tableset");
+  ASSERT_NE(settings, nullptr);
+  EXPECT_EQ(settings->findChild<QLineEdit*>("t_draught")->text().toStdString(), "0.00");
+  settings->findChild<QPushButton*>("Cancel")->click();
   program.pressGraph();
   program.platform.clear();
   program.platform.promptNext("1e400");
