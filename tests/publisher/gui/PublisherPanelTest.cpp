@@ -20,82 +20,68 @@
 namespace saltmark::test {
 namespace {
 
-class PublisherPanelTest : public ::testing::Test {
- protected:
-  PublisherPanelTest() {
-    writeTidalFolder(dir.path());
-    program = std::make_unique<RunningProgram>(dir.path());
-    program->action("Tidemode_3")->trigger();
-    program->find<QLineEdit>("pdatebox")->setText("1 Mar 2026");
-    program->find<QLineEdit>("savedir")->setText(pathToQt(dir / "web"));
-  }
-
-  void chooseDatabase() { program->choose("Tfile", "SOUTH.tid"); }
-  void generate() { program->find<QPushButton>("Generate")->click(); }
-  std::vector<std::string> texts() const { return program->platform.messageTexts(); }
-  std::filesystem::path pages() const { return dir / "web" / "SOUTH"; }
-
-  TempDir dir;
-  std::unique_ptr<RunningProgram> program;
-};
-
-// Every port in list order with the panel's font, index pages whose links resolve (the page texts and
+// Nothing chosen is refused by the main window's check; one port answered No writes nothing, and Yes
+// writes its page alone, with no index; Abort in the progress window ends a run before any page. Then
+// every port in list order with the panel's font and index pages whose links resolve (the page texts and
 // messages: WebPublisherTest; a page that cannot be written: WriterFaultTest), and the main window's own
-// port kept.
-TEST_F(PublisherPanelTest, EveryPortOfTheDatabaseWithIndexPagesWhoseLinksResolve) {
-  chooseDatabase();
-  program->find<QCheckBox>("All_locs")->setChecked(true);
-  for (int i = 0; i < 3; ++i) program->platform.answerNext(MessageAnswer::Yes);
+// port kept; the maker's link opens after both questions.
+TEST(PublisherPanel, PublishesOnePortOrEveryPortWithIndexPagesAndStopsOnNoOrAbort) {
+  TempDir dir;
+  writeTidalFolder(dir.path());
+  RunningProgram program(dir.path());
+  program.action("Tidemode_3")->trigger();
+  program.find<QLineEdit>("pdatebox")->setText("1 Mar 2026");
+  program.find<QLineEdit>("savedir")->setText(pathToQt(dir / "web"));
+  const auto generate = [&] { program.find<QPushButton>("Generate")->click(); };
+  const auto texts = [&] { return program.platform.messageTexts(); };
+  const std::filesystem::path pages = dir / "web" / "SOUTH";
+
+  generate();
+  EXPECT_EQ(texts(), std::vector<std::string>{"Please select a Database (.tid file)."});
+  EXPECT_FALSE(std::filesystem::exists(dir / "web"));
+  program.choose("Tfile", "SOUTH.tid");
+  program.click("tloc", 1);  // Portsmouth
+  for (const auto answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+    program.platform.clear();
+    program.platform.answerNext(answer);
+    generate();
+    EXPECT_EQ(texts().size(), answer == MessageAnswer::Yes ? 2u : 1u);
+    EXPECT_EQ(std::filesystem::exists(pages / "Portsmouth.html"), answer == MessageAnswer::Yes);
+  }
+  EXPECT_FALSE(std::filesystem::exists(pages / "index.html"));
+  EXPECT_FALSE(std::filesystem::exists(pages / "Southampton.html"));
+
+  program.platform.clear();
+  program.find<QCheckBox>("All_locs")->setChecked(true);
+  ProgressWindow& progress = program.window->windows().progress();
+  QTimer::singleShot(0, &progress, [&progress] { progress.requestCancel(); });
+  generate();
+  EXPECT_TRUE(program.platform.messages.empty()) << texts().front();
+  EXPECT_FALSE(std::filesystem::exists(pages / "Cherbourg.html"));
+  EXPECT_FALSE(std::filesystem::exists(pages / "index.html"));
+  EXPECT_FALSE(progress.isVisible());
+
+  for (int i = 0; i < 3; ++i) program.platform.answerNext(MessageAnswer::Yes);
   generate();
   ASSERT_EQ(texts().size(), 6u) << texts().front();
   for (const char* port : {"Cherbourg", "Portsmouth", "Southampton"}) {
-    const std::string page = readFile(pages() / (std::string(port) + ".html"));
+    const std::string page = readFile(pages / (std::string(port) + ".html"));
     EXPECT_NE(page.find("<title>" + std::string(port) + "</title>"), std::string::npos);
     EXPECT_NE(page.find("<font face=\"Arial\""), std::string::npos) << "the panel's font";
     EXPECT_GT(std::count(page.begin(), page.end(), '<'), 500) << "a month of tides";
   }
-  const std::vector<std::string> indexLinks = {std::string(kMakerWebAddress), "Cherbourg.html", "Portsmouth.html",
-                                               "Southampton.html", "../index.html"};
-  EXPECT_EQ(links(readFile(pages() / "index.html")), indexLinks);
+  EXPECT_EQ(links(readFile(pages / "index.html")),
+            (std::vector<std::string>{std::string(kMakerWebAddress), "Cherbourg.html", "Portsmouth.html",
+                                      "Southampton.html", "../index.html"}));
   EXPECT_EQ(links(readFile(dir / "web" / "index.html")).back(), "SOUTH/index.html");
-  EXPECT_EQ(program->state.location.portName, "Cherbourg");  // the first of the list
-  EXPECT_EQ(program->state.engine.port().portName, "Cherbourg");
-  EXPECT_EQ(program->state.tideDatabase.currentDatabase(), "SOUTH.tid");
-}
+  EXPECT_EQ(program.state.location.portName, "Portsmouth");
+  EXPECT_EQ(program.state.engine.port().portName, "Portsmouth");
+  EXPECT_EQ(program.state.tideDatabase.currentDatabase(), "SOUTH.tid");
 
-// Nothing chosen is refused by the main window's check; one port answered No writes nothing, and Yes
-// writes its page alone, with no index; Abort in the progress window ends a run before any page; the
-// maker's link opens after both questions.
-TEST_F(PublisherPanelTest, NothingChosenNoOrAbortWritesNothingAndOnePortHasNoIndex) {
-  generate();
-  EXPECT_EQ(texts(), std::vector<std::string>{"Please select a Database (.tid file)."});
-  EXPECT_FALSE(std::filesystem::exists(dir / "web"));
-  chooseDatabase();
-  program->click("tloc", 1);  // Portsmouth
-  for (const auto answer : {MessageAnswer::No, MessageAnswer::Yes}) {
-    program->platform.clear();
-    program->platform.answerNext(answer);
-    generate();
-    EXPECT_EQ(texts().size(), answer == MessageAnswer::Yes ? 2u : 1u);
-    EXPECT_EQ(std::filesystem::exists(pages() / "Portsmouth.html"), answer == MessageAnswer::Yes);
-  }
-  EXPECT_FALSE(std::filesystem::exists(pages() / "index.html"));
-  EXPECT_FALSE(std::filesystem::exists(pages() / "Southampton.html"));
-
-  program->platform.clear();
-  program->find<QCheckBox>("All_locs")->setChecked(true);
-  ProgressWindow& progress = program->window->windows().progress();
-  QTimer::singleShot(0, &progress, [&progress] { progress.requestCancel(); });
-  generate();
-  EXPECT_TRUE(program->platform.messages.empty()) << texts().front();
-  EXPECT_FALSE(std::filesystem::exists(pages() / "Cherbourg.html"));
-  EXPECT_FALSE(std::filesystem::exists(pages() / "index.html"));
-  EXPECT_FALSE(progress.isVisible());
-
-  program->platform.answerNext(MessageAnswer::Ok);
-  program->platform.answerNext(MessageAnswer::Ok);
-  emit program->find<QLabel>("Image2")->linkActivated("#");
-  EXPECT_EQ(program->platform.urls, std::vector<std::string>{std::string(kMakerWebAddress)});
+  program.platform.answerNext(MessageAnswer::Ok);
+  program.platform.answerNext(MessageAnswer::Ok);
+  emit program.find<QLabel>("Image2")->linkActivated("#");
+  EXPECT_EQ(program.platform.urls, std::vector<std::string>{std::string(kMakerWebAddress)});
 }
 
 }  // namespace
