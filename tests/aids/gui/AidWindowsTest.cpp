@@ -154,37 +154,29 @@ TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
   EXPECT_TRUE(program.platform.messages.empty());
 }
 
-class InformationTest : public AidWindowsTest {
- protected:
-  void SetUp() override {
-    AidWindowsTest::SetUp();
-    ASSERT_TRUE(DifferenceFile::write(dir.path() / "USER.dif", std::vector<DifferenceRecord>{secondary}));
-  }
+// The present tide and clearance every second, the alarm while the clearance is below its level,
+// Leave and the close box, which both end the updates, and a secondary port's name.
+TEST_F(AidWindowsTest, InformationShowsThePresentTideAndClearanceEverySecondAndSoundsTheAlarm) {
   const DifferenceRecord secondary{"Uyak Bay, Kodiak Island, Larsen Bay entrance opposite Kukak Bay - Alaska",
                                    "57 32N", "153 59W", 0, 0,
                                    {"4.50", "3.60", "1.40", "0.50", "+0030", "+0045", "0.20", "0.10", "0.00", "0.00"}};
-  // Use Clock on, a draught of 2 m over a charted depth of 1 m, the graph
-  // open, then the information display opened from it.
-  QWidget* openInformation(GraphProgram& program) {
+  ASSERT_TRUE(DifferenceFile::write(dir.path() / "USER.dif", std::vector<DifferenceRecord>{secondary}));
+  GraphProgram program(dir.path());
+  // Use Clock on, a draught of 2 m over a charted depth of 1 m, the graph open, then the display opened from it.
+  const auto openInformation = [&] {
     program.state.settings.draught = 2.0f, program.state.settings.chartedDepth = 1.0f;
     program.useClock();
     program.pressGraph();
     program.actionIn("Graphical", "Display")->trigger();
     return program.graphWindow("Info");
-  }
-  float heightAtClock(GraphProgram& program) {
+  };
+  const auto heightAtClock = [&] {
     TideEngine engine(program.state.settings);
     engine.setPort(program.state.location);
     engine.PredictHeight(program.clock);
     return engine.tideHeight();
-  }
-};
-
-// The present tide and clearance every second, the alarm while the clearance is below its level,
-// Leave and the close box, which both end the updates, and a secondary port's name.
-TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecondAndSoundsTheAlarm) {
-  GraphProgram program(dir.path());
-  QWidget* info = openInformation(program);
+  };
+  QWidget* info = openInformation();
   ASSERT_NE(info, nullptr);
   EXPECT_TRUE(info->isVisible());
   EXPECT_FALSE(program.graphWindow("Graphical")->isVisible());
@@ -192,12 +184,12 @@ TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecondAndSoundsTheAl
   const Settings& s = program.state.settings;
   const std::pair<const char*, std::string> shown[] = {
       {"Location", "Harbourton"}, {"Position", program.state.location.positionText}, {"DZone", " 00:00"},
-      {"Date", "15 Jun 2026"},    {"Time", "12:00:00"}, {"I_Tide", FormatHeight2(heightAtClock(program), s)},
-      {"I_UKC", FormatHeight2(heightAtClock(program) - 1.0f, s)}};
+      {"Date", "15 Jun 2026"},    {"Time", "12:00:00"}, {"I_Tide", FormatHeight2(heightAtClock(), s)},
+      {"I_UKC", FormatHeight2(heightAtClock() - 1.0f, s)}};
   for (const auto& [name, expected] : shown) EXPECT_EQ(label(name), expected) << name;
   program.tick(20 * 60);
   EXPECT_EQ(label("Time"), "12:20:00");
-  EXPECT_EQ(label("I_Tide"), FormatHeight2(heightAtClock(program), s));
+  EXPECT_EQ(label("I_Tide"), FormatHeight2(heightAtClock(), s));
 
   info->findChild<QPushButton*>("Alarm")->click();
   QWidget* alarm = program.graphWindow("Alarmform");
@@ -207,7 +199,7 @@ TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecondAndSoundsTheAl
   auto* set = alarm->findChild<QCheckBox*>("set");
   auto* picture = info->findChild<QLabel*>("Alarmclock");
   // (level above the clearance, set): the picture shows while set, the alarm sounds each second below.
-  const float clearance = heightAtClock(program) - 1.0f;
+  const float clearance = heightAtClock() - 1.0f;
   for (const auto& [above, on, beeps] : {std::tuple{0.5f, true, 2}, {-0.5f, true, 0}, {0.5f, false, 0}}) {
     level->setText(toQt(FormatHeight2(clearance + above, s)));
     if (set->isChecked() != on) set->click();
@@ -266,7 +258,7 @@ TEST_F(InformationTest, ShowsThePresentTideAndClearanceEverySecondAndSoundsTheAl
   program.choose("Dfile", "USER.dif");
   program.click("Dloc", 0);
   info->close();
-  ASSERT_EQ(openInformation(program), info);
+  ASSERT_EQ(openInformation(), info);
   EXPECT_EQ(label("Location"), secondary.name);
   EXPECT_EQ(label("Position"), "57 32N 153 59W");
   expectEveryReadoutFits(info);
