@@ -22,17 +22,10 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { writeSampleFolder(dir.path()); }
   void writeConfig(const Settings& settings) { writeFile(dir / "SALTMARK.CFG", EncodeSettings(settings)); }
-  Settings savedConfig() {
-    Settings loaded, copy;
-    ScriptedPlatform quiet;
-    LoadSettings(loaded, copy, dir.path(), quiet);
-    return loaded;
-  }
   TempDir dir;
 };
 
-std::string text(QLineEdit* box) { return fromQt(box->text()); }
-std::string text(QLabel* label) { return fromQt(label->text()); }
+std::string text(const auto* box) { return fromQt(box->text()); }  // a line edit's or a label's
 
 void expectChecked(const RunningProgram& program, std::initializer_list<const char*> on,
                    std::initializer_list<const char*> off) {
@@ -221,7 +214,8 @@ TEST_F(MainWindowTest, ExitSavesOnlyWhenTheUserSaysYes) {
     const bool saved = c.changed && c.answer == MessageAnswer::Yes;
     EXPECT_EQ(std::filesystem::exists(dir / "SALTMARK.CFG"), saved);
     if (saved) {
-      EXPECT_EQ(savedConfig().vesselName, "Kittiwake");
+      EXPECT_EQ(readFile(dir / "SALTMARK.CFG"), EncodeSettings(program.state.settings));
+      EXPECT_EQ(program.state.settings.vesselName, "Kittiwake");
     }
   }
 }

@@ -42,11 +42,10 @@ inline void writeSampleFolder(const std::filesystem::path& folder) {
                               portLine("Portsmouth", "0", "50,48,N,1,7,W"),
                               portLine("Cherbourg", "-1", "49,39,N,1,38,W")}))
     throw std::runtime_error("database");
-  LocationIndexContents index;
-  index.databaseNames = {"SOUTH.tid"};
-  index.entries = {{0, 0, "Southampton", radians(50.9), radians(-1.4)},
-                   {0, 1, "Portsmouth", radians(50.8), radians(-1.1167)},
-                   {0, 2, "Cherbourg", radians(49.65), radians(-1.6333)}};
+  const LocationIndexContents index{{"SOUTH.tid"},
+                                    {{0, 0, "Southampton", radians(50.9), radians(-1.4)},
+                                     {0, 1, "Portsmouth", radians(50.8), radians(-1.1167)},
+                                     {0, 2, "Cherbourg", radians(49.65), radians(-1.6333)}}};
   if (!WriteLocationIndexFile(folder / "SALTMARK.IND", index)) throw std::runtime_error("index");
 
   const std::vector<DifferenceRecord> differences = {{"Cowes", "50\xB0" "46'N", "1\xB0" "18'W", 1, 0, {}},
