@@ -72,11 +72,7 @@ void expectEveryRightEdgeShows(QWidget* window) {
   }
 }
 
-class AidWindowsTest : public ::testing::Test {
- protected:
-  void SetUp() override { writeHarbourFolder(dir.path()); }
-  TempDir dir;
-};
+class AidWindowsTest : public ::testing::Test, protected HarbourFolder {};
 
 TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
   GraphProgram program(dir.path());
