@@ -1,7 +1,5 @@
-// The record editors driven as a user drives them: secondary ports and
-// stream stations typed in, saved and loaded in the main window;
-// the reference-port list's rules; the checks made while typing; a save
-// that fails.
+// The record editors driven as a user drives them: secondary ports and stream stations typed in, saved
+// and loaded in the main window; the reference-port list's rules; the checks while typing; a failed save.
 #include <QDialog>
 #include <QGroupBox>
 #include <QKeyEvent>

@@ -1,6 +1,4 @@
-// The main window's publisher panel driven as a user drives it: every port
-// of a database published with its index pages, a page that cannot be
-// written, one port, Abort, and the maker's web site.
+// The main window's publisher panel driven as a user drives it.
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
