@@ -66,18 +66,15 @@ bool whileModal(QWidget* owner, const char* windowName, const std::function<void
   return *ran;
 }
 
-// An editor window alone, on a folder with the three ports' index.
-template <typename Window>
-class EditorAlone : public ::testing::Test {
+// The editor windows alone, on a folder with the three ports' index.
+class EditorsAlone : public ::testing::Test {
  protected:
-  EditorAlone() { window.show(); }
+  EditorsAlone() { window.show(); }
   TempDir dir;
   ScriptedPlatform platform;
   LocationIndex index = tidalIndex(dir.path(), platform);
-  Window window{platform, index, dir.path(), nullptr};
+  DifferenceEditorWindow window{platform, index, dir.path(), nullptr};
 };
-using DifferenceEditorAlone = EditorAlone<DifferenceEditorWindow>;
-using StreamEditorAlone = EditorAlone<StreamEditorWindow>;
 
 // What the user types for one secondary port, and the record it must become.
 struct TypedPort { const char *name, *latitude, *longitude; int reference; std::array<const char*, 10> values;
@@ -213,7 +210,7 @@ TEST(EditorWindows, PortsAndStationsTypedSavedAndChosenInTheMainWindow) {
   EXPECT_EQ(program.find<QListWidget>("Sloc")->count(), 3);
 }
 
-TEST_F(DifferenceEditorAlone, ReferencePortGoesBackOnEscapeValuesAreReformattedAndAFailedSaveKeepsAll) {
+TEST_F(EditorsAlone, ReferencePortGoesBackValuesAreReformattedOrRefusedAndAFailedSaveKeepsAll) {
   auto* ref = child<ReferencePortBox>(window, "ref");
   ASSERT_EQ(ref->count(), 3);
   EXPECT_EQ(ref->itemText(2).toStdString(), "Cherbourg");
@@ -222,7 +219,8 @@ TEST_F(DifferenceEditorAlone, ReferencePortGoesBackOnEscapeValuesAreReformattedA
   EXPECT_EQ(fromQt(child<QLabel>(window, "reflon")->text()), "001\xB0" "38.0'W");
 
   QKeyEvent escape(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
-  const std::function<void()> leaves[] = {[&] { QApplication::sendEvent(ref, &escape); }, [&] { typeInto(ref, "", true); }};
+  const std::function<void()> leaves[] = {[&] { QApplication::sendEvent(ref, &escape); },
+                                          [&] { typeInto(ref, "", true); }};
   for (const auto& leave : leaves) {
     ref->setCurrentIndex(0);  // scrolled past, not chosen
     leave();
@@ -271,24 +269,25 @@ TEST_F(DifferenceEditorAlone, ReferencePortGoesBackOnEscapeValuesAreReformattedA
   EXPECT_EQ(window.windowTitle().toStdString(), "Saltmark - Tidal Difference:    " + (dir / "MINE.dif").string());
   EXPECT_EQ(child<QListWidget>(window, "index")->item(1)->text().toStdString(), "Lymington");
   EXPECT_TRUE(window.editor().dataChanged());
-}
 
-TEST_F(StreamEditorAlone, OutOfRangeValuesAreRefusedAsTheyAreTyped) {
-  const struct { const char* box; const char* typed; const char* left; std::size_t messages; } cases[] = {
+  // The stream editor refuses values out of range as they are typed (the ranges: RecordValuesTest).
+  StreamEditorWindow streams{platform, index, dir.path(), nullptr};
+  streams.show();
+  const struct { const char* box; const char* typed; const char* left; std::size_t messages; } keys[] = {
       {"d_0", "360", "", 1},  // refused on the third key
       {"d_1", "359.4", "359", 0}, {"d_2", "7", "007", 0}, {"s_3", "328", "", 1}, {"n_4", "0.125", "0.13", 0}};
-  for (const auto& c : cases) {
+  for (const auto& c : keys) {
     SCOPED_TRACE(std::string(c.box) + " " + c.typed);
     platform.clear();
-    QLineEdit* box = child<QLineEdit>(window, c.box);
+    QLineEdit* box = child<QLineEdit>(streams, c.box);
     typeInto(box, c.typed);
     ASSERT_EQ(platform.messages.size(), c.messages);
     typeInto(box, "", true);
     EXPECT_EQ(fromQt(box->text()), c.left);
   }
-  child<QPushButton>(window, "Str_OK")->click();  // OK never refuses
-  EXPECT_EQ(window.editor().table().records[0].neapRate[4], 13);
-  EXPECT_EQ(window.editor().table().records[0].direction[0], 0);
+  child<QPushButton>(streams, "Str_OK")->click();  // OK never refuses
+  EXPECT_EQ(streams.editor().table().records[0].neapRate[4], 13);
+  EXPECT_EQ(streams.editor().table().records[0].direction[0], 0);
 }
 
 }  // namespace
