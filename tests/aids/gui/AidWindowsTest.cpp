@@ -87,8 +87,7 @@ TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
 
   program.actionIn("Graphical", "Anchor")->trigger();
   QWidget* calculator = program.graphWindow("Anchorcalc");
-  ASSERT_NE(calculator, nullptr);
-  EXPECT_TRUE(calculator->isVisible());
+  ASSERT_TRUE(calculator && calculator->isVisible());
   const auto label = [&](const char* name) { return text(calculator->findChild<QLabel*>(name)); };
   const auto box = [&](QWidget* w, const char* name) { return w->findChild<QLineEdit*>(name); };
   const auto button = [&](QWidget* w, const char* name) { return w->findChild<QPushButton*>(name); };
@@ -130,8 +129,7 @@ TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
   // Multipliers: Exit stores them and the lengths follow; Cancel keeps them.
   button(calculator, "Command1")->click();
   QWidget* formulae = program.graphWindow("Formulae");
-  ASSERT_NE(formulae, nullptr);
-  EXPECT_TRUE(formulae->isVisible());
+  ASSERT_TRUE(formulae && formulae->isVisible());
   EXPECT_EQ(fromQt(box(formulae, "chain")->text()), "4");
   box(formulae, "chain")->setText("5");
   button(formulae, "Exit")->click();
@@ -173,8 +171,7 @@ TEST_F(AidWindowsTest, InformationShowsThePresentTideAndClearanceEverySecondAndS
     return engine.tideHeight();
   };
   QWidget* info = openInformation();
-  ASSERT_NE(info, nullptr);
-  EXPECT_TRUE(info->isVisible());
+  ASSERT_TRUE(info && info->isVisible());
   EXPECT_FALSE(program.graphWindow("Graphical")->isVisible());
   const auto label = [&](const char* name) { return text(info->findChild<QLabel*>(name)); };
   const Settings& s = program.state.settings;
@@ -189,8 +186,7 @@ TEST_F(AidWindowsTest, InformationShowsThePresentTideAndClearanceEverySecondAndS
 
   info->findChild<QPushButton*>("Alarm")->click();
   QWidget* alarm = program.graphWindow("Alarmform");
-  ASSERT_NE(alarm, nullptr);
-  EXPECT_TRUE(alarm->isVisible());
+  ASSERT_TRUE(alarm && alarm->isVisible());
   auto* level = alarm->findChild<QLineEdit*>("alarm_txt");
   auto* set = alarm->findChild<QCheckBox*>("set");
   auto* picture = info->findChild<QLabel*>("Alarmclock");
