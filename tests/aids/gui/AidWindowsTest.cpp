@@ -93,7 +93,7 @@ TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
   const auto button = [&](QWidget* w, const char* name) { return w->findChild<QPushButton*>(name); };
   const auto parse = [&](std::string shown) { return ParseHeight(shown, s, program.platform); };
 
-  // Two cursor places: the results follow the cursor while the window is open.
+  // Two cursor places: the results and the next waters (as the graph lists them) follow the cursor.
   for (double column : {200.0, 700.0}) {
     if (column != 200.0) dragCursor(picture, 200, column);
     const std::string at = "column " + std::to_string(column);
@@ -101,12 +101,11 @@ TEST_F(AidWindowsTest, AnchoringCalculatorWorksAtTheCursor) {
     EXPECT_EQ(label("Tidenow"), text(program.in<QLabel>("Graphical", "Tide"))) << at;
     EXPECT_EQ(label("nexthighval"), nextListed(hilo, "HI", graph->cursorInstant())) << at;
     EXPECT_EQ(label("nextlowval"), nextListed(hilo, "LO", graph->cursorInstant())) << at;
+    EXPECT_EQ(label("nexthighdat"), nextListed(hilo, "HI", graph->cursorInstant(), true)) << at;
+    EXPECT_EQ(label("nextlowdat"), nextListed(hilo, "LO", graph->cursorInstant(), true)) << at;
   }
   EXPECT_EQ(label("offset"), " 1.0");
   EXPECT_EQ(label("Draught"), " 1.5");
-  // The next waters by time and date, as the graph lists them.
-  EXPECT_EQ(label("nexthighdat"), nextListed(hilo, "HI", graph->cursorInstant(), true));
-  EXPECT_EQ(label("nextlowdat"), nextListed(hilo, "LO", graph->cursorInstant(), true));
   expectEveryReadoutFits(calculator);
   expectEveryRightEdgeShows(calculator);
 
