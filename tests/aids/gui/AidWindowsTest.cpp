@@ -243,8 +243,7 @@ TEST_F(AidWindowsTest, InformationShowsThePresentTideAndClearanceEverySecondAndS
   EXPECT_EQ(program.platform.messages[0].icon, MessageIcon::None);
   EXPECT_FALSE(alarm->isVisible());
 
-  // At a secondary port the display names the secondary port, not its reference port, and shows its long
-  // name whole.
+  // At a secondary port the display names the secondary port, not its reference port, and shows its long name whole.
   program.action("Tidemode_2")->trigger();
   program.choose("Dfile", "USER.dif");
   program.click("Dloc", 0);

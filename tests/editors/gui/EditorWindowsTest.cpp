@@ -103,9 +103,8 @@ void typePort(QWidget& window, const TypedPort& port) {
   for (int i = 0; i < 10; ++i) typeBox(window, QString("d_%1").arg(i), port.values[static_cast<std::size_t>(i)]);
 }
 
-// Three stations typed as a user types them (sets without their leading
-// zeros, rates with six decimals): the set turns at high water, the rates
-// peak at half tide and the neaps are half the springs.
+// Three stations typed as a user types them (sets without their leading zeros, rates with six decimals): the set
+// turns at high water, the rates peak at half tide and the neaps are half the springs.
 const struct { const char *name, *latitude, *longitude, *latitudeText, *longitudeText; int speedUnits; } kStations[] = {
     {"Diamond A", "50 40N", "1 10W", "50\xB0" "40.0'N", "001\xB0" "10.0'W", 0},
     {"Diamond B", "50 40N", "1 20W", "50\xB0" "40.0'N", "001\xB0" "20.0'W", 0},
@@ -168,7 +167,6 @@ TEST(EditorWindows, PortsAndStationsTypedSavedAndChosenInTheMainWindow) {
     EXPECT_FALSE(diffs.isVisible());  // saved: no question
   });
   ASSERT_TRUE(opened);
-  EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
   EXPECT_EQ(DifferenceFile::read(dir / "SOLENT.dif"),
             (std::vector<DifferenceRecord>{kPorts[0].stored, kPorts[1].stored, kPorts[2].stored}));
 
@@ -201,7 +199,7 @@ TEST(EditorWindows, PortsAndStationsTypedSavedAndChosenInTheMainWindow) {
     EXPECT_FALSE(streams.isVisible());
   });
   ASSERT_TRUE(opened);
-  EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
+  EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();  // in either editor
   ASSERT_EQ(StreamFile::read(dir / "SOLENT.vel"), expectedStations());
 
   // The main window lists the new file and its stations.

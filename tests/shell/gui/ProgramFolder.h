@@ -1,8 +1,7 @@
 #pragma once
-// A program folder for the window tests: a tide database of three ports, the
-// location index, a difference database and a stream database, and the
-// program started on it as the user would start it (start-up loads, then the
-// main window's load), with a fixed clock and a scripted platform.
+// A program folder for the window tests: a tide database of three ports, the location index, a difference database
+// and a stream database, and the program started on it as the user would start it (start-up loads, then the main
+// window's load), with a fixed clock and a scripted platform.
 #include <memory>
 #include <string>
 #include <tuple>

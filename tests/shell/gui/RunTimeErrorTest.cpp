@@ -24,15 +24,13 @@ void clickThroughEvents(QWidget* widget) {
 class RunTimeErrorTest : public ::testing::Test {
  protected:
   void TearDown() override { SaltmarkApplication::instance()->reportErrorsTo(nullptr); }
-  void reportTo(RunningProgram& program) { SaltmarkApplication::instance()->reportErrorsTo(&program.platform); }
   TempDir dir;
 };
 
-// Stored values it cannot work with are mended at start with one message (each field's reset:
-// ConfigFileTest), and the clock goes on with a zone offset whose minute count did not fit 16 bits
-// (which used to stop every clock update after one "Overflow"). Then a plot duration too large to
-// hold and a rope multiplier too large for a single: each is reported as an overflow and its window
-// stays.
+// Stored values it cannot work with are mended at start with one message (each field's reset: ConfigFileTest), and
+// the clock goes on with a zone offset whose minute count did not fit 16 bits (which used to stop every clock update
+// after one "Overflow"). Then a plot duration too large to hold and a rope multiplier too large for a single: each is
+// reported as an overflow and its window stays.
 TEST_F(RunTimeErrorTest, StoredValuesAreMendedAndOverflowsAreReportedWhileTheWindowsStay) {
   writeHarbourFolder(dir.path());
   Settings stored;
@@ -44,7 +42,7 @@ TEST_F(RunTimeErrorTest, StoredValuesAreMendedAndOverflowsAreReportedWhileTheWin
   stored.chainOnBoard = 1;  // so that rope is paid out
   writeFile(dir / "SALTMARK.CFG", EncodeSettings(stored));
   GraphProgram program(dir.path());
-  reportTo(program);
+  SaltmarkApplication::instance()->reportErrorsTo(&program.platform);
   EXPECT_EQ(program.platform.messageTexts(),
             std::vector<std::string>{"Configuration File values out of range were reset to their defaults: "
                                      "local zone offset, draught, charted depth, rope on board, rope multiplier, "

@@ -1,6 +1,5 @@
-// The windows around the main one: the start-up window and how a start ends,
-// the single-copy lock, the help window (also over a modal window) and the
-// save directory chooser.
+// The windows around the main one: the start-up window and how a start ends, the single-copy lock, the help window
+// (also over a modal window) and the save directory chooser.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -95,9 +94,8 @@ struct BlockedWatch : QObject {
   bool blocked = false;
 };
 
-// The help window opens the menu pages and the topics, also from a modal
-// window, whose Help must not leave it blocked; it finds words, and says so
-// when a page is missing.
+// The help window opens the menu pages and the topics, also from a modal window, whose Help must not leave it
+// blocked; it finds words, and says so when a page is missing.
 TEST(HelpWindow, OpensPagesAndFindsWordsAlsoOverAModalWindow) {
   TempDir dir;
   const std::string topicPage = HelpTopicPage(9);
