@@ -1,10 +1,7 @@
 #pragma once
 // A program folder whose ports have real tides, for window tests that
 // predict: three ports with semidiurnal constants and their location index.
-#include <filesystem>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 #include "data/LocationIndex.h"
 #include "data/LocationIndexFile.h"
@@ -12,26 +9,16 @@
 
 namespace saltmark::test {
 
-// name, zone, position, then mean level, M2 phase/amplitude, S2, K1, O1 and
-// the shallow-water terms; monthly and spring-neap levels all zero.
-inline std::string tidalPortLine(const std::string& name, const std::string& zone, const std::string& position,
-                                 const std::string& harmonics) {
-  std::string line = name + "," + zone + "," + position + "," + harmonics;
-  for (int i = 0; i < 34; ++i) line += ",0";
-  return line;
-}
-
-inline const std::vector<std::string>& tidalPortLines() {
-  static const std::vector<std::string> lines = {
-      tidalPortLine("Southampton", "0", "50,54,N,1,24,W", "2.9,330,1.36,20,0.45,100,0.08,330,0.08,0,0,0,0"),
-      tidalPortLine("Portsmouth", "0", "50,48,N,1,7,W", "2.8,320,1.40,10,0.46,105,0.07,325,0.07,0,0,0,0"),
-      tidalPortLine("Cherbourg", "-1", "49,39,N,1,38,W", "3.8,210,1.90,255,0.70,90,0.08,320,0.07,0,0,0,0")};
-  return lines;
-}
-
+// Each port: name, zone, position, then mean level, M2 phase/amplitude, S2, K1,
+// O1 and the shallow-water terms; monthly and spring-neap levels all zero.
 inline void writeTidalFolder(const std::filesystem::path& folder) {
-  if (!WriteTideDatabaseFile(folder / "SOUTH.tid", "Saltmark 100", {}, tidalPortLines()))
-    throw std::runtime_error("database");
+  std::string zeros;
+  for (int i = 0; i < 34; ++i) zeros += ",0";
+  const std::vector<std::string> lines = {
+      "Southampton,0,50,54,N,1,24,W,2.9,330,1.36,20,0.45,100,0.08,330,0.08,0,0,0,0" + zeros,
+      "Portsmouth,0,50,48,N,1,7,W,2.8,320,1.40,10,0.46,105,0.07,325,0.07,0,0,0,0" + zeros,
+      "Cherbourg,-1,49,39,N,1,38,W,3.8,210,1.90,255,0.70,90,0.08,320,0.07,0,0,0,0" + zeros};
+  if (!WriteTideDatabaseFile(folder / "SOUTH.tid", "Saltmark 100", {}, lines)) throw std::runtime_error("database");
   const double degree = 3.14159265358979 / 180;
   const LocationIndexContents index{{"SOUTH.tid"},
                                     {{0, 0, "Southampton", 50.9 * degree, -1.4 * degree},

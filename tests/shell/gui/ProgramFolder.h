@@ -1,8 +1,7 @@
 #pragma once
-// A program folder for the window tests: a tide database of three ports, the
-// location index, a difference database and a stream database, and the
-// program started on it as the user would start it (start-up loads, then the
-// main window's load), with a fixed clock and a scripted platform.
+// A program folder for the window tests: a tide database of three ports, the location index, a difference database
+// and a stream database, and the program started on it as the user would start it (start-up loads, then the main
+// window's load), with a fixed clock and a scripted platform.
 #include <memory>
 #include <string>
 #include <tuple>
@@ -42,17 +41,14 @@ inline void writeSampleFolder(const std::filesystem::path& folder) {
                               portLine("Portsmouth", "0", "50,48,N,1,7,W"),
                               portLine("Cherbourg", "-1", "49,39,N,1,38,W")}))
     throw std::runtime_error("database");
-  LocationIndexContents index;
-  index.databaseNames = {"SOUTH.tid"};
-  index.entries = {{0, 0, "Southampton", radians(50.9), radians(-1.4)},
-                   {0, 1, "Portsmouth", radians(50.8), radians(-1.1167)},
-                   {0, 2, "Cherbourg", radians(49.65), radians(-1.6333)}};
+  const LocationIndexContents index{{"SOUTH.tid"},
+                                    {{0, 0, "Southampton", radians(50.9), radians(-1.4)},
+                                     {0, 1, "Portsmouth", radians(50.8), radians(-1.1167)},
+                                     {0, 2, "Cherbourg", radians(49.65), radians(-1.6333)}}};
   if (!WriteLocationIndexFile(folder / "SALTMARK.IND", index)) throw std::runtime_error("index");
 
-  std::vector<DifferenceRecord> differences(2);
-  differences[0].name = "Cowes", differences[0].referencePort = 1;
-  differences[0].latitudeText = "50\xB0" "46'N", differences[0].longitudeText = "1\xB0" "18'W";
-  differences[1].name = "Lymington", differences[1].referencePort = 0;
+  const std::vector<DifferenceRecord> differences = {{"Cowes", "50\xB0" "46'N", "1\xB0" "18'W", 1, 0, {}},
+                                                     {"Lymington", "", "", 0, 0, {}}};
   if (!DifferenceFile::write(folder / "USER.dif", differences)) throw std::runtime_error("differences");
 
   std::vector<StreamRecord> stations;

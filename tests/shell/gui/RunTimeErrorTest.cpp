@@ -4,9 +4,6 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -14,35 +11,57 @@
 #include "data/gui/ZonesDialog.h"
 #include "graphs/gui/GraphProgram.h"
 #include "shell/gui/SaltmarkApplication.h"
-#include "tables/gui/TablesProgram.h"
 
 namespace saltmark::test {
 namespace {
 
-// A left click as the window system delivers it, through the application.
+// A left click at the middle, as the window system delivers it, through the application.
 void clickThroughEvents(QWidget* widget) {
-  const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-  }
+  mouseAtColumn(widget, QEvent::MouseButtonPress, 480, Qt::LeftButton, Qt::LeftButton);
+  mouseAtColumn(widget, QEvent::MouseButtonRelease, 480, Qt::LeftButton, Qt::NoButton);
 }
 
 class RunTimeErrorTest : public ::testing::Test {
  protected:
   void TearDown() override { SaltmarkApplication::instance()->reportErrorsTo(nullptr); }
-  void reportTo(RunningProgram& program) { SaltmarkApplication::instance()->reportErrorsTo(&program.platform); }
   TempDir dir;
 };
 
-// A plot duration too large to hold, then a rope multiplier too large for a
-// single: each is reported as an overflow and its window stays.
-TEST_F(RunTimeErrorTest, OverflowsInGraphWindowsAreReportedAndTheWindowsStay) {
+// Stored values it cannot work with are mended at start with one message (each field's reset: ConfigFileTest), and
+// the clock goes on with a zone offset whose minute count did not fit 16 bits (which used to stop every clock update
+// after one "Overflow"). Then a plot duration too large to hold and a rope multiplier too large for a single: each is
+// reported as an overflow and its window stays.
+TEST_F(RunTimeErrorTest, StoredValuesAreMendedAndOverflowsAreReportedWhileTheWindowsStay) {
   writeHarbourFolder(dir.path());
+  Settings stored;
+  stored.draught = stored.ropeOnBoard = std::numeric_limits<float>::quiet_NaN();
+  stored.chartedDepth = std::numeric_limits<float>::infinity();
+  stored.echoSounderOffset = -std::numeric_limits<float>::infinity();
+  stored.ropeMultiplier = "1e39";
+  stored.timeBase = 1, stored.localZoneOffset = 30000, stored.autoLocalZone = 0;
+  stored.chainOnBoard = 1;  // so that rope is paid out
+  writeFile(dir / "SALTMARK.CFG", EncodeSettings(stored));
   GraphProgram program(dir.path());
-  reportTo(program);
-  program.state.settings.chainOnBoard = 1;  // so that rope is paid out
+  SaltmarkApplication::instance()->reportErrorsTo(&program.platform);
+  EXPECT_EQ(program.platform.messageTexts(),
+            std::vector<std::string>{"Configuration File values out of range were reset to their defaults: "
+                                     "local zone offset, draught, charted depth, rope on board, rope multiplier, "
+                                     "echo sounder offset."});
+  program.action("zone")->trigger();
+  program.window->zonesDialog()->findChild<QPushButton*>("Command1")->click();
+  EXPECT_EQ(program.find<QLabel>("DZone")->text().toStdString(), "-00:15");
+  const auto localTime = [&] { return program.window->zonesDialog()->findChild<QLabel*>("loctime")->text(); };
+  EXPECT_EQ(localTime().toStdString(), "12:15:00");
+  program.tick();
+  EXPECT_EQ(localTime().toStdString(), "12:15:01");
+  EXPECT_EQ(program.platform.messages.size(), 1u);  // the clock said nothing
+
+  // The table settings open first, with the mended draught; each window is then found by its own name.
+  program.find<QPushButton>("table")->click();
+  QWidget* settings = program.graphWindow("Tableset");
+  ASSERT_NE(settings, nullptr);
+  EXPECT_EQ(settings->findChild<QLineEdit*>("t_draught")->text().toStdString(), "0.00");
+  settings->findChild<QPushButton*>("Cancel")->click();
   program.pressGraph();
   program.platform.clear();
   program.platform.promptNext("1e400");
@@ -64,51 +83,6 @@ TEST_F(RunTimeErrorTest, OverflowsInGraphWindowsAreReportedAndTheWindowsStay) {
   clickThroughEvents(formulae->findChild<QPushButton*>("Exit"));
   EXPECT_EQ(program.platform.messageTexts(), std::vector<std::string>{"Overflow"});
   EXPECT_TRUE(calculator->isVisible());
-}
-
-// Stored values it cannot work with, one message at start, then the clock,
-// Table and the anchoring calculator work: a flipped bit in the draught, rope
-// or echo-sounder offset, and a zone offset whose minute count does not fit
-// 16 bits (which used to stop every clock update after one "Overflow").
-TEST_F(RunTimeErrorTest, StoredValuesItCannotUseAreMendedAtStart) {
-  writeTidalFolder(dir.path());
-  Settings stored;
-  stored.draught = stored.ropeOnBoard = std::numeric_limits<float>::quiet_NaN();
-  stored.chartedDepth = std::numeric_limits<float>::infinity();
-  stored.echoSounderOffset = -std::numeric_limits<float>::infinity();
-  stored.ropeMultiplier = "1e39";
-  stored.timeBase = 1, stored.localZoneOffset = 30000, stored.autoLocalZone = 0;
-  writeFile(dir / "SALTMARK.CFG", EncodeSettings(stored));
-  RunningProgram program(dir.path());
-  reportTo(program);
-  EXPECT_EQ(program.platform.messageTexts(),
-            std::vector<std::string>{"Configuration File values out of range were reset to their defaults: "
-                                     "local zone offset, draught, charted depth, rope on board, rope multiplier, "
-                                     "echo sounder offset."});
-  program.platform.clear();
-  program.action("zone")->trigger();
-  program.window->zonesDialog()->findChild<QPushButton*>("Command1")->click();
-  EXPECT_EQ(program.find<QLabel>("DZone")->text().toStdString(), "-00:15");
-  EXPECT_EQ(program.window->zonesDialog()->findChild<QLabel*>("loctime")->text().toStdString(), "12:15:00");
-
-  program.choose("Tfile", "SOUTH.tid");
-  program.click("tloc", 1);
-  typeStart(program, "5/12/2026", "0:00");
-  pressTable(program);
-  QWidget* dialog = tableWindow(program, "Tableset");
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(dialog->isVisible());
-  EXPECT_EQ(control<QLineEdit>(dialog, "t_draught")->text().toStdString(), "0.00");
-  control<QPushButton>(dialog, "Cancel")->click();
-
-  program.find<QPushButton>("graph")->click();
-  ASSERT_NE(tableWindow(program, "Graphical"), nullptr);
-  tableWindow(program, "Graphical")->findChild<QAction*>("Anchor")->trigger();
-  QWidget* calculator = tableWindow(program, "Anchorcalc");
-  ASSERT_NE(calculator, nullptr);
-  EXPECT_TRUE(calculator->isVisible());
-  EXPECT_EQ(control<QLabel>(calculator, "offset")->text().toStdString(), " 0.0");
-  EXPECT_TRUE(program.platform.messages.empty()) << program.platform.messageTexts().front();
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
-// The windows around the main one: the start-up window and how a start ends,
-// the single-copy lock, the help window (also over a modal window) and the
-// save directory chooser.
+// The windows around the main one: the start-up window and how a start ends, the single-copy lock, the help window
+// (also over a modal window) and the save directory chooser.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -63,7 +61,7 @@ TEST(SingleCopyLock, OneCopyAtATimeAndAKilledCopyBlocksNothing) {
     ASSERT_TRUE(first.acquire());
     EXPECT_FALSE(second.acquire());
   }
-  // A copy that is killed while it holds the lock: the next start goes ahead.
+  // A copy killed while it holds the lock (in a child process): the next start goes ahead.
   int ready[2];
   ASSERT_EQ(::pipe(ready), 0);
   const pid_t child = ::fork();
@@ -96,15 +94,13 @@ struct BlockedWatch : QObject {
   bool blocked = false;
 };
 
-// The help window opens the menu pages and the topics, also from a modal
-// window, whose Help must not leave it blocked; it finds words, and says so
-// when a page is missing.
+// The help window opens the menu pages and the topics, also from a modal window, whose Help must not leave it
+// blocked; it finds words, and says so when a page is missing.
 TEST(HelpWindow, OpensPagesAndFindsWordsAlsoOverAModalWindow) {
   TempDir dir;
   const std::string topicPage = HelpTopicPage(9);
-  writeFile(dir / kHelpContentsPage, "<html><head><title>Contents</title></head><body>Contents</body></html>");
-  writeFile(dir / kHelpIndexPage, "<html><body>Index</body></html>");
-  writeFile(dir / kHelpSearchPage, "<html><body>Search</body></html>");
+  for (const char* page : {kHelpContentsPage, kHelpIndexPage, kHelpSearchPage})
+    writeFile(dir / page, std::string("<html><body>") + page + "</body></html>");
   writeFile(dir / topicPage, "<html><head><title>Tide</title></head><body>Draught and charted depth</body></html>");
   HelpWindow help(dir.path());
   BlockedWatch watch;
@@ -119,17 +115,14 @@ TEST(HelpWindow, OpensPagesAndFindsWordsAlsoOverAModalWindow) {
   }
   // Already open behind, as from the main window; then a dialog's Help button.
   QDialog settings;
-  bool blockedWhileOpen = true, visibleWhileOpen = false;
-  QTimer::singleShot(0, &settings, [&] {
+  QTimer::singleShot(0, &settings, [&] {  // exec() returns only once this has run
     help.showTopic(9);
     QApplication::processEvents();
-    blockedWhileOpen = watch.blocked;
-    visibleWhileOpen = help.isVisible();
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_FALSE(watch.blocked);
     settings.reject();
   });
   settings.exec();
-  EXPECT_TRUE(visibleWhileOpen);
-  EXPECT_FALSE(blockedWhileOpen);
   EXPECT_EQ(fromQt(help.currentPage()), topicPage);
   // Without the modal window, help opened from the main window is free too.
   help.showContents();
@@ -158,15 +151,12 @@ TEST(SaveDirectoryChooser, ReturnsTheHighlightedFolderOnOkAndNothingOnCancel) {
   chooser.openOn(dir / "missing");  // a folder that is gone: the current folder
   EXPECT_EQ(chooser.highlighted(), dir.path());
 
-  struct Case {
-    const char* button;
-    std::optional<std::filesystem::path> chosen;
-  };
-  const Case cases[] = {{"Command1", dir.path()}, {"Command2", std::nullopt}};
-  for (const Case& c : cases) {
-    QTimer::singleShot(0, &chooser, [&] { chooser.findChild<QPushButton*>(c.button)->click(); });
-    EXPECT_EQ(chooser.choose(dir.path()), c.chosen) << c.button;
-    EXPECT_FALSE(chooser.isVisible()) << c.button;
+  const std::pair<const char*, std::optional<std::filesystem::path>> cases[] = {{"Command1", dir.path()},
+                                                                                {"Command2", std::nullopt}};
+  for (const auto& [button, chosen] : cases) {
+    QTimer::singleShot(0, &chooser, [&, button] { chooser.findChild<QPushButton*>(button)->click(); });
+    EXPECT_EQ(chooser.choose(dir.path()), chosen) << button;
+    EXPECT_FALSE(chooser.isVisible()) << button;
   }
   EXPECT_TRUE(platform.messages.empty());
 }
