@@ -139,7 +139,7 @@ std::vector<StreamRecord> expectedStations() {
 
 TEST(EditorWindows, PortsAndStationsTypedSavedAndChosenInTheMainWindow) {
   TempDir dir;
-  writeTidalFolder(dir.path());
+  writeThreePortFolder(dir.path());
   RunningProgram program(dir.path());
   program.platform.fileNext(dir / "SOLENT");  // Save As, no extension typed
 

@@ -11,7 +11,7 @@ namespace saltmark::test {
 
 // Each port: name, zone, position, then mean level, M2 phase/amplitude, S2, K1,
 // O1 and the shallow-water terms; monthly and spring-neap levels all zero.
-inline void writeTidalFolder(const std::filesystem::path& folder) {
+inline void writeThreePortFolder(const std::filesystem::path& folder) {
   std::string zeros;
   for (int i = 0; i < 34; ++i) zeros += ",0";
   const std::vector<std::string> lines = {
@@ -29,7 +29,7 @@ inline void writeTidalFolder(const std::filesystem::path& folder) {
 
 // The folder written and its location index read.
 inline LocationIndex tidalIndex(const std::filesystem::path& folder, Platform& platform) {
-  writeTidalFolder(folder);
+  writeThreePortFolder(folder);
   LocationIndex index;
   index.LoadLocationIndex(folder, platform);
   return index;

@@ -25,7 +25,7 @@ namespace {
 // port kept; the maker's link opens after both questions.
 TEST(PublisherPanel, PublishesOnePortOrEveryPortWithIndexPagesAndStopsOnNoOrAbort) {
   TempDir dir;
-  writeTidalFolder(dir.path());
+  writeThreePortFolder(dir.path());
   RunningProgram program(dir.path());
   program.action("Tidemode_3")->trigger();
   program.find<QLineEdit>("pdatebox")->setText("1 Mar 2026");
