@@ -10,6 +10,7 @@
 
 #include "almanac/PortSunMoon.h"
 #include "almanac/SunMoon.h"
+#include "support/ZoneSettings.h"
 
 namespace saltmark {
 namespace {
@@ -31,13 +32,6 @@ LocationRecord portAt(std::string latitude, std::string longitude, std::string z
   port.longitudeText = std::move(longitude);
   port.portZone = std::move(zone);
   return port;
-}
-
-Settings inBase(TimeBase base, std::int16_t localOffset = 0) {
-  Settings s;
-  s.timeBase = static_cast<std::int16_t>(base);
-  s.localZoneOffset = localOffset;
-  return s;
 }
 
 TEST(MoonPhases, FallWithinTwoMinutesOfThePublishedInstants) {
@@ -104,7 +98,8 @@ TEST(SunriseSunset, FallWithinAMinuteOfThePublishedTimesAndComeInOrderOncePerDay
   for (std::size_t i = 1; i < events.size(); ++i) EXPECT_LE(events[i - 1].gmt, events[i].gmt);
 
   const LocationRecord port = portAt("51\xB0" "30.4'N", "000\xB0" "07.7'W");
-  for (const SunMoonDay& d : PortSunMoonDays(port, inBase(TimeBase::Gmt), DateTime::fromCivil(2024, 11, 1), 92)) {
+  const Settings inGmt = test::zoneSettings(TimeBase::Gmt);
+  for (const SunMoonDay& d : PortSunMoonDays(port, inGmt, DateTime::fromCivil(2024, 11, 1), 92)) {
     EXPECT_TRUE(d.sunrise && d.sunset);
     EXPECT_EQ(std::ranges::count(d.events, SkyEventKind::Sunrise, &SkyEvent::kind), 1);
   }
@@ -118,7 +113,7 @@ TEST(PortSunMoon, NoSunriseOnPolarDaysOrWithoutAPositionAndEventsInTheChosenTime
       {"no longitude", "71\xB0" "22'N", "  ", 6, 21},
   };
   for (const auto& c : cases) {
-    const auto days = PortSunMoonDays(portAt(c.latitude, c.longitude, "9"), inBase(TimeBase::Gmt),
+    const auto days = PortSunMoonDays(portAt(c.latitude, c.longitude, "9"), test::zoneSettings(TimeBase::Gmt),
                                       DateTime::fromCivil(2026, c.month, c.day), 1);
     ASSERT_EQ(days.size(), 1u) << c.what;
     EXPECT_FALSE(days[0].sunrise || days[0].sunset) << c.what;
@@ -131,9 +126,10 @@ TEST(PortSunMoon, NoSunriseOnPolarDaysOrWithoutAPositionAndEventsInTheChosenTime
   // west (EDT) lists every event four hours earlier on the clock than GMT
   const LocationRecord port = portAt("42\xB0" "21'N", "071\xB0" "03'W", "5");
   const DateTime from = DateTime::fromCivil(2024, 4, 8, 12);
-  const auto inGmt = PortSunMoonEvents(port, inBase(TimeBase::Gmt), from, from.addDays(2));
+  const auto inGmt = PortSunMoonEvents(port, test::zoneSettings(TimeBase::Gmt), from, from.addDays(2));
+  const Settings localFourHoursWest = test::zoneSettings(TimeBase::Local, 0, 16);
   const auto inLocal =
-      PortSunMoonEvents(port, inBase(TimeBase::Local, 16), from.addMinutes(-240), from.addDays(2).addMinutes(-240));
+      PortSunMoonEvents(port, localFourHoursWest, from.addMinutes(-240), from.addDays(2).addMinutes(-240));
   ASSERT_EQ(inGmt.size(), inLocal.size());
   ASSERT_FALSE(inGmt.empty());
   for (std::size_t i = 0; i < inGmt.size(); ++i)

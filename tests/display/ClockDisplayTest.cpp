@@ -4,18 +4,12 @@
 
 #include "common/RuntimeError.h"
 #include "tables/TimeText.h"
+#include "support/ZoneSettings.h"
 
 namespace saltmark {
 namespace {
 
 const DateTime kNoon = DateTime::fromCivil(2026, 6, 15, 12, 0, 0);
-
-Settings zones(int system, int local) {
-  Settings s;
-  s.systemZoneOffset = static_cast<std::int16_t>(system);
-  s.localZoneOffset = static_cast<std::int16_t>(local);
-  return s;
-}
 
 std::string shown(DateTime t) { return FormatTimeHMS(t) + " " + FormatDate(t); }
 
@@ -29,13 +23,13 @@ TEST(ClockInstants, OffsetsMoveGmtAndLocal) {
       {0, kMaxZoneOffsetQuarters, "12:00:00 15 Jun 2026", "18:00:00 23 May 2026"},  // 32760 minutes west
   };
   for (const auto& c : cases) {
-    const auto instants = ClockInstantsAt(kNoon, zones(c.system, c.local));
+    const auto instants = ClockInstantsAt(kNoon, test::zoneSettings(TimeBase::Gmt, c.system, c.local));
     EXPECT_EQ(shown(instants.gmt), c.gmt) << c.system << "/" << c.local;
     EXPECT_EQ(shown(instants.local), c.local_) << c.system << "/" << c.local;
     EXPECT_EQ(instants.clock, kNoon);
   }
   try {
-    ClockInstantsAt(kNoon, zones(0, kMaxZoneOffsetQuarters + 1));
+    ClockInstantsAt(kNoon, test::zoneSettings(TimeBase::Gmt, 0, kMaxZoneOffsetQuarters + 1));
     ADD_FAILURE() << "an offset beyond 16-bit minutes is no overflow";
   } catch (const RuntimeError& e) {
     EXPECT_EQ(e.code(), errc::kOverflow);
@@ -43,7 +37,7 @@ TEST(ClockInstants, OffsetsMoveGmtAndLocal) {
 }
 
 TEST(ClockInstants, TimeBaseChoosesInstantLabelAndZonesTexts) {
-  Settings s = zones(-4, 5);
+  Settings s = test::zoneSettings(TimeBase::Gmt, -4, 5);
   const auto instants = ClockInstantsAt(kNoon, s);
   const struct { std::int16_t base; DateTime expected; const char* label; } cases[] = {
       {0, instants.gmt, " 00:00"}, {1, instants.local, "+01:15"}, {2, instants.clock, "-01:00"},
@@ -82,7 +76,7 @@ TEST(ZonesDialog, ButtonsStepTheOffsetsOnlyTowardTheLimitAndPortZonesAreInQuarte
       {0, -kMaxZoneOffsetQuarters, {-1, 0}, true},
   };
   for (const auto& c : steps) {
-    Settings s = zones(c.system, c.local);
+    Settings s = test::zoneSettings(TimeBase::Gmt, c.system, c.local);
     EXPECT_EQ(ApplyZoneStep(s, c.step), c.taken) << c.local << " " << c.system;
     EXPECT_EQ(s.localZoneOffset, c.taken ? c.local + c.step.local : c.local);
     EXPECT_EQ(s.systemZoneOffset, c.taken ? c.system + c.step.system : c.system);

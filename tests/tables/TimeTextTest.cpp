@@ -5,6 +5,7 @@
 #include "common/RuntimeError.h"
 #include "tables/StreamText.h"
 #include "tables/ZoneShift.h"
+#include "support/ZoneSettings.h"
 
 namespace saltmark {
 namespace {
@@ -38,14 +39,6 @@ TEST(TimeText, ZoneOffsetAsSignHoursMinutes) {
   for (const auto& [quarters, expected] : cases) EXPECT_EQ(FormatZoneOffset(quarters), expected) << quarters;
 }
 
-Settings zoneSettings(TimeBase base, std::int16_t systemOffset = 0, std::int16_t localOffset = 0) {
-  Settings settings;
-  settings.timeBase = static_cast<std::int16_t>(base);
-  settings.systemZoneOffset = systemOffset;
-  settings.localZoneOffset = localOffset;
-  return settings;
-}
-
 // The local zone one hour east (-4 quarters), the computer two hours east (-8):
 // the typed instant moves by the base's offset less the port's zone, rounded
 // to quarter hours, halves to even; an unknown base is GMT.
@@ -72,14 +65,14 @@ TEST(ShiftToDisplayZone, MovesByTheBasesOffsetLessThePortsZoneInWholeQuarters) {
       {TimeBase::System, "1", DateTime::fromCivil(2026, 5, 1, 0, 15), "21:15 30 Apr 2026"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FormatTimeDate(ShiftToDisplayZone(c.typed, zoneSettings(c.base, -8, -4), c.portZone)), c.expected)
+    EXPECT_EQ(FormatTimeDate(ShiftToDisplayZone(c.typed, test::zoneSettings(c.base, -8, -4), c.portZone)), c.expected)
         << static_cast<int>(c.base) << " zone " << c.portZone << " at " << FormatTimeDate(c.typed);
-  EXPECT_EQ(DisplayZoneShiftQuarters(zoneSettings(TimeBase::Gmt), "0.125"), 0);  // half a quarter: to even
-  EXPECT_EQ(DisplayZoneShiftQuarters(zoneSettings(TimeBase::Gmt), "0.375"), -2);
-  Settings damaged = zoneSettings(TimeBase::Gmt, 8, 8);
+  EXPECT_EQ(DisplayZoneShiftQuarters(test::zoneSettings(TimeBase::Gmt), "0.125"), 0);  // half a quarter: to even
+  EXPECT_EQ(DisplayZoneShiftQuarters(test::zoneSettings(TimeBase::Gmt), "0.375"), -2);
+  Settings damaged = test::zoneSettings(TimeBase::Gmt, 8, 8);
   damaged.timeBase = 7;
   EXPECT_EQ(DisplayZoneShiftQuarters(damaged, "1"), -4);
-  EXPECT_THROW(DisplayZoneShiftQuarters(zoneSettings(TimeBase::Local, 0, 32767), "-1"), RuntimeError);
+  EXPECT_THROW(DisplayZoneShiftQuarters(test::zoneSettings(TimeBase::Local, 0, 32767), "-1"), RuntimeError);
 }
 
 }  // namespace
